@@ -1,0 +1,30 @@
+// The configuration record: three fixed-width text blocks addressed by position
+// and length, which every part of the program reads for the current settings.
+#pragma once
+
+#include <string>
+
+namespace tablerun {
+
+class TConfigRecord {
+public:
+  TConfigRecord() { Reset(); }
+
+  // Blanks everywhere, and position 1 names the preference store.
+  void Reset();
+  // Leading blanks dropped, then cut or blank-padded to length.
+  void Write(int position, int length, const std::string& value);
+  // Trailing blanks removed; an unset position reads as "".
+  std::string Read(int position, int length) const;
+
+  bool IsYes(int position) const { return Read(position, 1) == "Y"; }
+
+private:
+  static constexpr int kBlockSize = 250;
+  // Block index 0–2 and offset within it; -1 for positions that are not used.
+  static int Locate(int position, int& offset);
+
+  std::string blocks_[3];
+};
+
+}  // namespace tablerun

@@ -1,0 +1,32 @@
+// The one door from the core to the player's screen and speakers; the Qt window
+// implements it, tests replace it with a recorder.
+#pragma once
+
+#include <string>
+
+namespace tablerun {
+
+enum class TMessageKind { Information, Warning, Question, Error };
+enum class TMessageButtons { Ok, OkCancel, YesNo };
+enum class TMessageAnswer { Ok, Cancel, Yes, No };
+
+class TScreen {
+public:
+  virtual ~TScreen() = default;
+
+  virtual TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text,
+                                     TMessageButtons buttons = TMessageButtons::Ok) = 0;
+  // An information box with a "Don't show this message box again" check box;
+  // returns true when the player ticked it.
+  virtual bool ShowAdvisory(const std::string& text) = 0;
+
+  virtual void PlaySound(const std::string& name, bool loop) = 0;
+  virtual void StopSound() = 0;
+  virtual void Beep() = 0;
+
+  virtual void RequestRepaint() = 0;
+  // Long sequences call this between steps so the window stays alive.
+  virtual void ProcessPendingEvents() = 0;
+};
+
+}  // namespace tablerun
