@@ -2,28 +2,42 @@
 
 namespace tablerun {
 
-bool fnReplaceFile(TFileSystem& fs, TScreen& screen, const std::string& path, std::string_view content) {
-  std::string tempPath;
-  auto temp = fs.CreateTemp(fnFolderOf(path), "rpl", tempPath);
+TReplaceResult fnWriteFileSafely(TFileSystem& fs, const std::string& path, std::string_view content) {
+  TReplaceResult result;
+  auto temp = fs.CreateTemp(fnFolderOf(path), "rpl", result.tempPath);
   if (!temp) {
-    screen.ShowMessage(TMessageKind::Information, "Error creating temp file.");
-    return false;
+    result.failure = TReplaceFailure::CreateTemp;
+    return result;
   }
   const bool written = temp->WriteAt(0, content);
   const bool synced = temp->SyncAndClose();
   temp.reset();
   if (!written || !synced) {
-    fs.Remove(tempPath);
-    screen.ShowMessage(TMessageKind::Information, "Write error on file");
-    return false;
+    result.failure = TReplaceFailure::Write;
+  } else if (!fs.Rename(result.tempPath, path)) {
+    result.failure = TReplaceFailure::Rename;
   }
-  if (!fs.Rename(tempPath, path)) {
-    fs.Remove(tempPath);
-    screen.ShowMessage(TMessageKind::Information,
-                       "Error in renaming the file: " + tempPath + "\r" + "to:" + " " + path);
-    return false;
+  if (!result) fs.Remove(result.tempPath);
+  return result;
+}
+
+bool fnReplaceFile(TFileSystem& fs, TScreen& screen, const std::string& path, std::string_view content) {
+  const TReplaceResult result = fnWriteFileSafely(fs, path, content);
+  switch (result.failure) {
+    case TReplaceFailure::None:
+      return true;
+    case TReplaceFailure::CreateTemp:
+      screen.ShowMessage(TMessageKind::Information, "Error creating temp file.");
+      break;
+    case TReplaceFailure::Write:
+      screen.ShowMessage(TMessageKind::Information, "Write error on file");
+      break;
+    case TReplaceFailure::Rename:
+      screen.ShowMessage(TMessageKind::Information,
+                         "Error in renaming the file: " + result.tempPath + "\r" + "to:" + " " + path);
+      break;
   }
-  return true;
+  return false;
 }
 
 }  // namespace tablerun

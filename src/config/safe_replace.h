@@ -11,8 +11,18 @@
 
 namespace tablerun {
 
-// On any failure the original stays untouched, the temporary file is removed,
-// the player is told why and the result is false.
+enum class TReplaceFailure { None, CreateTemp, Write, Rename };
+
+struct TReplaceResult {
+  TReplaceFailure failure = TReplaceFailure::None;
+  std::string tempPath;
+  explicit operator bool() const { return failure == TReplaceFailure::None; }
+};
+
+// On failure the original stays untouched and the temporary file is removed.
+TReplaceResult fnWriteFileSafely(TFileSystem& fs, const std::string& path, std::string_view content);
+
+// The same, and on failure the player is told why; the result is false.
 bool fnReplaceFile(TFileSystem& fs, TScreen& screen, const std::string& path, std::string_view content);
 
 }  // namespace tablerun

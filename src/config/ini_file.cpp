@@ -1,0 +1,156 @@
+#include "config/ini_file.h"
+
+#include "config/number_text.h"
+#include "config/safe_replace.h"
+
+namespace tablerun {
+namespace {
+
+// "[Name]" (blanks around allowed) → Name; anything else → nothing.
+bool fnHeaderName(const std::string& line, std::string& name) {
+  const std::string trimmed = fnTrim(line);
+  if (trimmed.size() < 2 || trimmed.front() != '[') return false;
+  const auto close = trimmed.find(']');
+  if (close == std::string::npos) return false;
+  name = fnTrim(std::string_view(trimmed).substr(1, close - 1));
+  return true;
+}
+
+bool fnKeyOf(const std::string& line, std::string& key, std::string& value) {
+  const auto equals = line.find('=');
+  if (equals == std::string::npos) return false;
+  key = fnTrim(std::string_view(line).substr(0, equals));
+  value = fnTrim(std::string_view(line).substr(equals + 1));
+  return !key.empty();
+}
+
+}  // namespace
+
+TIniFile::TIniFile(TFileSystem& fs, TScreen& screen, std::string path)
+    : fs_(fs), screen_(screen), path_(std::move(path)) {
+  const auto bytes = fnReadWholeFile(fs_, path_);
+  if (!bytes) return;
+  std::size_t start = 0;
+  while (start < bytes->size()) {
+    auto end = bytes->find('\n', start);
+    if (end == std::string::npos) end = bytes->size();
+    std::string line = bytes->substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines_.push_back(std::move(line));
+    start = end + 1;
+  }
+}
+
+int TIniFile::FindSection(const std::string& section) const {
+  std::string name;
+  for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
+    if (fnHeaderName(lines_[i], name) && fnSameTextIgnoringCase(name, section)) return i;
+  }
+  return -1;
+}
+
+int TIniFile::SectionEnd(int header) const {
+  std::string name;
+  int i = header + 1;
+  while (i < static_cast<int>(lines_.size()) && !fnHeaderName(lines_[i], name)) ++i;
+  return i;
+}
+
+int TIniFile::FindKey(int header, const std::string& key) const {
+  std::string name, value;
+  const int end = SectionEnd(header);
+  for (int i = header + 1; i < end; ++i) {
+    if (fnKeyOf(lines_[i], name, value) && fnSameTextIgnoringCase(name, key)) return i;
+  }
+  return -1;
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& fallback) const {
+  const int header = FindSection(section);
+  const int line = header < 0 ? -1 : FindKey(header, key);
+  if (line < 0) return fallback;
+  std::string name, value;
+  fnKeyOf(lines_[line], name, value);
+  return value;
+}
+
+std::int64_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
+                                   std::int64_t fallback) const {
+  return fnParseInteger(ReadString(section, key, "")).value_or(fallback);
+}
+
+bool TIniFile::KeyExists(const std::string& section, const std::string& key) const {
+  const int header = FindSection(section);
+  return header >= 0 && FindKey(header, key) >= 0;
+}
+
+bool TIniFile::SectionExists(const std::string& section) const { return FindSection(section) >= 0; }
+
+std::vector<std::string> TIniFile::ReadKeys(const std::string& section) const {
+  std::vector<std::string> keys;
+  const int header = FindSection(section);
+  if (header < 0) return keys;
+  std::string name, value;
+  const int end = SectionEnd(header);
+  for (int i = header + 1; i < end; ++i) {
+    if (fnKeyOf(lines_[i], name, value)) keys.push_back(name);
+  }
+  return keys;
+}
+
+bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  const std::string line = key + "=" + value;
+  const int header = FindSection(section);
+  if (header < 0) {
+    // A new section goes at the end, one empty line after the last one.
+    if (!lines_.empty() && !fnTrim(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + section + "]");
+    lines_.push_back(line);
+    return Changed();
+  }
+  const int existing = FindKey(header, key);
+  if (existing >= 0) {
+    // Keep the key's own spelling.
+    std::string name, old;
+    fnKeyOf(lines_[existing], name, old);
+    const std::string updated = name + "=" + value;
+    if (lines_[existing] == updated) return true;
+    lines_[existing] = updated;
+    return Changed();
+  }
+  // After the section's last non-empty line, so the empty line before the next section stays.
+  int insertAt = SectionEnd(header);
+  while (insertAt > header + 1 && fnTrim(lines_[insertAt - 1]).empty()) --insertAt;
+  lines_.insert(lines_.begin() + insertAt, line);
+  return Changed();
+}
+
+bool TIniFile::WriteInteger(const std::string& section, const std::string& key, std::int64_t value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool TIniFile::EraseSection(const std::string& section) {
+  const int header = FindSection(section);
+  if (header < 0) return true;
+  lines_.erase(lines_.begin() + header, lines_.begin() + SectionEnd(header));
+  return Changed();
+}
+
+std::string TIniFile::Serialize() const {
+  std::string bytes;
+  for (const auto& line : lines_) bytes += line + "\r\n";
+  return bytes;
+}
+
+bool TIniFile::Changed() {
+  dirty_ = true;
+  return deferDepth_ > 0 || Save();
+}
+
+bool TIniFile::Save() {
+  dirty_ = false;
+  return fnReplaceFile(fs_, screen_, path_, Serialize());
+}
+
+}  // namespace tablerun

@@ -1,0 +1,70 @@
+// The preference store's file format: [Section] headers and key=value lines,
+// CR LF line ends, section and key names compared without regard to case.
+// Lines the program does not understand are kept as they are.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "config/file_system.h"
+#include "engine/screen.h"
+
+namespace tablerun {
+
+class TIniFile {
+public:
+  // Reads the file once; a missing file is an empty store.
+  TIniFile(TFileSystem& fs, TScreen& screen, std::string path);
+
+  const std::string& Path() const { return path_; }
+
+  std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
+  // Wide, so that colours stored unsigned still read; a value that is not a
+  // whole number gives the fallback.
+  std::int64_t ReadInteger(const std::string& section, const std::string& key, std::int64_t fallback) const;
+  bool KeyExists(const std::string& section, const std::string& key) const;
+  bool SectionExists(const std::string& section) const;
+  // The section's keys in file order.
+  std::vector<std::string> ReadKeys(const std::string& section) const;
+
+  // Each change is written to the disk at once, unless writes are deferred.
+  bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+  bool WriteInteger(const std::string& section, const std::string& key, std::int64_t value);
+  bool EraseSection(const std::string& section);
+
+  // The file's bytes as they would be written now.
+  std::string Serialize() const;
+
+  // Many writes in a row (saving every preference at exit) touch the disk once.
+  class TDeferredWrites {
+  public:
+    explicit TDeferredWrites(TIniFile& ini) : ini_(ini) { ++ini_.deferDepth_; }
+    ~TDeferredWrites() {
+      if (--ini_.deferDepth_ == 0 && ini_.dirty_) ini_.Save();
+    }
+    TDeferredWrites(const TDeferredWrites&) = delete;
+    TDeferredWrites& operator=(const TDeferredWrites&) = delete;
+
+  private:
+    TIniFile& ini_;
+  };
+
+private:
+  // Index of the header line of the section, or -1.
+  int FindSection(const std::string& section) const;
+  // End (exclusive) of the section starting at header.
+  int SectionEnd(int header) const;
+  int FindKey(int header, const std::string& key) const;
+  bool Changed();
+  bool Save();
+
+  TFileSystem& fs_;
+  TScreen& screen_;
+  std::string path_;
+  std::vector<std::string> lines_;
+  int deferDepth_ = 0;
+  bool dirty_ = false;
+};
+
+}  // namespace tablerun

@@ -1,0 +1,50 @@
+#include "config/number_text.h"
+
+#include <charconv>
+
+namespace tablerun {
+
+std::string fnZeroFill(std::int64_t value, int width) {
+  if (width <= 0) return {};
+  std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ULL : static_cast<std::uint64_t>(value));
+  const std::size_t room = static_cast<std::size_t>(width) - (value < 0 ? 1 : 0);
+  if (digits.size() > room) return std::string(static_cast<std::size_t>(width), '*');
+  return (value < 0 ? "-" : "") + std::string(room - digits.size(), '0') + digits;
+}
+
+std::optional<std::int64_t> fnParseInteger(std::string_view text) {
+  const std::string trimmed = fnTrim(text);
+  std::string_view digits = trimmed;
+  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) return std::nullopt;
+  return value;
+}
+
+std::int32_t fnColourFromStored(std::int64_t stored) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(stored));
+}
+
+std::string fnTrim(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string fnTrimRight(std::string_view text) {
+  const auto last = text.find_last_not_of(" \t");
+  return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
+}
+
+bool fnSameTextIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace tablerun

@@ -1,0 +1,26 @@
+// Numbers as the program's files and records write them: decimal text of a
+// fixed width, zero-filled, the sign first.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tablerun {
+
+// −1 in width 4 is "-001"; a number too wide for its field is that many "*".
+std::string fnZeroFill(std::int64_t value, int width);
+
+// The whole text (blanks around it allowed) as a signed decimal number.
+std::optional<std::int64_t> fnParseInteger(std::string_view text);
+
+// Colours are 32-bit values that may have been stored unsigned (2147483663)
+// or signed (−2147483633); both give the signed form.
+std::int32_t fnColourFromStored(std::int64_t stored);
+
+std::string fnTrim(std::string_view text);
+std::string fnTrimRight(std::string_view text);
+bool fnSameTextIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace tablerun

@@ -1,0 +1,39 @@
+// The settings mirrored between the preference store and the configuration
+// record: read at start-up, written back when the program ends.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <utility>
+
+#include "config/config_record.h"
+#include "config/ini_file.h"
+
+namespace tablerun {
+
+struct TDisplayInfo {
+  bool moreThan256Colours = true;
+};
+
+// Settings that live in TMainGame table entries rather than in the record:
+// pairs of (entry, value).
+using TMainGameSettings = std::array<std::pair<int, std::int16_t>, 6>;
+
+// Fills the record from the store, applying the defaults and the first-run
+// rules (a default player and the "Users" section when none is set).
+TMainGameSettings fnLoadPreferences(TIniFile& store, TConfigRecord& record, const TDisplayInfo& display);
+
+// Writes back every mirrored setting whose value in the record (or TMainGame
+// entry) differs from what the store would give; the rest of the store stays.
+bool fnSavePreferences(TIniFile& store, const TConfigRecord& record, const TMainGameSettings& settings,
+                       const TDisplayInfo& display);
+
+// The stored game must still exist; otherwise no game is current.
+void fnCheckCurrentGame(TConfigRecord& record, const std::function<bool(int gameCode)>& gameExists);
+
+inline constexpr int kPosGame = 62;
+inline constexpr int kPosGameName = 189;
+inline constexpr int kPosPlayer = 77;
+
+}  // namespace tablerun
