@@ -26,8 +26,8 @@ bool fnKeyOf(const std::string& line, std::string& key, std::string& value) {
 
 }  // namespace
 
-TIniFile::TIniFile(TFileSystem& fs, TScreen& screen, std::string path)
-    : fs_(fs), screen_(screen), path_(std::move(path)) {
+TIniFile::TIniFile(TFileSystem& fs, TScreen& screen, std::string path, TAccess access)
+    : fs_(fs), screen_(screen), path_(std::move(path)), access_(access) {
   const auto bytes = fnReadWholeFile(fs_, path_);
   if (!bytes) return;
   std::size_t start = 0;
@@ -150,6 +150,7 @@ bool TIniFile::Changed() {
 
 bool TIniFile::Save() {
   dirty_ = false;
+  if (access_ == TAccess::InspectOnly) return true;
   return fnReplaceFile(fs_, screen_, path_, Serialize());
 }
 

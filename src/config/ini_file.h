@@ -14,8 +14,11 @@ namespace tablerun {
 
 class TIniFile {
 public:
-  // Reads the file once; a missing file is an empty store.
-  TIniFile(TFileSystem& fs, TScreen& screen, std::string path);
+  enum class TAccess { ReadWrite, InspectOnly };
+
+  // Reads the file once; a missing file is an empty store. With InspectOnly,
+  // changes stay in memory and the file is never written.
+  TIniFile(TFileSystem& fs, TScreen& screen, std::string path, TAccess access = TAccess::ReadWrite);
 
   const std::string& Path() const { return path_; }
 
@@ -63,6 +66,7 @@ private:
   TScreen& screen_;
   std::string path_;
   std::vector<std::string> lines_;
+  TAccess access_;
   int deferDepth_ = 0;
   bool dirty_ = false;
 };

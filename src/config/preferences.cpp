@@ -116,6 +116,16 @@ constexpr TEntrySetting kEntrySettings[] = {
     {128, kPreference, "Move_Cards_DragAndDrop", "Y", true, 0},
 };
 
+// Set at every start whatever the store holds.
+struct TFixedValue {
+  int position;
+  int length;
+  const char* value;
+};
+constexpr TFixedValue kFixedAtStart[] = {
+    {112, 4, "0000"}, {116, 4, "0000"}, {120, 2, "01"}, {168, 1, "1"}, {169, 1, "0"}, {254, 1, "Y"},
+};
+
 std::string fnFallback(const TMirrored& item, const TConfigRecord& record, const TDisplayInfo& display) {
   if (item.fallback == nullptr) return record.Read(67, 1);
   if (item.position == 24 && !display.moreThan256Colours) return "3";
@@ -168,6 +178,19 @@ std::string fnStoredForm(const TMirrored& item, const std::string& value) {
 
 }  // namespace
 
+std::vector<TPreferenceField> fnPreferenceFields() {
+  std::vector<TPreferenceField> fields{{1, 20, ""}};
+  for (const auto& item : kMirrored) fields.push_back({item.position, item.length, item.key});
+  for (const auto& item : kFixedAtStart) fields.push_back({item.position, item.length, ""});
+  return fields;
+}
+
+TMainGameSettings fnMainGameSettingEntries() {
+  TMainGameSettings settings{};
+  for (std::size_t i = 0; i < settings.size(); ++i) settings[i] = {kEntrySettings[i].entry, 0};
+  return settings;
+}
+
 TMainGameSettings fnLoadPreferences(TIniFile& store, TConfigRecord& record, const TDisplayInfo& display) {
   for (const auto& item : kMirrored) record.Write(item.position, item.length, fnRecordValue(item, store, record, display));
 
@@ -180,16 +203,10 @@ TMainGameSettings fnLoadPreferences(TIniFile& store, TConfigRecord& record, cons
     record.Write(kPosPlayer, 30, "Player 1");
   }
 
-  record.Write(112, 4, "0000");
-  record.Write(116, 4, "0000");
-  record.Write(120, 2, "01");
-  record.Write(168, 1, "1");
-  record.Write(169, 1, "0");
-  record.Write(254, 1, "Y");
+  for (const auto& [position, length, value] : kFixedAtStart) record.Write(position, length, value);
 
-  TMainGameSettings settings{};
-  for (std::size_t i = 0; i < settings.size(); ++i)
-    settings[i] = {kEntrySettings[i].entry, fnEntryValue(kEntrySettings[i], store)};
+  TMainGameSettings settings = fnMainGameSettingEntries();
+  for (std::size_t i = 0; i < settings.size(); ++i) settings[i].second = fnEntryValue(kEntrySettings[i], store);
   return settings;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "config/config_record.h"
 #include "config/ini_file.h"
@@ -19,6 +20,18 @@ struct TDisplayInfo {
 // Settings that live in TMainGame table entries rather than in the record:
 // pairs of (entry, value).
 using TMainGameSettings = std::array<std::pair<int, std::int16_t>, 6>;
+
+// A record position filled at start-up, with the store key it mirrors
+// ("" for positions that are set without a key).
+struct TPreferenceField {
+  int position;
+  int length;
+  const char* key;
+};
+std::vector<TPreferenceField> fnPreferenceFields();
+
+// The entries, with values still to be filled.
+TMainGameSettings fnMainGameSettingEntries();
 
 // Fills the record from the store, applying the defaults and the first-run
 // rules (a default player and the "Users" section when none is set).

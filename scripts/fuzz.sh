@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for SECONDS (default 20).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+if ! command -v clang++-14 >/dev/null; then
+  echo "clang++-14 not found: fuzzers skipped"
+  exit 0
+fi
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DTABLERUN_GUI=OFF -DTABLERUN_FUZZ=ON \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+targets=$(cd fuzz && ls ./*_fuzz.cpp | xargs -n1 basename | sed 's/\.cpp$//')
+# shellcheck disable=SC2086
+cmake --build build-fuzz -j "$(nproc)" --target $targets
+for target in $targets; do
+  corpus="build-fuzz/corpus/$target"
+  mkdir -p "$corpus"
+  [ -d "fuzz/seeds/$target" ] && cp -n fuzz/seeds/"$target"/* "$corpus"/ 2>/dev/null || true
+  echo "fuzzing $target for ${seconds}s"
+  "build-fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
+done

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts the program on a virtual display, waits for its window, saves a
+# screenshot and closes the program the way a player would.
+# usage: screenshot.sh PROGRAM OUTPUT.png
+set -euo pipefail
+program=$(realpath "$1")
+output=$(realpath -m "$2")
+
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$program" "$output" <<'INNER'
+set -euo pipefail
+program=$1
+output=$2
+"$program" &
+pid=$!
+for _ in $(seq 1 150); do
+  xwininfo -name "Tablerun 2002" >/dev/null 2>&1 && break
+  kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
+  sleep 0.2
+done
+xwininfo -name "Tablerun 2002" >/dev/null 2>&1 || { echo "no window appeared" >&2; kill "$pid"; exit 1; }
+sleep 1  # let the first paint land
+import -window root "$output"
+kill -TERM "$pid"
+wait "$pid"
+INNER
+echo "$output"

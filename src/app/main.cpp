@@ -1,0 +1,63 @@
+// Start-up: find the data folder, read the preferences, show the main window.
+#include <QApplication>
+#include <QScreen>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "engine/start_up.h"
+#include "view/frm_main.h"
+#include "view/qt_screen.h"
+
+namespace {
+
+int gTerminationPipe[2] = {-1, -1};
+
+void fnOnTerminate(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto ignored = ::write(gTerminationPipe[1], &byte, 1);
+}
+
+// A request to terminate closes the window the normal way, so the settings are saved.
+void fnCloseOnTermination(QWidget& window) {
+  if (::pipe(gTerminationPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(gTerminationPipe[0], QSocketNotifier::Read, &window);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] { window.close(); });
+  struct sigaction action {};
+  action.sa_handler = fnOnTerminate;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+std::string fnEnvironment(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  return value != nullptr ? value : "";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Tablerun 2002");
+  QApplication::setApplicationVersion(TABLERUN_VERSION);
+
+  tablerun::TPosixFileSystem fs;
+  tablerun::TQtScreen screen;
+  tablerun::TTablerunState state(fs, screen);
+
+  tablerun::TStartUpPlace place;
+  place.programFolder = QApplication::applicationDirPath().toStdString();
+  place.userFolders = tablerun::fnUserFolders(fs, fnEnvironment);
+  place.display.moreThan256Colours = QGuiApplication::primaryScreen()->depth() > 8;
+  tablerun::fnStartUp(state, place);
+
+  tablerun::TfrmMain window(state);
+  screen.SetParentWindow(&window);
+  fnCloseOnTermination(window);
+  window.RestorePlacement();
+  window.show();
+  return QApplication::exec();
+}

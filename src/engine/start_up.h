@@ -1,0 +1,23 @@
+// The first and last things the program does with its files: find the data
+// folder, fill the configuration from the preference store, and write it back.
+#pragma once
+
+#include <string>
+
+#include "engine/tablerun_state.h"
+
+namespace tablerun {
+
+struct TStartUpPlace {
+  std::string programFolder;
+  TUserFolders userFolders;
+  TDisplayInfo display;
+};
+
+void fnStartUp(TTablerunState& state, const TStartUpPlace& place);
+
+// Writes back the settings that changed during the run; false when the store
+// could not be written (the player has been told).
+bool fnSaveSettings(TTablerunState& state);
+
+}  // namespace tablerun

@@ -1,0 +1,81 @@
+#include "view/qt_screen.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+
+namespace tablerun {
+namespace {
+
+// The core writes "\r" where a line breaks.
+QString fnDisplayText(const std::string& text) {
+  return QString::fromStdString(text).replace("\r\n", "\n").replace('\r', '\n');
+}
+
+QMessageBox::Icon fnIcon(TMessageKind kind) {
+  switch (kind) {
+    case TMessageKind::Information:
+      return QMessageBox::Information;
+    case TMessageKind::Warning:
+      return QMessageBox::Warning;
+    case TMessageKind::Question:
+      return QMessageBox::Question;
+    case TMessageKind::Error:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) {
+  QMessageBox box(fnIcon(kind), QApplication::applicationName(), fnDisplayText(text), QMessageBox::NoButton, parent_);
+  switch (buttons) {
+    case TMessageButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case TMessageButtons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case TMessageButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Cancel:
+      return TMessageAnswer::Cancel;
+    case QMessageBox::Yes:
+      return TMessageAnswer::Yes;
+    case QMessageBox::No:
+      return TMessageAnswer::No;
+    case QMessageBox::Ok:
+      return TMessageAnswer::Ok;
+    default:  // closed without a button: the cautious answer
+      return buttons == TMessageButtons::Ok ? TMessageAnswer::Ok
+             : buttons == TMessageButtons::YesNo ? TMessageAnswer::No
+                                                  : TMessageAnswer::Cancel;
+  }
+}
+
+bool TQtScreen::ShowAdvisory(const std::string& text) {
+  QMessageBox box(QMessageBox::Information, QApplication::applicationName(), fnDisplayText(text), QMessageBox::Ok,
+                  parent_);
+  auto* again = new QCheckBox(QObject::tr("Don't show this message box again"));
+  box.setCheckBox(again);
+  box.exec();
+  return again->isChecked();
+}
+
+void TQtScreen::PlaySound(const std::string&, bool) {}
+
+void TQtScreen::StopSound() {}
+
+void TQtScreen::Beep() { QApplication::beep(); }
+
+void TQtScreen::RequestRepaint() {
+  if (parent_) parent_->update();
+}
+
+void TQtScreen::ProcessPendingEvents() { QApplication::processEvents(); }
+
+}  // namespace tablerun

@@ -1,0 +1,29 @@
+#include "view/table_area.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace tablerun {
+
+C_TTableArea::C_TTableArea(QWidget* parent) : QWidget(parent), cloth_(fnColourFromStore(0x008000)) {
+  setObjectName("imgSfondo");
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void C_TTableArea::SetCloth(const QColor& colour) {
+  cloth_ = colour;
+  update();
+}
+
+void C_TTableArea::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), cloth_);
+}
+
+QColor fnColourFromStore(int stored) {
+  const auto value = static_cast<unsigned>(stored);
+  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                static_cast<int>((value >> 16) & 0xFF));
+}
+
+}  // namespace tablerun
