@@ -1,4 +1,4 @@
-// The TMainGame object: its table of entries shared by several Parts (pile
+// The TMainGame object: its table of entries shared across the program (pile
 // positions, the scroll position, per-run state) and the tableau positions.
 #pragma once
 

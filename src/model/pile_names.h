@@ -1,4 +1,4 @@
-// Pile names, the way every Part addresses a pile: "Mazzo", "Mazzo_Vis",
+// Pile names, the way the whole program addresses a pile: "Mazzo", "Mazzo_Vis",
 // "Mazzo_Waste", "Fila1"–"Fila40", "Dest1"–"Dest16", "Appogg1"–"Appogg12",
 // the number with or without a leading zero.
 #pragma once

@@ -1,5 +1,5 @@
 // The table of the current game: the four pile groups, their snapshot and the
-// card operations that every Part performs on them by pile name.
+// card operations the rest of the program performs on them by pile name.
 #pragma once
 
 #include <optional>
@@ -31,7 +31,7 @@ public:
   bool SetPile(TPileRef pile, std::string_view text);
   void Clear() { piles_.Clear(); }
 
-  // Parts save, run an operation that changes the piles, and restore.
+  // Callers save, run an operation that changes the piles, and restore.
   void SaveSnapshot() { snapshot_ = piles_; }
   void RestoreSnapshot() { piles_ = snapshot_; }
 
