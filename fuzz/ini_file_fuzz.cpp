@@ -1,4 +1,4 @@
-// Any bytes as a preference store: reading the settings and writing one back
+// Any bytes as a preference store: reading the settings and changing them
 // must never crash.
 #include <unistd.h>
 
@@ -43,12 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                                 static_cast<std::streamsize>(size));
   tablerun::TPosixFileSystem fs;
   TSilentScreen screen;
-  tablerun::TIniFile store(fs, screen, path);
+  // Writes stay in memory: the disk side is the safe rewrite's, tested on its own.
+  tablerun::TIniFile store(fs, screen, path, tablerun::TIniFile::TAccess::InspectOnly);
   tablerun::TConfigRecord record;
   const auto settings = tablerun::fnLoadPreferences(store, record, tablerun::TDisplayInfo{});
   for (const auto& key : store.ReadKeys("Preference")) store.ReadInteger("Preference", key, 0);
   tablerun::fnSavePreferences(store, record, settings, tablerun::TDisplayInfo{});
   store.WriteString("Users", "User004", "[Users]=x");
   store.EraseSection("Settings");
+  (void)store.Serialize();
   return 0;
 }
