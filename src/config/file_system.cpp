@@ -67,6 +67,8 @@ private:
 
 }  // namespace
 
+TPosixFileSystem::TPosixFileSystem() : generator_(std::random_device{}()) {}
+
 std::unique_ptr<TFile> TPosixFileSystem::Open(const std::string& path, TOpenMode mode) {
   const int fd = ::open(path.c_str(), (mode == TOpenMode::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC);
   if (fd < 0) return nullptr;
@@ -75,11 +77,19 @@ std::unique_ptr<TFile> TPosixFileSystem::Open(const std::string& path, TOpenMode
 
 std::unique_ptr<TFile> TPosixFileSystem::CreateTemp(const std::string& folder, const std::string& prefix,
                                                     std::string& createdPath) {
-  std::string pattern = folder + prefix + "XXXXXX";
-  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  createdPath = pattern;
-  return std::make_unique<TPosixFile>(fd);
+  // Not mkstemp: its 0600 would pass to the file the temporary one replaces.
+  constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string path = folder + prefix;
+    for (int i = 0; i < 6; ++i) path += kLetters[generator_() % (sizeof kLetters - 1)];
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      createdPath = path;
+      return std::make_unique<TPosixFile>(fd);
+    }
+    if (errno != EEXIST) break;
+  }
+  return nullptr;
 }
 
 bool TPosixFileSystem::Rename(const std::string& from, const std::string& to) {

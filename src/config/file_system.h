@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,7 @@ public:
 // The real file system of the machine.
 class TPosixFileSystem final : public TFileSystem {
 public:
+  TPosixFileSystem();
   std::unique_ptr<TFile> Open(const std::string& path, TOpenMode mode) override;
   std::unique_ptr<TFile> CreateTemp(const std::string& folder, const std::string& prefix,
                                     std::string& createdPath) override;
@@ -54,6 +56,9 @@ public:
   bool IsFolder(const std::string& path) override;
   bool CreateFolders(const std::string& path) override;
   std::vector<std::string> ListFolder(const std::string& path) override;
+
+private:
+  std::minstd_rand generator_;  // names of temporary files
 };
 
 std::optional<std::string> fnReadWholeFile(TFileSystem& fs, const std::string& path);

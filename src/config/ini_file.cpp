@@ -100,6 +100,10 @@ std::vector<std::string> TIniFile::ReadKeys(const std::string& section) const {
 }
 
 bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  // A line break, or a bracket or "=" in a name, would forge lines of its own.
+  if (!fnIsOneLine(section) || !fnIsOneLine(key) || !fnIsOneLine(value) || section.find(']') != std::string::npos ||
+      key.find('=') != std::string::npos || fnTrim(key).empty())
+    return false;
   const std::string line = key + "=" + value;
   const int header = FindSection(section);
   if (header < 0) {

@@ -47,4 +47,6 @@ bool fnSameTextIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool fnIsOneLine(std::string_view text) { return text.find_first_of("\r\n") == std::string_view::npos; }
+
 }  // namespace tablerun

@@ -1,6 +1,7 @@
 #include "config/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
@@ -77,6 +78,25 @@ TEST_F(IniFileTest, BracketsInsideAValueAreNotAHeader) {
   TIniFile ini = Open();
   EXPECT_EQ(ini.ReadString("Users", "User002", ""), "b");
   EXPECT_EQ(ini.ReadString("Users", "User001", ""), "[Users] x");
+}
+
+TEST_F(IniFileTest, NamesAndValuesThatWouldForgeLinesAreRefused) {
+  TIniFile ini = Open();
+  ASSERT_TRUE(ini.WriteString("Users", "User001", "[Ann]"));
+  EXPECT_FALSE(ini.WriteString("Users", "User002", "Bob\r\n[Preference]"));
+  EXPECT_FALSE(ini.WriteString("Users]", "User002", "Bob"));
+  EXPECT_FALSE(ini.WriteString("Users", "User=2", "Bob"));
+  EXPECT_FALSE(ini.WriteString("Users", " ", "Bob"));
+  EXPECT_EQ(folder.Read("Cfg.dat"), "[Users]\r\nUser001=[Ann]\r\n");
+}
+
+TEST_F(IniFileTest, ARewrittenStoreIsAnOrdinaryFile) {
+  const mode_t old = ::umask(022);
+  Open().WriteString("P", "a", "1");
+  ::umask(old);
+  struct stat st {};
+  ASSERT_EQ(::stat((folder / "Cfg.dat").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);  // not the private mode of a temporary file
 }
 
 TEST_F(IniFileTest, AWriteThatCannotBeSavedSaysSoAndFails) {

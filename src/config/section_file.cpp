@@ -1,0 +1,357 @@
+#include "config/section_file.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "config/number_text.h"
+#include "config/safe_replace.h"
+
+namespace tablerun {
+namespace {
+
+constexpr std::size_t kChunkSize = 8192;
+constexpr std::string_view kLineEnd = "\r\n";
+// Where one section ends: the next line that starts with "[".
+constexpr std::string_view kNextHeader = "\n[";
+
+std::string HeaderOf(std::string_view section) { return "[" + std::string(section) + "]"; }
+
+// Where header starts a line inside text; text's first byte starts a line only
+// when it is the file's first byte.
+std::optional<std::size_t> FindHeaderIn(std::string_view text, std::string_view header, bool atFileStart) {
+  if (atFileStart && text.starts_with(header)) return 0;
+  const auto at = text.find("\n" + std::string(header));
+  if (at == std::string_view::npos) return std::nullopt;
+  return at + 1;
+}
+
+// Offsets within text that begins with a section's header and runs at least to
+// the section's end.
+struct TSectionSpan {
+  std::size_t bodyStart;
+  std::size_t end;
+  bool headerEnded;  // the header line has its line break
+};
+
+TSectionSpan LocateSection(std::string_view text, std::size_t headerLength) {
+  const auto lineBreak = text.find('\n', headerLength);
+  // Searching from the header's end also catches a next header on the very
+  // line after it.
+  const auto next = text.find(kNextHeader, headerLength);
+  return {lineBreak == std::string_view::npos ? text.size() : lineBreak + 1,
+          next == std::string_view::npos ? text.size() : next + 1, lineBreak != std::string_view::npos};
+}
+
+struct TLoadedSection {
+  std::int64_t offset;
+  std::string text;  // from the header to the section's end
+  TSectionSpan span;
+
+  std::string_view Body() const {
+    return std::string_view(text).substr(span.bodyStart, span.end - span.bodyStart);
+  }
+  std::int64_t BodyOffset() const { return offset + static_cast<std::int64_t>(span.bodyStart); }
+};
+
+std::optional<TLoadedSection> LoadSection(TFile& file, std::string_view section) {
+  const auto offset = TSectionFile::FindSection(file, section);
+  if (!offset) return std::nullopt;
+  const std::size_t headerLength = section.size() + 2;
+  std::string text;
+  char chunk[kChunkSize];
+  for (std::int64_t at = *offset;;) {
+    // A line break that ended the previous chunk may pair with a "[" in this one.
+    const std::size_t scanFrom = std::max(headerLength, text.empty() ? 0 : text.size() - 1);
+    const std::size_t got = file.ReadAt(at, chunk, sizeof chunk);
+    text.append(chunk, got);
+    at += static_cast<std::int64_t>(got);
+    const auto next = text.find(kNextHeader, scanFrom);
+    if (next != std::string::npos) {
+      text.resize(next + 1);
+      break;
+    }
+    if (got < sizeof chunk) break;
+  }
+  const TSectionSpan span = LocateSection(text, headerLength);
+  return TLoadedSection{*offset, std::move(text), span};
+}
+
+struct TLine {
+  std::size_t start;
+  std::string_view text;    // without its line break
+  std::string_view ending;  // "\r\n", "\n", or "" at the end of the file
+};
+
+std::vector<TLine> SplitLines(std::string_view text) {
+  std::vector<TLine> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const auto lineBreak = text.find('\n', start);
+    const std::size_t stop = lineBreak == std::string_view::npos ? text.size() : lineBreak + 1;
+    const std::string_view whole = text.substr(start, stop - start);
+    const std::size_t endingLength = whole.ends_with(kLineEnd) ? 2 : whole.ends_with('\n') ? 1 : 0;
+    lines.push_back({start, whole.substr(0, whole.size() - endingLength), whole.substr(whole.size() - endingLength)});
+    start = stop;
+  }
+  return lines;
+}
+
+// The value of key within a section's lines: its line index, and the offset
+// and length of the bytes after "=".
+struct TValuePlace {
+  std::size_t line;
+  std::size_t start;
+  std::size_t length;
+};
+
+std::optional<TValuePlace> FindKey(const std::vector<TLine>& lines, std::string_view key) {
+  for (const std::string_view joiner : {std::string_view("="), std::string_view(" =")}) {
+    const std::string prefix = std::string(key).append(joiner);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].text.starts_with(prefix))
+        return TValuePlace{i, lines[i].start + prefix.size(), lines[i].text.size() - prefix.size()};
+    }
+  }
+  return std::nullopt;
+}
+
+bool StartsWithKey(std::string_view line, std::string_view key) {
+  if (!line.starts_with(key)) return false;
+  const std::string_view rest = line.substr(key.size());
+  return rest.starts_with('=') || rest.starts_with(" =");
+}
+
+// A line break in a name or value would forge a line or a header of its own.
+bool fnAreSafeLines(std::string_view section, const std::vector<TKeyValue>& entries) {
+  if (!fnIsOneLine(section) || section.find(']') != std::string_view::npos) return false;
+  return std::all_of(entries.begin(), entries.end(), [](const TKeyValue& entry) {
+    return fnIsOneLine(entry.key) && fnIsOneLine(entry.value) && entry.key.find('=') == std::string::npos;
+  });
+}
+
+std::vector<std::string> KeyValueLines(const std::vector<TKeyValue>& entries) {
+  std::vector<std::string> lines;
+  lines.reserve(entries.size());
+  for (const TKeyValue& entry : entries) lines.push_back(entry.key + "=" + entry.value);
+  return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text.append(line).append(kLineEnd);
+  return text;
+}
+
+std::string AppendedSection(std::string_view section, const std::vector<std::string>& lines) {
+  return std::string(kLineEnd) + HeaderOf(section) + std::string(kLineEnd) + Joined(lines);
+}
+
+// True when entries, one line each, would land exactly on the body's lines:
+// same keys in the same order, same lengths, nothing else in the body.
+bool FitsInPlace(std::string_view body, const std::vector<TKeyValue>& entries) {
+  const std::vector<TLine> old = SplitLines(body);
+  if (old.size() < entries.size()) return false;
+  for (std::size_t i = 0; i < old.size(); ++i) {
+    if (i >= entries.size()) {
+      if (!old[i].text.empty()) return false;
+      continue;
+    }
+    const TKeyValue& entry = entries[i];
+    if (old[i].ending != kLineEnd || old[i].text.size() != entry.key.size() + 1 + entry.value.size() ||
+        !old[i].text.starts_with(entry.key + "="))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TSectionFile::TSectionFile(TFileSystem& fs, TScreen& screen, std::string path)
+    : fs_(fs), screen_(screen), path_(std::move(path)) {}
+
+std::unique_ptr<TFile> TSectionFile::OpenForRead() {
+  auto file = fs_.Open(path_, TOpenMode::Read);
+  if (!file && fs_.Exists(path_)) throw TFileOpenError(path_);
+  return file;
+}
+
+std::unique_ptr<TFile> TSectionFile::OpenForWrite() {
+  auto file = fs_.Open(path_, TOpenMode::ReadWrite);
+  if (!file) throw TFileOpenError(path_);
+  return file;
+}
+
+std::string TSectionFile::ReadExisting() {
+  auto bytes = fnReadWholeFile(fs_, path_);
+  if (!bytes) throw TFileOpenError(path_);
+  return std::move(*bytes);
+}
+
+std::optional<std::int64_t> TSectionFile::FindSection(std::string_view section) {
+  const auto file = OpenForRead();
+  return file ? FindSection(*file, section) : std::nullopt;
+}
+
+std::optional<std::int64_t> TSectionFile::FindSection(TFile& file, std::string_view section) {
+  const std::string header = HeaderOf(section);
+  // Each chunk repeats the previous one's last header-length bytes, so a
+  // header (with the line break before it) split between two chunks lies
+  // whole in the second.
+  const std::size_t chunkSize = std::max(kChunkSize, 2 * header.size());
+  std::string chunk(chunkSize, '\0');
+  for (std::int64_t start = 0;;) {
+    const std::size_t got = file.ReadAt(start, chunk.data(), chunkSize);
+    if (const auto at = FindHeaderIn(std::string_view(chunk).substr(0, got), header, start == 0))
+      return start + static_cast<std::int64_t>(*at);
+    if (got < chunkSize) return std::nullopt;
+    start += static_cast<std::int64_t>(chunkSize - header.size());
+  }
+}
+
+TFoundValue TSectionFile::ReadValue(std::string_view section, std::string_view key, std::string_view fallback) {
+  const auto file = OpenForRead();
+  return file ? ReadValue(*file, section, key, fallback) : TFoundValue{false, std::string(fallback)};
+}
+
+TFoundValue TSectionFile::ReadValue(TFile& file, std::string_view section, std::string_view key,
+                                    std::string_view fallback) {
+  if (const auto loaded = LoadSection(file, section)) {
+    const std::string_view body = loaded->Body();
+    if (const auto place = FindKey(SplitLines(body), key))
+      return {true, fnTrimRight(body.substr(place->start, place->length))};
+  }
+  return {false, std::string(fallback)};
+}
+
+bool TSectionFile::ReadValues(std::string_view section, std::vector<TKeyValue>& entries) {
+  std::size_t missing = entries.size();
+  const auto file = OpenForRead();
+  const auto loaded = file ? LoadSection(*file, section) : std::nullopt;
+  if (!loaded) return missing == 0;
+  std::vector<bool> found(entries.size(), false);
+  for (const TLine& line : SplitLines(loaded->Body())) {
+    if (missing == 0) break;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (found[i] || !StartsWithKey(line.text, entries[i].key)) continue;
+      entries[i].value = line.text.substr(line.text.find('=') + 1);
+      found[i] = true;
+      --missing;
+    }
+  }
+  return missing == 0;
+}
+
+std::vector<std::string> TSectionFile::ListSections() {
+  std::vector<std::string> names;
+  if (!fs_.Exists(path_)) return names;
+  const std::string bytes = ReadExisting();
+  for (const TLine& line : SplitLines(bytes)) {
+    if (line.text.starts_with('['))
+      names.emplace_back(line.text.size() < 2 ? std::string_view() : line.text.substr(1, line.text.size() - 2));
+  }
+  return names;
+}
+
+std::vector<std::string> TSectionFile::ReadSectionLines(std::string_view section) {
+  std::vector<std::string> lines;
+  const auto file = OpenForRead();
+  const auto loaded = file ? LoadSection(*file, section) : std::nullopt;
+  if (!loaded) return lines;
+  for (const TLine& line : SplitLines(loaded->Body())) {
+    if (!line.text.empty()) lines.emplace_back(line.text);
+  }
+  return lines;
+}
+
+bool TSectionFile::WriteValue(std::string_view section, std::string_view key, std::string_view value) {
+  if (!fnAreSafeLines(section, {{std::string(key), std::string(value)}})) return false;
+  auto file = OpenForWrite();
+  const std::string line = std::string(key) + "=" + std::string(value);
+  const auto loaded = LoadSection(*file, section);
+  if (!loaded) return AppendTo(*file, section, {line});
+
+  const std::vector<TLine> old = SplitLines(loaded->Body());
+  const auto place = FindKey(old, key);
+  if (place && place->length == value.size())
+    return FinishWrite(*file, file->WriteAt(loaded->BodyOffset() + static_cast<std::int64_t>(place->start), value));
+
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < old.size(); ++i) {
+    if (place && i == place->line)
+      lines.push_back(line);
+    else if (!old[i].text.empty())
+      lines.emplace_back(old[i].text);
+  }
+  if (!place) lines.push_back(line);
+  file.reset();
+  return ReplaceBody(section, lines);
+}
+
+bool TSectionFile::WriteValuesInPlace(std::string_view section, const std::vector<TKeyValue>& entries) {
+  if (!fnAreSafeLines(section, entries)) return false;
+  auto file = OpenForWrite();
+  const std::vector<std::string> lines = KeyValueLines(entries);
+  const auto loaded = LoadSection(*file, section);
+  if (!loaded) return AppendTo(*file, section, lines);
+  if (FitsInPlace(loaded->Body(), entries))
+    return FinishWrite(*file, file->WriteAt(loaded->BodyOffset(), Joined(lines)));
+  file.reset();
+  return ReplaceBody(section, lines);
+}
+
+bool TSectionFile::RewriteSection(std::string_view section, const std::vector<TKeyValue>& entries) {
+  if (!fnAreSafeLines(section, entries)) return false;
+  return ReplaceBody(section, KeyValueLines(entries));
+}
+
+bool TSectionFile::AppendSection(std::string_view section, const std::vector<TKeyValue>& entries) {
+  if (!fnAreSafeLines(section, entries)) return false;
+  auto file = OpenForWrite();
+  return AppendTo(*file, section, KeyValueLines(entries));
+}
+
+bool TSectionFile::CreateIfMissing() { return fs_.Exists(path_) || fnReplaceFile(fs_, screen_, path_, ""); }
+
+bool TSectionFile::ReplaceInEveryLine(int position, std::string_view oldText, std::string_view newText,
+                                      const std::function<void(int linesDone)>& progress) {
+  const std::string bytes = ReadExisting();
+  std::string replaced;
+  replaced.reserve(bytes.size());
+  int done = 0;
+  for (const TLine& line : SplitLines(bytes)) {
+    std::string text(line.text);
+    if (position >= 1) {
+      const auto at = static_cast<std::size_t>(position - 1);
+      if (at <= text.size() && text.compare(at, oldText.size(), oldText) == 0) text.replace(at, oldText.size(), newText);
+    }
+    replaced.append(text).append(line.ending);
+    if (++done % 10 == 0 && progress) progress(done);
+  }
+  return fnReplaceFile(fs_, screen_, path_, replaced);
+}
+
+bool TSectionFile::AppendTo(TFile& file, std::string_view section, const std::vector<std::string>& lines) {
+  return FinishWrite(file, file.Append(AppendedSection(section, lines)));
+}
+
+bool TSectionFile::FinishWrite(TFile& file, bool written) {
+  const bool synced = file.SyncAndClose();
+  if (written && synced) return true;
+  screen_.ShowMessage(TMessageKind::Information, "Write error on file");
+  return false;
+}
+
+bool TSectionFile::ReplaceBody(std::string_view section, const std::vector<std::string>& lines) {
+  const std::string bytes = ReadExisting();
+  const std::string header = HeaderOf(section);
+  const auto at = FindHeaderIn(bytes, header, true);
+  if (!at) return fnReplaceFile(fs_, screen_, path_, bytes + AppendedSection(section, lines));
+
+  const TSectionSpan span = LocateSection(std::string_view(bytes).substr(*at), header.size());
+  std::string replaced = bytes.substr(0, *at + span.bodyStart);
+  if (!span.headerEnded) replaced.append(kLineEnd);
+  replaced.append(Joined(lines)).append(kLineEnd);
+  replaced.append(bytes, *at + span.end);
+  return fnReplaceFile(fs_, screen_, path_, replaced);
+}
+
+}  // namespace tablerun

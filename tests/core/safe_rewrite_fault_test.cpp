@@ -1,0 +1,223 @@
+// Rewrites of a sectioned file must leave either the old or the new bytes, never
+// a mix: checked by failing each step of the swap, and by killing a rewriter.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "config/section_file.h"
+#include "support/recording_screen.h"
+#include "support/temp_folder.h"
+
+namespace tablerun {
+namespace {
+
+enum class TStep { None, CreateTemp, Write, SyncAndClose, Rename };
+
+// The machine's file system, except that one step of writing a temporary file fails.
+class TFailingFileSystem final : public TFileSystem {
+public:
+  explicit TFailingFileSystem(TStep failing) : failing_(failing) {}
+
+  std::string lastTemp;
+
+  std::unique_ptr<TFile> Open(const std::string& path, TOpenMode mode) override { return real_.Open(path, mode); }
+  std::unique_ptr<TFile> CreateTemp(const std::string& folder, const std::string& prefix,
+                                    std::string& createdPath) override {
+    if (failing_ == TStep::CreateTemp) return nullptr;
+    auto file = real_.CreateTemp(folder, prefix, createdPath);
+    if (!file) return nullptr;
+    lastTemp = createdPath;
+    return std::make_unique<TFailingFile>(std::move(file), failing_);
+  }
+  bool Rename(const std::string& from, const std::string& to) override {
+    return failing_ != TStep::Rename && real_.Rename(from, to);
+  }
+  bool Remove(const std::string& path) override { return real_.Remove(path); }
+  bool Exists(const std::string& path) override { return real_.Exists(path); }
+  bool IsFolder(const std::string& path) override { return real_.IsFolder(path); }
+  bool CreateFolders(const std::string& path) override { return real_.CreateFolders(path); }
+  std::vector<std::string> ListFolder(const std::string& path) override { return real_.ListFolder(path); }
+
+private:
+  class TFailingFile final : public TFile {
+  public:
+    TFailingFile(std::unique_ptr<TFile> real, TStep failing) : real_(std::move(real)), failing_(failing) {}
+    std::int64_t Size() override { return real_->Size(); }
+    std::size_t ReadAt(std::int64_t offset, char* buffer, std::size_t size) override {
+      return real_->ReadAt(offset, buffer, size);
+    }
+    // A short write: half of the bytes land.
+    bool WriteAt(std::int64_t offset, std::string_view bytes) override {
+      if (failing_ != TStep::Write) return real_->WriteAt(offset, bytes);
+      real_->WriteAt(offset, bytes.substr(0, bytes.size() / 2));
+      return false;
+    }
+    bool Append(std::string_view bytes) override { return real_->Append(bytes); }
+    bool SyncAndClose() override { return real_->SyncAndClose() && failing_ != TStep::SyncAndClose; }
+
+  private:
+    std::unique_ptr<TFile> real_;
+    TStep failing_;
+  };
+
+  TPosixFileSystem real_;
+  TStep failing_;
+};
+
+const std::string kOriginal = "\r\n[A]\r\nWon=0003\r\n\r\n[B]\r\nWon=0001\r\nLost=0002\r\n\r\n[C]\r\nWon=9\r\n";
+
+std::vector<std::string> TempFilesIn(const testing::TTempFolder& folder) {
+  std::vector<std::string> temps;
+  for (const std::string& name : TPosixFileSystem().ListFolder(folder.Path())) {
+    if (name.starts_with("rpl")) temps.push_back(name);
+  }
+  return temps;
+}
+
+struct TRewrite {
+  const char* name;
+  std::function<bool(TSectionFile&)> run;
+};
+
+const std::vector<TRewrite>& Rewrites() {
+  static const std::vector<TRewrite> rewrites{
+      {"rewrite section", [](TSectionFile& file) { return file.RewriteSection("B", {{"Won", "1"}}); }},
+      {"longer value", [](TSectionFile& file) { return file.WriteValue("B", "Won", "00001"); }},
+      {"new key", [](TSectionFile& file) { return file.WriteValue("B", "Streak", "1"); }},
+      {"values of a new layout", [](TSectionFile& file) { return file.WriteValuesInPlace("B", {{"Won", "1"}}); }},
+      {"replace in every line", [](TSectionFile& file) { return file.ReplaceInEveryLine(1, "Won", "Lost", {}); }},
+  };
+  return rewrites;
+}
+
+TEST(SafeRewrite, AFailedStepLeavesTheOriginalWhole) {
+  struct TCase {
+    TStep step;
+    const char* message;  // empty: the expected text names the temporary file
+  };
+  const TCase cases[] = {
+      {TStep::CreateTemp, "Error creating temp file."},
+      {TStep::Write, "Write error on file"},
+      {TStep::SyncAndClose, "Write error on file"},
+      {TStep::Rename, ""},
+  };
+  for (const TCase& c : cases) {
+    for (const TRewrite& rewrite : Rewrites()) {
+      SCOPED_TRACE(std::string(rewrite.name) + " failing at step " + std::to_string(static_cast<int>(c.step)));
+      testing::TTempFolder folder;
+      folder.Write("stats.dat", kOriginal);
+      TFailingFileSystem fs(c.step);
+      testing::TRecordingScreen screen;
+      TSectionFile file(fs, screen, folder / "stats.dat");
+
+      EXPECT_FALSE(rewrite.run(file));
+      const std::string expected = *c.message != '\0' ? std::string(c.message)
+                                                      : "Error in renaming the file: " + fs.lastTemp + "\r" +
+                                                            "to: " + file.Path();
+      ASSERT_EQ(screen.messages.size(), 1u);
+      EXPECT_EQ(screen.messages[0].text, expected);
+      EXPECT_EQ(folder.Read("stats.dat"), kOriginal);
+      EXPECT_TRUE(TempFilesIn(folder).empty());
+    }
+  }
+}
+
+TEST(SafeRewrite, TheSameRewritesSucceedWhenNothingFails) {
+  for (const TRewrite& rewrite : Rewrites()) {
+    SCOPED_TRACE(rewrite.name);
+    testing::TTempFolder folder;
+    folder.Write("stats.dat", kOriginal);
+    TFailingFileSystem fs(TStep::None);
+    testing::TRecordingScreen screen;
+    TSectionFile file(fs, screen, folder / "stats.dat");
+
+    EXPECT_TRUE(rewrite.run(file));
+    EXPECT_NE(folder.Read("stats.dat"), kOriginal);
+    EXPECT_TRUE(screen.messages.empty());
+    EXPECT_TRUE(TempFilesIn(folder).empty());
+  }
+}
+
+std::vector<TKeyValue> SeriesLines(int count, int width) {
+  std::vector<TKeyValue> lines;
+  for (int i = 0; i < count; ++i) lines.push_back({"Game" + std::to_string(i), std::string(width, static_cast<char>('a' + i % 26))});
+  return lines;
+}
+
+// Rewrites the file from one version to the other until killed.
+[[noreturn]] void RunRewriter(const std::string& path, const std::vector<TKeyValue> (&versions)[2], int ready) {
+  try {
+    TPosixFileSystem fs;
+    testing::TRecordingScreen screen;
+    TSectionFile file(fs, screen, path);
+    const char started = 1;
+    if (::write(ready, &started, 1) != 1) ::_exit(2);
+    // Bounded, so that a lost parent does not leave it running for ever.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (int round = 1; std::chrono::steady_clock::now() < giveUp; ++round) {
+      if (!file.RewriteSection("Series", versions[round % 2])) ::_exit(3);
+    }
+    ::_exit(0);
+  } catch (...) {
+    ::_exit(4);
+  }
+}
+
+TEST(SafeRewrite, AKilledRewriterLeavesOneWholeVersion) {
+  testing::TTempFolder folder;
+  const std::string path = folder / "series.dat";
+  TPosixFileSystem fs;
+  testing::TRecordingScreen screen;
+  TSectionFile file(fs, screen, path);
+  const std::vector<TKeyValue> versions[2] = {SeriesLines(150, 20), SeriesLines(260, 33)};
+
+  ASSERT_TRUE(file.CreateIfMissing());
+  ASSERT_TRUE(file.AppendSection("Head", {{"Player", "Ann [Series]"}}));
+  ASSERT_TRUE(file.AppendSection("Series", {}));
+  ASSERT_TRUE(file.AppendSection("Tail", {{"Won", "0001"}}));
+  std::string whole[2];
+  for (int i : {1, 0}) {
+    ASSERT_TRUE(file.RewriteSection("Series", versions[i]));
+    whole[i] = folder.Read("series.dat");
+  }
+  ASSERT_GT(whole[1].size(), whole[0].size() + 4000);
+
+  const unsigned seed = std::random_device()();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<int> delayMicroseconds(200, 4000);
+  for (int round = 0; round < 30; ++round) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ::close(ready[0]);
+      RunRewriter(path, versions, ready[1]);
+    }
+    ::close(ready[1]);
+    char started = 0;
+    const bool childStarted = ::read(ready[0], &started, 1) == 1;
+    ::close(ready[0]);
+    std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(childStarted);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "rewriter ended by itself, status " << status;
+
+    const std::string now = folder.Read("series.dat");
+    ASSERT_TRUE(now == whole[0] || now == whole[1]) << "round " << round << ": " << now.size() << " bytes";
+  }
+}
+
+}  // namespace
+}  // namespace tablerun
