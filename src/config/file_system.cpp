@@ -95,9 +95,8 @@ std::unique_ptr<TFile> TPosixFileSystem::CreateTemp(const std::string& folder, c
 bool TPosixFileSystem::Rename(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return false;
   // Make the new name itself durable, not only the bytes behind it.
-  std::string folder = fnFolderOf(to);
-  if (folder.empty()) folder = ".";
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const std::string folder = fnFolderOf(to);
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);
