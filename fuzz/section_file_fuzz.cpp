@@ -10,34 +10,12 @@
 #include <vector>
 
 #include "config/section_file.h"
+#include "fuzz_support.h"
 
 namespace {
 
 using namespace tablerun;
-
-class TSilentScreen final : public TScreen {
-public:
-  TMessageAnswer ShowMessage(TMessageKind, const std::string&, TMessageButtons) override { return TMessageAnswer::Ok; }
-  bool ShowAdvisory(const std::string&) override { return false; }
-  void PlaySound(const std::string&, bool) override {}
-  void StopSound() override {}
-  void Beep() override {}
-  void RequestRepaint() override {}
-  void ProcessPendingEvents() override {}
-};
-
-const std::string& Folder() {
-  static const std::string folder = [] {
-    std::string pattern = "/tmp/section-fuzz-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern + "/";
-  }();
-  return folder;
-}
-
-void Store(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using fuzzing::TSilentScreen;
 
 // Takes a name of up to 15 bytes, its length given by the input's next byte.
 std::string TakeName(std::string_view& input) {
@@ -58,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   TPosixFileSystem fs;
   TSilentScreen screen;
-  const std::string original = Folder() + "read.dat";
-  Store(original, input);
+  const std::string original = fuzzing::fnScratchFolder() + "read.dat";
+  fuzzing::fnStoreBytes(original, input);
   TSectionFile file(fs, screen, original);
   std::vector<std::string> sections = file.ListSections();
   sections.push_back(section);
@@ -71,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.ReadSectionLines(name);
   }
 
-  const std::string copy = Folder() + "write.dat";
-  Store(copy, input);
+  const std::string copy = fuzzing::fnScratchFolder() + "write.dat";
+  fuzzing::fnStoreBytes(copy, input);
   TSectionFile written(fs, screen, copy);
   written.WriteValue(section, key, value);
   // What callers store (no line breaks, no key that looks like a header) must read back.
