@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "config/advisory.h"
 #include "engine/start_up.h"
 #include "view/frm_main.h"
 #include "view/qt_screen.h"
@@ -59,5 +60,13 @@ int main(int argc, char** argv) {
   fnCloseOnTermination(window);
   window.RestorePlacement();
   window.show();
+  if (!place.display.moreThan256Colours) {
+    tablerun::fnShowOneTimeAdvisory(
+        *state.store, screen, "Screen_Under_256_Colors",
+        "At this time your video driver supports 256 colors or less. This program takes advantage of the 16 bit "
+        "(65,536 colors) or the 24 bit (16.8 million colors) palettes or higher resolutions. \r"
+        "If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen "
+        "resolution using the Display Properties Settings in the Control Panel.");
+  }
   return QApplication::exec();
 }
