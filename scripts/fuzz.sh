@@ -11,11 +11,13 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DTABLERUN_GUI=OFF 
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=$(cd fuzz && ls ./*_fuzz.cpp | xargs -n1 basename | sed 's/\.cpp$//')
 # shellcheck disable=SC2086
-cmake --build build-fuzz -j "$(nproc)" --target $targets
+cmake --build build-fuzz -j "$(nproc)" --target $targets games_list
 for target in $targets; do
   corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   [ -d "fuzz/seeds/$target" ] && cp -n fuzz/seeds/"$target"/* "$corpus"/ 2>/dev/null || true
+  # The games list the build compiles is the best seed for its reader.
+  [ "$target" = games_file_fuzz ] && cp build-fuzz/bin/GAMES.DAT "$corpus"/built-games-list
   echo "fuzzing $target for ${seconds}s"
   "build-fuzz/bin/$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
 done

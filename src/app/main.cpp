@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   place.programFolder = QApplication::applicationDirPath().toStdString();
   place.userFolders = tablerun::fnUserFolders(fs, fnEnvironment);
   place.display.moreThan256Colours = QGuiApplication::primaryScreen()->depth() > 8;
-  tablerun::fnStartUp(state, place);
+  if (!tablerun::fnStartUp(state, place)) return 1;
 
   tablerun::TfrmMain window(state);
   screen.SetParentWindow(&window);

@@ -38,13 +38,22 @@ std::string fnTrimRight(std::string_view text) {
   return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
+namespace {
+char fnLowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
 bool fnSameTextIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
+    if (fnLowerChar(a[i]) != fnLowerChar(b[i])) return false;
   }
   return true;
+}
+
+std::string fnLowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = fnLowerChar(c);
+  return lower;
 }
 
 bool fnIsOneLine(std::string_view text) { return text.find_first_of("\r\n") == std::string_view::npos; }

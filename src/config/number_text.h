@@ -22,6 +22,7 @@ std::int32_t fnColourFromStored(std::int64_t stored);
 std::string fnTrim(std::string_view text);
 std::string fnTrimRight(std::string_view text);
 bool fnSameTextIgnoringCase(std::string_view a, std::string_view b);
+std::string fnLowerCase(std::string_view text);
 // No CR or LF: safe to write as (part of) one line of a file.
 bool fnIsOneLine(std::string_view text);
 

@@ -1,13 +1,32 @@
 #include "engine/start_up.h"
 
+#include "model/games_file.h"
+
 namespace tablerun {
 namespace {
 
 std::string fnStorePath(const TTablerunState& state) { return state.dataFolder + state.config.Read(1, 20); }
 
+bool fnLoadCatalogue(TTablerunState& state) {
+  const std::string path = state.programFolder + kGamesFileName;
+  const auto bytes = fnReadWholeFile(state.fs, path);
+  if (!bytes) {
+    state.screen.ShowMessage(TMessageKind::Error, "Cannot find file:\r" + path + "\r" +
+                                                      "Copy the file into the directory that above is specified" +
+                                                      "\r" + "or reinstall the program.");
+    return false;
+  }
+  std::string error;
+  if (!state.mainGame.Catalogue().Load(TGamesFile::Parse(*bytes), error)) {
+    state.screen.ShowMessage(TMessageKind::Error, error + "\r" + path + "\r" + "Please reinstall the program.");
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-void fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
+bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
   state.programFolder = fnWithTrailingSlash(place.programFolder);
   state.userFolders = place.userFolders;
   state.display = place.display;
@@ -20,6 +39,14 @@ void fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
   state.store = std::make_unique<TIniFile>(state.fs, state.screen, fnStorePath(state));
   for (const auto& [entry, value] : fnLoadPreferences(*state.store, state.config, state.display))
     state.mainGame.Set(entry, value);
+  state.customGames.SetDataFolder(state.dataFolder);
+
+  if (!fnLoadCatalogue(state)) return false;
+  const TCatalogue& catalogue = state.mainGame.Catalogue();
+  fnCheckCurrentGame(state.config, [&](int code) {
+    return code >= kFirstCustomCode ? state.customGames.Find(code).has_value() : catalogue.Index(code) >= 0;
+  });
+  return true;
 }
 
 bool fnSaveSettings(TTablerunState& state) {

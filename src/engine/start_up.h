@@ -1,5 +1,6 @@
 // The first and last things the program does with its files: find the data
-// folder, fill the configuration from the preference store, and write it back.
+// folder, fill the configuration from the preference store, read the games
+// list, and at the end write the settings back.
 #pragma once
 
 #include <string>
@@ -14,7 +15,9 @@ struct TStartUpPlace {
   TDisplayInfo display;
 };
 
-void fnStartUp(TTablerunState& state, const TStartUpPlace& place);
+// False when the program cannot run (the games list is missing or damaged);
+// the player has been told why.
+bool fnStartUp(TTablerunState& state, const TStartUpPlace& place);
 
 // Writes back the settings that changed during the run; false when the store
 // could not be written (the player has been told).

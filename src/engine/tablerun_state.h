@@ -13,6 +13,7 @@
 #include "engine/runtime.h"
 #include "engine/screen.h"
 #include "model/card_status_table.h"
+#include "model/custom_games.h"
 #include "model/game_rules.h"
 #include "model/main_game.h"
 #include "model/table.h"
@@ -34,6 +35,7 @@ public:
   TTable table{cards, rules};
   TMainGame mainGame;
   TRuntime runtime;
+  TCustomGames customGames{fs, ""};
 
   std::string programFolder;  // ends in "/"
   std::string dataFolder;     // ends in "/"

@@ -1,10 +1,12 @@
-// The TMainGame object: its table of entries shared across the program (pile
-// positions, the scroll position, per-run state) and the tableau positions.
+// The TMainGame object: the game catalogue, its table of entries shared across
+// the program (pile positions, the scroll position, per-run state) and the
+// tableau positions.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "model/catalogue.h"
 #include "model/int16_table.h"
 #include "model/pile_names.h"
 
@@ -23,6 +25,10 @@ public:
   void Set(int entry, int16_t value) { entries_.Set(entry, value); }
 
   int ScrollY() const { return Get(kScrollEntry); }
+
+  // The built-in games, read once at start-up.
+  TCatalogue& Catalogue() { return catalogue_; }
+  const TCatalogue& Catalogue() const { return catalogue_; }
 
   // Pile positions are the top-left corner of a pile's first card, stored in
   // table coordinates. The Y getters of Mazzo, Dest and Appogg give window
@@ -73,6 +79,7 @@ private:
   void SetX(const TPositions& positions, int pile, int16_t x);
   void SetY(const TPositions& positions, int pile, int16_t y);
 
+  TCatalogue catalogue_;
   TInt16Table<196> entries_;
   std::array<int16_t, kFilaCount> filaX_{};
   std::array<int16_t, kFilaCount> filaY_{};

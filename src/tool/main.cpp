@@ -2,13 +2,35 @@
 #include <cstdio>
 #include <string>
 
+#include "config/number_text.h"
 #include "tool/config_dump.h"
+#include "tool/games_commands.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tablerun-tool --version\n"
-    "       tablerun-tool config-dump DATAFOLDER\n";
+    "       tablerun-tool config-dump DATAFOLDER\n"
+    "       tablerun-tool games compile DEFINITIONS_FOLDER OUTPUT\n"
+    "       tablerun-tool games list [GAMES.DAT]\n"
+    "       tablerun-tool games show CODE [GAMES.DAT]\n";
+
+int fnUsage() {
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+int fnGames(int argc, char** argv) {
+  const std::string verb = argc > 2 ? argv[2] : "";
+  if (verb == "compile" && argc == 5) return tablerun::fnGamesCompile(argv[3], argv[4]);
+  if (verb == "list" && argc <= 4) return tablerun::fnGamesList(argc == 4 ? argv[3] : tablerun::fnDefaultGamesFile());
+  if (verb == "show" && (argc == 4 || argc == 5)) {
+    const auto code = tablerun::fnParseInteger(argv[3]);
+    if (!code) return fnUsage();
+    return tablerun::fnGamesShow(static_cast<int>(*code), argc == 5 ? argv[4] : tablerun::fnDefaultGamesFile());
+  }
+  return fnUsage();
+}
 
 }  // namespace
 
@@ -19,6 +41,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "config-dump" && argc == 3) return tablerun::fnConfigDump(argv[2]);
-  std::fputs(kUsage, stderr);
-  return 2;
+  if (command == "games") return fnGames(argc, argv);
+  return fnUsage();
 }

@@ -10,6 +10,7 @@
 
 #include "config/number_text.h"
 #include "engine/start_up.h"
+#include "engine/window_title.h"
 #include "view/main_menu.h"
 #include "view/table_area.h"
 
@@ -23,7 +24,7 @@ constexpr int kStatusPanelWidths[] = {77, 23, 57, 350, 94, 10};
 
 TfrmMain::TfrmMain(TTablerunState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
   setObjectName("frmMain");
-  setWindowTitle("Tablerun 2002");
+  setWindowTitle(QString::fromStdString(fnWindowTitle(state_.config)));
   fnBuildMainMenu(*this);
   ConnectCommand("mnuEsci", &TfrmMain::mnuEsciClick);
   ConnectCommand("mnuAbout", &TfrmMain::mnuAboutClick);

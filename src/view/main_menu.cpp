@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "model/catalogue.h"
+
 namespace tablerun {
 namespace {
 
@@ -109,17 +111,13 @@ bool fnHiddenUntilNeeded(const QString& name) {
 
 }  // namespace
 
-QString fnExpandProductPlaceholders(QString text) {
-  return text.replace("[Program_sw]", "Tablerun 2002").replace("[Program]", "Tablerun 2002");
-}
-
 void fnBuildMainMenu(QMainWindow& window) {
   QMenuBar* bar = window.menuBar();
   bar->setObjectName("MainMenu1");
   std::vector<QMenu*> open;
   for (const auto& item : kMenuTree) {
     const QString name = QString::fromLatin1(item.name);
-    const QString caption = fnExpandProductPlaceholders(QString::fromLatin1(item.caption));
+    const QString caption = QString::fromStdString(fnExpandPlaceholders(item.caption));
     switch (item.kind) {
       case TItem::Menu:
       case TItem::SubMenu: {

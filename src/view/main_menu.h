@@ -1,8 +1,6 @@
 // The main window's menu bar, built from one table of items.
 #pragma once
 
-#include <QString>
-
 class QMainWindow;
 class QAction;
 
@@ -11,8 +9,5 @@ namespace tablerun {
 // Fills the window's menu bar. Every item is named after its component
 // ("mnuNew"); items whose commands are not available yet stay disabled.
 void fnBuildMainMenu(QMainWindow& window);
-
-// "[Program]" and "[Program_sw]" become the product's name.
-QString fnExpandProductPlaceholders(QString text);
 
 }  // namespace tablerun

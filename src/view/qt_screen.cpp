@@ -29,7 +29,8 @@ QMessageBox::Icon fnIcon(TMessageKind kind) {
 }  // namespace
 
 TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) {
-  QMessageBox box(fnIcon(kind), QApplication::applicationName(), fnDisplayText(text), QMessageBox::NoButton, parent_);
+  const QString title = kind == TMessageKind::Error ? QObject::tr("Error") : QApplication::applicationName();
+  QMessageBox box(fnIcon(kind), title, fnDisplayText(text), QMessageBox::NoButton, parent_);
   switch (buttons) {
     case TMessageButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);

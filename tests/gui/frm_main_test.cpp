@@ -5,7 +5,10 @@
 #include <QStatusBar>
 #include <QtTest>
 
+#include <filesystem>
+
 #include "engine/start_up.h"
+#include "engine/window_title.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
 #include "view/frm_main.h"
@@ -21,12 +24,14 @@ class FrmMainTest : public QObject {
     TPosixFileSystem fs;
     testing::TRecordingScreen screen;
     TTablerunState state{fs, screen};
+    bool started = false;
 
     TWorld() {
+      std::filesystem::copy_file(TABLERUN_BUILT_GAMES_FILE, program / "GAMES.DAT");
       TStartUpPlace place;
       place.programFolder = program.Path();
       place.userFolders.applicationData = home.Path();
-      fnStartUp(state, place);
+      started = fnStartUp(state, place);
     }
     std::string Store() const { return home.Read("Tablerun/Cfg.dat"); }
   };
@@ -34,8 +39,10 @@ class FrmMainTest : public QObject {
 private slots:
   void showsTheTitleMenusStatusBarAndGreenTable() {
     TWorld world;
+    QVERIFY(world.started);
     TfrmMain window(world.state);
-    QCOMPARE(window.windowTitle(), QString("Tablerun 2002"));
+    QVERIFY(window.windowTitle().startsWith("Tablerun 2002 10.2  ["));
+    QCOMPARE(window.windowTitle(), QString::fromStdString(fnWindowTitle(world.state.config)));
 
     QStringList menus;
     for (QAction* action : window.menuBar()->actions()) menus << action->text();

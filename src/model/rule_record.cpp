@@ -1,0 +1,152 @@
+#include "model/rule_record.h"
+
+#include <optional>
+
+#include "config/number_text.h"
+
+namespace tablerun {
+namespace {
+
+constexpr std::size_t kFieldWidth = 10;
+
+std::size_t fnFieldStart(int column) { return static_cast<std::size_t>(column) * 11 + 16; }
+
+// The slot of a matrix line, read as plain digits.
+std::optional<int> fnMatrixSlot(const std::string& line) {
+  const auto slot = fnParseInteger(std::string_view(line).substr(0, std::min<std::size_t>(4, line.size())));
+  if (!slot || *slot < 0 || *slot >= TGameRules::kSize) return std::nullopt;
+  return static_cast<int>(*slot);
+}
+
+std::optional<int> fnMatrixValue(const std::string& line, int column) {
+  const std::size_t start = fnFieldStart(column);
+  if (start >= line.size()) return std::nullopt;
+  const auto value = fnParseInteger(fnTrimRight(fnUnscramble(std::string_view(line).substr(start, kFieldWidth))));
+  if (!value || *value < INT16_MIN || *value > INT16_MAX) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+// The built-in game whose column holds a game's rules.
+int fnRulesColumn(const TCatalogue& catalogue, const TCustomGames& custom, int gameCode, std::string* ruleText) {
+  if (gameCode >= kFirstCustomCode) {
+    const auto game = custom.Find(gameCode);
+    if (!game) return -1;
+    if (ruleText != nullptr) *ruleText = game->ruleText;
+    gameCode = game->baseCode;
+  }
+  return catalogue.Index(gameCode);
+}
+
+std::optional<int> fnNumber(std::string_view text) {
+  const auto value = fnParseInteger(text);
+  if (!value || *value < INT16_MIN || *value > INT16_MAX) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+// The Rules Wizard counts directions and builds its own way.
+int fnEngineDirection(int wizard) { return wizard == 0 ? 1 : wizard == 1 ? 0 : wizard; }
+int fnEngineBuild(int wizard) {
+  switch (wizard) {
+    case 1:
+      return 3;
+    case 3:
+      return 1;
+    case 4:
+      return 21;
+    default:
+      return wizard;
+  }
+}
+
+void fnFill(TGameRules& rules, int first, int count, int value) {
+  for (int i = 0; i < count; ++i) rules.Set(first + i, static_cast<int16_t>(value));
+}
+
+std::string_view fnPart(std::string_view text, std::size_t first, std::size_t length) {
+  return first < text.size() ? text.substr(first, length) : std::string_view();
+}
+
+}  // namespace
+
+void fnOverlayRuleText(TGameRules& rules, std::string_view text) {
+  if (const auto perTurn = fnNumber(fnPart(text, 0, 3))) {
+    rules.Set(24, static_cast<int16_t>(*perTurn));
+    if (const auto deals = fnNumber(fnPart(text, 3, 3))) rules.Set(16, static_cast<int16_t>(*deals));
+  }
+  const int tableau = rules.Get(375);
+  const int foundations = rules.Get(374);
+  const std::string_view empty = fnPart(text, 6, 1);
+  if (empty == "1") fnFill(rules, 135, tableau, 91);
+  if (empty == "2") fnFill(rules, 135, tableau, -1);
+  if (empty == "3") fnFill(rules, 135, tableau, 0);
+
+  struct TGroup {
+    std::size_t directionAt, buildAt;
+    int directionSlot, buildSlot, piles;
+  };
+  for (const TGroup& group : {TGroup{7, 9, 175, 215, tableau}, TGroup{12, 14, 71, 87, foundations}}) {
+    const int direction = fnNumber(fnPart(text, group.directionAt, 2)).value_or(-1);
+    const int build = fnNumber(fnPart(text, group.buildAt, 3)).value_or(-1);
+    if (direction != -1) fnFill(rules, group.directionSlot, group.piles, fnEngineDirection(direction));
+    if (build != -1) fnFill(rules, group.buildSlot, group.piles, fnEngineBuild(build));
+  }
+}
+
+bool fnLoadRuleRecord(TGameRules& rules, const TCatalogue& catalogue, const TCustomGames& custom, int gameCode,
+                      std::string& error) {
+  rules.Clear();
+  std::string ruleText;
+  const bool isCustom = gameCode >= kFirstCustomCode;
+  const int column = fnRulesColumn(catalogue, custom, gameCode, &ruleText);
+  if (column < 0) {
+    error = "Game " + std::to_string(gameCode) + " is not in the games list.";
+    return false;
+  }
+  for (const auto& line : catalogue.Matrix()) {
+    const auto slot = fnMatrixSlot(line);
+    const auto value = slot ? fnMatrixValue(line, column) : std::nullopt;
+    if (!value) {
+      error = "The games list is damaged: the rule line \"" + line.substr(0, 4) + "\" of game " +
+              std::to_string(catalogue.Entries()[static_cast<std::size_t>(column)].code) + " is not a number.";
+      rules.Clear();
+      return false;
+    }
+    rules.Set(*slot, static_cast<int16_t>(*value));
+  }
+  if (isCustom) fnOverlayRuleText(rules, ruleText);
+  rules.Backup();
+  return true;
+}
+
+std::array<int, 9> fnReadSlotsOfGame(const TCatalogue& catalogue, const TCustomGames& custom, int gameCode,
+                                     const std::array<int, 9>& slots) {
+  std::array<int, 9> values;
+  values.fill(-99);
+  const int column = fnRulesColumn(catalogue, custom, gameCode, nullptr);
+  for (std::size_t i = 0; i < slots.size(); ++i) {
+    if (slots[i] == -1 || column < 0) continue;
+    values[i] = 0;  // a slot the games list does not mention
+    for (const auto& line : catalogue.Matrix()) {
+      if (fnMatrixSlot(line) == slots[i]) values[i] = fnMatrixValue(line, column).value_or(0);
+    }
+  }
+  return values;
+}
+
+std::vector<std::string> fnReadTwoSlotsOfEveryGame(const TCatalogue& catalogue, int firstSlot, int secondSlot) {
+  const std::string* lines[2] = {nullptr, nullptr};
+  for (const auto& line : catalogue.Matrix()) {
+    const auto slot = fnMatrixSlot(line);
+    if (slot == firstSlot) lines[0] = &line;
+    if (slot == secondSlot) lines[1] = &line;
+  }
+  std::vector<std::string> texts;
+  for (int column = 0; column < static_cast<int>(catalogue.Entries().size()); ++column) {
+    std::string text;
+    for (const std::string* line : lines) text += fnZeroFill(line ? fnMatrixValue(*line, column).value_or(0) : 0, 10);
+    texts.push_back(std::move(text));
+  }
+  return texts;
+}
+
+}  // namespace tablerun
