@@ -1,6 +1,6 @@
 #include "config/data_folders.h"
 
-#include "config/number_text.h"
+#include "config/text.h"
 #include "config/safe_replace.h"
 
 namespace tablerun {
@@ -9,12 +9,8 @@ namespace {
 // user-dirs.dirs holds lines such as XDG_DOCUMENTS_DIR="$HOME/Documents".
 std::string fnDocumentsFromUserDirs(const std::string& contents, const std::string& home) {
   const std::string key = "XDG_DOCUMENTS_DIR=";
-  std::size_t start = 0;
-  while (start < contents.size()) {
-    auto end = contents.find('\n', start);
-    if (end == std::string::npos) end = contents.size();
-    const std::string line = fnTrim(std::string_view(contents).substr(start, end - start));
-    start = end + 1;
+  for (const std::string_view raw : fnSplitLines(contents)) {
+    const std::string line = fnTrim(raw);
     if (line.rfind(key, 0) != 0) continue;
     std::string value = line.substr(key.size());
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);

@@ -1,6 +1,6 @@
 #include "config/ini_file.h"
 
-#include "config/number_text.h"
+#include "config/text.h"
 #include "config/safe_replace.h"
 
 namespace tablerun {
@@ -30,15 +30,7 @@ TIniFile::TIniFile(TFileSystem& fs, TScreen& screen, std::string path, TAccess a
     : fs_(fs), screen_(screen), path_(std::move(path)), access_(access) {
   const auto bytes = fnReadWholeFile(fs_, path_);
   if (!bytes) return;
-  std::size_t start = 0;
-  while (start < bytes->size()) {
-    auto end = bytes->find('\n', start);
-    if (end == std::string::npos) end = bytes->size();
-    std::string line = bytes->substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines_.push_back(std::move(line));
-    start = end + 1;
-  }
+  for (const std::string_view line : fnSplitLines(*bytes)) lines_.emplace_back(line);
 }
 
 int TIniFile::FindSection(const std::string& section) const {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/number_text.h"
+#include "config/text.h"
 
 namespace tablerun {
 namespace {

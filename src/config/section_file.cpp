@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "config/number_text.h"
+#include "config/text.h"
 #include "config/safe_replace.h"
 
 namespace tablerun {

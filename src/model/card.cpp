@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "config/number_text.h"
+#include "config/text.h"
 
 namespace tablerun {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/number_text.h"
+#include "config/text.h"
 
 namespace tablerun {
 namespace {

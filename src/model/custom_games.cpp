@@ -2,26 +2,12 @@
 
 #include <algorithm>
 
-#include "config/number_text.h"
+#include "config/text.h"
 
 namespace tablerun {
 namespace {
 
 constexpr std::size_t kBlockLines = 30;
-
-std::vector<std::string_view> fnLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    auto end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
 
 std::string_view fnField(std::string_view line, std::size_t first, std::size_t length) {
   return first < line.size() ? line.substr(first, length) : std::string_view();
@@ -39,7 +25,7 @@ std::string TCustomGames::Path() const {
 }
 
 std::vector<TCustomGame> TCustomGames::Parse(std::string_view bytes) {
-  const auto lines = fnLines(bytes);
+  const auto lines = fnSplitLines(bytes);
   std::vector<TCustomGame> games;
   for (std::size_t first = 1; first < lines.size(); first += kBlockLines) {
     const std::string_view head = lines[first];

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "config/number_text.h"
+#include "config/text.h"
 #include "model/games_file.h"
 #include "model/rule_slot_names.h"
 

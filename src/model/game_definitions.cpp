@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "config/number_text.h"
+#include "config/text.h"
 #include "model/game_definition_checks.h"
 #include "model/games_file.h"
 #include "model/rule_slot_names.h"
@@ -137,16 +137,9 @@ std::vector<TLine> fnDefinitionLines(const std::string& file, const std::string&
                                      std::vector<std::string>& errors) {
   std::vector<TLine> lines;
   int number = 0;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    auto end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    start = end + 1;
+  for (std::string_view raw : fnSplitLines(text)) {
     ++number;
-    if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-    line = fnTrim(line);
-    if (!line.empty() && line.back() == '\r') line = fnTrim(line.substr(0, line.size() - 1));
+    const std::string line = fnTrim(raw.substr(0, raw.find('#')));
     if (line.empty()) continue;
     const auto colon = line.find(':');
     if (colon == std::string::npos) {

@@ -1,5 +1,7 @@
 #include "model/games_file.h"
 
+#include "config/text.h"
+
 namespace tablerun {
 namespace {
 
@@ -32,13 +34,7 @@ std::string fnScramble(std::string_view plain) {
 TGamesFile TGamesFile::Parse(std::string_view bytes) {
   TGamesFile file;
   std::vector<std::string>* current = nullptr;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    auto end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(start, end - start);
-    start = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  for (const std::string_view line : fnSplitLines(bytes)) {
     if (line.starts_with('[')) {
       current = nullptr;
       for (const char* header : kHeaders) {

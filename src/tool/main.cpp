@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "config/number_text.h"
+#include "config/text.h"
 #include "tool/config_dump.h"
 #include "tool/games_commands.h"
 

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#include "config/number_text.h"
+#include "config/text.h"
 #include "engine/start_up.h"
 #include "engine/window_title.h"
 #include "view/main_menu.h"

@@ -1,4 +1,4 @@
-#include "config/number_text.h"
+#include "config/text.h"
 
 #include <charconv>
 
@@ -54,6 +54,20 @@ std::string fnLowerCase(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = fnLowerChar(c);
   return lower;
+}
+
+std::vector<std::string_view> fnSplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    auto end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
 }
 
 bool fnIsOneLine(std::string_view text) { return text.find_first_of("\r\n") == std::string_view::npos; }

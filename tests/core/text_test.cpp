@@ -1,4 +1,4 @@
-#include "config/number_text.h"
+#include "config/text.h"
 
 #include <gtest/gtest.h>
 
