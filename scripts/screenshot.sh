@@ -12,12 +12,14 @@ program=$1
 output=$2
 "$program" &
 pid=$!
+# The main window: its title starts with the product's name and its class is the program's.
+shown() { xwininfo -root -tree 2>/dev/null | grep -q '"Tablerun 2002[^"]*": ("tablerun"'; }
 for _ in $(seq 1 150); do
-  xwininfo -name "Tablerun 2002" >/dev/null 2>&1 && break
+  shown && break
   kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
   sleep 0.2
 done
-xwininfo -name "Tablerun 2002" >/dev/null 2>&1 || { echo "no window appeared" >&2; kill "$pid"; exit 1; }
+shown || { echo "no window appeared" >&2; kill "$pid"; exit 1; }
 sleep 1  # let the first paint land
 import -window root "$output"
 kill -TERM "$pid"
