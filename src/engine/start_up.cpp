@@ -1,5 +1,7 @@
 #include "engine/start_up.h"
 
+#include <chrono>
+
 #include "model/games_file.h"
 
 namespace tablerun {
@@ -27,6 +29,7 @@ bool fnLoadCatalogue(TTablerunState& state) {
 }  // namespace
 
 bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
+  state.random.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
   state.programFolder = fnWithTrailingSlash(place.programFolder);
   state.userFolders = place.userFolders;
   state.display = place.display;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <random>
 #include <string>
 
 #include "config/config_record.h"
@@ -36,6 +37,8 @@ public:
   TMainGame mainGame;
   TRuntime runtime;
   TCustomGames customGames{fs, ""};
+  // New game numbers, random games and appearances; seeded from the clock at start-up.
+  std::mt19937_64 random;
 
   std::string programFolder;  // ends in "/"
   std::string dataFolder;     // ends in "/"
