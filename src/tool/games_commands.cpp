@@ -15,19 +15,26 @@
 #include "tool/console_screen.h"
 
 namespace tablerun {
-namespace {
-
-bool fnLoadCatalogue(const std::string& path, TCatalogue& catalogue) {
+bool fnLoadGamesList(const std::string& gamesFile, TCatalogue& catalogue) {
   TPosixFileSystem fs;
-  const auto bytes = fnReadWholeFile(fs, path);
+  const auto bytes = fnReadWholeFile(fs, gamesFile);
   std::string error;
-  if (!bytes) error = "cannot read " + path;
+  if (!bytes) error = "cannot read " + gamesFile;
   else catalogue.Load(TGamesFile::Parse(*bytes), error);
   if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
   return error.empty();
 }
 
-}  // namespace
+bool fnLoadGameRules(const std::string& gamesFile, int code, TGameRules& rules) {
+  TCatalogue catalogue;
+  if (!fnLoadGamesList(gamesFile, catalogue)) return false;
+  TPosixFileSystem fs;
+  const TCustomGames none(fs, "/nonexistent/");  // the tool knows only built-in games
+  std::string error;
+  if (fnLoadRuleRecord(rules, catalogue, none, code, error)) return true;
+  std::fprintf(stderr, "%s\n", error.c_str());
+  return false;
+}
 
 std::string fnDefaultGamesFile() {
   std::error_code ignored;
@@ -57,23 +64,16 @@ int fnGamesCompile(const std::string& folder, const std::string& output) {
 
 int fnGamesList(const std::string& gamesFile) {
   TCatalogue catalogue;
-  if (!fnLoadCatalogue(gamesFile, catalogue)) return 1;
+  if (!fnLoadGamesList(gamesFile, catalogue)) return 1;
   for (const auto& entry : catalogue.Entries()) std::printf("%03d\t%d\t%s\n", entry.code, entry.type, entry.name.c_str());
   return 0;
 }
 
 int fnGamesShow(int code, const std::string& gamesFile) {
   TCatalogue catalogue;
-  if (!fnLoadCatalogue(gamesFile, catalogue)) return 1;
-  TPosixFileSystem fs;
-  TCustomGames noCustomGames(fs, "/nonexistent/");
   TGameRules rules;
-  std::string error;
-  if (!fnLoadRuleRecord(rules, catalogue, noCustomGames, code, error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 1;
-  }
-  std::printf("%03d %s\n", code, catalogue.NameOf(code, noCustomGames).c_str());
+  if (!fnLoadGamesList(gamesFile, catalogue) || !fnLoadGameRules(gamesFile, code, rules)) return 1;
+  std::printf("%03d %s\n", code, catalogue.Entries()[static_cast<std::size_t>(catalogue.Index(code))].name.c_str());
   for (int slot = 0; slot < TGameRules::kSize; ++slot) {
     if (rules.Get(slot) != 0) std::printf("%3d\t%s\t%d\n", slot, fnRuleSlotLabel(slot).c_str(), rules.Get(slot));
   }

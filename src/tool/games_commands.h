@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "model/catalogue.h"
+#include "model/game_rules.h"
+
 namespace tablerun {
 
 // games compile DEFINITIONS_FOLDER OUTPUT_FILE
@@ -15,5 +18,10 @@ int fnGamesShow(int code, const std::string& gamesFile);
 
 // GAMES.DAT beside the tool.
 std::string fnDefaultGamesFile();
+
+// The games list and one built-in game's rules from a GAMES.DAT; false, after
+// saying why on the error stream, when either cannot be read.
+bool fnLoadGamesList(const std::string& gamesFile, TCatalogue& catalogue);
+bool fnLoadGameRules(const std::string& gamesFile, int code, TGameRules& rules);
 
 }  // namespace tablerun

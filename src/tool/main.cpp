@@ -4,7 +4,10 @@
 
 #include "config/text.h"
 #include "tool/config_dump.h"
+#include "tool/deck_command.h"
 #include "tool/games_commands.h"
+#include "tool/layout_command.h"
+#include "tool/moves_command.h"
 
 namespace {
 
@@ -13,7 +16,10 @@ constexpr const char* kUsage =
     "       tablerun-tool config-dump DATAFOLDER\n"
     "       tablerun-tool games compile DEFINITIONS_FOLDER OUTPUT\n"
     "       tablerun-tool games list [GAMES.DAT]\n"
-    "       tablerun-tool games show CODE [GAMES.DAT]\n";
+    "       tablerun-tool games show CODE [GAMES.DAT]\n"
+    "       tablerun-tool deck NUMBER [--cards 52|104|156|208] [--jokers N] [--stripped 0|1|2]\n"
+    "       tablerun-tool layout CODE [options]   (tablerun-tool layout --help)\n"
+    "       tablerun-tool moves CODE NUMBER [GAMES.DAT]\n";
 
 int fnUsage() {
   std::fputs(kUsage, stderr);
@@ -42,5 +48,8 @@ int main(int argc, char** argv) {
   }
   if (command == "config-dump" && argc == 3) return tablerun::fnConfigDump(argv[2]);
   if (command == "games") return fnGames(argc, argv);
+  if (command == "deck") return tablerun::fnDeckCommand(argc - 1, argv + 1);
+  if (command == "layout") return tablerun::fnLayoutCommand(argc - 1, argv + 1);
+  if (command == "moves") return tablerun::fnMovesCommand(argc - 1, argv + 1);
   return fnUsage();
 }

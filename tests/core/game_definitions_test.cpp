@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "model/catalogue.h"
 #include "model/rule_record.h"
+#include "support/built_in_games.h"
 #include "support/games_fixture.h"
 
 namespace tablerun {
@@ -116,20 +113,8 @@ TEST(GameDefinitions, DealCountsFollowTheDealRules) {
 
 // What the compiler writes, the program reads back slot for slot.
 TEST(GameDefinitions, TheBuiltInGamesSurviveTheRoundTrip) {
-  TGamesCompiler compiler;
-  const std::filesystem::path folder = std::filesystem::path(TABLERUN_SOURCE_DIR) / "data/games";
-  for (const auto& file : std::filesystem::directory_iterator(folder)) {
-    if (file.path().extension() != ".game") continue;
-    std::stringstream text;
-    text << std::ifstream(file.path()).rdbuf();
-    compiler.Add(file.path().filename().string(), text.str());
-  }
-  std::vector<std::string> errors;
-  ASSERT_TRUE(compiler.Compile(errors)) << errors.front();
-
-  TCatalogue catalogue;
-  std::string error;
-  ASSERT_TRUE(catalogue.Load(TGamesFile::Parse(compiler.GamesFileBytes()), error)) << error;
+  const TGamesCompiler& compiler = testing::BuiltInDefinitions();
+  const TCatalogue& catalogue = testing::BuiltInCatalogue();
   TPosixFileSystem fs;
   TCustomGames none(fs, "/nonexistent/");
   ASSERT_EQ(catalogue.Entries().size(), compiler.Games().size());
@@ -137,7 +122,7 @@ TEST(GameDefinitions, TheBuiltInGamesSurviveTheRoundTrip) {
     EXPECT_EQ(catalogue.NameOf(game.code, none), game.name);
     EXPECT_EQ(catalogue.TypeOf(game.code), game.type);
     TGameRules rules;
-    ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, none, game.code, error)) << error;
+    testing::LoadBuiltInRules(rules, game.code);
     for (int slot = 1; slot < TGameRules::kSize; ++slot)
       EXPECT_EQ(rules.Get(slot), game.slots[static_cast<std::size_t>(slot)]) << game.name << " slot " << slot;
   }

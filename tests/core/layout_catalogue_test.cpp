@@ -4,17 +4,11 @@
 
 #include <algorithm>
 #include <climits>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "config/file_system.h"
-#include "model/catalogue.h"
-#include "model/game_definitions.h"
 #include "model/layout.h"
-#include "model/rule_record.h"
+#include "support/built_in_games.h"
 
 namespace tablerun {
 namespace {
@@ -121,25 +115,11 @@ std::vector<std::string> fnLayoutFaults(const TGameRules& rules, const TScreenCa
 }
 
 TEST(LayoutCatalogue, EveryBuiltInGameFitsTheTableOnEveryScreen) {
-  TGamesCompiler compiler;
-  const std::filesystem::path folder = std::filesystem::path(TABLERUN_SOURCE_DIR) / "data/games";
-  for (const auto& file : std::filesystem::directory_iterator(folder)) {
-    if (file.path().extension() != ".game") continue;
-    std::stringstream text;
-    text << std::ifstream(file.path()).rdbuf();
-    compiler.Add(file.path().filename().string(), text.str());
-  }
-  std::vector<std::string> errors;
-  ASSERT_TRUE(compiler.Compile(errors)) << errors.front();
-  TCatalogue catalogue;
-  std::string error;
-  ASSERT_TRUE(catalogue.Load(TGamesFile::Parse(compiler.GamesFileBytes()), error)) << error;
-  TPosixFileSystem fs;
-  const TCustomGames none(fs, "/nonexistent/");
+  const TCatalogue& catalogue = testing::BuiltInCatalogue();
 
   for (const auto& entry : catalogue.Entries()) {
     TGameRules rules;
-    ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, none, entry.code, error)) << error;
+    testing::LoadBuiltInRules(rules, entry.code);
     for (const TScreenCase& screen : kScreens) {
       if (!fnCanBePlayed(rules, screen)) continue;
       for (const std::string& fault : fnLayoutFaults(rules, screen)) {
