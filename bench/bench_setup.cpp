@@ -1,0 +1,47 @@
+// A whole new game: the rules loaded, the card size fitted, the table laid out
+// and dealt.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "config/text.h"
+#include "engine/game_start.h"
+#include "model/games_file.h"
+#include "tool/console_screen.h"
+
+namespace tablerun {
+namespace {
+
+// The games list the build writes beside the benchmarks.
+bool fnLoadGamesBesideProgram(TTablerunState& state) {
+  std::error_code ignored;
+  const auto folder = std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
+  const auto bytes = fnReadWholeFile(state.fs, (folder / kGamesFileName).string());
+  std::string error;
+  return bytes && state.mainGame.Catalogue().Load(TGamesFile::Parse(*bytes), error);
+}
+
+void BM_NewGame(benchmark::State& bench) {
+  TPosixFileSystem fs;
+  TConsoleScreen screen;
+  TTablerunState state(fs, screen);
+  state.customGames.SetDataFolder("/nonexistent/");
+  if (!fnLoadGamesBesideProgram(state)) {
+    bench.SkipWithError("GAMES.DAT is missing beside the benchmarks");
+    return;
+  }
+  state.config.Write(kPosGame, 4, fnZeroFill(bench.range(0), 4));
+  state.config.Write(128, 1, "B");
+  const TLayoutMetrics metrics = fnMaximisedWindowMetrics(1024, 768, 'B', 9);
+  const bool changeOfGame = bench.range(1) != 0;
+  for (auto _ : bench) {
+    // A change of game runs the whole set-up; a new deal of the same game only restores the rules.
+    if (changeOfGame) state.rules.Clear();
+    benchmark::DoNotOptimize(fnStartGame(state, TGameStart{}, metrics).started);
+  }
+}
+// Klondike and Spider, chosen anew and dealt again.
+BENCHMARK(BM_NewGame)->ArgNames({"game", "chosen"})->Args({0, 1})->Args({3, 1})->Args({0, 0})->Args({3, 0});
+
+}  // namespace
+}  // namespace tablerun

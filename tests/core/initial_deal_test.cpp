@@ -1,0 +1,440 @@
+#include "engine/initial_deal.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "engine/table_view.h"
+#include "model/card.h"
+#include "support/game_state.h"
+#include "support/table_text.h"
+
+namespace tablerun {
+namespace {
+
+using testing::PileText;
+
+// The deck of game number 1, index 0 first.
+const std::vector<int> kDeckOfOne = {40, 4,  43, 39, 15, 6,  16, 45, 18, 35, 34, 7,  49, 11, 25, 24, 26, 27,
+                                     46, 30, 48, 10, 12, 32, 21, 2,  41, 3,  42, 5,  14, 44, 17, 13, 33, 9,
+                                     19, 23, 52, 22, 37, 38, 51, 28, 8,  29, 47, 31, 20, 50, 36, 1};
+
+class InitialDeal : public ::testing::Test {
+ protected:
+  testing::TGameState game;
+  TTablerunState& state = game.state;
+
+  TTableView View() const { return TTableView(state.table, state.rules, state.cards); }
+  std::vector<int> Cards(TPileRef pile) const {
+    std::vector<int> cards;
+    for (int at = 0; at < View().Count(pile); ++at) cards.push_back(View().CardAt(pile, at));
+    return cards;
+  }
+  // "u" or "d" per position, "-" for a hole.
+  std::string Faces(TPileRef pile) const {
+    std::string faces;
+    for (const int card : Cards(pile)) faces += card == 0 ? '-' : state.cards.fnIsCardFaceDown(card) ? 'd' : 'u';
+    return faces;
+  }
+  std::vector<int> AllCards() const {
+    std::vector<int> all;
+    for (const auto group : {TPileGroup::Mazzo, TPileGroup::Dest, TPileGroup::Fila, TPileGroup::Appogg}) {
+      for (int entry = 0; entry < fnPileGroupSize(group); ++entry) {
+        for (const int card : Cards({group, entry})) {
+          if (card > 0) all.push_back(card);
+        }
+      }
+    }
+    std::sort(all.begin(), all.end());
+    return all;
+  }
+  void Deal(const std::map<int, int>& slots) {
+    game.SetRules(slots);
+    ASSERT_TRUE(fnInitialDeal(state));
+  }
+};
+
+TEST_F(InitialDeal, StockThenSevenPilesWithTheirTopCardsUp) {
+  std::map<int, int> slots = {{379, 24}, {7, 1}, {375, 7}};
+  for (int pile = 0; pile < 7; ++pile) {
+    slots[382 + pile] = pile + 1;
+    slots[422 + pile] = 1;
+  }
+  Deal(slots);
+  EXPECT_EQ(Cards(kMazzo), std::vector<int>(kDeckOfOne.begin(), kDeckOfOne.begin() + 24));
+  EXPECT_EQ(Faces(kMazzo), std::string(24, 'd'));
+  std::size_t next = 24;
+  for (int pile = 0; pile < 7; ++pile) {
+    const auto first = kDeckOfOne.begin() + static_cast<std::ptrdiff_t>(next);
+    EXPECT_EQ(Cards(fnFila(pile)), std::vector<int>(first, first + pile + 1)) << "pile " << pile;
+    EXPECT_EQ(Faces(fnFila(pile)), std::string(static_cast<std::size_t>(pile), 'd') + "u");
+    next += static_cast<std::size_t>(pile) + 1;
+  }
+}
+
+TEST_F(InitialDeal, FaceUpStockWhenSlotSevenIsZero) {
+  Deal({{379, 52}, {7, 0}});
+  EXPECT_EQ(Faces(kMazzo), std::string(52, 'u'));
+}
+
+TEST_F(InitialDeal, AceStartersOnFoundationsSetTheirBaseRanks) {
+  Deal({{374, 4}, {103, 93}, {104, 93}, {105, 93}, {106, 93}, {55, 7}, {56, 7}, {57, 7}, {58, 7}, {379, 48}});
+  for (int f = 0; f < 4; ++f) {
+    EXPECT_EQ(Cards(fnDest(f)), std::vector<int>{f * 13 + 1});
+    EXPECT_EQ(state.rules.Get(55 + f), 1);
+  }
+  EXPECT_EQ(AllCards().size(), 52u);
+}
+
+TEST_F(InitialDeal, StarterCodes) {
+  struct TCase {
+    int code;
+    int foundation;
+    int card;
+  };
+  // The deck of game 1 begins 040 004 043 039 015 006 016 045 018: its first Five is 018; 040 + 3 × 13
+  // wraps round the 52 cards to 027.
+  for (const TCase& c :
+       std::vector<TCase>{{5, 2, 31}, {20, 0, 40}, {55, 0, 18}, {91, 2, 27}, {95, 1, 26}, {95, 5, 14}, {107, 0, 7}}) {
+    game.SetRules({{374, 6}, {103 + c.foundation, c.code}});
+    ASSERT_TRUE(fnInitialDeal(state));
+    EXPECT_EQ(Cards(fnDest(c.foundation)), std::vector<int>{c.card}) << "code " << c.code;
+    EXPECT_EQ(state.rules.Get(55 + c.foundation), fnCardRank(c.card));
+  }
+}
+
+TEST_F(InitialDeal, StartersChooseAmongFoundationsAlreadyStarted) {
+  // 040 is the Ace of spades, 004 the Four of hearts: 043 (a Four) and 039 (a King) are passed over.
+  Deal({{374, 3}, {103, 20}, {104, 21}, {105, 22}});
+  EXPECT_EQ(Cards(fnDest(0)), std::vector<int>{40});
+  EXPECT_EQ(Cards(fnDest(1)), std::vector<int>{4});
+  EXPECT_EQ(Cards(fnDest(2)), std::vector<int>{15});
+}
+
+TEST_F(InitialDeal, AStarterTheDeckNoLongerHoldsPlacesNothing) {
+  // Queens and Kings are filtered out, so the King starter finds no card.
+  Deal({{36, 16}, {374, 2}, {103, 95}, {104, 91}, {55, 9}, {379, 52}});
+  EXPECT_TRUE(Cards(fnDest(0)).empty());
+  EXPECT_EQ(state.rules.Get(55), 9);
+  const std::vector<int> all = AllCards();
+  EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
+  EXPECT_EQ(all.size(), 44u);
+}
+
+TEST_F(InitialDeal, KingOrBelowBaseBecomesTheRankBelowFoundationOne) {
+  Deal({{55, 1}, {135, 91}, {136, 91}, {137, 5}});
+  EXPECT_EQ(state.rules.Get(135), 13);
+  EXPECT_EQ(state.rules.Get(136), 13);
+  EXPECT_EQ(state.rules.Get(137), 5);
+  Deal({{55, 8}, {135, 91}});
+  EXPECT_EQ(state.rules.Get(135), 7);
+}
+
+TEST_F(InitialDeal, DeckFiltersKeepOnlyTheirCards) {
+  struct TCase {
+    int filter;
+    int piles;
+    int cardsInPlay;
+    std::size_t kept;
+    std::function<bool(int)> allowed;
+  };
+  const std::vector<TCase> cases = {
+      {16, 0, 52, 44, [](int c) { return fnCardRank(c) < 12; }},
+      // The second phase of 21 then takes the Aces to the foundations.
+      {21, 0, 52, 36, [](int c) { return fnCardRank(c) > 1 && fnCardRank(c) < 11; }},
+      {9, 8, 52, 8, [](int c) { return c <= 8; }},
+      {9, 16, 52, 16, [](int c) { return c <= 13 || (c >= 27 && c <= 29); }},
+      {11, 5, 104, 5, [](int c) { return fnCardRank(c) <= 5; }},
+      {14, 0, 52, 9, [](int c) { return fnCardSuit(c) == 3 && fnCardRank(c) <= 9; }},
+      {12, 3, 104, 12, [](int c) { return c % 2 == 1; }},
+      {12, 5, 104, 40, [](int) { return true; }},
+  };
+  for (const TCase& c : cases) {
+    game.SetRules({{36, c.filter}, {375, c.piles}, {378, c.cardsInPlay}, {379, 200}});
+    ASSERT_TRUE(fnInitialDeal(state));
+    const std::vector<int> stock = Cards(kMazzo);
+    EXPECT_EQ(stock.size(), c.kept) << "filter " << c.filter << " with " << c.piles << " piles";
+    EXPECT_TRUE(std::all_of(stock.begin(), stock.end(), c.allowed)) << "filter " << c.filter;
+    std::vector<int> ranks;
+    for (const int card : stock) ranks.push_back(fnCardRank(card));
+    if (c.filter == 11 || c.filter == 14) {
+      std::sort(ranks.begin(), ranks.end());
+      EXPECT_EQ(std::adjacent_find(ranks.begin(), ranks.end()), ranks.end()) << "filter " << c.filter;
+    }
+  }
+}
+
+TEST_F(InitialDeal, ArrangementsOfTheRemainingDeck) {
+  struct TCase {
+    int arrangement;
+    TPileRef pile;
+    std::string cards;
+    std::string faces;
+  };
+  // Tableau piles of four cards each, from the deck of game 1; the rest stays in the deck.
+  const std::vector<TCase> cases = {
+      {15, fnFila(0), "040 004 043 000 000 000 000 000 000", "ddd------"},
+      {15, fnFila(4), "000 027 046 030 000 000 000 000 000", "-ddu-----"},
+      {8, fnFila(0), "000 004 043 039", "-ddu"},
+      {8, fnFila(12), "019 023 052 022", "dddu"},
+      {13, fnDest(1), "038", "u"},
+      {20, fnDest(0), "039", "u"},
+      {20, fnDest(1), "", ""},
+      {6, fnFila(9), "036", "u"},
+      {5, fnFila(0), "040 004 043 039 028", "ddduu"},
+  };
+  for (const TCase& c : cases) {
+    std::map<int, int> slots = {{36, c.arrangement}, {374, 4}, {375, 13}};
+    for (int p = 0; p < 9; ++p) {
+      slots[382 + p] = 4;
+      slots[422 + p] = 1;
+    }
+    slots[382 + 12] = 4;
+    slots[422 + 12] = 1;
+    game.SetRules(slots);
+    ASSERT_TRUE(fnInitialDeal(state));
+    EXPECT_EQ(PileText(state.table, fnPileName(c.pile)), c.cards) << "arrangement " << c.arrangement;
+    EXPECT_EQ(Faces(c.pile), c.faces) << "arrangement " << c.arrangement;
+  }
+}
+
+TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
+  const auto tableau = [this](int piles) {
+    std::vector<std::vector<int>> all;
+    for (int p = 0; p < piles; ++p) all.push_back(Cards(fnFila(p)));
+    return all;
+  };
+  struct TCase {
+    int arrangement;
+    std::map<int, int> slots;
+    std::function<void()> check;
+  };
+  const std::vector<TCase> cases = {
+      {1,
+       {{375, 13}, {379, 10}},
+       [&] {
+         // Pile 7 is dealt 026, the King of diamonds; it goes under the stock.
+         EXPECT_EQ(Cards(kMazzo).front(), 26);
+         EXPECT_EQ(Faces(fnFila(6)), "u");
+         for (const auto& pile : tableau(13)) {
+           ASSERT_EQ(pile.size(), 1u);
+           EXPECT_NE(fnCardRank(pile.front()), 13);
+         }
+         EXPECT_EQ(AllCards().size(), 23u);
+       }},
+      {2,
+       {{375, 4}},
+       [&] {
+         for (const auto& pile : tableau(4)) {
+           ASSERT_FALSE(pile.empty());
+           EXPECT_EQ(fnCardRank(pile.front()), 13);
+           EXPECT_EQ(std::count_if(pile.begin(), pile.end(), [](int c) { return fnCardRank(c) == 13; }), 1);
+         }
+       }},
+      {3,
+       {{375, 4}, {382, 6}, {383, 6}, {384, 6}, {385, 6}},
+       [&] {
+         for (const auto& pile : tableau(4)) {
+           EXPECT_EQ(pile.size(), 6u);
+           std::vector<int> ranks;
+           for (const int card : pile) {
+             if (card > 0) ranks.push_back(fnCardRank(card));
+           }
+           std::sort(ranks.begin(), ranks.end());
+           EXPECT_EQ(std::adjacent_find(ranks.begin(), ranks.end()), ranks.end());
+         }
+       }},
+      {9,
+       {{375, 16}},
+       [&] {
+         // The first phase keeps codes 1–13 and 27–29; the pile that got 029 is emptied.
+         const auto piles = tableau(16);
+         EXPECT_EQ(std::count_if(piles.begin(), piles.end(), [](const auto& pile) { return pile.empty(); }), 1);
+         EXPECT_EQ(AllCards().size(), 15u);
+         for (const int card : AllCards()) EXPECT_NE(card, 29);
+       }},
+      {17,
+       {{375, 12}, {376, 1}},
+       [&] {
+         const auto piles = tableau(12);
+         for (int p = 0; p < 12; ++p) {
+           for (const int card : piles[static_cast<std::size_t>(p)]) EXPECT_NE(fnCardRank(card), p + 1);
+         }
+         for (const int card : Cards(fnAppogg(0))) EXPECT_NE(fnCardRank(card), 13);
+         EXPECT_EQ(Faces(kMazzo), std::string(Cards(kMazzo).size(), 'd'));
+         EXPECT_EQ(AllCards().size(), 52u);
+       }},
+      {18,
+       {{375, 16}},
+       [&] {
+         int sum = 0;
+         for (const auto& pile : tableau(16)) {
+           ASSERT_EQ(pile.size(), 1u);
+           EXPECT_FALSE(fnIsFaceCard(pile.front()));
+           sum += fnCardRank(pile.front());
+         }
+         EXPECT_EQ(
+             state.mainGame.Get(122) + state.mainGame.Get(123) + state.mainGame.Get(124) + state.mainGame.Get(125),
+             sum);
+       }},
+      {19,
+       {{375, 10}},
+       [&] {
+         for (const auto& pile : tableau(10)) {
+           ASSERT_EQ(pile.size(), 1u);
+           EXPECT_LE(fnCardRank(pile.front()), 10);
+         }
+       }},
+  };
+  for (const TCase& c : cases) {
+    std::map<int, int> slots = c.slots;
+    slots[36] = c.arrangement;
+    if (c.arrangement == 1 || c.arrangement == 9) {
+      for (int p = 0; p < slots[375]; ++p) slots[382 + p] = 1;
+    }
+    game.SetRules(slots);
+    ASSERT_TRUE(fnInitialDeal(state));
+    SCOPED_TRACE("arrangement " + std::to_string(c.arrangement));
+    c.check();
+  }
+}
+
+TEST_F(InitialDeal, FourRowsOfTwelveWithAHoleAfterTheSixth) {
+  Deal({{36, 22}, {375, 4}});
+  for (int p = 0; p < 4; ++p) {
+    EXPECT_EQ(Faces(fnFila(p)), "uuuuuu-uuuuuu");
+    for (const int card : Cards(fnFila(p))) EXPECT_NE(fnCardRank(card), 1);
+  }
+}
+
+TEST_F(InitialDeal, KingsGoToTheBottomOfTheirPiles) {
+  // The first thirteen cards of game 1 hold one King, 039.
+  Deal({{33, 1}, {375, 1}, {382, 13}, {422, 1}});
+  EXPECT_EQ(PileText(state.table, "Fila1"), "039 040 004 043 015 006 016 045 018 035 034 007 049");
+}
+
+TEST_F(InitialDeal, TableauPileOneAlternatesCardsAndHoles) {
+  Deal({{3, 8}, {375, 2}, {382, 3}, {383, 3}});
+  EXPECT_EQ(PileText(state.table, "Fila1"), "040 000 004 000 043");
+  EXPECT_EQ(PileText(state.table, "Fila2"), "039 015 006");
+}
+
+TEST_F(InitialDeal, SecondWasteCardAndWasteDeal) {
+  Deal({{359, 152}, {380, 3}, {462, 2}});
+  EXPECT_EQ(PileText(state.table, "Mazzo_Waste"), "052 039 015");
+  EXPECT_EQ(PileText(state.table, "Mazzo_Vis"), "040 004 043");
+  EXPECT_EQ(Faces(kMazzoVis), "uuu");
+  EXPECT_EQ(Faces(kMazzoWaste), "uuu");
+}
+
+TEST_F(InitialDeal, FoundationStartModes) {
+  // The first card left after one card to the stock is 004 (a Four of hearts).
+  struct TCase {
+    int mode;
+    std::vector<int> baseRanks;  // foundations 1–9
+  };
+  const std::vector<TCase> cases = {
+      {1, {4, 4, 4, 4, 4, 4, 4, 4, 4}},
+      {4, {0, 4, 4, 4, 5, 5, 5, 5, 0}},
+      {6, {4, 3, 2, 1, 13, 12, 11, 10, 9}},
+      // Rule slot 59 is foundation 5's base rank as well.
+      {8, {5, 5, 5, 5, 4, 3, 3, 3, 3}},
+  };
+  for (const TCase& c : cases) {
+    game.SetRules({{1, c.mode}, {374, 9}, {379, 1}});
+    ASSERT_TRUE(fnInitialDeal(state));
+    for (int f = 0; f < 9; ++f)
+      EXPECT_EQ(state.rules.Get(55 + f), c.baseRanks[static_cast<std::size_t>(f)])
+          << "mode " << c.mode << " foundation " << f;
+    EXPECT_EQ(Cards(fnDest(c.mode == 8 ? 4 : 0)), std::vector<int>{4}) << "mode " << c.mode;
+  }
+}
+
+TEST_F(InitialDeal, DealtCardsPlayToTheFoundationsPileByPile) {
+  std::map<int, int> slots = {{374, 4}, {375, 13}, {26, 1}, {34, 13}};
+  for (int f = 0; f < 4; ++f) {
+    slots[55 + f] = 1;
+    slots[71 + f] = 1;
+    slots[103 + f] = 93;
+    slots[119 + f] = 13;
+  }
+  for (int p = 0; p < 12; ++p) {
+    slots[382 + p] = 4;
+    slots[422 + p] = 1;
+  }
+  Deal(slots);
+  for (int f = 0; f < 4; ++f) {
+    const std::vector<int> run = Cards(fnDest(f));
+    ASSERT_FALSE(run.empty());
+    for (std::size_t at = 0; at < run.size(); ++at) EXPECT_EQ(run[at], f * 13 + static_cast<int>(at) + 1);
+  }
+  // The Two and Three of hearts lie in the dealt piles and follow the Ace.
+  EXPECT_GE(Cards(fnDest(0)).size(), 3u);
+  EXPECT_EQ(AllCards().size(), 52u);
+}
+
+TEST_F(InitialDeal, AcesReplacedFromTheStock) {
+  std::map<int, int> slots = {{374, 4}, {375, 13}, {103, 96}, {379, 10}, {34, 13}};
+  for (int f = 0; f < 4; ++f) {
+    slots[55 + f] = 1;
+    slots[71 + f] = 1;
+  }
+  for (int p = 0; p < 13; ++p) slots[382 + p] = 3;
+  Deal(slots);
+  int aces = 0;
+  for (int f = 0; f < 4; ++f) aces += static_cast<int>(Cards(fnDest(f)).size());
+  for (int p = 0; p < 13; ++p) {
+    for (const int card : Cards(fnFila(p))) EXPECT_NE(fnCardRank(card), 1) << "pile " << p;
+  }
+  // Every Ace dealt to the tableau took a stock card in its place.
+  EXPECT_GT(aces, 0);
+  EXPECT_EQ(static_cast<int>(Cards(kMazzo).size()), 10 - aces);
+  EXPECT_EQ(AllCards().size(), 49u);
+}
+
+TEST_F(InitialDeal, HeartsKingUnderTheStockAndQueenOnPileOne) {
+  Deal({{54, 22}, {379, 30}, {375, 2}, {382, 11}, {383, 11}});
+  EXPECT_EQ(Cards(kMazzo).front(), 13);
+  EXPECT_EQ(Cards(fnFila(0)).back(), 12);
+  EXPECT_EQ(Faces(fnFila(0)).back(), 'u');
+  EXPECT_EQ(AllCards().size(), 52u);
+}
+
+TEST_F(InitialDeal, AFailedDeckStartsNoGame) {
+  game.SetRules({{378, 100}, {379, 10}});
+  EXPECT_FALSE(fnInitialDeal(state));
+  EXPECT_TRUE(Cards(kMazzo).empty());
+  ASSERT_EQ(game.screen.messages.size(), 1u);
+  EXPECT_EQ(game.screen.messages.front().text, "Error 01 - fnGameNumberCardsArray");
+}
+
+TEST_F(InitialDeal, EveryBuiltInGameDealsEachCardOnce) {
+  for (const auto& entry : testing::BuiltInCatalogue().Entries()) {
+    testing::LoadBuiltInRules(state.rules, entry.code);
+    state.config.Write(kPosGameNumber, 15, "1234567");
+    ASSERT_TRUE(fnInitialDeal(state)) << entry.name;
+    const int cards = state.rules.Get(kRuleCardsInPlay);
+    std::vector<int> expected(static_cast<std::size_t>(cards));
+    for (int code = 1; code <= cards; ++code) expected[static_cast<std::size_t>(code - 1)] = code;
+    EXPECT_EQ(AllCards(), expected) << entry.name;
+    const std::string stockFaces = Faces(kMazzo);
+    const char stockFace = state.rules.Get(7) == 0 ? 'u' : 'd';
+    EXPECT_EQ(stockFaces, std::string(stockFaces.size(), stockFace)) << entry.name;
+    for (int p = 0; p < View().TableauPiles(); ++p) {
+      const int pattern = state.rules.Get(422 + p);
+      const std::string faces = Faces(fnFila(p));
+      if (pattern >= 1 && !faces.empty()) {
+        EXPECT_EQ(faces.back(), 'u') << entry.name << " pile " << p;
+      }
+      if (pattern == 0) {
+        EXPECT_EQ(faces.find('u'), std::string::npos) << entry.name << " pile " << p;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tablerun

@@ -1,0 +1,44 @@
+// A whole program state for set-up and deal tests: the built-in games list,
+// a preference store kept in memory and a recording screen.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "config/text.h"
+#include "engine/game_number.h"
+#include "engine/tablerun_state.h"
+#include "support/built_in_games.h"
+#include "support/recording_screen.h"
+
+namespace tablerun::testing {
+
+struct TGameState {
+  TPosixFileSystem fs;
+  TRecordingScreen screen;
+  TTablerunState state{fs, screen};
+
+  TGameState() {
+    state.customGames.SetDataFolder("/nonexistent/");
+    state.mainGame.Catalogue() = BuiltInCatalogue();
+    state.store = std::make_unique<TIniFile>(fs, screen, "/nonexistent/Cfg.dat", TIniFile::TAccess::InspectOnly);
+    state.config.Write(kPosGameNumber, 15, "1");
+    state.config.Write(128, 1, "B");
+    state.config.Write(24, 3, "001");
+  }
+
+  void ChooseGame(int code) {
+    state.config.Write(kPosGame, 4, fnZeroFill(code, 4));
+    state.config.Write(kPosGameName, 50, state.mainGame.Catalogue().NameOf(code, state.customGames));
+  }
+
+  // Rules given slot by slot, on top of a single 52-card deck.
+  void SetRules(const std::map<int, int>& slots) {
+    state.rules.Clear();
+    state.rules.Set(kRuleCardsInPlay, 52);
+    for (const auto& [slot, value] : slots) state.rules.Set(slot, static_cast<int16_t>(value));
+  }
+};
+
+}  // namespace tablerun::testing
