@@ -1,0 +1,71 @@
+// The move executor: a move with its undo snapshot, and undo and redo.
+#include <benchmark/benchmark.h>
+
+#include "config/file_system.h"
+#include "engine/executor.h"
+#include "engine/tablerun_state.h"
+#include "model/card.h"
+#include "tool/console_screen.h"
+
+namespace tablerun {
+namespace {
+
+// A seven-pile opening with a 24-card stock: the whole deck on the table, as
+// every snapshot of a one-deck game sees it.
+class TSevenPiles {
+ public:
+  TSevenPiles() {
+    state.rules.Set(374, 4);
+    state.rules.Set(375, 7);
+    state.rules.Set(378, 52);
+    state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
+    state.mainGame.Set(77, 1);
+    int card = 1;
+    for (int pile = 0; pile < 7; ++pile) {
+      std::string text;
+      for (int n = 0; n <= pile; ++n) text += fnCardText(card++);
+      state.table.SetPile({TPileGroup::Fila, pile}, text);
+    }
+    std::string stock;
+    while (card <= 52) stock += fnCardText(card++);
+    state.table.SetPile(kMazzo, stock);
+  }
+
+  TPosixFileSystem fs;
+  TConsoleScreen screen;
+  TTablerunState state{fs, screen};
+  TMoveExecutor executor{state};
+};
+
+void BM_ExecuteMoveWithSnapshot(benchmark::State& bench) {
+  TSevenPiles game;
+  // The top card of pile 7 goes to pile 1 and back.
+  const int card = game.state.table.fnTopCard("Fila7");
+  bool there = false;
+  for (auto _ : bench) {
+    benchmark::DoNotOptimize(game.executor.ExecuteMove(card, there ? "Fila7" : "Fila1"));
+    there = !there;
+    if (game.executor.History().undo.Size() >= 1000) {
+      bench.PauseTiming();
+      game.executor.StartGame();
+      bench.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_ExecuteMoveWithSnapshot);
+
+void BM_UndoMove(benchmark::State& bench) {
+  TSevenPiles game;
+  const int card = game.state.table.fnTopCard("Fila7");
+  game.executor.ExecuteMove(card, "Fila1");
+  // Undo and redo cost the same: each pushes one snapshot and pops another.
+  bool undo = true;
+  for (auto _ : bench) {
+    benchmark::DoNotOptimize(undo ? game.executor.UndoMove() : game.executor.RedoMove());
+    undo = !undo;
+  }
+}
+BENCHMARK(BM_UndoMove);
+
+}  // namespace
+}  // namespace tablerun

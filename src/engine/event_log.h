@@ -1,0 +1,47 @@
+// What each undo step took back besides the piles: one entry per snapshot,
+// each ended by ",", holding three-digit event kinds.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tablerun {
+
+enum class TEventKind {
+  TableauMove = 1,  // a family counts its tableau moves
+  StockTurn = 2,    // the stock-turn counter went up
+  Redeal = 3,       // a gathering redeal raised the redeal round
+  Draw = 4,         // the Draw (or a family's exchange) was used
+};
+
+class TEventLog {
+ public:
+  const std::string& Text() const { return text_; }
+  // False, changing nothing, unless every entry holds whole three-digit kinds.
+  bool SetText(std::string_view text);
+  bool Empty() const { return text_.empty(); }
+  void Clear() { text_.clear(); }
+
+  void AppendEmpty() { text_ += ','; }
+  // The last entry becomes the kind alone; an empty log gets it as its only entry.
+  void ReplaceLast(TEventKind kind);
+  void ReplaceLast(std::string_view entry);
+  void RemoveLast();
+  // Without its ",".
+  std::string_view Last() const;
+  // One entry stands for both; it keeps the kinds of the two, so that undoing
+  // merged steps still rolls back every counter they raised.
+  void MergeLastTwo();
+  bool LastHolds(TEventKind kind) const { return Holds(Last(), kind); }
+  int Count(TEventKind kind) const;
+
+  static bool Holds(std::string_view entry, TEventKind kind);
+
+ private:
+  // Where the last entry starts.
+  std::size_t LastStart() const;
+
+  std::string text_;
+};
+
+}  // namespace tablerun
