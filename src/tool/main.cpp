@@ -4,6 +4,7 @@
 
 #include "config/text.h"
 #include "tool/config_dump.h"
+#include "tool/deal_command.h"
 #include "tool/deck_command.h"
 #include "tool/games_commands.h"
 #include "tool/layout_command.h"
@@ -19,7 +20,8 @@ constexpr const char* kUsage =
     "       tablerun-tool games show CODE [GAMES.DAT]\n"
     "       tablerun-tool deck NUMBER [--cards 52|104|156|208] [--jokers N] [--stripped 0|1|2]\n"
     "       tablerun-tool layout CODE [options]   (tablerun-tool layout --help)\n"
-    "       tablerun-tool moves CODE NUMBER [GAMES.DAT]\n";
+    "       tablerun-tool moves CODE NUMBER [GAMES.DAT]\n"
+    "       tablerun-tool deal CODE NUMBER [GAMES.DAT]\n";
 
 int fnUsage() {
   std::fputs(kUsage, stderr);
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
   if (command == "games") return fnGames(argc, argv);
   if (command == "deck") return tablerun::fnDeckCommand(argc - 1, argv + 1);
   if (command == "layout") return tablerun::fnLayoutCommand(argc - 1, argv + 1);
+  if (command == "deal") return tablerun::fnDealCommand(argc - 1, argv + 1);
   if (command == "moves") return tablerun::fnMovesCommand(argc - 1, argv + 1);
   return fnUsage();
 }
