@@ -9,6 +9,7 @@ packages=(
   libqt6opengl6-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
+  kdegames-card-data-kf5 gnome-cards-data fonts-dejavu-core
   clang-14 libclang-rt-14-dev
 )
 
