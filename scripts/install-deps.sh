@@ -9,7 +9,7 @@ packages=(
   libqt6opengl6-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
-  kdegames-card-data-kf5 gnome-cards-data fonts-dejavu-core
+  kdegames-card-data-kf5 gnome-cards-data fonts-dejavu-core fonts-noto-color-emoji adwaita-icon-theme
   clang-14 libclang-rt-14-dev
 )
 

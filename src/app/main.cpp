@@ -9,8 +9,11 @@
 
 #include "config/advisory.h"
 #include "engine/start_up.h"
+#include "view/appearance.h"
+#include "view/background.h"
 #include "view/frm_main.h"
 #include "view/qt_screen.h"
+#include "view/table_area.h"
 
 namespace {
 
@@ -54,8 +57,17 @@ int main(int argc, char** argv) {
   place.userFolders = tablerun::fnUserFolders(fs, fnEnvironment);
   place.display.moreThan256Colours = QGuiApplication::primaryScreen()->depth() > 8;
   if (!tablerun::fnStartUp(state, place)) return 1;
+  tablerun::TImageLibrary library;
+  if (!tablerun::fnOpenImageLibraryOrTell(state, library)) return 1;
+  tablerun::TAppearance appearance(state, library);
+  const QSize screenSize = QGuiApplication::primaryScreen()->size();
+  appearance.SetScreenWidth(screenSize.width());
+  appearance.StartUp();
 
   tablerun::TfrmMain window(state);
+  QImage table(screenSize + QSize(30, 30), QImage::Format_RGB32);
+  tablerun::DrawBackground(state, library, table);
+  window.TableArea()->SetBackground(table);
   screen.SetParentWindow(&window);
   fnCloseOnTermination(window);
   window.RestorePlacement();

@@ -1,55 +1,45 @@
-// The current card set as 53 card-sized pictures (52 faces and the joker) and
-// the back, sliced from the image library once per change so that painting
-// only copies whole pictures.
+// The pictures of the current card set: 53 card-sized images (52 faces and the
+// joker), the back, the Jack-Queen-King mark, the shadow and border pieces.
+// Sliced once per change so that painting only copies whole pictures.
 #pragma once
 
 #include <QImage>
 #include <QSize>
 #include <array>
 
-#include "engine/tablerun_state.h"
-#include "view/image_library.h"
-
 namespace tablerun {
 
-// Which pictures to show: the card size letter, the built-in set and back
-// numbers, and rule slot 50's suit substitution.
-struct TCardChoice {
-  char size = 'B';
-  int set = 1;
-  int back = 11;
-  int suitRule = 0;  // 1: every suit from spades; 2: red from hearts, black from spades
-};
-
 class TCardImages {
-public:
-  static constexpr int kJokerIndex = 52;
-
-  // Index into the table for a card code 1..212, -1 for anything else.
-  static int FaceIndex(int code);
-  // The suit (0 hearts .. 3 spades) whose pictures show `suit` under the suit rule.
-  static int PictureSuit(int suit, int suitRule);
-
-  // Unless facesOnly, the back too. False when a picture was missing; what was
-  // found is still loaded.
-  bool LoadCardImages(const TImageLibrary& library, const TCardChoice& choice, bool facesOnly);
-  bool LoadCardBack(const TImageLibrary& library, const TCardChoice& choice);
-
+ public:
   // A null picture for a code that is no card.
   const QImage& Face(int code) const;
   const QImage& Back() const { return back_; }
+  const QImage& JqkMark() const { return jqkMark_; }
+  const QImage& Shadow(int piece) const { return shadow_[piece == 2 ? 1 : 0]; }
+  const QImage& Border(int piece) const { return border_[piece == 2 ? 1 : 0]; }
   QSize CardSize() const { return cardSize_; }
 
-private:
-  bool LoadSuit(const TImageLibrary& library, const TCardChoice& choice, int suit);
+  void SetCardSize(QSize size) { cardSize_ = size; }
+  // Faces of one suit (0 hearts .. 3 spades) from a 5 x 3 grid of cells, A-5, 6-10, J-K.
+  void SliceSuit(int suit, const QImage& grid, QPoint origin = {});
+  // The 52 faces from a card set image of 5 x 12 cells, each suit taken from
+  // the rows of the suit that rule slot 50 says.
+  void SliceCardSetImage(const QImage& image, int suitRule);
+  void ClearFaces();
 
+  QImage& JokerTarget() { return faces_[52]; }
+  QImage& BackTarget() { return back_; }
+  QImage& JqkMarkTarget() { return jqkMark_; }
+  QImage& ShadowTarget(int piece) { return shadow_[piece == 2 ? 1 : 0]; }
+  QImage& BorderTarget(int piece) { return border_[piece == 2 ? 1 : 0]; }
+
+ private:
   std::array<QImage, 53> faces_;
   QImage back_;
-  QSize cardSize_;
+  QImage jqkMark_;
+  std::array<QImage, 2> shadow_;
+  std::array<QImage, 2> border_;
+  QSize cardSize_{71, 96};
 };
-
-TCardChoice fnCardChoice(const TTablerunState& state);
-// Sets the card size and loads the faces, the joker and the back of the chosen set.
-bool ApplyCardSet(const TTablerunState& state, const TImageLibrary& library, TCardImages& images);
 
 }  // namespace tablerun

@@ -1,45 +1,115 @@
 #include "view/image_library.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QPixmap>
 #include <QResource>
 #include <atomic>
+
+#include "engine/card_appearance.h"
 
 namespace tablerun {
 namespace {
 
-// Each open library gets its own resource root, so that a test may open two.
+// Each open library gets its own resource root, so that several may be open at once.
 QString fnNewRoot() {
   static std::atomic<int> count{0};
   return QString("/tblr%1").arg(++count);
 }
 
+// A slash could reach outside the library's root.
+bool fnIsPlainName(const QString& name) {
+  return !name.isEmpty() && !name.contains(QChar('/'));
+}
+
 }  // namespace
 
-TImageLibrary::~TImageLibrary() {
-  if (IsOpen()) QResource::unregisterResource(path_, root_);
+TResourceFile::TResourceFile(const QString& path) : path_(path), root_(fnNewRoot()) {
+  open_ = QFileInfo(path).isFile() && QResource::registerResource(path, root_);
+}
+
+TResourceFile::~TResourceFile() {
+  if (open_) QResource::unregisterResource(path_, root_);
+}
+
+QImage TResourceFile::Picture(const QString& name) const {
+  if (!open_ || !fnIsPlainName(name)) return {};
+  return QImage(":" + root_ + "/" + name.toUpper());
+}
+
+QByteArray TResourceFile::Data(const QString& folder, const QString& name) const {
+  if (!open_ || !fnIsPlainName(name)) return {};
+  QFile file(":" + root_ + "/" + folder + "/" + name.toUpper());
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString fnLibraryMissingMessage(const QString& path) {
+  return "Can't find/load " + QFileInfo(path).absoluteFilePath().toLower();
 }
 
 bool TImageLibrary::OpenMainImageLibrary(const QString& programFolder, QString& message) {
+  programFolder_ = programFolder;
   const QString path = QFileInfo(programFolder + "TBLR.RGF").absoluteFilePath();
-  if (IsOpen()) QResource::unregisterResource(path_, root_);
-  path_.clear();
-  const QString root = fnNewRoot();
-  if (!QResource::registerResource(path, root)) {
-    message = "Can't find/load " + path.toLower();
-    return false;
-  }
-  path_ = path;
-  root_ = root;
-  return true;
+  main_ = std::make_unique<TResourceFile>(path);
+  if (main_->IsOpen()) return true;
+  main_.reset();
+  message = fnLibraryMissingMessage(path);
+  return false;
 }
 
-bool TImageLibrary::LoadNamedImage(QImage& target, const QString& name) const {
-  // A slash could reach outside this library's root.
-  if (!IsOpen() || name.isEmpty() || name.contains(QChar('/'))) return false;
-  QImage picture(":" + root_ + "/" + name.toUpper());
+bool TImageLibrary::LoadNamedImage(QImage& target, const QString& name, QString* addOnFailure) const {
+  QImage picture;
+  if (fnIsAddOnPicture(name.toStdString())) {
+    const TResourceFile addOn(AddOnPath("tblradd.rgf"));
+    if (!addOn.IsOpen()) {
+      if (addOnFailure) *addOnFailure = fnLibraryMissingMessage(AddOnPath("tblradd.rgf"));
+      return false;
+    }
+    picture = addOn.Picture(name);
+  } else if (IsOpen()) {
+    picture = main_->Picture(name);
+  }
   if (picture.isNull()) return false;
   target = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   return true;
+}
+
+bool TImageLibrary::LoadNamedImage(QImage& target, const QString& name, QRgb transparent, QString* addOnFailure) const {
+  QImage picture;
+  if (!LoadNamedImage(picture, name, addOnFailure)) return false;
+  picture = picture.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x) {
+      if (line[x] == (transparent | 0xFF000000u)) line[x] = 0;
+    }
+  }
+  target = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return true;
+}
+
+QByteArray TImageLibrary::LoadSound(const QString& name) const {
+  return IsOpen() ? main_->Data("WAVE", name) : QByteArray();
+}
+
+bool TImageLibrary::LoadCursor(const QString& name, QCursor& cursor) const {
+  QImage picture;
+  if (!IsOpen() || !picture.loadFromData(main_->Data("CURSOR", name), "PNG")) return false;
+  const QStringList spot = picture.text("hotspot").split(',');
+  const int x = spot.size() == 2 ? spot[0].toInt() : 0, y = spot.size() == 2 ? spot[1].toInt() : 0;
+  cursor = QCursor(QPixmap::fromImage(picture), x, y);
+  return true;
+}
+
+bool TImageLibrary::LoadAddOnImage(const QString& file, const QString& name, QImage& target) const {
+  const QImage picture = TResourceFile(AddOnPath(file)).Picture(name);
+  if (picture.isNull()) return false;
+  target = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return true;
+}
+
+QByteArray TImageLibrary::LoadAddOnData(const QString& file, const QString& name) const {
+  return TResourceFile(AddOnPath(file)).Data("RCDATA", name);
 }
 
 }  // namespace tablerun

@@ -15,9 +15,15 @@ void C_TTableArea::SetCloth(const QColor& colour) {
   update();
 }
 
+void C_TTableArea::SetBackground(const QImage& background) {
+  background_ = background;
+  update();
+}
+
 void C_TTableArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), cloth_);
+  if (!background_.isNull()) painter.drawImage(event->rect().topLeft(), background_, event->rect());
 }
 
 QColor fnColourFromStore(int stored) {

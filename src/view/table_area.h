@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 namespace tablerun {
@@ -13,12 +14,15 @@ public:
 
   void SetCloth(const QColor& colour);
   QColor Cloth() const { return cloth_; }
+  // The painted background (picture or faded colour), shown from the top-left corner over the cloth.
+  void SetBackground(const QImage& background);
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
   QColor cloth_;
+  QImage background_;
 };
 
 // A colour as the preference store keeps it: 0x00BBGGRR.

@@ -1,8 +1,15 @@
+#include <QPainter>
 #include <QtTest>
 
 #include "config/file_system.h"
+#include "engine/add_on_index.h"
+#include "engine/appearance_catalogue.h"
+#include "engine/card_appearance.h"
 #include "support/recording_screen.h"
-#include "view/card_images.h"
+#include "support/temp_folder.h"
+#include "view/appearance.h"
+#include "view/background.h"
+#include "view/image_files.h"
 #include "view/image_library.h"
 #include "view/image_names.h"
 
@@ -11,114 +18,166 @@ namespace tablerun {
 class ImageLibraryTest : public QObject {
   Q_OBJECT
 
-  // The library the build made, as the program finds it beside itself.
+  // The libraries the build made, as the program finds them beside itself, and
+  // a data folder of the test's own.
   struct TWorld {
+    testing::TTempFolder data;
     TPosixFileSystem fs;
     testing::TRecordingScreen screen;
     TTablerunState state{fs, screen};
     TImageLibrary library;
-    TCardImages images;
+    TAppearance appearance{state, library};
 
-    explicit TWorld(const char* size = "B", const char* set = "003", int suitRule = 0) {
-      QString failure;
-      if (!library.OpenMainImageLibrary(TABLERUN_PROGRAM_FOLDER, failure)) qFatal("%s", qPrintable(failure));
-      state.config.Write(128, 1, size);
-      state.config.Write(24, 3, set);
-      state.config.Write(21, 3, "011");
-      state.rules.Set(50, static_cast<int16_t>(suitRule));
+    explicit TWorld(const char* size = "B", const char* set = "003", int suitRule = 0,
+                    const std::string& programFolder = TABLERUN_PROGRAM_FOLDER) {
+      state.programFolder = programFolder;
+      state.dataFolder = data.Path();
+      state.store = std::make_unique<TIniFile>(fs, screen, data / "Cfg.dat");
+      if (!fnOpenImageLibraryOrTell(state, library)) qFatal("%s", screen.messages.back().text.c_str());
+      state.config.Write(kPosCardSize, 1, size);
+      state.config.Write(kPosCardSet, 3, set);
+      state.config.Write(kPosBackNumber, 3, "011");
+      for (const int position : {256, 257, 258, 259}) state.config.Write(position, 1, "N");
+      state.rules.Set(kRuleSuitPictures, static_cast<int16_t>(suitRule));
     }
-    bool Apply() { return ApplyCardSet(state, library, images); }
+    bool Apply() { return appearance.ApplyCardSet(); }
+    const TCardImages& Images() const { return appearance.Images(); }
+    QStringList Messages() const {
+      QStringList texts;
+      for (const auto& shown : screen.messages) texts << QString::fromStdString(shown.text);
+      return texts;
+    }
+    // A card set image: the built-in set 003 laid out 5 x 12 at size B, scaled to `size`.
+    void WriteCardSetImage(const QString& name, QSize size) {
+      QImage image(355, 1152, QImage::Format_RGB32);
+      QPainter painter(&image);
+      for (int suit = 0; suit < 4; ++suit) {
+        QImage grid;
+        library.LoadNamedImage(grid, fnCardSetImageName('B', 3, suit));
+        painter.drawImage(0, suit * 3 * 96, grid);
+      }
+      painter.end();
+      QDir().mkpath(QString::fromStdString(data / "custom card sets"));
+      QVERIFY(image.scaled(size).save(QString::fromStdString(data / "custom card sets/") + name + ".crs", "BMP"));
+    }
   };
 
-private slots:
-  void cardCodesOfEveryDeckShareTheirFace() {
-    QCOMPARE(TCardImages::FaceIndex(1), 0);
-    QCOMPARE(TCardImages::FaceIndex(13), 12);   // king of hearts
-    QCOMPARE(TCardImages::FaceIndex(14), 13);   // ace of diamonds
-    QCOMPARE(TCardImages::FaceIndex(52), 51);   // king of spades
-    for (const int code : {53, 105, 157}) QCOMPARE(TCardImages::FaceIndex(code), 0);
-    QCOMPARE(TCardImages::FaceIndex(208), 51);
-    for (const int code : {209, 210, 211, 212}) QCOMPARE(TCardImages::FaceIndex(code), 52);
-    for (const int code : {0, -1, 213}) QCOMPARE(TCardImages::FaceIndex(code), -1);
-  }
-
+ private slots:
   void appliedSetShowsOneFacePerCardAndTheJoker() {
     TWorld world;
     QVERIFY(world.Apply());
-    QCOMPARE(world.images.CardSize(), QSize(71, 96));
-    QCOMPARE(world.images.Face(1).size(), QSize(71, 96));
-    for (const int code : {53, 105, 157}) QCOMPARE(world.images.Face(code), world.images.Face(1));
-    QCOMPARE(world.images.Face(212), world.images.Face(209));
-    QVERIFY(world.images.Face(209) != world.images.Face(1));
-    QVERIFY(world.images.Face(13) != world.images.Face(1));
-    QVERIFY(world.images.Face(0).isNull());
-    QCOMPARE(world.images.Back().size(), QSize(71, 96));
+    const TCardImages& images = world.Images();
+    QCOMPARE(images.CardSize(), QSize(71, 96));
+    QCOMPARE(images.Face(1).size(), QSize(71, 96));
+    for (const int code : {53, 105, 157}) QCOMPARE(images.Face(code), images.Face(1));
+    QCOMPARE(images.Face(212), images.Face(209));
+    QVERIFY(images.Face(209) != images.Face(1));
+    QVERIFY(images.Face(13) != images.Face(1));
+    QVERIFY(images.Face(14) != images.Face(1));
+    QVERIFY(images.Face(27) != images.Face(40));
+    QVERIFY(images.Face(0).isNull());
+    QCOMPARE(images.Back().size(), QSize(71, 96));
+    QCOMPARE(images.JqkMark().size(), QSize(71, 96));
     // Rounded corners: the corner pixel is the table's, the centre is card.
-    QCOMPARE(qAlpha(world.images.Face(1).pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(world.images.Face(1).pixel(35, 48)), 255);
-  }
-
-  void everySuitIsItsOwnWithoutTheSuitRule() {
-    TWorld world;
-    QVERIFY(world.Apply());
-    QVERIFY(world.images.Face(14) != world.images.Face(1));
-    QVERIFY(world.images.Face(27) != world.images.Face(40));
+    QCOMPARE(qAlpha(images.Face(1).pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(images.Face(1).pixel(35, 48)), 255);
+    QVERIFY(world.screen.messages.empty());
   }
 
   void twoColourRuleShowsRedFromHeartsAndBlackFromSpades() {
     TWorld world("M", "003", 2);
     QVERIFY(world.Apply());
-    QCOMPARE(world.images.CardSize(), QSize(59, 80));
+    const TCardImages& images = world.Images();
+    QCOMPARE(images.CardSize(), QSize(59, 80));
     for (int rank = 1; rank <= 13; ++rank) {
-      QCOMPARE(world.images.Face(13 + rank), world.images.Face(rank));        // diamond as heart
-      QCOMPARE(world.images.Face(26 + rank), world.images.Face(39 + rank));   // club as spade
+      QCOMPARE(images.Face(13 + rank), images.Face(rank));       // diamond as heart
+      QCOMPARE(images.Face(26 + rank), images.Face(39 + rank));  // club as spade
     }
-    QVERIFY(world.images.Face(1) != world.images.Face(40));
-    // The table index still belongs to the card's own suit.
-    QCOMPARE(TCardImages::FaceIndex(14), 13);
+    QVERIFY(images.Face(1) != images.Face(40));
   }
 
   void oneColourRuleShowsEverySuitFromSpades() {
     TWorld world("B", "001", 1);
     QVERIFY(world.Apply());
-    for (const int suit : {0, 1, 2}) QCOMPARE(world.images.Face(suit * 13 + 7), world.images.Face(39 + 7));
+    for (const int suit : {0, 1, 2}) QCOMPARE(world.Images().Face(suit * 13 + 7), world.Images().Face(39 + 7));
   }
 
   void backOtherThanElevenIsTheNormalBackStretched() {
     TWorld world("S", "001");
-    world.state.config.Write(21, 3, "012");
+    world.state.config.Write(kPosBackNumber, 3, "007");
     QVERIFY(world.Apply());
     QImage normal;
-    QVERIFY(world.library.LoadNamedImage(normal, "DB012"));
-    QCOMPARE(world.images.Back(), normal.scaled(85, 115, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QVERIFY(world.library.LoadNamedImage(normal, "DB007"));
+    QCOMPARE(world.Images().Back(), normal.scaled(85, 115, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    world.state.config.Write(21, 3, "011");
-    QVERIFY(world.Apply());
+    world.state.config.Write(kPosBackNumber, 3, "011");
+    QVERIFY(world.appearance.LoadCardBack());
     QImage own;
     QVERIFY(world.library.LoadNamedImage(own, "DS011"));
-    QCOMPARE(world.images.Back(), own);
+    QCOMPARE(world.Images().Back(), own);
   }
 
   void everyBuiltInChoiceHasItsPictures() {
     TWorld world;
-    struct TSet {
-      char size;
-      int set;
-    };
-    // The card sets the Customize dialog offers, and the previews' miniatures.
-    for (const TSet& choice : {TSet{'B', 1}, TSet{'B', 2}, TSet{'B', 3}, TSet{'S', 1}, TSet{'B', 5}, TSet{'M', 3},
-                               TSet{'L', 3}}) {
-      const QSize card = fnCardPixelSize(choice.size);
+    for (const TCardSetItem& item : fnBuiltInCardSets()) {
+      const QSize card = fnCardPixelSize(item.size);
       for (int suit = 0; suit < 4; ++suit) {
         QImage grid;
-        QVERIFY(world.library.LoadNamedImage(grid, fnCardSetImageName(choice.size, choice.set, suit)));
+        QVERIFY(world.library.LoadNamedImage(grid, fnCardSetImageName(item.size, item.set, suit)));
         QCOMPARE(grid.size(), QSize(5 * card.width(), 3 * card.height()));
       }
     }
-    for (const char* name : {"DB011", "DS011", "DM011", "DL001", "JOKER_B", "JOKER_S", "JOKER_M", "JOKER_L"}) {
+    for (const TAppearanceItem& back : fnBuiltInBacks()) {
+      QImage picture;
+      QVERIFY2(world.library.LoadNamedImage(picture, fnBackImageName('B', back.number)), back.name);
+      QCOMPARE(picture.size(), QSize(71, 96));
+    }
+    for (const TAppearanceItem& background : fnBuiltInBackgrounds()) {
+      if (background.number <= 1 || background.number > 1000) continue;
+      QImage picture;
+      QVERIFY2(world.library.LoadNamedImage(picture, QString("B%1").arg(background.number)), background.name);
+    }
+    for (const char* name : {"DB011", "DS011", "DM011", "DL001", "DX011", "JOKER_B", "JOKER_S", "JOKER_M", "JOKER_L",
+                             "JOKER_X", "WB021", "WX021", "SUIT_HEARTS"}) {
       QImage picture;
       QVERIFY2(world.library.LoadNamedImage(picture, name), name);
     }
+  }
+
+  void everyMarkAtEverySizeIsCardSized() {
+    const char* marks[] = {"Deck",          "StockVisible",    "FirstTableauAll", "StockUp",      "StockDown",
+                           "StockStop",     "Foundation",      "FoundationA",     "Foundation2",  "Foundation5",
+                           "Foundation10",  "Foundation11",    "Foundation12",    "Foundation13", "Position",
+                           "EmptyPosition", "EmptyPositionJQK"};
+    for (const char* size : {"X", "S", "B", "M", "L"}) {
+      TWorld world(size, "003");
+      world.state.config.Write(kPosBackNumber, 3, size == QByteArray("L") ? "001" : "011");
+      for (const char* mark : marks) {
+        QImage picture;
+        QVERIFY2(world.appearance.LoadMark(picture, mark), mark);
+        QCOMPARE(picture.size(), fnCardPixelSize(size[0]));
+      }
+      QVERIFY(world.screen.messages.empty());
+    }
+    TWorld world;
+    QImage untouched;
+    QVERIFY(!world.appearance.LoadMark(untouched, "Foundation14"));
+    QCOMPARE(world.Messages(), QStringList{"Error: Foundation14"});
+    QVERIFY(untouched.isNull());
+  }
+
+  void tablePiecesHaveTheirTransparentColours() {
+    TWorld world("B", "001");
+    QVERIFY(world.Apply());
+    const TCardImages& images = world.Images();
+    // The outer shadow fades out to transparent; next to the card it is dark.
+    QCOMPARE(qAlpha(images.Shadow(1).pixel(8, images.Shadow(1).height() / 2)), 0);
+    QVERIFY(qAlpha(images.Shadow(1).pixel(0, images.Shadow(1).height() / 2)) > 0);
+    QCOMPARE(images.Border(2).width(), 71 + 11);
+    QCOMPARE(images.Border(1).height(), 96 + 13);
+    QCOMPARE(qAlpha(images.Border(2).pixel(20, 15)), 255);  // the lowest card's edge
+    QCOMPARE(qAlpha(images.Border(2).pixel(0, 15)), 0);     // pure blue left of the staircase
+    QCOMPARE(qAlpha(images.Border(2).pixel(0, 2)), 255);
   }
 
   void sixteenColourSetUsesOnlyTheSixteenColours() {
@@ -155,13 +214,236 @@ private slots:
     QCOMPARE(untouched, before);
   }
 
-  void missingLibraryIsNamedInLowerCase() {
+  void everySoundIsAWave() {
+    TWorld world;
+    for (const char* name : {"Splash",    "New",      "Shuffle", "Undo",    "Redo",    "Restart",    "Autoplay",
+                             "Card_down", "Card_up",  "Stock",   "Face_up", "Pairing", "Foundation", "Tableau",
+                             "Redeal",    "red_no_a", "About",   "Hi-Scor", "Scores",  "Won"}) {
+      const QByteArray wave = world.library.LoadSound(name);
+      QVERIFY2(wave.startsWith("RIFF") && wave.mid(8, 4) == "WAVE" && wave.size() > 1000, name);
+    }
+    QVERIFY(world.library.LoadSound("Nothing").isEmpty());
+  }
+
+  void everyPointerHasItsHotSpotInside() {
+    TWorld world;
+    for (const char* hand : {"ARROW", "RIGHT_HAND", "LEFT_HAND"}) {
+      for (const char* variant : {"1A", "2A", "1B", "2B"}) {
+        const QString name = QString("CUR_%1%2").arg(hand, variant);
+        QCursor cursor;
+        QVERIFY2(world.library.LoadCursor(name, cursor), qPrintable(name));
+        QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+        QVERIFY(QRect(0, 0, 32, 32).contains(cursor.hotSpot()));
+      }
+    }
+    QCursor cursor;
+    QVERIFY(!world.library.LoadCursor("CUR_NONE", cursor));
+  }
+
+  void missingLibraryStopsStartUpWithItsMessage() {
+    TPosixFileSystem fs;
+    testing::TRecordingScreen screen;
+    TTablerunState state(fs, screen);
+    state.programFolder = "/nonexistent/Program Folder/";
     TImageLibrary library;
-    QString failure;
-    QVERIFY(!library.OpenMainImageLibrary("/nonexistent/Program Folder/", failure));
-    QCOMPARE(failure, QString("Can't find/load /nonexistent/program folder/tblr.rgf"));
+    QVERIFY(!fnOpenImageLibraryOrTell(state, library));
+    QCOMPARE(screen.messages.size(), std::size_t(1));
+    QCOMPARE(screen.messages[0].text, std::string("Can't find/load /nonexistent/program folder/tblr.rgf"));
     QImage picture;
     QVERIFY(!library.LoadNamedImage(picture, "CB001H"));
+  }
+
+  void customCardSetOfExactSizeSetsTheCardSize() {
+    TWorld world("M", "003");
+    world.WriteCardSetImage("Mine", QSize(355, 1152));
+    world.state.config.Write(kPosCustomCardSet, 1, "Y");
+    world.state.store->WriteString("Preference", "Customized_Cards_Set", "Mine");
+    char letter = ' ';
+    QVERIFY(world.appearance.ProbeCardSetImage({}, letter));
+    QCOMPARE(letter, 'B');
+    QVERIFY(world.Apply());
+    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("B"));
+    QCOMPARE(world.Images().CardSize(), QSize(71, 96));
+    QImage hearts;
+    QVERIFY(world.library.LoadNamedImage(hearts, "CB003H"));
+    // Lossless BMP: the face is the cell of the image.
+    QCOMPARE(world.Images().Face(1).convertToFormat(QImage::Format_RGB32).pixel(35, 48),
+             hearts.copy(0, 0, 71, 96).convertToFormat(QImage::Format_RGB32).pixel(35, 48));
+    QVERIFY(world.screen.messages.empty());
+  }
+
+  void customCardSetOfAnotherSizeIsRefusedAndTheDefaultReturns() {
+    TWorld world("B", "002");
+    world.WriteCardSetImage("Wide", QSize(356, 1152));
+    world.state.config.Write(kPosCustomCardSet, 1, "Y");
+    world.state.store->WriteString("Preference", "Customized_Cards_Set", "Wide");
+    world.appearance.SetScreenWidth(1024);
+    QVERIFY(world.Apply());
+    const QString path = QString::fromStdString(world.data / "custom card sets/Wide.crs");
+    QCOMPARE(world.Messages(), QStringList{"The format of the Customized card set image is not valid.\r" + path});
+    QCOMPARE(world.state.config.Read(kPosCustomCardSet, 1), std::string("N"));
+    QCOMPARE(world.state.config.Read(kPosCardSet, 3), std::string("001"));
+    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("B"));
+    QCOMPARE(world.state.store->ReadString("Preference", "Customized_Cards_Set", "?"), std::string(""));
+    QVERIFY(!world.Images().Face(1).isNull());
+  }
+
+  void missingAddOnCardSetFallsBackToTheDefaultSet() {
+    TWorld world("B", "002");
+    world.state.config.Write(kPosAddOnCardSet, 1, "Y");
+    world.state.store->WriteString("Preference", "Additional_Cards_Set", "C999");
+    world.data.Write("Rnd_read.dat", "");
+    QVERIFY(world.Apply());
+    QCOMPARE(world.Messages(), QStringList{"Error loading the Card Set: C999\rPlease install again Tablerun Plus!"});
+    QVERIFY(!world.data.Exists("Rnd_read.dat"));
+    QCOMPARE(world.state.config.Read(kPosCardSet, 3), std::string("001"));
+    QVERIFY(!world.Images().Face(1).isNull());
+  }
+
+  void customBackNeverLeavesItsFolderAndFallsBackToElevenWhenMissing() {
+    TWorld world("B", "001");
+    world.state.config.Write(kPosBackNumber, 3, "007");
+    world.state.config.Write(kPosCustomDeck, 1, "Y");
+    world.state.store->WriteString("Preference", "Customized_Deck", "../Cfg");
+    QVERIFY(!world.appearance.LoadCardBack());
+    QCOMPARE(world.Messages(), QStringList{"Customized deck image not found: ../Cfg"});
+    QCOMPARE(world.state.config.Read(kPosBackNumber, 3), std::string("011"));
+    QCOMPARE(world.state.config.Read(kPosCustomDeck, 1), std::string("N"));
+    QImage eleven;
+    QVERIFY(world.library.LoadNamedImage(eleven, "DB011"));
+    QCOMPARE(world.Images().Back(), eleven);
+
+    // A back of any size is stretched to the card.
+    QImage small(20, 30, QImage::Format_RGB32);
+    small.fill(Qt::darkRed);
+    QDir().mkpath(QString::fromStdString(world.data / "custom decks"));
+    QVERIFY(small.save(QString::fromStdString(world.data / "custom decks/Red.bmp"), "BMP"));
+    world.state.config.Write(kPosCustomDeck, 1, "Y");
+    world.state.store->WriteString("Preference", "Customized_Deck", "Red");
+    QVERIFY(world.appearance.LoadCardBack());
+    QCOMPARE(world.Images().Back().size(), QSize(71, 96));
+    QCOMPARE(world.Images().Back().pixel(35, 48), QColor(Qt::darkRed).rgb());
+  }
+
+  void addOnCardSetOfSizeXAndItsBackAndBackground() {
+    TWorld world("B", "001");
+    world.state.config.Write(kPosAddOnCardSet, 1, "Y");
+    world.state.store->WriteString("Preference", "Additional_Cards_Set", "C001");
+    QVERIFY(world.Apply());
+    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("X"));
+    QCOMPARE(world.Images().CardSize(), QSize(102, 138));
+    QCOMPARE(world.Images().Face(52).size(), QSize(102, 138));
+    QVERIFY(world.Images().Face(1) != world.Images().Face(14));
+    QCOMPARE(world.Images().Back().size(), QSize(102, 138));
+    QCOMPARE(world.Images().Face(209).size(), QSize(102, 138));
+    QVERIFY(world.screen.messages.empty());
+    QCOMPARE(QString::fromStdString(AddOnDisplayName(world.state, "c001", "cards")), QString("Classic extra large"));
+
+    world.state.config.Write(kPosAddOnDeck, 1, "Y");
+    world.state.store->WriteString("Preference", "Additional_Deck", "D002");
+    QVERIFY(world.appearance.LoadCardBack());
+    QCOMPARE(world.Images().Back().size(), QSize(102, 138));
+
+    world.state.config.Write(kPosBackgroundDefault, 1, "N");
+    world.state.config.Write(kPosAddOnBackground, 1, "Y");
+    world.state.store->WriteString("Preference", "Additional_Background", "B001");
+    QImage table(300, 300, QImage::Format_RGB32);
+    DrawBackground(world.state, world.library, table);
+    QCOMPARE(table.pixel(10, 10), table.pixel(266, 10));  // a 256-pixel tile, repeated
+    QVERIFY(world.screen.messages.empty());
+  }
+
+  void sizeXWithoutTheAddOnLibraryReturnsToTheDefaultSet() {
+    testing::TTempFolder program;
+    QVERIFY(QFile::link(QString(TABLERUN_PROGRAM_FOLDER) + "TBLR.RGF", QString::fromStdString(program / "TBLR.RGF")));
+    TWorld world("X", "001", 0, program.Path());
+    world.Apply();
+    QCOMPARE(world.Messages(),
+             QStringList{"Can't find/load " + QString::fromStdString(program / "plus/tblradd.rgf").toLower()});
+    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("B"));
+    QCOMPARE(world.Images().CardSize(), QSize(71, 96));
+    QVERIFY(!world.Images().Face(1).isNull());
+  }
+
+  void fadedColourBackgroundIsFullAtTheTopAndBlackAtTheBottom() {
+    TWorld world;
+    world.state.config.Write(kPosBackgroundDefault, 1, "Y");
+    world.state.config.Write(kPosFadeBackground, 1, "Y");
+    QImage table(64, 176, QImage::Format_RGB32), clean(64, 176, QImage::Format_RGB32);
+    DrawBackground(world.state, world.library, table, &clean);
+    // The fade spans the table height plus 80 plus 1: 257 rows in 256 bands.
+    QCOMPARE(table.pixel(10, 0), qRgb(0, 127, 0));
+    QCOMPARE(table.pixel(10, 175), qRgb(0, 40, 0));
+    QCOMPARE(clean, table);
+    for (int y = 1; y < 176; ++y) QVERIFY(qGreen(table.pixel(10, y)) <= qGreen(table.pixel(10, y - 1)));
+
+    world.state.config.Write(kPosFadeBackground, 1, "N");
+    DrawBackground(world.state, world.library, table);
+    QCOMPARE(table.pixel(63, 175), qRgb(0, 128, 0));
+    world.state.display.moreThan256Colours = false;
+    world.state.config.Write(kPosFadeBackground, 1, "Y");
+    DrawBackground(world.state, world.library, table);
+    QCOMPARE(table.pixel(63, 175), qRgb(0, 128, 0));
+  }
+
+  void pictureBackgroundsAreTiled() {
+    TWorld world;
+    world.state.config.Write(kPosBackgroundDefault, 1, "N");
+    world.state.config.Write(kPosBackgroundPicture, 4, "321");
+    QImage table(800, 300, QImage::Format_RGB32);
+    DrawBackground(world.state, world.library, table);
+    QImage tile;
+    QVERIFY(world.library.LoadNamedImage(tile, "B321"));
+    for (const QPoint at : {QPoint(5, 7), QPoint(200, 250)}) {
+      QCOMPARE(table.pixel(at), tile.pixel(at));
+      QCOMPARE(table.pixel(at + QPoint(tile.width(), 0)), tile.pixel(at));
+      QCOMPARE(table.pixel(at + QPoint(2 * tile.width(), 0)), tile.pixel(at));
+    }
+  }
+
+  void missingCustomBackgroundIsToldAndTheDefaultReturns() {
+    TWorld world;
+    world.state.config.Write(kPosBackgroundDefault, 1, "N");
+    world.state.config.Write(kPosFadeBackground, 1, "N");
+    world.state.config.Write(kPosCustomBackground, 1, "Y");
+    world.state.store->WriteString("Preference", "Customized_Background", "sea");
+    QImage table(50, 50, QImage::Format_RGB32);
+    DrawBackground(world.state, world.library, table);
+    const QString path = QString::fromStdString(world.data / "sea.bmp");
+    QCOMPARE(world.Messages(), QStringList{"Customized background image not found: " + path});
+    QCOMPARE(world.state.config.Read(kPosBackgroundDefault, 1), std::string("Y"));
+    QCOMPARE(world.state.config.Read(kPosCustomBackground, 1), std::string("N"));
+    QCOMPARE(qGreen(table.pixel(0, 0)), 127);  // the default green, faded again
+
+    QImage sea(10, 10, QImage::Format_RGB32);
+    sea.fill(Qt::blue);
+    QVERIFY(sea.save(path, "BMP"));
+    world.state.config.Write(kPosBackgroundDefault, 1, "N");
+    world.state.config.Write(kPosCustomBackground, 1, "Y");
+    world.state.store->WriteString("Preference", "Customized_Background", path.toStdString());
+    DrawBackground(world.state, world.library, table);
+    QCOMPARE(table.pixel(45, 45), qRgb(0, 0, 255));
+    QVERIFY(IsImageFileValid(path));
+    QVERIFY(!IsImageFileValid(path + ".missing"));
+  }
+
+  void randomAppearanceWithEveryEntryOutGivesTheDefaults() {
+    TWorld world("B", "005");
+    world.data.Write("Rnd_read.dat", "");
+    // The add-on pack is no newer than the pool.
+    world.state.store->WriteInteger("Parameters", "Plus_Date", 99991231);
+    world.data.Write("Rnd_cfg.dat", "[Cards]\nDefault=nB001\n[Decks]\nFox=n 002\n[Backgrounds]\nOak=n 321\n");
+    for (const int position : {kPosRandomBackground, kPosRandomDeck, kPosRandomCard})
+      world.state.config.Write(position, 1, "Y");
+    world.state.config.Write(kPosBackNumber, 3, "002");
+    const TRandomChanges changes = world.appearance.ChooseRandomAppearance();
+    QVERIFY(changes.background && changes.cards);
+    QCOMPARE(world.state.config.Read(kPosCardSet, 3), std::string("001"));
+    QCOMPARE(world.state.config.Read(kPosBackNumber, 3), std::string("011"));
+    QCOMPARE(world.state.config.Read(kPosBackgroundDefault, 1), std::string("Y"));
+    QImage eleven;
+    QVERIFY(world.library.LoadNamedImage(eleven, "DB011"));
+    QCOMPARE(world.Images().Back(), eleven);
   }
 };
 

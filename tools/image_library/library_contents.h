@@ -27,7 +27,22 @@ struct TBackEntry {
   QString sizes;
 };
 
+// One picture of the add-on pack in "plus", listed in its index file under
+// [group] as resource=display.
+struct TAddOnItem {
+  QString resource;
+  QString group;
+  QString display;
+  TDeckFile deck;
+  char size;
+};
+
 const std::vector<TCardSetEntry>& fnCardSets();
+// Card set images (c01.rgf) and backs (d01.rgf) of the add-on pack.
+const std::vector<TAddOnItem>& fnAddOnCardSets();
+const std::vector<TAddOnItem>& fnAddOnBacks();
+// JPEG backgrounds of the pack (b01.rgf), drawn by fnAddOnTexture.
+const std::vector<TAddOnItem>& fnAddOnBackgrounds();
 const std::vector<TBackEntry>& fnBacks();
 // The joker of every set, at every size but "L", which has miniatures of its
 // own: faces, joker and the back DL001.

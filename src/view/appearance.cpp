@@ -1,0 +1,296 @@
+#include "view/appearance.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "engine/add_on_index.h"
+#include "engine/card_appearance.h"
+#include "view/image_files.h"
+
+namespace tablerun {
+namespace {
+
+constexpr const char* kPreference = "Preference";
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kPureBlue = 0x0000FF;
+constexpr int kCardSetFour = 4;
+
+// Names of earlier releases whose set now comes with the add-on pack.
+const char* const kMovedCardSets[] = {"Children's Card Set", "Small (16 colors)", "Traditional English Playing Cards"};
+
+QString fnQ(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QSize fnSizeOf(char letter) {
+  const auto pixels = fnCardPixels(letter);
+  return pixels ? QSize(pixels->width, pixels->height) : QSize(71, 96);
+}
+
+QImage fnStretched(const QImage& picture, QSize size) {
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Large backs with a white frame get round corners.
+void fnRoundCorners(QImage& back) {
+  if (back.width() < 5 || back.height() < 5 || (back.pixel(3, 1) | 0xFF000000u) != 0xFFFFFFFFu) return;
+  const int right = back.width() - 1, bottom = back.height() - 1;
+  for (const QPoint p : {QPoint(2, 1), QPoint(2, 2), QPoint(1, 2)}) {
+    for (const QPoint q :
+         {p, QPoint(right - p.x(), p.y()), QPoint(p.x(), bottom - p.y()), QPoint(right - p.x(), bottom - p.y())}) {
+      back.setPixel(q, 0xFFFFFFFFu);
+    }
+  }
+}
+
+}  // namespace
+
+TAppearance::TAppearance(TTablerunState& state, const TImageLibrary& library) : state_(state), library_(library) {}
+
+void TAppearance::Tell(const QString& message) {
+  state_.screen.ShowMessage(TMessageKind::Error, message.toStdString());
+}
+
+QString TAppearance::Key(const char* key) const {
+  return state_.store ? fnQ(state_.store->ReadString(kPreference, key, "")) : QString();
+}
+
+QString TAppearance::CustomCardSetPath(const QString& name) const {
+  return fnQ(fnFileInFolder(state_.dataFolder + "custom card sets/", name.toStdString(), ".crs"));
+}
+
+void TAppearance::ForgetAddOnPool() {
+  state_.fs.Remove(state_.dataFolder + "Rnd_read.dat");
+}
+
+void TAppearance::StartUp() {
+  if (fnCardChoice(state_).set == kCardSetFour) {
+    QImage probe;
+    if (!library_.LoadNamedImage(probe, "CB004H")) state_.config.Write(kPosCardSet, 3, "001");
+  }
+  ApplyCardSet();
+  if (state_.config.IsYes(kPosRandomBackground)) ChooseRandomAppearance();
+}
+
+bool TAppearance::ApplyCardSet() {
+  if (state_.config.IsYes(kPosCustomCardSet) || state_.config.IsYes(kPosAddOnCardSet)) {
+    char letter = ' ';
+    QString failure;
+    if (ProbeCardSetImage({}, letter, &failure)) {
+      state_.config.Write(kPosCardSize, 1, std::string(1, letter));
+    } else {
+      if (!failure.isEmpty()) Tell(failure);
+      fnFallBackToBuiltInSet(state_, screenWidth_);
+    }
+  }
+  return LoadCardImages(false);
+}
+
+bool TAppearance::AddOnLibraryReady(const QString& resource) {
+  if (!fnIsAddOnPicture(resource.toStdString())) return true;
+  if (TResourceFile(library_.AddOnPath("tblradd.rgf")).IsOpen()) return true;
+  Tell(fnLibraryMissingMessage(library_.AddOnPath("tblradd.rgf")));
+  ResetCardSetToDefault();
+  return false;
+}
+
+bool TAppearance::LoadCardImages(bool facesOnly) {
+  const TCardChoice choice = fnCardChoice(state_);
+  if (!AddOnLibraryReady(fnQ(fnJokerResource(choice.size)))) return false;
+  images_.SetCardSize(fnSizeOf(choice.size));
+  bool complete = true;
+  if (state_.config.IsYes(kPosCustomCardSet) || state_.config.IsYes(kPosAddOnCardSet)) {
+    QImage image;
+    QString failure, source;
+    if (!LoadCardSetImage(image, failure, source)) {
+      // Blank faces would leave the game unplayable: the default set takes over.
+      Tell(failure);
+      ResetCardSetToDefault();
+      return false;
+    }
+    images_.SliceCardSetImage(image, choice.suitRule);
+  } else {
+    for (int suit = 0; suit < 4; ++suit) {
+      QImage grid;
+      const int source = fnPictureSuit(suit, choice.suitRule);
+      if (library_.LoadNamedImage(grid, fnQ(fnCardSetResource(choice.size, choice.set, source))))
+        images_.SliceSuit(suit, grid);
+      else
+        complete = false;
+    }
+  }
+  if (!facesOnly) {
+    complete = LoadMark(images_.JqkMarkTarget(), "EmptyPositionJQK") && complete;
+    complete = LoadCardBack() && complete;
+    const QString size(QChar::fromLatin1(choice.size));
+    for (const int piece : {1, 2}) {
+      complete =
+          library_.LoadNamedImage(images_.ShadowTarget(piece), QString("SHADOW_%1%2").arg(size).arg(piece), kWhite) &&
+          complete;
+      complete = library_.LoadNamedImage(images_.BorderTarget(piece), QString("3D_BORDER_%1%2").arg(size).arg(piece),
+                                         kPureBlue) &&
+                 complete;
+    }
+  }
+  return library_.LoadNamedImage(images_.JokerTarget(), fnQ(fnJokerResource(choice.size))) && complete;
+}
+
+void TAppearance::ResetCardSetToDefault() {
+  fnForgetCustomCardsAndDecks(state_);
+  ApplyCardSet();
+}
+
+bool TAppearance::LoadCardSetFile(const QString& path, QImage& image, QString& failure) const {
+  // A name that would leave its folder is not a file there.
+  if (!path.contains('/') || !QFileInfo(path).isFile()) {
+    failure = "Customized cards set image not found: " + path;
+    return false;
+  }
+  if (!fnLoadImageFile(path, image)) {
+    failure = "Image is not valid: " + path;
+    return false;
+  }
+  return true;
+}
+
+bool TAppearance::LoadCardSetImage(QImage& image, QString& failure, QString& source) {
+  if (state_.config.IsYes(kPosAddOnCardSet)) {
+    source = Key("Additional_Cards_Set");
+    if (library_.LoadAddOnImage("c01.rgf", source, image)) return true;
+    failure = "Error loading the Card Set: " + source + "\rPlease install again Tablerun Plus!";
+    ForgetAddOnPool();
+    return false;
+  }
+  const QString name = Key("Customized_Cards_Set");
+  source = CustomCardSetPath(name);
+  if (source.isEmpty()) source = name;
+  return LoadCardSetFile(source, image, failure);
+}
+
+void TAppearance::MoveEarlierCardSet() {
+  const QString custom = Key("Customized_Cards_Set");
+  const bool moved =
+      std::find(std::begin(kMovedCardSets), std::end(kMovedCardSets), custom) != std::end(kMovedCardSets);
+  if (state_.config.IsYes(kPosAddOnCardSet) || !moved || QFileInfo(CustomCardSetPath(custom)).isFile()) return;
+  const std::string resource = AddOnResourceName(state_, custom.toStdString(), "cards");
+  if (resource.empty() || !state_.store) return;
+  state_.config.Write(kPosCustomCardSet, 1, "N");
+  state_.config.Write(kPosAddOnCardSet, 1, "Y");
+  state_.store->WriteString(kPreference, "Customized_Cards_Set", "");
+  state_.store->WriteString(kPreference, "Additional_Cards_Set", resource);
+}
+
+bool TAppearance::ProbeCardSetImage(const QString& nameOrPath, char& letter, QString* failure) {
+  letter = ' ';
+  QImage image;
+  QString why, source;
+  bool loaded = false;
+  if (nameOrPath.isEmpty()) {
+    MoveEarlierCardSet();
+    loaded = LoadCardSetImage(image, why, source);
+  } else {
+    source = nameOrPath.contains('/') ? nameOrPath : CustomCardSetPath(nameOrPath);
+    if (source.isEmpty()) source = nameOrPath;
+    loaded = LoadCardSetFile(source, image, why);
+  }
+  if (loaded) {
+    letter = fnCardSetImageLetter(image.width(), image.height());
+    if (letter != ' ') return true;
+    why = "The format of the Customized card set image is not valid.\r" + source;
+  }
+  if (failure) *failure = why;
+  return false;
+}
+
+void TAppearance::FallBackToDefaultBack(const QString& message) {
+  Tell(message);
+  fnResetBack(state_);
+  LoadBuiltInBack(fnCardChoice(state_), images_.BackTarget());
+}
+
+bool TAppearance::LoadBuiltInBack(const TCardChoice& choice, QImage& target) {
+  const TBackSource source = fnBuiltInBack(choice.size, choice.back);
+  if (!AddOnLibraryReady(fnQ(source.resource))) return false;
+  QImage back;
+  if (!library_.LoadNamedImage(back, fnQ(source.resource))) return false;
+  target = source.stretched ? fnStretched(back, fnSizeOf(choice.size)) : back;
+  if (choice.size == 'X') fnRoundCorners(target);
+  return true;
+}
+
+bool TAppearance::LoadCardBack() {
+  const TCardChoice choice = fnCardChoice(state_);
+  const QSize card = fnSizeOf(choice.size);
+  QImage back;
+  if (state_.config.IsYes(kPosCustomDeck)) {
+    const QString name = Key("Customized_Deck");
+    const QString path = fnQ(fnFileInFolder(state_.dataFolder + "custom decks/", name.toStdString(), ".bmp"));
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+      FallBackToDefaultBack("Customized deck image not found: " + (path.isEmpty() ? name : path));
+      return false;
+    }
+    if (!IsImageFileValid(path) || !fnLoadImageFile(path, back)) {
+      FallBackToDefaultBack("Image is not valid: " + path);
+      return false;
+    }
+  } else if (state_.config.IsYes(kPosAddOnDeck)) {
+    const QString name = Key("Additional_Deck");
+    if (!library_.LoadAddOnImage("d01.rgf", name, back)) {
+      ForgetAddOnPool();
+      FallBackToDefaultBack("Error loading the Deck: " + name + "\rPlease install again Tablerun Plus!");
+      return false;
+    }
+  } else {
+    return LoadBuiltInBack(choice, images_.BackTarget());
+  }
+  images_.BackTarget() = fnStretched(back, card);
+  if (choice.size == 'X') fnRoundCorners(images_.BackTarget());
+  return true;
+}
+
+bool TAppearance::LoadMark(QImage& target, const QString& markName) {
+  const TCardChoice choice = fnCardChoice(state_);
+  const std::string resource = fnMarkResource(markName.toStdString(), choice.size, choice.back);
+  if (resource.empty()) {
+    Tell("Error: " + markName);
+    return false;
+  }
+  if (markName.compare("deck", Qt::CaseInsensitive) == 0) {
+    // Backs other than 11 exist at size B only, as for the back itself.
+    return LoadBuiltInBack(choice, target);
+  }
+  if (!AddOnLibraryReady(fnQ(resource))) return false;
+  QImage mark;
+  if (!library_.LoadNamedImage(mark, fnQ(resource))) return false;
+  target = choice.size == 'X' ? fnStretched(mark, fnSizeOf('X')) : mark;
+  return true;
+}
+
+TRandomChanges TAppearance::ChooseRandomAppearance() {
+  const QFileInfo addOn(library_.AddOnPath("tblradd.rgf"));
+  const int addOnDate = addOn.isFile() ? addOn.lastModified().toString("yyyyMMdd").toInt() : 0;
+  if (fnRandomPoolIsStale(state_, addOnDate)) {
+    fnWriteRandomPool(state_, fnOfferedAppearances(state_, [this](const std::string& path) {
+                        char letter = ' ';
+                        ProbeCardSetImage(fnQ(path), letter);
+                        return letter;
+                      }));
+  }
+  const TRandomChanges changes = fnChooseRandomAppearance(state_);
+  if (changes.cards) {
+    ApplyCardSet();
+  } else if (changes.deck) {
+    LoadCardBack();
+  }
+  return changes;
+}
+
+bool fnOpenImageLibraryOrTell(TTablerunState& state, TImageLibrary& library) {
+  QString failure;
+  if (library.OpenMainImageLibrary(fnQ(state.programFolder), failure)) return true;
+  state.screen.ShowMessage(TMessageKind::Error, failure.toStdString());
+  return false;
+}
+
+}  // namespace tablerun

@@ -1,0 +1,17 @@
+// The table's background: a colour faded to black downwards, a tiled or whole
+// picture of the library, the add-on pack's or the player's own picture.
+#pragma once
+
+#include <QImage>
+
+#include "engine/tablerun_state.h"
+#include "view/image_library.h"
+
+namespace tablerun {
+
+// Paints the whole target and, when given, the clean background image. A
+// background that cannot be shown is told once and replaced by the default.
+void DrawBackground(TTablerunState& state, const TImageLibrary& library, QImage& target, QImage* clean = nullptr,
+                    bool scrollBarHidden = true);
+
+}  // namespace tablerun
