@@ -2,31 +2,20 @@
 // and dealt.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
+#include "games_beside_program.h"
 #include "config/text.h"
 #include "engine/game_start.h"
-#include "model/games_file.h"
 #include "tool/console_screen.h"
 
 namespace tablerun {
 namespace {
-
-// The games list the build writes beside the benchmarks.
-bool fnLoadGamesBesideProgram(TTablerunState& state) {
-  std::error_code ignored;
-  const auto folder = std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
-  const auto bytes = fnReadWholeFile(state.fs, (folder / kGamesFileName).string());
-  std::string error;
-  return bytes && state.mainGame.Catalogue().Load(TGamesFile::Parse(*bytes), error);
-}
 
 void BM_NewGame(benchmark::State& bench) {
   TPosixFileSystem fs;
   TConsoleScreen screen;
   TTablerunState state(fs, screen);
   state.customGames.SetDataFolder("/nonexistent/");
-  if (!fnLoadGamesBesideProgram(state)) {
+  if (!fnLoadGamesBesideProgram(fs, state.mainGame.Catalogue())) {
     bench.SkipWithError("GAMES.DAT is missing beside the benchmarks");
     return;
   }

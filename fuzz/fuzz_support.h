@@ -9,20 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "engine/screen.h"
+#include "engine/silent_screen.h"
 
 namespace tablerun::fuzzing {
 
-class TSilentScreen final : public TScreen {
-public:
-  TMessageAnswer ShowMessage(TMessageKind, const std::string&, TMessageButtons) override { return TMessageAnswer::Ok; }
-  bool ShowAdvisory(const std::string&) override { return false; }
-  void PlaySound(const std::string&, bool) override {}
-  void StopSound() override {}
-  void Beep() override {}
-  void RequestRepaint() override {}
-  void ProcessPendingEvents() override {}
-};
+using TSilentScreen = tablerun::TSilentScreen;
 
 // One folder per fuzzing process, ending in "/".
 inline const std::string& fnScratchFolder() {

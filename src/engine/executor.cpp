@@ -77,12 +77,32 @@ TMoveContext TMoveExecutor::MoveContext(bool singleCard) const {
   return context;
 }
 
+TMoveExecutor::TStep TMoveExecutor::EnterStep() {
+  return {history_.BeginPlayerStep(), depth_++ == 0};
+}
+
+bool TMoveExecutor::LeavePlayerStep(const TStep& step, bool changed) {
+  if (step.outermost && changed) {
+    AutoFillEmptyPiles();
+    if (autoplayActive_) RunAutoplay();
+    history_.EndPlayerStep(step.mark);
+  }
+  --depth_;
+  return changed;
+}
+
+void TMoveExecutor::LeaveAutomaticStep(const TStep& step) {
+  if (step.outermost) history_.MergeLastUndoSteps(history_.undo.Size() - step.mark);
+  --depth_;
+}
+
 bool TMoveExecutor::ExecuteMove(int cardOrCount, std::string_view operation) {
+  const TStep step = EnterStep();
   bool stockOperation = false;
   const bool changed = Run(cardOrCount, operation, stockOperation);
   if (changed) AfterChange(operation, stockOperation);
   if (Entry(kTutorMode) != 0 && Entry(kStatisticsEligible) == -1) SetEntry(kStatisticsEligible, 0);
-  return changed;
+  return LeavePlayerStep(step, changed);
 }
 
 bool TMoveExecutor::Run(int cardOrCount, std::string_view operation, bool& stockOperation) {
@@ -165,8 +185,13 @@ bool TMoveExecutor::MoveToPile(int card, TPileRef to, bool autoplay) {
   for (std::size_t at = 0; at < moved.size(); at += 3) {
     Append(to, fnParseCardText(std::string_view(moved).substr(at, 3)).value_or(0), TCardFace::Up);
   }
+  const bool fromTableau = place->pile.group == TPileGroup::Fila;
   switch (to.group) {
     case TPileGroup::Fila:
+      PlaySound(kCfgSoundTableau, "Tableau");
+      TransferCompletedRun(to.entry);
+      if (fromTableau) TransferCompletedRun(place->pile.entry);
+      break;
     case TPileGroup::Appogg:
       PlaySound(kCfgSoundTableau, "Tableau");
       break;
@@ -182,6 +207,8 @@ bool TMoveExecutor::MoveToPile(int card, TPileRef to, bool autoplay) {
     case TPileGroup::Mazzo:
       break;
   }
+  // With Autoplay on, its rounds turn the cards up.
+  if (fromTableau && !autoplayActive_) TurnUpTableauTops();
   return true;
 }
 

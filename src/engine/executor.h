@@ -5,7 +5,8 @@
 // statistics eligibility, and asks the end-of-game test after each move.
 //
 // It also owns what play keeps beside the table: the undo history, the
-// stock-turn counter, and the undo, redo and restart commands.
+// stock-turn counter, the undo, redo and restart commands, and the automatic
+// moves that follow the player's actions.
 #pragma once
 
 #include <functional>
@@ -47,6 +48,10 @@ class TMoveExecutor {
   // A new deal starts without history; its first recorded step is the dealt table.
   void StartGame();
 
+  // ExecuteMove and PressStock are the player's actions: called from outside,
+  // a change is followed by the automatic fills and, with Autoplay on, the
+  // Autoplay rounds, and all of it is one undo step.
+  //
   // cardOrCount: the card for a pile name (a card of a tableau pile moves with
   // every card above it), otherwise the count, 1 when there is none.
   // Operation names: "FilaN", "AppoggN", "DestN", "Dest_AutoplayN", "Stock02"
@@ -77,7 +82,47 @@ class TMoveExecutor {
   // What the legality test needs of this game besides the TMainGame entries.
   TMoveContext MoveContext(bool singleCard) const;
 
+  // The Autoplay switch as the window shows it (checked and enabled).
+  bool AutoplayActive() const { return autoplayActive_; }
+  // Switched on during a game, Autoplay plays at once, as an undo step of its own.
+  void SetAutoplay(bool on);
+
+  // Automatic moves (auto_fill.cpp, autoplay.cpp, completed_run.cpp). Each
+  // merges what it changed into the undo step before it.
+  // Empty piles refilled by the game's fill mode (rule slot 25); true when a
+  // fill was attempted.
+  bool AutoFillEmptyPiles();
+  // Every face-down tableau top card turned up, where the game and the
+  // "Automatic_FaceUp" setting allow.
+  bool TurnUpTableauTops();
+  // A complete run of thirteen on tableau pile i (0-based) to the first empty
+  // foundation that collects runs.
+  bool TransferCompletedRun(int tableauIndex);
+  // Rounds over reserves, waste and tableau sending top cards to the
+  // foundations; true when a card moved. Needs TMainGame entry 92 (the deal
+  // has been shown) and Autoplay or the tutor.
+  bool AutoplayPass();
+  // Autoplay and the fills in turn until Autoplay finds nothing.
+  void RunAutoplay();
+  // After a new deal has been shown: the fills and Autoplay. The table they
+  // leave counts as the dealt one, and the player has not moved yet.
+  void RunOpeningMoves();
+  // A face-down top card of tableau pile i turned up, recorded for undo.
+  bool TurnUp(int tableauIndex);
+
  private:
+  // A player's action, or an automatic move inside it: `mark` is the undo
+  // stack's size when it began.
+  struct TStep {
+    int mark;
+    bool outermost;
+  };
+  TStep EnterStep();
+  // The automatic moves after a player's change, and one undo step for all.
+  bool LeavePlayerStep(const TStep& step, bool changed);
+  // An automatic move called on its own becomes part of the step before it;
+  // inside an action the action's step takes it in.
+  void LeaveAutomaticStep(const TStep& step);
   struct TDealTarget {
     TPileRef pile;
     int flag;  // the pile's deal flag as this deal reads it
@@ -155,10 +200,37 @@ class TMoveExecutor {
   // Undo, redo and restart (undo_move.cpp).
   bool StepBack(bool undo);
 
+  // Automatic fills (auto_fill.cpp).
+  bool FillPreconditionsHold(int mode) const;
+  bool FillTableauPile(int mode, int i);
+  bool FillAfterPass(int mode);
+  // The top card of `from` onto `to`; false when `from` is empty.
+  bool FillFrom(TPileRef from, TPileRef to, TCardFace face = TCardFace::Up);
+  // The waste's top card, or the stock's when the waste is empty (or the
+  // other way round).
+  bool FillFromWasteOrStock(TPileRef to);
+  bool FillFromStockOrWaste(TPileRef to);
+  // Up to `count` cards, one after another.
+  void FillSeveral(TPileRef to, int count, bool wasteFirst, int faceDownCount);
+  bool FillFromPartner(int i);
+  bool FillAllButOne();
+  bool FillHoles();
+  // Piles numbered up to rule slot 27 × rule slot 28 are left alone by some modes.
+  int RowPiles() const;
+
+  // Autoplay (autoplay.cpp).
+  bool TryToFoundation(int card);
+  bool AutoplayReserves(bool tutor);
+  bool AutoplayTableau(bool tutor, bool withReserves, bool& stopped);
+  bool StopRequested() const;
+
   TTablerunState& state_;
   TUndoHistory history_;
   TEndOfGameHooks hooks_;
   int stockTurns_ = 0;
+  // How deep in ExecuteMove and PressStock calls the executor runs.
+  int depth_ = 0;
+  bool autoplayActive_ = false;
 };
 
 }  // namespace tablerun

@@ -11,6 +11,7 @@
 #include "engine/game_number.h"
 #include "engine/legality_slots.h"
 #include "engine/play_entries.h"
+#include "engine/saved_game_upgrade.h"
 #include "engine/tablerun_state.h"
 
 namespace tablerun {
@@ -18,7 +19,6 @@ namespace {
 
 using namespace play;
 
-constexpr const char* kVersion = "0920";
 constexpr int kHeaderLength = 95;
 constexpr int kFirstStateLine = 12;  // 0-based, after the header, line 2 and ten empty lines
 constexpr int kCfgGameCode = kPosGame;
@@ -27,7 +27,6 @@ constexpr int kPlayerNameLength = 30;
 constexpr int kGameNumberLength = 15;
 constexpr int kCfgScoreKind = 120;
 constexpr int kCfgScore = 122;
-constexpr int kCfgBookmark = 701;
 constexpr int kEntryOtherGame = 78;
 
 // The appearance of the header: configuration position, its length, and the
@@ -40,13 +39,9 @@ struct TField {
 constexpr TField kAppearance[] = {{43, 4, 30}, {28, 15, 15}, {27, 1, 4}, {128, 1, 1}, {24, 3, 9}, {21, 3, 4}};
 constexpr int kAppearanceWidth = 63;
 
-// The undo sections, in file order, with the lines each takes per snapshot.
-struct TSection {
-  const char* title;
-  int linesPerSnapshot;
-};
-constexpr TSection kSections[] = {
-    {"[UNDO - Stock]", 3}, {"[UNDO - Foundations]", 16}, {"[UNDO - Piles]", 40}, {"[UNDO - Reserves]", 12}};
+// The undo sections, in file order: a snapshot's stock, foundation, tableau
+// and reserve lines.
+constexpr const char* kSections[] = {"[UNDO - Stock]", "[UNDO - Foundations]", "[UNDO - Piles]", "[UNDO - Reserves]"};
 constexpr const char* kLogSection = "[UNDO - Log]";
 
 std::string Padded(std::string_view text, std::size_t width) {
@@ -69,7 +64,7 @@ void AddLines(std::string& text, const std::vector<std::string>& lines) {
 
 std::string fnSavedGameText(const TTablerunState& state, const TMoveExecutor& executor, int elapsedSeconds) {
   const TConfigRecord& config = state.config;
-  std::string header = std::string("[S-") + kVersion + "]" + Padded(config.Read(kCfgGameCode, 4), 4);
+  std::string header = "[S-" + std::string(kSavedGameVersion) + "]" + Padded(config.Read(kCfgGameCode, 4), 4);
   for (const auto& [position, length, width] : kAppearance) {
     header += Padded(config.Read(position, length), static_cast<std::size_t>(width));
   }
@@ -89,7 +84,7 @@ std::string fnSavedGameText(const TTablerunState& state, const TMoveExecutor& ex
   const std::vector<std::string>* lists[] = {&undo.StockLines(), &undo.FoundationLines(), &undo.TableauLines(),
                                              &undo.ReserveLines()};
   for (std::size_t s = 0; s < std::size(kSections); ++s) {
-    text += std::string(kSections[s].title) + "\r\n";
+    text += std::string(kSections[s]) + "\r\n";
     AddLines(text, *lists[s]);
   }
   text += std::string(kLogSection) + "\r\n" + executor.History().undoLog.Text() + "\r\n";
@@ -102,13 +97,16 @@ std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& e
     error = std::move(why);
     return std::nullopt;
   };
-  if (lines.size() < static_cast<std::size_t>(kFirstStateLine + kSnapshotLines)) return fail("The file is too short.");
+  if (lines.empty()) return fail("The file is empty.");
   const std::string_view header = lines[0];
   if (header.size() < kHeaderLength || !header.starts_with("[S-") || header[7] != ']')
     return fail("No saved game header.");
   TSavedGame saved;
   saved.version = header.substr(3, 4);
-  if (saved.version != kVersion) return fail("Saved game version " + saved.version + " is not supported.");
+  const auto shape = fnSnapshotShape(saved.version);
+  if (!shape) return fail("Saved game version " + saved.version + " is not supported.");
+  const std::size_t stateLines = static_cast<std::size_t>(shape->Lines());
+  if (lines.size() < kFirstStateLine + stateLines) return fail("The file is too short.");
   saved.gameCode = header.substr(8, 4);
   saved.appearance = header.substr(12, kAppearanceWidth);
   const auto elapsed = Number(header.substr(75, 6));
@@ -121,28 +119,31 @@ std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& e
   saved.score = *score;
   saved.redealRound = *round;
 
-  const std::string_view second = lines[1];
-  saved.playerName = fnTrim(second.substr(0, 30));
-  saved.gameNumber = fnTrim(second.substr(std::min<std::size_t>(second.size(), 50), 13));
+  const std::string second = fnUpgradeSecondLine(lines[1], saved.version);
+  const std::string_view secondView = second;
+  saved.playerName = fnTrim(secondView.substr(0, 30));
+  saved.gameNumber = fnTrim(secondView.substr(std::min<std::size_t>(second.size(), 50), 13));
   for (std::size_t i = 0; i < saved.baseRanks.size(); ++i) {
     const std::size_t at = 66 + i * 2;
     if (at + 2 <= second.size()) {
-      if (const auto rank = fnParseInteger(second.substr(at, 2))) saved.baseRanks[i] = static_cast<int>(*rank);
+      if (const auto rank = fnParseInteger(secondView.substr(at, 2))) saved.baseRanks[i] = static_cast<int>(*rank);
     }
   }
 
-  for (std::size_t line = 0; line < saved.table.size(); ++line) {
+  std::vector<std::string> table;
+  for (std::size_t line = 0; line < stateLines; ++line) {
     const std::string_view state = lines[kFirstStateLine + line];
     if (!fnIsStateLine(state)) return fail("A pile of the table cannot be read.");
-    saved.table[line] = state;
+    table.emplace_back(state);
   }
+  saved.table = fnUpgradeSnapshot(std::move(table), saved.version);
 
   // The undo sections: each heading switches the list the lines after it go to.
   std::array<std::vector<std::string>, std::size(kSections)> lists;
   int target = -1;
   bool logNext = false;
   std::string log;
-  for (std::size_t at = kFirstStateLine + kSnapshotLines; at < lines.size(); ++at) {
+  for (std::size_t at = kFirstStateLine + stateLines; at < lines.size(); ++at) {
     const std::string_view line = lines[at];
     if (logNext) {
       log = line;
@@ -156,7 +157,7 @@ std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& e
     }
     bool heading = false;
     for (std::size_t s = 0; s < std::size(kSections); ++s) {
-      if (line.starts_with(kSections[s].title)) {
+      if (line.starts_with(kSections[s])) {
         target = static_cast<int>(s);
         heading = true;
       }
@@ -169,9 +170,11 @@ std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& e
     if (!fnIsStateLine(line)) return fail("A pile of the undo history cannot be read.");
     lists[static_cast<std::size_t>(target)].emplace_back(line);
   }
-  const std::size_t snapshots = lists[0].size() / 3;
+  const std::array<int, std::size(kSections)> perSnapshot = {shape->stock, shape->foundations, shape->tableau,
+                                                             shape->reserves};
+  const std::size_t snapshots = lists[0].size() / static_cast<std::size_t>(shape->stock);
   for (std::size_t s = 0; s < lists.size(); ++s) {
-    if (lists[s].size() != snapshots * static_cast<std::size_t>(kSections[s].linesPerSnapshot)) {
+    if (lists[s].size() != snapshots * static_cast<std::size_t>(perSnapshot[s])) {
       return fail("The undo history is incomplete.");
     }
   }
@@ -180,13 +183,12 @@ std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& e
     return fail("The undo log does not match the undo history.");
   }
   for (std::size_t n = 0; n < snapshots; ++n) {
-    TSnapshot snapshot;
-    std::size_t line = 0;
+    std::vector<std::string> snapshot;
     for (std::size_t s = 0; s < lists.size(); ++s) {
-      const std::size_t per = static_cast<std::size_t>(kSections[s].linesPerSnapshot);
-      for (std::size_t k = 0; k < per; ++k) snapshot[line++] = std::move(lists[s][n * per + k]);
+      const std::size_t per = static_cast<std::size_t>(perSnapshot[s]);
+      for (std::size_t k = 0; k < per; ++k) snapshot.push_back(std::move(lists[s][n * per + k]));
     }
-    saved.undo.Push(snapshot);
+    saved.undo.Push(fnUpgradeSnapshot(std::move(snapshot), saved.version));
   }
   return saved;
 }
@@ -254,13 +256,22 @@ bool fnInsertBookmark(TTablerunState& state, const TMoveExecutor& executor, cons
   }
   std::string path;
   if (!state.fs.CreateTemp(tempFolder, "~tb", path)) return false;
-  if (!fnSaveGameFile(state, executor, path, elapsedSeconds)) return false;
-  state.config.Write(kCfgBookmark, 200, path);
+  if (!fnSaveGameFile(state, executor, path, elapsedSeconds)) {
+    state.fs.Remove(path);
+    return false;
+  }
+  fnDeleteBookmark(state);
+  state.bookmarkFile = path;
   return true;
 }
 
+void fnDeleteBookmark(TTablerunState& state) {
+  if (!state.bookmarkFile.empty() && state.fs.Exists(state.bookmarkFile)) state.fs.Remove(state.bookmarkFile);
+  state.bookmarkFile.clear();
+}
+
 std::optional<int> fnGoToBookmark(TTablerunState& state, TMoveExecutor& executor) {
-  const std::string path = state.config.Read(kCfgBookmark, 200);
+  const std::string& path = state.bookmarkFile;
   if (path.empty() || !state.fs.Exists(path)) return std::nullopt;
   if (state.screen.ShowMessage(TMessageKind::Question, "Go to bookmark?", TMessageButtons::OkCancel) !=
       TMessageAnswer::Ok) {

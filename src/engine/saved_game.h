@@ -16,7 +16,7 @@ class TTablerunState;
 class TMoveExecutor;
 
 struct TSavedGame {
-  std::string version;   // "0920"
+  std::string version;   // as the file says; the table and history are today's shape
   std::string gameCode;  // four characters, as configuration position 62 holds it
   // Configuration positions 43, 28, 27, 128, 24 and 21, as written.
   std::string appearance;
@@ -35,8 +35,9 @@ struct TSavedGame {
 
 // The file's text, lines ended by CR LF.
 std::string fnSavedGameText(const TTablerunState& state, const TMoveExecutor& executor, int elapsedSeconds);
-// Nothing, with the reason, when any part of the file is not as written above;
-// files of older versions are refused too.
+// Nothing, with the reason, when any part of the file is not as written above.
+// Files of older versions come back with today's piles, the ones they lacked
+// empty; newer versions are refused.
 std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& error);
 
 // What a saved game brings back. A loaded game replaces the game's identity
@@ -55,12 +56,14 @@ bool fnSaveGameFile(TTablerunState& state, const TMoveExecutor& executor, const 
 std::optional<std::string> fnSaveHeldGame(TTablerunState& state, const TMoveExecutor& executor,
                                           const std::string& dataFolder, int elapsedSeconds);
 
-// "Insert bookmark?": a fresh "~tb" file in `tempFolder`, named in
-// configuration position 701.
+// "Insert bookmark?": a fresh "~tb" file in `tempFolder` that replaces the
+// game's earlier bookmark, whose file goes.
 bool fnInsertBookmark(TTablerunState& state, const TMoveExecutor& executor, const std::string& tempFolder,
                       int elapsedSeconds);
 // "Go to bookmark?": the bookmark's table and history in the current game.
 // The elapsed seconds it held, for the clock; nothing when refused or unreadable.
 std::optional<int> fnGoToBookmark(TTablerunState& state, TMoveExecutor& executor);
+// The game ends: its bookmark file goes with it.
+void fnDeleteBookmark(TTablerunState& state);
 
 }  // namespace tablerun

@@ -27,6 +27,16 @@ public:
   virtual void RequestRepaint() = 0;
   // Long sequences call this between steps so the window stays alive.
   virtual void ProcessPendingEvents() = 0;
+
+  // The score and the elapsed time ("h:nn:ss") in the window's tool bar row.
+  virtual void ShowScore(int score) = 0;
+  virtual void ShowElapsedTime(const std::string& text) = 0;
+  // Runs until the player ends it with a key or a mouse button.
+  virtual void RunWinningAnimation() = 0;
+  // The "Game won" window.
+  virtual void ShowGameWon() = 0;
+  // A close asked for during the winning animation waits until it ends.
+  virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace tablerun

@@ -157,6 +157,7 @@ bool TMoveExecutor::DealInto(const std::vector<TDealTarget>& targets) {
     const bool faceDown = pile.group == TPileGroup::Fila ? flag == kFlagFaceDownTableau : flag == kFlagFaceDownReserve;
     Append(pile, card, faceDown ? TCardFace::Down : TCardFace::Up);
     PlaySound(kCfgSoundShuffle, "Shuffle");
+    if (pile.group == TPileGroup::Fila) TransferCompletedRun(pile.entry);
     dealt = true;
   }
   return dealt;
@@ -176,9 +177,16 @@ bool TMoveExecutor::DealSteps(const std::vector<std::string>& operations, bool l
 }
 
 bool TMoveExecutor::PressStock() {
-  if (Rule(kStockTurns) != 1) return PressDealingStock();
-  if (Rule(kTableauDealFlag) == 9) return DealToShortPiles();
-  return PressTurningStock();
+  const TStep step = EnterStep();
+  bool changed = false;
+  if (Rule(kStockTurns) != 1) {
+    changed = PressDealingStock();
+  } else if (Rule(kTableauDealFlag) == 9) {
+    changed = DealToShortPiles();
+  } else {
+    changed = PressTurningStock();
+  }
+  return LeavePlayerStep(step, changed);
 }
 
 bool TMoveExecutor::PressDealingStock() {

@@ -44,6 +44,9 @@ public:
   std::string dataFolder;     // ends in "/"
   TUserFolders userFolders;
   TDisplayInfo display;
+  // The current game's bookmark file, whole: a 200-character field would cut
+  // a long temporary folder's path.
+  std::string bookmarkFile;
   // The preference store, open from start-up to the end.
   std::unique_ptr<TIniFile> store;
 };

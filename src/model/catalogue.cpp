@@ -50,6 +50,7 @@ bool TCatalogue::Load(const TGamesFile& file, std::string& error) {
     return false;
   }
   matrix_ = file.Section("[Sect2]");
+  parsedColumns_.assign(entries_.size(), TParsedColumn{});
   selected_.clear();
   original_.clear();
   children_.clear();
@@ -59,6 +60,10 @@ bool TCatalogue::Load(const TGamesFile& file, std::string& error) {
     return false;
   }
   return true;
+}
+
+TCatalogue::TParsedColumn& TCatalogue::ParsedColumn(int column) const {
+  return parsedColumns_.at(static_cast<std::size_t>(column));
 }
 
 int TCatalogue::Index(int code) const {

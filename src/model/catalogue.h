@@ -2,8 +2,10 @@
 // the lookups between codes, names, types and catalogue positions.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/screen.h"
@@ -48,10 +50,22 @@ public:
   // Built-in names as stored (blank-padded), then custom names, sorted without regard to case.
   std::vector<std::string> AllNamesSorted(const TCustomGames& custom) const;
 
+  // One game's column of the rule matrix as numbers, read by the rule record
+  // loader the first time the game is set up and kept, since reading the
+  // matrix text is most of the cost of a new game.
+  struct TParsedColumn {
+    bool read = false;
+    std::vector<std::pair<std::int16_t, std::int16_t>> values;  // slot, value
+    // Why the column cannot be read; empty when it can.
+    std::string error;
+  };
+  TParsedColumn& ParsedColumn(int column) const;
+
 private:
   std::vector<TCatalogueEntry> entries_;
   std::vector<std::string> matrix_;
   std::vector<int> selected_, original_, children_;
+  mutable std::vector<TParsedColumn> parsedColumns_;
 };
 
 // The icon key of a game type ("" for types without one).

@@ -1,17 +1,11 @@
+#include "model/fan_steps.h"
 #include "model/layout_run.h"
 
 namespace tablerun {
 namespace {
 
-constexpr int kDownFaceUp = 68;
-constexpr int kRightFaceUp = 69;
-constexpr int kDownFaceDown = 70;
-constexpr int kRightFaceDown = 71;
-constexpr int kArrangement4 = 76;
-constexpr int kArrangement5 = 79;
-constexpr int kArrangement5Across = 80;
-constexpr int kArrangement6 = 87;
-constexpr int kArrangement6Across = 88;
+using namespace fan;
+
 constexpr int kOffset105 = 105;
 constexpr int kOffset106 = 106;
 

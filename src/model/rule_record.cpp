@@ -66,6 +66,25 @@ std::string_view fnPart(std::string_view text, std::size_t first, std::size_t le
   return first < text.size() ? text.substr(first, length) : std::string_view();
 }
 
+// The column's slots, read from the matrix on first use.
+const TCatalogue::TParsedColumn& fnReadColumn(const TCatalogue& catalogue, int column) {
+  TCatalogue::TParsedColumn& parsed = catalogue.ParsedColumn(column);
+  if (parsed.read) return parsed;
+  parsed.read = true;
+  for (const auto& line : catalogue.Matrix()) {
+    const auto slot = fnMatrixSlot(line);
+    const auto value = slot ? fnMatrixValue(line, column) : std::nullopt;
+    if (!value) {
+      parsed.values.clear();
+      parsed.error = "The games list is damaged: the rule line \"" + line.substr(0, 4) + "\" of game " +
+                     std::to_string(catalogue.Entries()[static_cast<std::size_t>(column)].code) + " is not a number.";
+      break;
+    }
+    parsed.values.emplace_back(static_cast<int16_t>(*slot), static_cast<int16_t>(*value));
+  }
+  return parsed;
+}
+
 }  // namespace
 
 void fnOverlayRuleText(TGameRules& rules, std::string_view text) {
@@ -102,17 +121,12 @@ bool fnLoadRuleRecord(TGameRules& rules, const TCatalogue& catalogue, const TCus
     error = "Game " + std::to_string(gameCode) + " is not in the games list.";
     return false;
   }
-  for (const auto& line : catalogue.Matrix()) {
-    const auto slot = fnMatrixSlot(line);
-    const auto value = slot ? fnMatrixValue(line, column) : std::nullopt;
-    if (!value) {
-      error = "The games list is damaged: the rule line \"" + line.substr(0, 4) + "\" of game " +
-              std::to_string(catalogue.Entries()[static_cast<std::size_t>(column)].code) + " is not a number.";
-      rules.Clear();
-      return false;
-    }
-    rules.Set(*slot, static_cast<int16_t>(*value));
+  const TCatalogue::TParsedColumn& parsed = fnReadColumn(catalogue, column);
+  if (!parsed.error.empty()) {
+    error = parsed.error;
+    return false;
   }
+  for (const auto& [slot, value] : parsed.values) rules.Set(slot, value);
   if (isCustom) fnOverlayRuleText(rules, ruleText);
   rules.Backup();
   return true;

@@ -1,27 +1,24 @@
-// The tool's screen: messages go to the error stream, questions get the first answer.
+// The tool's screen: messages go to the error stream, questions get the first
+// answer, and everything else stays silent. The play command prints the score
+// itself, once, at the end.
 #pragma once
 
 #include <cstdio>
 
-#include "engine/screen.h"
+#include "engine/silent_screen.h"
 
 namespace tablerun {
 
-class TConsoleScreen final : public TScreen {
+class TConsoleScreen final : public TSilentScreen {
 public:
-  TMessageAnswer ShowMessage(TMessageKind, const std::string& text, TMessageButtons buttons) override {
+  TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) override {
     std::fprintf(stderr, "%s\n", text.c_str());
-    return buttons == TMessageButtons::YesNo ? TMessageAnswer::Yes : TMessageAnswer::Ok;
+    return TSilentScreen::ShowMessage(kind, text, buttons);
   }
   bool ShowAdvisory(const std::string& text) override {
     std::fprintf(stderr, "%s\n", text.c_str());
     return false;
   }
-  void PlaySound(const std::string&, bool) override {}
-  void StopSound() override {}
-  void Beep() override {}
-  void RequestRepaint() override {}
-  void ProcessPendingEvents() override {}
 };
 
 }  // namespace tablerun

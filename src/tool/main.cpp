@@ -9,6 +9,8 @@
 #include "tool/games_commands.h"
 #include "tool/layout_command.h"
 #include "tool/moves_command.h"
+#include "tool/play_command.h"
+#include "tool/soak_command.h"
 
 namespace {
 
@@ -21,7 +23,9 @@ constexpr const char* kUsage =
     "       tablerun-tool deck NUMBER [--cards 52|104|156|208] [--jokers N] [--stripped 0|1|2]\n"
     "       tablerun-tool layout CODE [options]   (tablerun-tool layout --help)\n"
     "       tablerun-tool moves CODE NUMBER [GAMES.DAT]\n"
-    "       tablerun-tool deal CODE NUMBER [GAMES.DAT]\n";
+    "       tablerun-tool deal CODE NUMBER [GAMES.DAT]\n"
+    "       tablerun-tool soak [--games all|CODE,...] [--deals N] [--moves M] [--seed S]\n"
+    "       tablerun-tool play CODE NUMBER [GAMES.DAT] < SCRIPT\n";
 
 int fnUsage() {
   std::fputs(kUsage, stderr);
@@ -54,5 +58,7 @@ int main(int argc, char** argv) {
   if (command == "layout") return tablerun::fnLayoutCommand(argc - 1, argv + 1);
   if (command == "deal") return tablerun::fnDealCommand(argc - 1, argv + 1);
   if (command == "moves") return tablerun::fnMovesCommand(argc - 1, argv + 1);
+  if (command == "soak") return tablerun::fnSoakCommand(argc - 1, argv + 1);
+  if (command == "play") return tablerun::fnPlayCommand(argc - 1, argv + 1);
   return fnUsage();
 }

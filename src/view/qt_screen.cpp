@@ -79,4 +79,24 @@ void TQtScreen::RequestRepaint() {
 
 void TQtScreen::ProcessPendingEvents() { QApplication::processEvents(); }
 
+void TQtScreen::ShowScore(int score) {
+  if (score_) score_->setText(QString::number(score));
+}
+
+void TQtScreen::ShowElapsedTime(const std::string& text) {
+  if (time_) time_->setText(QString::fromStdString(text));
+}
+
+// The winning animations come with the card images; until then a win goes
+// straight to the "Game won" window.
+void TQtScreen::RunWinningAnimation() {}
+
+void TQtScreen::ShowGameWon() {
+  QMessageBox::information(parent_, QObject::tr("Game won"), QObject::tr("Game won"));
+}
+
+void TQtScreen::CloseMainWindow() {
+  if (parent_) parent_->close();
+}
+
 }  // namespace tablerun

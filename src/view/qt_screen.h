@@ -1,6 +1,7 @@
 // The core's screen, shown with Qt's message boxes.
 #pragma once
 
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 
@@ -22,8 +23,21 @@ public:
   void RequestRepaint() override;
   void ProcessPendingEvents() override;
 
+  // The labels of the tool bar row that show the score and the time, once the window has them.
+  void SetScoreLabels(QLabel* score, QLabel* time) {
+    score_ = score;
+    time_ = time;
+  }
+  void ShowScore(int score) override;
+  void ShowElapsedTime(const std::string& text) override;
+  void RunWinningAnimation() override;
+  void ShowGameWon() override;
+  void CloseMainWindow() override;
+
 private:
   QPointer<QWidget> parent_;
+  QPointer<QLabel> score_;
+  QPointer<QLabel> time_;
 };
 
 }  // namespace tablerun

@@ -4,7 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "config/text.h"
+#include "engine/game_start.h"
+#include "support/game_state.h"
 #include "support/play_table.h"
 #include "support/temp_folder.h"
 
@@ -78,7 +86,9 @@ TEST(SavedGame, DamagedFilesAreRefusedWhole) {
   const std::string header(fnSplitLines(text)[0]);
   for (const std::string& damaged : {
            text.substr(0, 300),                                                 // cut short
-           WithLine(text, 0, "[S-0530]" + header.substr(8)),                    // an older version
+           WithLine(text, 0, "[S-0921]" + header.substr(8)),                    // a newer version
+           WithLine(text, 0, "[S-09a0]" + header.substr(8)),                    // no version
+           WithLine(text, 0, "[S-0530]" + header.substr(8)),                    // 0920 piles under an old version
            WithLine(text, 0, header.substr(0, 80) + "xx" + header.substr(82)),  // no number
            WithLine(text, 40, "9991"),                                          // no such card
            WithLine(text, 90, "0011"),                                          // an undo snapshot one line longer
@@ -86,6 +96,96 @@ TEST(SavedGame, DamagedFilesAreRefusedWhole) {
        }) {
     EXPECT_FALSE(fnParseSavedGame(damaged, error)) << fnSplitLines(damaged)[0];
     EXPECT_FALSE(error.empty());
+  }
+}
+
+// The file written for Klondike's deal 1 after one stock turn, compared with a
+// file made by hand from the format's table.
+TEST(SavedGame, FileLayoutIsByteForByteTheFormat) {
+  testing::TGameState g;
+  g.ChooseGame(0);
+  const TGameStart start{.deal = true, .animate = false, .numberMode = 0, .quiet = true};
+  ASSERT_TRUE(fnStartGame(g.state, start, fnMaximisedWindowMetrics(1024, 768, 'B', 9)).started);
+  TMoveExecutor executor(g.state);
+  executor.StartGame();
+  g.state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
+  ASSERT_TRUE(executor.PressStock());
+  for (const auto& [position, length, value] :
+       std::initializer_list<std::tuple<int, int, const char*>>{{43, 4, "12"},
+                                                                {28, 15, "16777215"},
+                                                                {27, 1, "N"},
+                                                                {21, 3, "005"},
+                                                                {120, 2, "01"},
+                                                                {122, 6, "42"},
+                                                                {77, 30, "Ann"}}) {
+    g.state.config.Write(position, length, value);
+  }
+  std::stringstream golden;
+  golden << std::ifstream(std::string(TABLERUN_SOURCE_DIR) + "/tests/core/data/klondike_deal_1.gam", std::ios::binary)
+                .rdbuf();
+  ASSERT_FALSE(golden.str().empty());
+  EXPECT_EQ(fnSavedGameText(g.state, executor, 75), golden.str());
+}
+
+// A file of an older version, written by hand: AH on the stock, 2H on the
+// last foundation, 3H on the last tableau pile and 4H on the last reserve the
+// version had; its one undo snapshot holds 3H on tableau pile 1 instead.
+std::string OldFile(const std::string& version, int foundations, int tableau, int reserves) {
+  // `count` lines, the one numbered `at` (1-based) holding `card`.
+  const auto piles = [](int count, int at, const char* card) {
+    std::string text;
+    for (int n = 1; n <= count; ++n) text += (n == at ? std::string(card) : "") + "\r\n";
+    return text;
+  };
+  std::string text = "[S-" + version + "]0007" + std::string(63, ' ') + "000125" + "00" + "000042" + "000001\r\n";
+  text += "Ann" + std::string(47, ' ') + "12345" + std::string(10, ' ') + " ";
+  for (int f = 1; f <= foundations; ++f) text += fnZeroFill(f, 2);
+  text += "\r\n" + piles(10, 0, "");
+  const std::string below = piles(foundations, foundations, "0021") + piles(tableau, tableau, "0031");
+  text += piles(3, 1, "0011") + below + piles(reserves, reserves, "0041");
+  text += "[UNDO - Stock]\r\n" + piles(3, 1, "0011");
+  text += "[UNDO - Foundations]\r\n" + piles(foundations, foundations, "0021");
+  text += "[UNDO - Piles]\r\n" + piles(tableau, 1, "0031");
+  text += "[UNDO - Reserves]\r\n" + piles(reserves, reserves, "0041");
+  return text + "[UNDO - Log]\r\n,\r\n";
+}
+
+TEST(SavedGame, OlderVersionsKeepTheirPilesWhereTheGameHasThem) {
+  struct TRow {
+    const char* version;
+    int foundations, tableau, reserves;
+  };
+  for (const auto& [version, foundations, tableau, reserves] : std::initializer_list<TRow>{
+           {"0100", 12, 21, 8},
+           {"0301", 16, 26, 8},
+           {"0302", 16, 26, 8},
+           {"0303", 16, 28, 8},
+           {"0520", 16, 28, 10},
+           {"0530", 16, 40, 10},
+           {"0919", 16, 40, 10},
+           {"0920", 16, 40, 12},
+       }) {
+    std::string error;
+    const auto saved = fnParseSavedGame(OldFile(version, foundations, tableau, reserves), error);
+    ASSERT_TRUE(saved) << version << ": " << error;
+    TPlayTable t;
+    fnApplySavedGame(t.state, t.executor, *saved, TRestoreScope::LoadedGame);
+    const std::string last = std::to_string(tableau);
+    EXPECT_EQ(t.Names("Mazzo"), "AH") << version;
+    EXPECT_EQ(t.Names("Dest" + std::to_string(foundations)), "2H") << version;
+    EXPECT_EQ(t.Names("Fila" + last), "3H") << version;
+    EXPECT_EQ(t.Names("Appogg" + std::to_string(reserves)), "4H") << version;
+    EXPECT_EQ(t.Names("Dest16") + t.Names("Fila40") + t.Names("Appogg12"),
+              std::string(foundations == 16 ? "2H" : "") + (tableau == 40 ? "3H" : "") + (reserves == 12 ? "4H" : ""))
+        << version;
+    // Base ranks of the foundations the version had; those it lacked read 0.
+    EXPECT_EQ(t.state.rules.Get(55 + foundations - 1), foundations) << version;
+    EXPECT_EQ(t.state.rules.Get(70), foundations == 16 ? 16 : 0) << version;
+    EXPECT_EQ(t.state.config.Read(77, 30), "Ann");
+    EXPECT_EQ(saved->elapsedSeconds, 125);
+    ASSERT_TRUE(t.executor.UndoMove()) << version;
+    EXPECT_EQ(t.Names("Fila1"), "3H") << version;
+    EXPECT_EQ(t.Names("Fila" + last), "") << version;
   }
 }
 
@@ -105,7 +205,7 @@ TEST(Bookmark, GoesBackToTheMarkedPositionInTheSameGame) {
   Prepare(t);
   const TSnapshot marked = t.Snapshot();
   ASSERT_TRUE(fnInsertBookmark(t.state, t.executor, folder.Path(), 30));
-  const std::string path = t.state.config.Read(701, 200);
+  const std::string path = t.state.bookmarkFile;
   EXPECT_TRUE(path.starts_with(folder.Path() + "~tb"));
   t.state.config.Write(77, 30, "Bob");
   t.executor.PressStock();
@@ -123,6 +223,28 @@ TEST(Bookmark, GoesBackToTheMarkedPositionInTheSameGame) {
   EXPECT_EQ(t.Snapshot(), now);
   t.screen.answers.push_back(TMessageAnswer::Cancel);
   EXPECT_FALSE(fnInsertBookmark(t.state, t.executor, folder.Path(), 0));
+}
+
+TEST(Bookmark, KeepsALongPathWholeAndLeavesNoOldFileBehind) {
+  testing::TTempFolder folder;
+  const std::string deep = folder.Path() + std::string(230, 'd') + "/";
+  ASSERT_EQ(mkdir(deep.c_str(), 0700), 0);
+  TPlayTable t;
+  Prepare(t);
+  ASSERT_TRUE(fnInsertBookmark(t.state, t.executor, deep, 30));
+  const std::string first = t.state.bookmarkFile;
+  EXPECT_GT(first.size(), 230u);
+  t.executor.PressStock();
+  const TSnapshot marked = t.Snapshot();
+  ASSERT_TRUE(fnInsertBookmark(t.state, t.executor, deep, 40));
+  EXPECT_FALSE(t.fs.Exists(first));
+  t.executor.PressStock();
+  EXPECT_EQ(fnGoToBookmark(t.state, t.executor), 40);
+  EXPECT_EQ(t.Snapshot(), marked);
+
+  fnDeleteBookmark(t.state);
+  EXPECT_TRUE(t.state.bookmarkFile.empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(deep), std::filesystem::directory_iterator{}), 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,13 @@ public:
   // Answers handed out in order; when empty, the first button's answer.
   std::deque<TMessageAnswer> answers;
   bool tickAdvisory = false;
+  int score = 0;
+  std::vector<std::string> times;
+  int winningAnimations = 0;
+  int gameWonWindows = 0;
+  int closes = 0;
+  // Runs while the winning animation plays, as the player acting meanwhile.
+  std::function<void()> duringWinningAnimation;
 
   TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) override {
     messages.push_back({kind, text, buttons});
@@ -44,6 +52,14 @@ public:
   void Beep() override { ++beeps; }
   void RequestRepaint() override { ++repaints; }
   void ProcessPendingEvents() override {}
+  void ShowScore(int shown) override { score = shown; }
+  void ShowElapsedTime(const std::string& text) override { times.push_back(text); }
+  void RunWinningAnimation() override {
+    ++winningAnimations;
+    if (duringWinningAnimation) duringWinningAnimation();
+  }
+  void ShowGameWon() override { ++gameWonWindows; }
+  void CloseMainWindow() override { ++closes; }
 };
 
 }  // namespace tablerun::testing

@@ -1,0 +1,54 @@
+#include "tool/play_command.h"
+
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "engine/clock.h"
+#include "engine/play_session.h"
+#include "engine/pointer_script.h"
+#include "engine/score.h"
+#include "tool/table_print.h"
+#include "tool/tool_game.h"
+
+namespace tablerun {
+namespace {
+
+constexpr const char* kUsage = "usage: tablerun-tool play CODE NUMBER [GAMES.DAT] < SCRIPT\n";
+
+}  // namespace
+
+int fnPlayCommand(int argc, char** argv) {
+  TToolGame game;
+  if (const int status = game.Deal(argc, argv, kUsage); status != 0) return status;
+  TTablerunState& state = game.State();
+  // The standard score, as start-up sets it.
+  state.config.Write(kPosScoreKind, 2, "01");
+  const TSystemClock clock;
+  TPlaySession session(state, clock);
+  std::optional<TGameResult> result;
+  session.endOfGame.SetResultRecorder([&result](const TGameResult& ended) { result = ended; });
+  session.BeginGame();
+
+  int moves = 0;
+  std::string line;
+  for (int number = 1; std::getline(std::cin, line); ++number) {
+    const TScriptStep step = fnPlayScriptLine(session, line);
+    if (!step.understood) {
+      std::fprintf(stderr, "line %d: %s\n", number, step.error.c_str());
+      return 1;
+    }
+    if (line.empty() || line.starts_with("#")) continue;
+    moves += step.changed ? 1 : 0;
+    std::printf("> %s\n", line.c_str());
+    fnPrintTable(state);
+  }
+  const int score = fnStoredScore(state);
+  // A game the script left unfinished ends as lost.
+  session.endOfGame.EndGame();
+  std::printf("Score: %d\nMoves: %d\nGame %s\n", score, moves, result && result->won ? "won" : "lost");
+  return 0;
+}
+
+}  // namespace tablerun
