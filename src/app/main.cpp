@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include "config/advisory.h"
+#include "engine/clock.h"
+#include "engine/play_session.h"
 #include "engine/start_up.h"
 #include "view/appearance.h"
 #include "view/background.h"
@@ -64,7 +66,9 @@ int main(int argc, char** argv) {
   appearance.SetScreenWidth(screenSize.width());
   appearance.StartUp();
 
-  tablerun::TfrmMain window(state);
+  tablerun::TSystemClock clock;
+  tablerun::TPlaySession session(state, clock);
+  tablerun::TfrmMain window(state, session, appearance, library);
   QImage table(screenSize + QSize(30, 30), QImage::Format_RGB32);
   tablerun::DrawBackground(state, library, table);
   window.TableArea()->SetBackground(table);

@@ -22,7 +22,9 @@ constexpr int kStatusPanelWidths[] = {77, 23, 57, 350, 94, 10};
 
 }  // namespace
 
-TfrmMain::TfrmMain(TTablerunState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& appearance,
+                   const TImageLibrary& library, QWidget* parent)
+    : QMainWindow(parent), state_(state), session_(session) {
   setObjectName("frmMain");
   setWindowTitle(QString::fromStdString(fnWindowTitle(state_.config)));
   fnBuildMainMenu(*this);
@@ -30,6 +32,7 @@ TfrmMain::TfrmMain(TTablerunState& state, QWidget* parent) : QMainWindow(parent)
   ConnectCommand("mnuAbout", &TfrmMain::mnuAboutClick);
 
   table_ = new C_TTableArea(this);
+  table_->Attach(session_, appearance, library);
   const auto fixed = fnParseInteger(state_.config.Read(47, 15));
   if (fixed) table_->SetCloth(fnColourFromStore(static_cast<int>(*fixed)));
   setCentralWidget(table_);

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+#include "engine/play_session.h"
 #include "engine/tablerun_state.h"
 
 class QLabel;
@@ -10,11 +11,14 @@ class QLabel;
 namespace tablerun {
 
 class C_TTableArea;
+class TAppearance;
+class TImageLibrary;
 
 class TfrmMain final : public QMainWindow {
   Q_OBJECT
 public:
-  explicit TfrmMain(TTablerunState& state, QWidget* parent = nullptr);
+  TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& appearance, const TImageLibrary& library,
+           QWidget* parent = nullptr);
 
   C_TTableArea* TableArea() const { return table_; }
   // Puts the window where the player left it (maximized on the first run).
@@ -33,6 +37,7 @@ private:
   void SavePlacement();
 
   TTablerunState& state_;
+  TPlaySession& session_;
   C_TTableArea* table_ = nullptr;
 };
 

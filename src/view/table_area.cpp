@@ -10,6 +10,16 @@ C_TTableArea::C_TTableArea(QWidget* parent) : QWidget(parent), cloth_(fnColourFr
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void C_TTableArea::Attach(TPlaySession& session, TAppearance& appearance, const TImageLibrary& library) {
+  session_ = &session;
+  appearance_ = &appearance;
+  library_ = &library;
+}
+
+void C_TTableArea::DealTable(bool) { update(); }
+
+void C_TTableArea::RedrawTable() { update(); }
+
 void C_TTableArea::SetCloth(const QColor& colour) {
   cloth_ = colour;
   update();

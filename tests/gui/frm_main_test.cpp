@@ -9,8 +9,10 @@
 
 #include "engine/start_up.h"
 #include "engine/window_title.h"
+#include "support/fake_clock.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
+#include "view/appearance.h"
 #include "view/frm_main.h"
 #include "view/table_area.h"
 
@@ -24,6 +26,10 @@ class FrmMainTest : public QObject {
     TPosixFileSystem fs;
     testing::TRecordingScreen screen;
     TTablerunState state{fs, screen};
+    testing::TFakeClock clock;
+    TPlaySession session{state, clock};
+    TImageLibrary library;
+    TAppearance appearance{state, library};
     bool started = false;
 
     TWorld() {
@@ -40,7 +46,7 @@ private slots:
   void showsTheTitleMenusStatusBarAndGreenTable() {
     TWorld world;
     QVERIFY(world.started);
-    TfrmMain window(world.state);
+    TfrmMain window(world.state, world.session, world.appearance, world.library);
     QVERIFY(window.windowTitle().startsWith("Tablerun 2002 10.2  ["));
     QCOMPARE(window.windowTitle(), QString::fromStdString(fnWindowTitle(world.state.config)));
 
@@ -54,7 +60,7 @@ private slots:
 
   void onlyWorkingCommandsAreEnabled() {
     TWorld world;
-    TfrmMain window(world.state);
+    TfrmMain window(world.state, world.session, world.appearance, world.library);
     QStringList enabled;
     for (QAction* action : window.findChildren<QAction*>()) {
       if (action->objectName().startsWith("mnu") && !action->menu() && action->isEnabled() && !action->isSeparator())
@@ -72,7 +78,7 @@ private slots:
     TWorld world;
     QVERIFY(world.Store().find("User001=Player 1") != std::string::npos);
     {
-      TfrmMain window(world.state);
+      TfrmMain window(world.state, world.session, world.appearance, world.library);
       window.setGeometry(120, 90, 700, 500);
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
