@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "engine/program_folder_upkeep.h"
 #include "model/games_file.h"
 
 namespace tablerun {
@@ -49,6 +50,8 @@ bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
   fnCheckCurrentGame(state.config, [&](int code) {
     return code >= kFirstCustomCode ? state.customGames.Find(code).has_value() : catalogue.Index(code) >= 0;
   });
+  fnMarkProgramVersion(state.fs, state.programFolder, TABLERUN_VERSION);
+  fnDeleteEarlierReleaseFiles(state.fs, state.programFolder);
   return true;
 }
 

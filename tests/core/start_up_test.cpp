@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/program_folder_upkeep.h"
 #include "engine/window_title.h"
 #include "support/games_fixture.h"
 #include "support/recording_screen.h"
@@ -58,6 +59,30 @@ TEST_F(StartUpTest, TheStoredGameMustStillExist) {
     EXPECT_EQ(state.config.Read(189, 50), name) << stored;
   }
   EXPECT_TRUE(screen.messages.empty());
+}
+
+TEST_F(StartUpTest, MarksTheVersionAndClearsWhatEarlierReleasesLeft) {
+  program.Write("GAMES.DAT", testing::fnCompileGames({{"f.game", testing::fnFixtureGame(1, "FreeCell")}}));
+  ASSERT_TRUE(fs.CreateFolders(program / "IMAGES"));
+  const std::vector<std::string> leftOver = {"IMAGES/GAME0000.BMP", "IMAGES/GAME0100.BMP", "IMAGES/WB001.BMP",
+                                             "IMAGES/WP025.BMP",    "IMAGES/CB001C.BMP",  "IMAGES/CL003S.BMP",
+                                             "TABLERUN.DLL"};
+  for (const std::string& name : leftOver) program.Write(name, "old");
+  // Without its telltale file a group stays: these may be the player's own.
+  program.Write("IMAGES/WM007.BMP", "kept");
+  fs.Remove(program / "IMAGES/WB001.BMP");
+  program.Write("IMAGES/GAME0101.BMP", "not one of ours");
+
+  ASSERT_TRUE(Start());
+  for (const char* name : {"IMAGES/GAME0000.BMP", "IMAGES/GAME0100.BMP", "IMAGES/CB001C.BMP",
+                                  "IMAGES/CL003S.BMP", "TABLERUN.DLL"}) {
+    EXPECT_FALSE(fs.Exists(program / name)) << name;
+  }
+  EXPECT_TRUE(fs.Exists(program / "IMAGES/WM007.BMP"));
+  EXPECT_TRUE(fs.Exists(program / "IMAGES/GAME0101.BMP"));
+  // Version 10.2 is marked as "1020".
+  fnMarkProgramVersion(fs, program.Path(), "10.2");
+  EXPECT_EQ(program.Read("TBLRV1020.DAT"), "Tablerun version: 10.2\r\n");
 }
 
 TEST(WindowTitle, NamesTheGamePlayerAndDeal) {
