@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
   QImage table(screenSize + QSize(30, 30), QImage::Format_RGB32);
   tablerun::DrawBackground(state, library, table);
   window.TableArea()->SetBackground(table);
-  screen.SetParentWindow(&window);
+  window.ConnectScreen(screen);
+  screen.SetTableArea(window.TableArea());
   fnCloseOnTermination(window);
   window.RestorePlacement();
   window.show();

@@ -185,6 +185,7 @@ bool TMoveExecutor::MoveToPile(int card, TPileRef to, bool autoplay) {
   for (std::size_t at = 0; at < moved.size(); at += 3) {
     Append(to, fnParseCardText(std::string_view(moved).substr(at, 3)).value_or(0), TCardFace::Up);
   }
+  state_.screen.ShowCardsMoved(card, place->pile, place->position, to);
   const bool fromTableau = place->pile.group == TPileGroup::Fila;
   switch (to.group) {
     case TPileGroup::Fila:

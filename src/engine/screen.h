@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "model/pile_names.h"
+
 namespace tablerun {
 
 enum class TMessageKind { Information, Warning, Question, Error };
@@ -25,6 +27,9 @@ public:
   virtual void Beep() = 0;
 
   virtual void RequestRepaint() = 0;
+  // `card`, with the cards that lay above it at `position` of `from`, has just
+  // been put on `to`: the screen flies the picture across.
+  virtual void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) = 0;
   // Long sequences call this between steps so the window stays alive.
   virtual void ProcessPendingEvents() = 0;
 

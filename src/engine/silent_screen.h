@@ -18,6 +18,7 @@ class TSilentScreen : public TScreen {
   void StopSound() override {}
   void Beep() override {}
   void RequestRepaint() override {}
+  void ShowCardsMoved(int, TPileRef, int, TPileRef) override {}
   void ProcessPendingEvents() override {}
   void ShowScore(int) override {}
   void ShowElapsedTime(const std::string&) override {}

@@ -7,6 +7,7 @@
 #include "engine/add_on_index.h"
 #include "engine/card_appearance.h"
 #include "view/image_files.h"
+#include "view/image_names.h"
 
 namespace tablerun {
 namespace {
@@ -99,6 +100,7 @@ bool TAppearance::LoadCardImages(bool facesOnly) {
   const TCardChoice choice = fnCardChoice(state_);
   if (!AddOnLibraryReady(fnQ(fnJokerResource(choice.size)))) return false;
   images_.SetCardSize(fnSizeOf(choice.size));
+  images_.ClearSharpFaces();
   bool complete = true;
   if (state_.config.IsYes(kPosCustomCardSet) || state_.config.IsYes(kPosAddOnCardSet)) {
     QImage image;
@@ -114,10 +116,13 @@ bool TAppearance::LoadCardImages(bool facesOnly) {
     for (int suit = 0; suit < 4; ++suit) {
       QImage grid;
       const int source = fnPictureSuit(suit, choice.suitRule);
-      if (library_.LoadNamedImage(grid, fnQ(fnCardSetResource(choice.size, choice.set, source))))
+      const QString name = fnQ(fnCardSetResource(choice.size, choice.set, source));
+      if (library_.LoadNamedImage(grid, name))
         images_.SliceSuit(suit, grid);
       else
         complete = false;
+      // Only the built-in sets come at twice the pixels; the others are scaled.
+      if (QImage sharp; library_.LoadNamedImage(sharp, fnSharpImageName(name))) images_.SliceSharpSuit(suit, sharp);
     }
   }
   if (!facesOnly) {

@@ -41,13 +41,6 @@ void fnTile(QPainter& painter, const QImage& picture, QSize area) {
   }
 }
 
-void fnFade(QPainter& painter, const QColor& colour, int width, int height) {
-  for (int k = 0; k < 256; ++k) {
-    const TFadeBand band = fnFadeBand(k, height, colour.red(), colour.green(), colour.blue());
-    painter.fillRect(0, band.top, width, band.bottom - band.top, QColor(band.red, band.green, band.blue));
-  }
-}
-
 // What to paint, or nothing when the customized or add-on picture cannot be
 // shown (the player has been told).
 std::optional<TBackground> fnChoose(TTablerunState& state, const TImageLibrary& library) {
@@ -101,7 +94,8 @@ void fnPaint(const TTablerunState& state, const TBackground& background, QImage&
       painter.drawImage(0, 0, background.picture);
     }
   } else if (state.config.IsYes(kPosFadeBackground) && state.display.moreThan256Colours) {
-    fnFade(painter, background.colour, target.width(), target.height() + kFadeOverhang + (scrollBarHidden ? 1 : 0));
+    fnPaintFade(painter, background.colour, target.width(),
+                target.height() + kFadeOverhang + (scrollBarHidden ? 1 : 0));
   } else {
     painter.fillRect(target.rect(), background.colour);
   }
@@ -118,6 +112,13 @@ void DrawBackground(TTablerunState& state, const TImageLibrary& library, QImage&
   }
   fnPaint(state, *background, target, scrollBarHidden);
   if (clean) fnPaint(state, *background, *clean, scrollBarHidden);
+}
+
+void fnPaintFade(QPainter& painter, const QColor& colour, int width, int height) {
+  for (int k = 0; k < 256; ++k) {
+    const TFadeBand band = fnFadeBand(k, height, colour.red(), colour.green(), colour.blue());
+    painter.fillRect(0, band.top, width, band.bottom - band.top, QColor(band.red, band.green, band.blue));
+  }
 }
 
 }  // namespace tablerun

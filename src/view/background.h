@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 #include "engine/tablerun_state.h"
 #include "view/image_library.h"
 
@@ -13,5 +15,8 @@ namespace tablerun {
 // background that cannot be shown is told once and replaced by the default.
 void DrawBackground(TTablerunState& state, const TImageLibrary& library, QImage& target, QImage* clean = nullptr,
                     bool scrollBarHidden = true);
+
+// `colour` at the top fading to black at `height`.
+void fnPaintFade(QPainter& painter, const QColor& colour, int width, int height);
 
 }  // namespace tablerun

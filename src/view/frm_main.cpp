@@ -1,17 +1,27 @@
 #include "view/frm_main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 
 #include "config/text.h"
 #include "engine/start_up.h"
 #include "engine/window_title.h"
+#include "view/full_screen.h"
 #include "view/main_menu.h"
+#include "view/pause_screen.h"
+#include "view/qt_screen.h"
+#include "view/sound_player.h"
 #include "view/table_area.h"
 
 namespace tablerun {
@@ -20,30 +30,116 @@ namespace {
 constexpr const char* kPreference = "Preference";
 constexpr int kStatusPanelWidths[] = {77, 23, 57, 350, 94, 10};
 
+// Configuration positions.
+constexpr int kPosShowTime = 66;
+constexpr int kPosShowScore = 136;
+constexpr int kPosFadeBackground = 135;
+constexpr int kPosShowToolTips = 244;
+constexpr int kEntryAutoplayMode = 109;
+constexpr int kAutoplayRemembered = 1;
+
+constexpr int kTickMilliseconds = 1000;
+
+// Tool tips of the toolbars only while "Show_ToolTips" is on.
+class TToolTipGate final : public QObject {
+ public:
+  TToolTipGate(const TConfigRecord& config, QObject* parent) : QObject(parent), config_(config) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    return event->type() == QEvent::ToolTip && !config_.IsYes(kPosShowToolTips);
+  }
+
+ private:
+  const TConfigRecord& config_;
+};
+
 }  // namespace
 
-TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& appearance,
-                   const TImageLibrary& library, QWidget* parent)
-    : QMainWindow(parent), state_(state), session_(session) {
+TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& appearance, const TImageLibrary& library,
+                   QWidget* parent)
+    : QMainWindow(parent), state_(state), session_(session), appearance_(appearance), library_(library) {
   setObjectName("frmMain");
-  setWindowTitle(QString::fromStdString(fnWindowTitle(state_.config)));
+  UpdateTitle();
   fnBuildMainMenu(*this);
-  ConnectCommand("mnuEsci", &TfrmMain::mnuEsciClick);
-  ConnectCommand("mnuAbout", &TfrmMain::mnuAboutClick);
+  for (const char* name : {"mnuPause", "mnuAutoPlay", "mnuFullScreen"}) Action(name)->setCheckable(true);
+  Action("mnuNew")->setStatusTip("Start a new game for the solitaire you are playing");
+  using THandler = void (TfrmMain::*)();
+  const std::pair<const char*, THandler> commands[] = {
+      {"mnuNew", &TfrmMain::mnuNewClick},
+      {"mnuRestartGame", &TfrmMain::mnuRestartGameClick},
+      {"mnuSave", &TfrmMain::mnuSaveClick},
+      {"mnuLoadGame", &TfrmMain::mnuLoadGameClick},
+      {"mnuUndo", &TfrmMain::mnuUndoClick},
+      {"mnuRedo", &TfrmMain::mnuRedoClick},
+      {"mnuSnapshotPosition", &TfrmMain::mnuSnapshotPositionClick},
+      {"mnuUndoToSnapshot", &TfrmMain::mnuUndoToSnapshotClick},
+      {"mnuPause", &TfrmMain::mnuPauseClick},
+      {"mnuAutoPlay", &TfrmMain::mnuAutoPlayClick},
+      {"mnuFullScreen", &TfrmMain::mnuFullScreenClick},
+      {"mnuEsci", &TfrmMain::mnuEsciClick},
+      {"mnuAbout", &TfrmMain::mnuAboutClick},
+  };
+  for (const auto& [name, handler] : commands) ConnectCommand(name, handler);
+  // Without the menu bar (full screen) the window answers the shortcuts itself.
+  for (QAction* action : menuBar()->findChildren<QAction*>()) {
+    if (!action->shortcut().isEmpty()) addAction(action);
+  }
+  FillGamesMenu();
+
+  const TIniFile& store = *state_.store;
+  xpStyle_ = store.ReadString(kPreference, "ToolBar_XP", "Y") == "Y";
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  toolbars_ = fnBuildToolbars(*this, library_, xpStyle_, screen.width() < 650);
+  for (QAction* restore : {toolbars_.restoreLarge, toolbars_.restoreSmall})
+    connect(restore, &QAction::triggered, this, &TfrmMain::ToggleFullScreen);
+  auto* gate = new TToolTipGate(state_.config, this);
+  for (QToolBar* bar : {toolbars_.large, toolbars_.small}) {
+    for (QWidget* button : bar->findChildren<QWidget*>()) button->installEventFilter(gate);
+  }
+  BuildPanels();
+  BuildToolbarMenus();
+  ShowToolbar(store.ReadString(kPreference, "ToolBar_Large", "Y") == "Y");
 
   table_ = new C_TTableArea(this);
   table_->Attach(session_, appearance, library);
   const auto fixed = fnParseInteger(state_.config.Read(47, 15));
   if (fixed) table_->SetCloth(fnColourFromStore(static_cast<int>(*fixed)));
   setCentralWidget(table_);
+  connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
+  pause_ = new C_TPauseScreen(*table_, library_,
+                              state_.config.IsYes(kPosFadeBackground) && state_.display.moreThan256Colours);
+  connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });
+  fullScreen_ = new C_TFullScreen(*this);
+  sounds_ = new TSoundPlayer(state_.config, library_, this);
   BuildStatusBar();
+
+  if (state_.mainGame.Get(kEntryAutoplayMode) == kAutoplayRemembered)
+    autoplaySwitch_ = store.ReadString(kPreference, "AutoPlay", "Y") == "Y";
+  timer1_.setObjectName("Timer1");
+  timer1_.setInterval(kTickMilliseconds);
+  connect(&timer1_, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+  timer1_.start();
+  UpdateCommands();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+QAction* TfrmMain::Action(const char* name) const {
+  return findChild<QAction*>(name);
 }
 
 void TfrmMain::ConnectCommand(const char* name, void (TfrmMain::*handler)()) {
-  if (auto* action = findChild<QAction*>(name)) {
+  if (auto* action = Action(name)) {
     action->setEnabled(true);
     connect(action, &QAction::triggered, this, handler);
   }
+}
+
+void TfrmMain::ConnectScreen(TQtScreen& screen) {
+  screen.SetParentWindow(this);
+  screen.SetScoreLabels(lblScore_, lblTempo_);
+  screen.SetSoundPlayer(sounds_);
+  // After the winning move has returned, so that a new deal does not start inside it.
+  screen.SetGameWonHandler([this] { QTimer::singleShot(0, this, &TfrmMain::ShowGameWonWindow); });
 }
 
 void TfrmMain::BuildStatusBar() {
@@ -61,6 +157,115 @@ void TfrmMain::BuildStatusBar() {
   }
 }
 
+QFrame* TfrmMain::BuildPanel(const char* panel, const char* caption, const char* label, QLabel*& value) {
+  auto* frame = new QFrame(this);
+  frame->setObjectName(panel);
+  frame->setFrameShape(QFrame::StyledPanel);
+  frame->setContextMenuPolicy(Qt::CustomContextMenu);
+  auto* layout = new QHBoxLayout(frame);
+  layout->setContentsMargins(4, 0, 4, 0);
+  auto* title = new QLabel(caption, frame);
+  title->setObjectName(QString(label) + "2");
+  value = new QLabel(frame);
+  value->setObjectName(label);
+  value->setMinimumWidth(48);
+  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  layout->addWidget(title);
+  layout->addWidget(value);
+  return frame;
+}
+
+void TfrmMain::BuildPanels() {
+  pnlTempo_ = BuildPanel("pnlTempo", "Time:", "lblTempo", lblTempo_);
+  pnlScore_ = BuildPanel("pnlScore", "Score:", "lblScore", lblScore_);
+  lblTempo_->setText("0:00:00");
+  lblScore_->setText("0");
+  const auto hideMenu = [this](QFrame* panel, const char* name, const char* caption, bool time) {
+    auto* menu = new QMenu(panel);
+    menu->setObjectName(name);
+    menu->addAction(caption, this, [this, time] { time ? ShowTime(false, true) : ShowScore(false, true); });
+    connect(panel, &QWidget::customContextMenuRequested, menu,
+            [menu, panel](const QPoint& at) { menu->popup(panel->mapToGlobal(at)); });
+  };
+  hideMenu(pnlTempo_, "popTime", "&Hide", true);
+  hideMenu(pnlScore_, "popScore", "Hide", false);
+  pnlTempo_->setVisible(state_.config.IsYes(kPosShowTime));
+  pnlScore_->setVisible(state_.config.IsYes(kPosShowScore));
+}
+
+void TfrmMain::BuildToolbarMenus() {
+  popTB_ = new QMenu(this);
+  popTB_->setObjectName("popTB");
+  auto* sizes = new QActionGroup(popTB_);
+  QAction* large = popTB_->addAction("Large icons", this, [this] { ShowToolbar(true); });
+  QAction* small = popTB_->addAction("Small icons", this, [this] { ShowToolbar(false); });
+  for (QAction* size : {large, small}) {
+    size->setCheckable(true);
+    sizes->addAction(size);
+  }
+  large->setObjectName("popTBLarge");
+  small->setObjectName("popTBSmall");
+  popTB_->addSeparator();
+  popTB_->addAction("Show time", this, [this] { ShowTime(true, true); })->setObjectName("popTBShowTime");
+  popTB_->addAction("Show score", this, [this] { ShowScore(true, true); })->setObjectName("popTBShowScore");
+  for (QToolBar* bar : {toolbars_.large, toolbars_.small}) {
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](const QPoint& at) {
+      findChild<QAction*>("popTBShowTime")->setEnabled(!pnlTempo_->isVisibleTo(this));
+      findChild<QAction*>("popTBShowScore")->setEnabled(!pnlScore_->isVisibleTo(this));
+      popTB_->popup(bar->mapToGlobal(at));
+    });
+  }
+}
+
+void TfrmMain::ShowToolbar(bool large) {
+  toolbars_.large->setVisible(large);
+  toolbars_.small->setVisible(!large);
+  findChild<QAction*>(large ? "popTBLarge" : "popTBSmall")->setChecked(true);
+  const int height = large ? 24 : 20;
+  for (QFrame* panel : {pnlTempo_, pnlScore_}) panel->setFixedHeight(height);
+  if (!firstShow_) state_.store->WriteString(kPreference, "ToolBar_Large", large ? "Y" : "N");
+  ArrangePanels();
+}
+
+QToolBar* TfrmMain::VisibleToolbar() const {
+  return toolbars_.large->isVisibleTo(this) ? toolbars_.large : toolbars_.small;
+}
+
+void TfrmMain::ShowTime(bool show, bool save) {
+  pnlTempo_->setVisible(show);
+  if (save) state_.config.Write(kPosShowTime, 1, show ? "Y" : "N");
+  ArrangePanels();
+}
+
+void TfrmMain::ShowScore(bool show, bool save) {
+  pnlScore_->setVisible(show);
+  if (save) state_.config.Write(kPosShowScore, 1, show ? "Y" : "N");
+  ArrangePanels();
+}
+
+void TfrmMain::ArrangePanels() {
+  if (!pnlTempo_ || !pnlScore_) return;
+  QToolBar* bar = VisibleToolbar();
+  int right = width() - 15;
+  QAction* restore = bar == toolbars_.large ? toolbars_.restoreLarge : toolbars_.restoreSmall;
+  if (fullScreen_ && fullScreen_->IsActive()) right = bar->geometry().left() + bar->actionGeometry(restore).left() - 5;
+  const auto place = [bar, &right](QFrame* panel) {
+    panel->adjustSize();
+    const int y = bar->geometry().top() + (bar->height() - panel->height()) / 2;
+    panel->move(right - panel->width(), y);
+    panel->raise();
+    right -= panel->width() + 5;
+  };
+  if (pnlTempo_->isVisibleTo(this)) place(pnlTempo_);
+  if (pnlScore_->isVisibleTo(this)) place(pnlScore_);
+}
+
+void TfrmMain::UpdateTitle() {
+  const QString title = QString::fromStdString(fnWindowTitle(state_.config));
+  if (windowTitle() != title) setWindowTitle(title);
+}
+
 void TfrmMain::RestorePlacement() {
   const TIniFile& store = *state_.store;
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -68,43 +273,89 @@ void TfrmMain::RestorePlacement() {
     return static_cast<int>(store.ReadInteger(kPreference, key, fallback));
   };
   QRect placed(read("MainWindowState_Left", 50), read("MainWindowState_Top", 50),
-               read("MainWindowState_Width", screen.width() - 150), read("MainWindowState_Height", screen.height() - 150));
+               read("MainWindowState_Width", screen.width() - 150),
+               read("MainWindowState_Height", screen.height() - 150));
   // Keep at least a third of the window on the screen.
   placed.setWidth(std::max(placed.width(), 200));
   placed.setHeight(std::max(placed.height(), 150));
-  placed.moveLeft(std::clamp(placed.left(), screen.left() - placed.width() * 2 / 3, screen.right() - placed.width() / 3));
+  placed.moveLeft(
+      std::clamp(placed.left(), screen.left() - placed.width() * 2 / 3, screen.right() - placed.width() / 3));
   placed.moveTop(std::clamp(placed.top(), screen.top(), screen.bottom() - placed.height() / 3));
   setGeometry(placed);
   if (store.ReadString(kPreference, "MainWindowState_Maximized", "Y") == "Y") setWindowState(Qt::WindowMaximized);
+  startFullScreen_ = store.ReadString(kPreference, "Full_Screen", "N") == "Y";
 }
 
 void TfrmMain::SavePlacement() {
   TIniFile& store = *state_.store;
   TIniFile::TDeferredWrites batch(store);
-  if (isMaximized()) {
+  const bool full = fullScreen_->IsActive();
+  store.WriteString(kPreference, "Full_Screen", full ? "Y" : "N");
+  if (full ? fullScreen_->RestoresMaximized() : isMaximized()) {
     store.WriteString(kPreference, "MainWindowState_Maximized", "Y");
     return;
   }
   store.WriteString(kPreference, "MainWindowState_Maximized", "N");
-  const QRect placed = normalGeometry();
+  const QRect placed = full ? fullScreen_->RestoredGeometry() : normalGeometry();
   store.WriteInteger(kPreference, "MainWindowState_Left", placed.left());
   store.WriteInteger(kPreference, "MainWindowState_Top", placed.top());
   store.WriteInteger(kPreference, "MainWindowState_Width", placed.width());
   store.WriteInteger(kPreference, "MainWindowState_Height", placed.height());
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event) {
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!firstShow_) return;
+  firstShow_ = false;
+  QTimer::singleShot(0, this, &TfrmMain::FirstTimeInForeground);
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  RelayoutWindow();
+}
+
+bool TfrmMain::AskToClose() {
+  TRuntime& runtime = state_.runtime;
+  // A running automatic sequence is only stopped.
+  if (runtime.Flag(TRuntimeFlag::Busy)) {
+    runtime.SetFlag(TRuntimeFlag::StopRequest, true);
+    return false;
+  }
   SavePlacement();
+  // During the winning animation the close waits for its end.
+  if (runtime.Flag(TRuntimeFlag::WinningAnimation)) return session_.endOfGame.CloseRequested();
+  if (state_.store->ReadString(kPreference, "ConfirmQuit", "N") != "N" &&
+      state_.screen.ShowMessage(TMessageKind::Question, "Exit Tablerun 2002?", TMessageButtons::OkCancel) !=
+          TMessageAnswer::Ok) {
+    return false;
+  }
+  session_.endOfGame.CloseRequested();
+  return true;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (!AskToClose()) {
+    event->ignore();
+    return;
+  }
+  if (IsPaused()) SetPause(false);
+  StopSound();
+  timer1_.stop();
+  if (state_.mainGame.Get(kEntryAutoplayMode) == kAutoplayRemembered)
+    state_.store->WriteString(kPreference, "AutoPlay", autoplaySwitch_ ? "Y" : "N");
   fnSaveSettings(state_);
   event->accept();
 }
 
-void TfrmMain::mnuEsciClick() { close(); }
+void TfrmMain::mnuEsciClick() {
+  close();
+}
 
 void TfrmMain::mnuAboutClick() {
-  QMessageBox::about(this, "About Tablerun 2002",
-                     QString("<b>Tablerun 2002</b><p>Version %1</p><p>Patience card games for one player.</p>")
-                         .arg(TABLERUN_VERSION));
+  QMessageBox::about(
+      this, "About Tablerun 2002",
+      QString("<b>Tablerun 2002</b><p>Version %1</p><p>Patience card games for one player.</p>").arg(TABLERUN_VERSION));
 }
 
 }  // namespace tablerun

@@ -1,44 +1,130 @@
-// The main window: menu bar, table and status bar.
+// The main window: menu bar, toolbars with the time and score, table and
+// status bar, and the play commands they dispatch.
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
+#include <functional>
 
+#include "engine/game_setup.h"
+#include "engine/play_commands.h"
 #include "engine/play_session.h"
 #include "engine/tablerun_state.h"
+#include "view/main_toolbar.h"
 
 class QLabel;
+class QFrame;
+class QMenu;
 
 namespace tablerun {
 
+class C_TFullScreen;
+class C_TPauseScreen;
 class C_TTableArea;
 class TAppearance;
 class TImageLibrary;
+class TQtScreen;
+class TSoundPlayer;
 
 class TfrmMain final : public QMainWindow {
   Q_OBJECT
-public:
+ public:
   TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& appearance, const TImageLibrary& library,
            QWidget* parent = nullptr);
+  ~TfrmMain() override;
 
   C_TTableArea* TableArea() const { return table_; }
   // Puts the window where the player left it (maximized on the first run).
   void RestorePlacement();
+  // The core's screen shows the time, score, sounds and "Game won" here.
+  void ConnectScreen(TQtScreen& screen);
 
-protected:
+  // Asks for a saved game's path (save: where to write it); an empty answer cancels.
+  using TFileChooser = std::function<QString(bool save, const QString& folder, const QString& name)>;
+  void SetFileChooser(TFileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+  void UpdateTitle();
+  void ShowTime(bool show, bool save);
+  void ShowScore(bool show, bool save);
+  void ArrangePanels();
+  void RelayoutWindow();
+  void SetPause(bool on);
+  bool IsPaused() const;
+  void ToggleFullScreen();
+  void PlaySoundByName(const QString& name, bool enabled);
+  void StopSound();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
-private slots:
+ private slots:
+  void mnuNewClick();
+  void mnuRestartGameClick();
+  void mnuSaveClick();
+  void mnuLoadGameClick();
+  void mnuUndoClick();
+  void mnuRedoClick();
+  void mnuSnapshotPositionClick();
+  void mnuUndoToSnapshotClick();
+  void mnuPauseClick();
+  void mnuAutoPlayClick();
+  void mnuFullScreenClick();
   void mnuEsciClick();
   void mnuAboutClick();
+  void Timer1Timer();
+  void FirstTimeInForeground();
+  void ShowGameWonWindow();
 
-private:
+ private:
+  // Construction (frm_main.cpp).
   void BuildStatusBar();
+  void BuildPanels();
+  void BuildToolbarMenus();
   void ConnectCommand(const char* name, void (TfrmMain::*handler)());
+  QFrame* BuildPanel(const char* panel, const char* caption, const char* label, QLabel*& value);
+  void ShowToolbar(bool large);
+  QToolBar* VisibleToolbar() const;
   void SavePlacement();
+  bool AskToClose();
+
+  // Commands (frm_main_commands.cpp).
+  void FillGamesMenu();
+  void ChangeGame(int code);
+  TLayoutMetrics Metrics() const;
+  // Deals the current game and shows the deal; otherGame reads its rules afresh.
+  void DealAndShow(bool otherGame);
+  // A game became current (dealt or loaded): title, card images and commands follow.
+  void FollowCurrentGame(const TCurrentGame& current);
+  void TableChanged();
+  void UpdateCommands();
+  QString ChooseFile(bool save, const QString& folder, const QString& name);
+  QString SaveFolder() const;
+  QAction* Action(const char* name) const;
 
   TTablerunState& state_;
   TPlaySession& session_;
+  TAppearance& appearance_;
+  const TImageLibrary& library_;
   C_TTableArea* table_ = nullptr;
+  TToolbars toolbars_;
+  QFrame* pnlTempo_ = nullptr;
+  QFrame* pnlScore_ = nullptr;
+  QLabel* lblTempo_ = nullptr;
+  QLabel* lblScore_ = nullptr;
+  QMenu* popTB_ = nullptr;
+  C_TPauseScreen* pause_ = nullptr;
+  C_TFullScreen* fullScreen_ = nullptr;
+  TSoundPlayer* sounds_ = nullptr;
+  QTimer timer1_;
+  TFileChooser chooseFile_;
+  TGameCommands commands_;
+  // The check mark of "Autoplay"; Autoplay plays when the game also allows it.
+  bool autoplaySwitch_ = true;
+  bool xpStyle_ = true;
+  bool firstShow_ = true;
+  bool startFullScreen_ = false;
 };
 
 }  // namespace tablerun

@@ -18,6 +18,10 @@ inline QSize fnCardPixelSize(char letter) {
 inline QString fnCardSetImageName(char size, int set, int suit) {
   return QString::fromStdString(fnCardSetResource(size, set, suit));
 }
+// The same picture at twice the pixels, for screens of twice the density.
+inline QString fnSharpImageName(const QString& name) {
+  return name + "_2X";
+}
 inline QString fnBackImageName(char size, int back) {
   return QString::fromStdString(fnBackResource(size, back));
 }

@@ -4,6 +4,10 @@
 #include <QCheckBox>
 #include <QMessageBox>
 
+#include "view/sound_player.h"
+
+#include "view/table_area.h"
+
 namespace tablerun {
 namespace {
 
@@ -67,14 +71,29 @@ bool TQtScreen::ShowAdvisory(const std::string& text) {
   return again->isChecked();
 }
 
-void TQtScreen::PlaySound(const std::string&, bool) {}
+void TQtScreen::SetSoundPlayer(TSoundPlayer* player) {
+  sounds_ = player;
+}
 
-void TQtScreen::StopSound() {}
+void TQtScreen::PlaySound(const std::string& name, bool loop) {
+  if (sounds_) sounds_->PlaySoundByName(QString::fromStdString(name), true, loop);
+}
+
+void TQtScreen::StopSound() {
+  if (sounds_) sounds_->StopSound();
+}
 
 void TQtScreen::Beep() { QApplication::beep(); }
 
+void TQtScreen::SetTableArea(C_TTableArea* table) { table_ = table; }
+
 void TQtScreen::RequestRepaint() {
+  if (table_) table_->RedrawChangedPiles();
   if (parent_) parent_->update();
+}
+
+void TQtScreen::ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) {
+  if (table_) table_->ShowCardsMoved(card, from, position, to);
 }
 
 void TQtScreen::ProcessPendingEvents() { QApplication::processEvents(); }
@@ -92,7 +111,7 @@ void TQtScreen::ShowElapsedTime(const std::string& text) {
 void TQtScreen::RunWinningAnimation() {}
 
 void TQtScreen::ShowGameWon() {
-  QMessageBox::information(parent_, QObject::tr("Game won"), QObject::tr("Game won"));
+  if (gameWon_) gameWon_();
 }
 
 void TQtScreen::CloseMainWindow() {

@@ -4,23 +4,31 @@
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "engine/screen.h"
 
 namespace tablerun {
 
+class C_TTableArea;
+class TSoundPlayer;
+
 class TQtScreen final : public TScreen {
 public:
   // Message boxes are centred on this window once it exists.
   void SetParentWindow(QWidget* window) { parent_ = window; }
+  // The table that shows moves and changed piles.
+  void SetTableArea(C_TTableArea* table);
 
   TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) override;
   bool ShowAdvisory(const std::string& text) override;
-  // The sounds themselves come from the image library, which is not opened yet.
+  // The core has checked the event's own sound setting.
+  void SetSoundPlayer(TSoundPlayer* player);
   void PlaySound(const std::string& name, bool loop) override;
   void StopSound() override;
   void Beep() override;
   void RequestRepaint() override;
+  void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) override;
   void ProcessPendingEvents() override;
 
   // The labels of the tool bar row that show the score and the time, once the window has them.
@@ -31,13 +39,18 @@ public:
   void ShowScore(int score) override;
   void ShowElapsedTime(const std::string& text) override;
   void RunWinningAnimation() override;
+  // The window shows its "Game won" window once the winning move has returned.
+  void SetGameWonHandler(std::function<void()> handler) { gameWon_ = std::move(handler); }
   void ShowGameWon() override;
   void CloseMainWindow() override;
 
 private:
   QPointer<QWidget> parent_;
+  QPointer<C_TTableArea> table_;
   QPointer<QLabel> score_;
   QPointer<QLabel> time_;
+  QPointer<TSoundPlayer> sounds_;
+  std::function<void()> gameWon_;
 };
 
 }  // namespace tablerun

@@ -1,39 +1,300 @@
 #include "view/table_area.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleHints>
+
+#include "engine/play_session.h"
+#include "view/appearance.h"
+#include "view/table_painter.h"
 
 namespace tablerun {
+namespace {
+
+// Configuration positions.
+constexpr int kPosAnimate = 67;
+constexpr int kPosShadowed = 178;
+constexpr int kShadowDepth = 9;
+
+TMouseButton fnButton(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton:
+      return TMouseButton::Right;
+    case Qt::MiddleButton:
+      return TMouseButton::Middle;
+    default:
+      return TMouseButton::Left;
+  }
+}
+
+QPoint fnPoint(const QMouseEvent& event) {
+  return event.position().toPoint();
+}
+
+}  // namespace
 
 C_TTableArea::C_TTableArea(QWidget* parent) : QWidget(parent), cloth_(fnColourFromStore(0x008000)) {
   setObjectName("imgSfondo");
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+C_TTableArea::~C_TTableArea() = default;
+
 void C_TTableArea::Attach(TPlaySession& session, TAppearance& appearance, const TImageLibrary& library) {
   session_ = &session;
   appearance_ = &appearance;
   library_ = &library;
+  painter_ = std::make_unique<TTablePainter>(session.state, appearance, library);
 }
 
-void C_TTableArea::DealTable(bool) { update(); }
+bool C_TTableArea::EnsurePainter() {
+  if (!painter_) return false;
+  const QSize size = background_.size().expandedTo(this->size());
+  const qreal ratio = devicePixelRatioF();
+  const QSize have = painter_->Table().deviceIndependentSize().toSize();
+  if (!painter_->IsReady() || painter_->Ratio() != ratio || have.width() < size.width() ||
+      have.height() < size.height()) {
+    painter_->SetBackground(background_, cloth_, size, ratio);
+    painter_->DrawTable();
+  }
+  return true;
+}
 
-void C_TTableArea::RedrawTable() { update(); }
+void C_TTableArea::DealTable(bool animate) {
+  if (!EnsurePainter()) return update();
+  moving_.Hide();
+  painter_->SetJitter(TJitterTable(session_->state.random));
+  painter_->ShowAll();
+  const TTableView view(session_->state.table, session_->state.rules, session_->state.cards);
+  bool dealt = false;
+  for (int i = 0; i < view.TableauPiles() && !dealt; ++i) dealt = !view.IsEmpty(fnFila(i));
+  for (int i = 0; i < view.Reserves() && !dealt; ++i) dealt = !view.IsEmpty(fnAppogg(i));
+  if (animate && dealt && isVisible()) {
+    DealCardByCard();
+  } else {
+    painter_->DrawTable();
+    update();
+  }
+}
+
+void C_TTableArea::RedrawTable() {
+  if (!EnsurePainter()) return update();
+  painter_->ShowAll();
+  painter_->DrawTable();
+  update();
+}
+
+void C_TTableArea::RedrawChangedPiles() {
+  if (!painter_ || !painter_->IsReady()) return;
+  painter_->SetDrawUsed(session_->executor.History().undoLog.Count(TEventKind::Draw) > 0);
+  const QRegion dirty = painter_->RedrawChangedPiles();
+  if (dirty.isEmpty()) return;
+  changed_ = true;
+  update(dirty);
+}
 
 void C_TTableArea::SetCloth(const QColor& colour) {
   cloth_ = colour;
+  if (painter_ && painter_->IsReady()) {
+    painter_->SetBackground(background_, cloth_, painter_->Table().deviceIndependentSize().toSize(),
+                            devicePixelRatioF());
+    painter_->DrawTable();
+  }
   update();
 }
 
 void C_TTableArea::SetBackground(const QImage& background) {
   background_ = background;
+  if (painter_ && painter_->IsReady()) {
+    painter_->SetBackground(background_, cloth_, background_.size().expandedTo(size()), devicePixelRatioF());
+    painter_->DrawTable();
+  }
   update();
 }
 
+QImage C_TTableArea::TableImage() const {
+  return painter_ ? painter_->Table() : QImage();
+}
+
 void C_TTableArea::paintEvent(QPaintEvent* event) {
+  // Moved to a screen of another pixel density: the table is drawn again for it.
+  if (painter_ && painter_->IsReady() && painter_->Ratio() != devicePixelRatioF()) EnsurePainter();
   QPainter painter(this);
-  painter.fillRect(event->rect(), cloth_);
-  if (!background_.isNull()) painter.drawImage(event->rect().topLeft(), background_, event->rect());
+  const QRect area = event->rect();
+  if (!painter_ || !painter_->IsReady()) {
+    painter.fillRect(area, cloth_);
+    if (!background_.isNull()) painter.drawImage(area.topLeft(), background_, area);
+    return;
+  }
+  const QImage& table = painter_->Table();
+  const qreal ratio = table.devicePixelRatio();
+  painter.drawImage(area, table,
+                    QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+  for (const TOverlay* overlay : {&revealed_, &selected_}) {
+    if (overlay->card != 0) painter.drawImage(overlay->at, overlay->picture);
+  }
+  moving_.Paint(painter);
+}
+
+void C_TTableArea::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (painter_ && painter_->IsReady()) EnsurePainter();
+}
+
+bool C_TTableArea::Refused(bool press) {
+  if (!session_ || !painter_ || !painter_->IsReady()) return true;
+  if (flying_ && press) session_->state.screen.Beep();
+  return flying_;
+}
+
+void C_TTableArea::mousePressEvent(QMouseEvent* event) {
+  imgSfondoMouseDown(*event);
+}
+void C_TTableArea::mouseMoveEvent(QMouseEvent* event) {
+  imgSfondoMouseMove(*event);
+}
+void C_TTableArea::mouseReleaseEvent(QMouseEvent* event) {
+  imgSfondoMouseUp(*event);
+}
+void C_TTableArea::mouseDoubleClickEvent(QMouseEvent* event) {
+  imgSfondoDblClick(*event);
+}
+
+bool C_TTableArea::SecondPressOfDoubleClick(const QMouseEvent& event) {
+  const QPoint at = fnPoint(event);
+  const bool second =
+      event.button() == lastPress_.button &&
+      event.timestamp() - lastPress_.timestamp < static_cast<quint64>(QApplication::doubleClickInterval()) &&
+      (at - lastPress_.at).manhattanLength() <= QApplication::styleHints()->mouseDoubleClickDistance();
+  // A third press starts a new pair.
+  lastPress_ = second ? TPress{} : TPress{event.button(), event.timestamp(), at};
+  return second;
+}
+
+void C_TTableArea::imgSfondoMouseDown(const QMouseEvent& event) {
+  // The double click that follows takes the place of this press.
+  if (SecondPressOfDoubleClick(event) || Refused(true)) return;
+  const QPoint at = fnPoint(event);
+  session_->pointer.MouseDown(fnButton(event.button()), event.modifiers().testFlag(Qt::ControlModifier), at.x(),
+                              at.y());
+  FollowPointer();
+}
+
+void C_TTableArea::imgSfondoMouseMove(const QMouseEvent& event) {
+  if (Refused(false)) return;
+  const QPoint at = fnPoint(event);
+  session_->pointer.MouseMove(at.x(), at.y());
+  FollowPointer();
+}
+
+void C_TTableArea::imgSfondoMouseUp(const QMouseEvent& event) {
+  if (Refused(false)) return;
+  const QPoint at = fnPoint(event);
+  session_->pointer.MouseUp(fnButton(event.button()), at.x(), at.y());
+  FollowPointer();
+}
+
+void C_TTableArea::imgSfondoDblClick(const QMouseEvent& event) {
+  if (Refused(true)) return;
+  const QPoint at = fnPoint(event);
+  session_->pointer.DblClick(at.x(), at.y());
+  FollowPointer();
+}
+
+int C_TTableArea::ShadowDepth() const {
+  return session_->state.config.Read(kPosShadowed, 1) != "N" ? kShadowDepth : 0;
+}
+
+bool C_TTableArea::Animate() const {
+  return session_->state.config.Read(kPosAnimate, 1) != "N";
+}
+
+QPoint C_TTableArea::HeldPlace() const {
+  const TRect& dragged = session_->pointer.Picture().dragged;
+  // Held cards are raised above their shadow.
+  const int raise = std::max(ShadowDepth() - 2, 0);
+  return QPoint(dragged.left - raise, dragged.top - raise);
+}
+
+void C_TTableArea::FollowPointer() {
+  const TPointerPicture& now = session_->pointer.Picture();
+  const TTableView view(session_->state.table, session_->state.rules, session_->state.cards);
+  if (now.card != 0 && heldCard_ == 0) {
+    const auto place = view.FindCard(now.card);
+    if (place) {
+      painter_->Hide(place->pile, place->position);
+      const QImage cards = painter_->CardsPicture(place->pile, place->position);
+      RedrawChangedPiles();
+      update(moving_.Show(cards, HeldPlace(), ShadowDepth(), appearance_->Images()));
+    }
+  } else if (now.card != 0) {
+    update(moving_.MoveTo(HeldPlace()));
+  } else if (heldCard_ != 0) {
+    PutDown();
+  }
+  heldCard_ = now.card;
+  FollowOverlay(revealed_, now.revealedCard, false);
+  FollowOverlay(selected_, now.selectedCard, true);
+  RedrawChangedPiles();
+  if (changed_) emit tableChanged();
+  changed_ = false;
+}
+
+void C_TTableArea::PutDown() {
+  if (!heldFlown_ && moving_.Visible() && Animate()) {
+    const TTableView view(session_->state.table, session_->state.rules, session_->state.cards);
+    if (const auto place = view.FindCard(heldCard_)) {
+      const QImage cards = moving_.Cards();
+      const QPoint from = moving_.Place();
+      update(moving_.Hide());
+      FlyCard(cards, from, painter_->CardPlace(place->pile, place->position), false);
+    }
+  }
+  heldFlown_ = false;
+  update(moving_.Hide());
+  painter_->ShowAll();
+}
+
+void C_TTableArea::FollowOverlay(TOverlay& overlay, int card, bool inverted) {
+  if (overlay.card == card) return;
+  if (overlay.card != 0) update(QRect(overlay.at, overlay.picture.deviceIndependentSize().toSize()));
+  overlay = {};
+  const TTableView view(session_->state.table, session_->state.rules, session_->state.cards);
+  const auto place = card != 0 ? view.FindCard(card) : std::nullopt;
+  if (!place) return;
+  overlay.card = card;
+  overlay.picture = painter_->CardPicture(card, true);
+  if (inverted) overlay.picture.invertPixels(QImage::InvertRgb);
+  overlay.at = painter_->CardPlace(place->pile, place->position);
+  update(QRect(overlay.at, overlay.picture.deviceIndependentSize().toSize()));
+}
+
+void C_TTableArea::ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) {
+  constexpr int kEntryDealShown = 92;
+  if (!painter_ || !painter_->IsReady() || session_->state.mainGame.Get(kEntryDealShown) == 0 || !isVisible()) return;
+  // The second waste is no pile a card is searched in: find it by its code.
+  const std::string& text = session_->state.table.Pile(to);
+  const std::string code = fnCardText(card);
+  int arrived = -1;
+  for (std::size_t at = 0; at + 3 <= text.size(); at += 3) {
+    if (text.compare(at, 3, code) == 0) arrived = static_cast<int>(at / 3);
+  }
+  if (arrived < 0) return;
+  const bool held = card == heldCard_ && moving_.Visible();
+  const QImage cards = held ? moving_.Cards() : painter_->CardsPicture(to, arrived);
+  const QPoint start = held ? moving_.Place() : painter_->CardPlace(from, position);
+  if (held) {
+    heldFlown_ = true;
+    update(moving_.Hide());
+  }
+  painter_->ShowAll();
+  painter_->Hide(to, arrived);
+  RedrawChangedPiles();
+  if (Animate()) FlyCard(cards, start, painter_->CardPlace(to, arrived), false);
+  painter_->ShowAll();
+  RedrawChangedPiles();
 }
 
 QColor fnColourFromStore(int stored) {

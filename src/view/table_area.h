@@ -1,20 +1,28 @@
-// The table: the green cloth the cards are dealt on.
+// The table: the green cloth the cards are dealt on. It shows the table image
+// the painter keeps, the cards the player holds and the cards in flight, and
+// hands the mouse to pointer input.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <memory>
+
+#include "model/pile_names.h"
+#include "view/moving_picture.h"
 
 namespace tablerun {
 
 class TAppearance;
 class TImageLibrary;
 class TPlaySession;
+class TTablePainter;
 
 class C_TTableArea final : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit C_TTableArea(QWidget* parent = nullptr);
+  ~C_TTableArea() override;
 
   // The game the table shows and plays; set once, before the first deal.
   void Attach(TPlaySession& session, TAppearance& appearance, const TImageLibrary& library);
@@ -22,25 +30,82 @@ public:
   void DealTable(bool animate);
   // Draws every pile again: after undo, redo, restart, a loaded game or a new card set.
   void RedrawTable();
+  // Draws again only the piles that changed since they were drawn.
+  void RedrawChangedPiles();
+  // The executor put `card`, with the cards that lay above it at `position`
+  // of `from`, on `to`: the cards fly there.
+  void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to);
 
   void SetCloth(const QColor& colour);
   QColor Cloth() const { return cloth_; }
   // The painted background (picture or faded colour), shown from the top-left corner over the cloth.
   void SetBackground(const QImage& background);
+  // Background and cards as the window shows them; null before the first deal.
+  QImage TableImage() const;
 
-signals:
+ signals:
   // Play changed the table (a move, a stock press, automatic moves): menus and panels follow.
   void tableChanged();
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+ private:
+  struct TOverlay {
+    int card = 0;
+    QImage picture;
+    QPoint at;
+  };
+
+  struct TPress {
+    Qt::MouseButton button = Qt::NoButton;
+    quint64 timestamp = 0;
+    QPoint at;
+  };
+
+  bool SecondPressOfDoubleClick(const QMouseEvent& event);
+  void imgSfondoMouseDown(const QMouseEvent& event);
+  void imgSfondoMouseMove(const QMouseEvent& event);
+  void imgSfondoMouseUp(const QMouseEvent& event);
+  void imgSfondoDblClick(const QMouseEvent& event);
+  // Input is refused while cards fly; a press says so.
+  bool Refused(bool press);
+  // Draws what pointer input reports after each event.
+  void FollowPointer();
+  void FollowOverlay(TOverlay& overlay, int card, bool inverted);
+  void PutDown();
+  // Creates the table image on first use and when the window outgrows it.
+  bool EnsurePainter();
+  QPoint HeldPlace() const;
+  int ShadowDepth() const;
+  bool Animate() const;
+
+  // card_flight.cpp: flights and the deal.
+  void FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast);
+  void Wait(int milliseconds);
+  void DealCardByCard();
+  QPoint DealOrigin() const;
+
   TPlaySession* session_ = nullptr;
   TAppearance* appearance_ = nullptr;
   const TImageLibrary* library_ = nullptr;
   QColor cloth_;
   QImage background_;
+  std::unique_ptr<TTablePainter> painter_;
+  TMovingPicture moving_;
+  TOverlay revealed_;
+  TOverlay selected_;
+  int heldCard_ = 0;
+  // The held cards already flew to where the drop put them.
+  bool heldFlown_ = false;
+  bool flying_ = false;
+  bool changed_ = false;
+  TPress lastPress_;
 };
 
 // A colour as the preference store keeps it: 0x00BBGGRR.

@@ -39,6 +39,11 @@ TEST(Executor, MovesToEveryKindOfPile) {
     EXPECT_EQ(t.Names(pile), expected) << operation << " on " << piles;
     EXPECT_EQ(t.Names(source), left) << operation << " on " << piles;
     EXPECT_EQ(t.executor.History().undo.Size(), 1);
+    // The screen is told, so that it can fly the cards across.
+    ASSERT_EQ(t.screen.moves.size(), 1u) << operation << " on " << piles;
+    EXPECT_EQ(t.screen.moves[0].card, CardCode(card));
+    EXPECT_EQ(t.screen.moves[0].from, fnParsePileName(source));
+    EXPECT_EQ(t.screen.moves[0].to, fnParsePileName(pile));
   }
 }
 

@@ -23,6 +23,13 @@ public:
   std::vector<std::string> sounds;
   int beeps = 0;
   int repaints = 0;
+  struct TMoved {
+    int card;
+    TPileRef from;
+    int position;
+    TPileRef to;
+  };
+  std::vector<TMoved> moves;
   // Answers handed out in order; when empty, the first button's answer.
   std::deque<TMessageAnswer> answers;
   bool tickAdvisory = false;
@@ -51,6 +58,9 @@ public:
   void StopSound() override {}
   void Beep() override { ++beeps; }
   void RequestRepaint() override { ++repaints; }
+  void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) override {
+    moves.push_back({card, from, position, to});
+  }
   void ProcessPendingEvents() override {}
   void ShowScore(int shown) override { score = shown; }
   void ShowElapsedTime(const std::string& text) override { times.push_back(text); }

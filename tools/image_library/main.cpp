@@ -43,8 +43,10 @@ class TLibraryWriter {
   bool Store(const QString& library, const QString& alias, const QString& file, const QByteArray& bytes);
   bool Save(const QString& name, const QImage& picture);
   bool SaveSound(const QString& name, const QByteArray& wave);
-  QImage Face(const TCardSetEntry& set, int suit, int rank, char size);
+  // `scale` 2 renders for screens of twice the pixel density.
+  QImage Face(const TCardSetEntry& set, int suit, int rank, char size, int scale = 1);
   bool WriteCardSet(const TCardSetEntry& set, char size);
+  bool WriteCardSetGrids(const TCardSetEntry& set, char size, int scale);
   bool WriteTablePieces(char size);
   bool WriteAddOnPack();
   bool WriteIndex(const QString& name, const std::vector<TAddOnItem>& items) const;
@@ -150,25 +152,32 @@ bool TLibraryWriter::WriteTablePieces(char size) {
   return true;
 }
 
-QImage TLibraryWriter::Face(const TCardSetEntry& set, int suit, int rank, char size) {
+QImage TLibraryWriter::Face(const TCardSetEntry& set, int suit, int rank, char size, int scale) {
   if (size == 'L') return fnMiniatureFace(suit, rank, fnCardPixelSize(size));
   const TSvgDeck& deck = Deck(set.deck);
-  const QImage face = deck.Render(deck.FaceId(suit, rank), fnCardPixelSize(size));
+  const QImage face = deck.Render(deck.FaceId(suit, rank), fnCardPixelSize(size) * scale);
   return set.sixteenColours ? fnSixteenColours(face) : face;
 }
 
 // One picture per suit: a grid of 5 x 3 cells, A-5, 6-10, J-K.
 bool TLibraryWriter::WriteCardSet(const TCardSetEntry& set, char size) {
-  const QSize card = fnCardPixelSize(size);
+  // The miniature faces are drawn pixel by pixel and stay as they are.
+  return WriteCardSetGrids(set, size, 1) && (size == 'L' || WriteCardSetGrids(set, size, 2));
+}
+
+bool TLibraryWriter::WriteCardSetGrids(const TCardSetEntry& set, char size, int scale) {
+  const QSize card = fnCardPixelSize(size) * scale;
   for (int suit = 0; suit < kSuitCount; ++suit) {
     QImage grid(card.width() * 5, card.height() * 3, QImage::Format_ARGB32_Premultiplied);
     grid.fill(Qt::transparent);
     QPainter painter(&grid);
     for (int face = 0; face < kRanksPerSuit; ++face) {
-      painter.drawImage((face % 5) * card.width(), (face / 5) * card.height(), Face(set, suit, face + 1, size));
+      painter.drawImage((face % 5) * card.width(), (face / 5) * card.height(),
+                        Face(set, suit, face + 1, size, scale));
     }
     painter.end();
-    if (!Save(tablerun::fnCardSetImageName(size, set.number, suit), grid)) return false;
+    const QString name = tablerun::fnCardSetImageName(size, set.number, suit);
+    if (!Save(scale == 1 ? name : tablerun::fnSharpImageName(name), grid)) return false;
   }
   return true;
 }

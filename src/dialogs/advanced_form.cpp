@@ -1,0 +1,33 @@
+#include "dialogs/advanced_form.h"
+
+#include <QFontDatabase>
+
+namespace tablerun {
+namespace {
+
+void fnReplaceTahoma(QWidget& widget) {
+  if (widget.font().family() != "Tahoma") return;
+  QFont font = widget.font();
+  font.setFamily("MS Sans Serif");
+  widget.setFont(font);
+}
+
+}  // namespace
+
+C_TAdvancedForm::C_TAdvancedForm(QWidget* parent) : QDialog(parent) {}
+
+bool C_TAdvancedForm::TahomaInstalled() {
+  static const bool installed = QFontDatabase::families().contains("Tahoma");
+  return installed;
+}
+
+void C_TAdvancedForm::showEvent(QShowEvent* event) {
+  // The controls exist only once the derived dialog has built itself.
+  if (!TahomaInstalled()) {
+    fnReplaceTahoma(*this);
+    for (QWidget* child : findChildren<QWidget*>()) fnReplaceTahoma(*child);
+  }
+  QDialog::showEvent(event);
+}
+
+}  // namespace tablerun

@@ -1,0 +1,280 @@
+// The main window's play commands: each asks the play engine, then shows what changed.
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <algorithm>
+
+#include "config/preferences.h"
+#include "config/text.h"
+#include "dialogs/frm_game_won.h"
+#include "engine/saved_game.h"
+#include "view/appearance.h"
+#include "view/frm_main.h"
+#include "view/full_screen.h"
+#include "view/pause_screen.h"
+#include "view/sound_player.h"
+#include "view/table_area.h"
+
+namespace tablerun {
+namespace {
+
+constexpr const char* kPreference = "Preference";
+constexpr const char* kFileFilter = "Tablerun Game (*.gam)";
+constexpr const char* kOpenFilter = "Tablerun Game (*.gam *.GAM)";
+
+// Configuration positions.
+constexpr int kPosUndoEnabled = 137;  // "2": no undo or redo
+constexpr int kPosSoundNewGame = 145;
+constexpr int kPosSoundSplash = 148;
+constexpr int kPosCardsShadowed = 178;
+constexpr int kPosDealAnimation = 241;
+
+}  // namespace
+
+void TfrmMain::FillGamesMenu() {
+  auto* menu = findChild<QMenu*>("mnuGames");
+  const TCatalogue& catalogue = state_.mainGame.Catalogue();
+  std::vector<std::pair<std::string, int>> games;
+  for (const TCatalogueEntry& entry : catalogue.Entries()) {
+    if (!entry.name.empty()) games.emplace_back(entry.name, entry.code);
+  }
+  std::sort(games.begin(), games.end());
+  for (const auto& [name, code] : games) {
+    QAction* game = menu->addAction(QString::fromStdString(name), this, [this, code = code] { ChangeGame(code); });
+    game->setObjectName(QString("mnuGame%1").arg(code, 3, 10, QChar('0')));
+  }
+}
+
+TLayoutMetrics TfrmMain::Metrics() const {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const std::string size = state_.config.Read(kPosCardSize, 1);
+  TLayoutMetrics metrics;
+  metrics.tableWidth = table_->width();
+  metrics.tableHeight = table_->height();
+  metrics.top = VisibleToolbar()->isVisible() ? VisibleToolbar()->height() : 0;
+  metrics.windowHeight = frameGeometry().height();
+  metrics.frameHeight = frameGeometry().height() - height();
+  metrics.screenWidth = screen.width();
+  metrics.screenHeight = screen.height();
+  metrics.cardSize = size.empty() ? 'B' : size[0];
+  metrics.shadowDepth = state_.config.IsYes(kPosCardsShadowed) ? 9 : 0;
+  return metrics;
+}
+
+void TfrmMain::FirstTimeInForeground() {
+  if (startFullScreen_) ToggleFullScreen();
+  // Until held games and the Open-a-game dialog exist, the stored game is dealt.
+  if (fnParseInteger(state_.config.Read(kPosGame, 4)).value_or(-1) >= 0) DealAndShow(true);
+  PlaySoundByName("Splash", state_.config.IsYes(kPosSoundSplash));
+}
+
+void TfrmMain::DealAndShow(bool otherGame) {
+  if (IsPaused()) SetPause(false);
+  const TCurrentGame current = fnDealGame(session_, Metrics(), autoplaySwitch_, otherGame);
+  FollowCurrentGame(current);
+  if (!current.started) return;
+  table_->DealTable(state_.config.IsYes(kPosDealAnimation));
+  fnDealShown(session_);
+  table_->RedrawTable();
+  UpdateCommands();
+}
+
+void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
+  if (current.setUp && current.setUp->reloadCardImages) appearance_.LoadCardImages(false);
+  commands_ = state_.rules.IsLoaded() ? fnGameCommands(state_.rules) : TGameCommands{};
+  UpdateTitle();
+  UpdateCommands();
+}
+
+void TfrmMain::ChangeGame(int code) {
+  if (fnLeaveGame(session_) == TLeaving::Stayed) return;
+  state_.config.Write(kPosGame, 4, fnZeroFill(code, 4));
+  state_.config.Write(kPosGameName, 50, state_.mainGame.Catalogue().NameOf(code, state_.customGames));
+  DealAndShow(true);
+}
+
+void TfrmMain::mnuNewClick() {
+  // After a win the "Game won" window stands instead of a new deal.
+  if (fnLeaveGame(session_) != TLeaving::Left) return;
+  PlaySoundByName("New", state_.config.IsYes(kPosSoundNewGame));
+  DealAndShow(false);
+}
+
+void TfrmMain::mnuRestartGameClick() {
+  if (IsPaused()) SetPause(false);
+  if (!fnRestartGame(session_)) return;
+  table_->RedrawTable();
+  UpdateCommands();
+}
+
+QString TfrmMain::SaveFolder() const {
+  return QString::fromStdString(state_.store->ReadString(kPreference, "Dir_Save", state_.userFolders.documents));
+}
+
+QString TfrmMain::ChooseFile(bool save, const QString& folder, const QString& name) {
+  if (chooseFile_) return chooseFile_(save, folder, name);
+  QFileDialog dialog(this);
+  dialog.setObjectName(save ? "SaveDialog1" : "OpenDialog1");
+  dialog.setDirectory(folder);
+  if (save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("gam");
+    dialog.setNameFilter(kFileFilter);
+    dialog.selectFile(name);
+  } else {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(kOpenFilter);
+  }
+  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                 : QString();
+}
+
+void TfrmMain::mnuSaveClick() {
+  const QString name = QString::fromStdString(fnTrim(state_.config.Read(kPosGameName, 50))) + ".gam";
+  const QString path = ChooseFile(true, SaveFolder(), name);
+  if (path.isEmpty()) return;
+  if (!fnSaveGameFile(state_, session_.executor, path.toStdString(), session_.clock.RecordedSeconds())) return;
+  state_.store->WriteString(kPreference, "Dir_Save", QFileInfo(path).absolutePath().toStdString() + "/");
+}
+
+void TfrmMain::mnuLoadGameClick() {
+  const QString path = ChooseFile(false, SaveFolder(), "");
+  if (path.isEmpty()) return;
+  if (IsPaused()) SetPause(false);
+  const TCurrentGame current = fnLoadGame(session_, path.toStdString(), Metrics(), autoplaySwitch_);
+  if (current.setUp || current.started) FollowCurrentGame(current);
+  if (!current.started) return;
+  state_.store->WriteString(kPreference, "Dir_Save", QFileInfo(path).absolutePath().toStdString() + "/");
+  table_->RedrawTable();
+}
+
+void TfrmMain::mnuUndoClick() {
+  if (session_.Undo()) TableChanged();
+}
+
+void TfrmMain::mnuRedoClick() {
+  if (session_.Redo()) TableChanged();
+}
+
+void TfrmMain::mnuSnapshotPositionClick() {
+  fnInsertBookmark(state_, session_.executor, QDir::tempPath().toStdString() + "/", session_.clock.RecordedSeconds());
+  UpdateCommands();
+}
+
+void TfrmMain::mnuUndoToSnapshotClick() {
+  if (fnGoToBookmarkCommand(session_)) TableChanged();
+}
+
+void TfrmMain::mnuPauseClick() {
+  SetPause(Action("mnuPause")->isChecked());
+}
+
+bool TfrmMain::IsPaused() const {
+  return pause_->IsPaused();
+}
+
+void TfrmMain::SetPause(bool on) {
+  Action("mnuPause")->setChecked(on);
+  if (on == IsPaused()) return;
+  session_.clock.SetPaused(on);
+  if (on) {
+    pause_->Start();
+  } else {
+    pause_->Stop();
+    table_->RedrawTable();
+  }
+}
+
+void TfrmMain::mnuAutoPlayClick() {
+  autoplaySwitch_ = Action("mnuAutoPlay")->isChecked();
+  fnToggleAutoplay(session_, autoplaySwitch_);
+  TableChanged();
+}
+
+void TfrmMain::mnuFullScreenClick() {
+  ToggleFullScreen();
+}
+
+void TfrmMain::ToggleFullScreen() {
+  const bool on = !fullScreen_->IsActive();
+  Action("mnuFullScreen")->setChecked(on);
+  menuBar()->setVisible(!on);
+  statusBar()->setVisible(!on);
+  toolbars_.restoreLarge->setVisible(on);
+  toolbars_.restoreSmall->setVisible(on);
+  if (on) {
+    fullScreen_->Enter();
+  } else {
+    fullScreen_->Leave();
+  }
+  ArrangePanels();
+  raise();
+  activateWindow();
+}
+
+void TfrmMain::RelayoutWindow() {
+  ArrangePanels();
+  if (!table_ || !state_.rules.IsLoaded() || IsPaused()) return;
+  fnLayOutGame(state_, Metrics());
+  table_->RedrawTable();
+}
+
+void TfrmMain::Timer1Timer() {
+  session_.clock.Tick();
+}
+
+void TfrmMain::PlaySoundByName(const QString& name, bool enabled) {
+  sounds_->PlaySoundByName(name, enabled);
+}
+
+void TfrmMain::StopSound() {
+  sounds_->StopSound();
+}
+
+void TfrmMain::ShowGameWonWindow() {
+  TfrmGameWon window(library_, xpStyle_, this);
+  switch (window.exec()) {
+    case TfrmGameWon::NewGame:
+      mnuNewClick();
+      break;
+    case TfrmGameWon::Restart:
+      mnuRestartGameClick();
+      break;
+    default:
+      break;
+  }
+}
+
+void TfrmMain::TableChanged() {
+  table_->RedrawTable();
+  UpdateCommands();
+}
+
+void TfrmMain::UpdateCommands() {
+  const TRuntime& runtime = state_.runtime;
+  const bool inProgress = runtime.Flag(TRuntimeFlag::GameInProgress);
+  const bool current = state_.rules.IsLoaded();
+  const bool undoAllowed = inProgress && commands_.undoAndSave && state_.config.Read(kPosUndoEnabled, 1) != "2";
+  const TUndoHistory& history = session_.executor.History();
+  Action("mnuNew")->setEnabled(current);
+  Action("mnuRestartGame")->setEnabled(current);
+  Action("mnuSave")->setEnabled(inProgress && commands_.undoAndSave);
+  Action("mnuUndo")->setEnabled(undoAllowed && !history.undo.Empty());
+  Action("mnuRedo")->setEnabled(undoAllowed && !history.redo.Empty());
+  Action("mnuSnapshotPosition")->setEnabled(inProgress && commands_.undoAndSave);
+  Action("mnuUndoToSnapshot")->setEnabled(inProgress && !state_.bookmarkFile.empty());
+  Action("mnuPause")->setEnabled(inProgress || IsPaused());
+  QAction* autoplay = Action("mnuAutoPlay");
+  autoplay->setEnabled(current && commands_.autoplay);
+  autoplay->setChecked(autoplaySwitch_);
+}
+
+}  // namespace tablerun

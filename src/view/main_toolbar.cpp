@@ -1,0 +1,137 @@
+#include "view/main_toolbar.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QSizePolicy>
+#include <QToolBar>
+
+#include "view/image_library.h"
+
+namespace tablerun {
+namespace {
+
+struct TButton {
+  const char* command;  // the menu action it shares
+  const char* name;     // "tb" + name + "_Large" / "_Small"
+  const char* picture;  // TB_<picture>_SMALL / _LARGE
+  const char* hint;
+  bool smallOnly;
+  bool separatorBefore;
+};
+
+constexpr TButton kButtons[] = {
+    {"mnuNew", "New", "NEW", "New", false, false},
+    {"mnuOpen", "Open", "OPEN", "Open", false, false},
+    {"mnuRestartGame", "Restart", "RESTART", "Restart", false, true},
+    {"mnuSave", "Save", "SAVE", "Save", true, false},
+    {"mnuUndo", "Undo", "UNDO", "Undo", false, true},
+    {"mnuRedo", "Redo", "REDO", "Redo", false, false},
+    {"mnuAutoPlay", "Autoplay", "AUTOPLAY", "Autoplay", false, false},
+    {"mnuGameStatistics", "Stats", "STAT", "Statistics", false, true},
+    {"mnuRules", "Rules", "RULES", "Rules", false, false},
+    {"mnuEsci", "Exit", "EXIT", "Exit", false, true},
+};
+
+// Menu items with a picture of their own besides the toolbar's commands.
+struct TMenuPicture {
+  const char* command;
+  const char* picture;
+};
+constexpr TMenuPicture kMenuPictures[] = {
+    {"mnuRandomGame", "TB_RESTART_SMALL"}, {"mnuSelect", "MN_SELECT"},
+    {"mnuPlayers", "MN_PLAYERS"},          {"mnuSnapshotPosition", "MN_BOOKMARK"},
+    {"mnuUndoToSnapshot", "MN_BOOKMARK"},  {"mnuPause", "MN_PAUSE"},
+    {"mnuSeriesManager", "MN_SERIES"},     {"mnuOrganizeFavorite", "MN_FAVORITES"},
+    {"mnuCustomize", "MN_CUSTOMIZE"},      {"mnuCustomizeRules", "MN_RULESWIZARD"},
+    {"mnuCardCounter", "MN_CARDCOUNTER"},
+};
+
+constexpr int kLargeHeight = 50;
+constexpr int kSmallHeight = kLargeHeight - 23;
+
+QPixmap fnPicture(const TImageLibrary& library, const QString& name) {
+  QImage image;
+  if (!library.LoadNamedImage(image, name)) return {};
+  // Masked by the colour of the top-left pixel, as the pictures were drawn.
+  if (image.pixel(0, 0) >> 24 == 0xFF) {
+    QImage masked;
+    library.LoadNamedImage(masked, name, image.pixel(0, 0) & 0xFFFFFFu);
+    image = masked;
+  }
+  return QPixmap::fromImage(image);
+}
+
+void fnAddPicture(QIcon& icon, const QPixmap& picture, QIcon::Mode mode) {
+  if (!picture.isNull()) icon.addPixmap(picture, mode);
+}
+
+QToolBar* fnToolbar(QMainWindow& window, const char* suffix, QSize pictures, int height, int buttonWidth, bool large) {
+  auto* bar = new QToolBar(&window);
+  bar->setObjectName(QString("toolBar%1").arg(suffix));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setIconSize(pictures);
+  bar->setFixedHeight(height);
+  bar->toggleViewAction()->setVisible(false);
+  for (const TButton& button : kButtons) {
+    if (button.smallOnly && large) continue;
+    auto* action = window.findChild<QAction*>(button.command);
+    if (!action) continue;
+    if (button.separatorBefore) bar->addSeparator();
+    bar->addAction(action);
+    QWidget* widget = bar->widgetForAction(action);
+    widget->setObjectName(QString("tb%1_%2").arg(button.name, suffix));
+    if (large) widget->setFixedWidth(buttonWidth);
+  }
+  window.addToolBar(Qt::TopToolBarArea, bar);
+  return bar;
+}
+
+QAction* fnRestoreButton(QToolBar& bar, const QIcon& icon, const char* suffix) {
+  auto* spacer = new QWidget(&bar);
+  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  bar.addWidget(spacer);
+  QAction* restore = bar.addAction(icon, "Restore");
+  restore->setObjectName(QString("tbRestoreAfterFS_%1").arg(suffix));
+  bar.widgetForAction(restore)->setObjectName(restore->objectName());
+  restore->setVisible(false);
+  return restore;
+}
+
+}  // namespace
+
+QIcon fnToolbarIcon(const TImageLibrary& library, const QString& name, bool xpStyle) {
+  const QString base = (xpStyle ? "" : "2000_") + QString("TB_") + name;
+  QIcon icon;
+  for (const char* size : {"_SMALL", "_LARGE"}) {
+    fnAddPicture(icon, fnPicture(library, base + size), QIcon::Normal);
+    fnAddPicture(icon, fnPicture(library, base + size + "_DIS"), QIcon::Disabled);
+  }
+  return icon;
+}
+
+TToolbars fnBuildToolbars(QMainWindow& window, const TImageLibrary& library, bool xpStyle, bool narrowScreen) {
+  for (const TButton& button : kButtons) {
+    if (auto* action = window.findChild<QAction*>(button.command)) {
+      action->setIcon(fnToolbarIcon(library, button.picture, xpStyle));
+      action->setToolTip(button.hint);
+    }
+  }
+  const QString prefix = xpStyle ? "" : "2000_";
+  for (const TMenuPicture& item : kMenuPictures) {
+    auto* action = window.findChild<QAction*>(item.command);
+    if (!action) continue;
+    QIcon icon;
+    fnAddPicture(icon, fnPicture(library, prefix + item.picture), QIcon::Normal);
+    action->setIcon(icon);
+  }
+  TToolbars bars;
+  bars.large = fnToolbar(window, "Large", QSize(35, 39), kLargeHeight, narrowScreen ? 46 : 50, true);
+  bars.small = fnToolbar(window, "Small", QSize(17, 17), kSmallHeight, 0, false);
+  const QIcon restore = fnToolbarIcon(library, "RESTORE_AFTER_F11", xpStyle);
+  bars.restoreLarge = fnRestoreButton(*bars.large, restore, "Large");
+  bars.restoreSmall = fnRestoreButton(*bars.small, restore, "Small");
+  return bars;
+}
+
+}  // namespace tablerun

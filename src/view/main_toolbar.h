@@ -1,0 +1,33 @@
+// The main window's two toolbars (large and small pictures, one shown at a
+// time) and the pictures of the menu items. Toolbar buttons share the menu's
+// actions, so a button does what its command does and is enabled with it.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QAction;
+class QMainWindow;
+class QToolBar;
+
+namespace tablerun {
+
+class TImageLibrary;
+
+// "TB_<NAME>_SMALL" and "_LARGE", with their "_DIS" pictures where they
+// exist; the classic style's pictures start with "2000_".
+QIcon fnToolbarIcon(const TImageLibrary& library, const QString& name, bool xpStyle);
+
+struct TToolbars {
+  QToolBar* large = nullptr;
+  QToolBar* small = nullptr;
+  // "tbRestoreAfterFS_Large" and "_Small": leave full screen; shown only there.
+  QAction* restoreLarge = nullptr;
+  QAction* restoreSmall = nullptr;
+};
+
+// Builds both toolbars from the window's menu actions and gives the menu
+// items their pictures. `narrowScreen`: below 650 pixels large buttons are narrower.
+TToolbars fnBuildToolbars(QMainWindow& window, const TImageLibrary& library, bool xpStyle, bool narrowScreen);
+
+}  // namespace tablerun

@@ -1,0 +1,316 @@
+#include "view/table_painter.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "engine/card_appearance.h"
+#include "engine/legality_slots.h"
+#include "view/appearance.h"
+#include "view/image_library.h"
+
+namespace tablerun {
+namespace {
+
+// Rule slots: the stock group's piles show backs.
+constexpr int kStockFaceDown = 7;
+constexpr int kWasteFaceDown = 8;
+constexpr int kThirdFaceDown = 9;
+constexpr int kFoundationFan = 4;
+// Configuration position of "Irregular piles".
+constexpr int kPosIrregularPiles = 179;
+// TMainGame entry of the highlight style of complete foundations.
+constexpr int kHighlightStyle = 107;
+// Room for the depth edges up and left of a stacked pile's home.
+constexpr int kDepthRoom = 15;
+// Room for the jitter beside a fanned pile.
+constexpr int kJitterRoom = 3;
+
+QRect fnDevice(const QRect& rect, qreal ratio) {
+  return QRect(qRound(rect.x() * ratio), qRound(rect.y() * ratio), qRound(rect.width() * ratio),
+               qRound(rect.height() * ratio));
+}
+
+QImage fnBlank(QSize size, qreal ratio, QImage::Format format) {
+  QImage image(size * ratio, format);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+QColor fnHighlightColour(int index) {
+  static constexpr QRgb kColours[] = {qRgb(0, 0, 0),       qRgb(0, 0, 255),   qRgb(0, 255, 255),   qRgb(0, 255, 0),
+                                      qRgb(255, 186, 220), qRgb(255, 70, 70), qRgb(255, 255, 128), qRgb(0, 0, 160),
+                                      qRgb(0, 128, 128),   qRgb(0, 128, 64),  qRgb(255, 128, 255), qRgb(128, 0, 64),
+                                      qRgb(128, 128, 0),   qRgb(128, 0, 0),   qRgb(192, 192, 192)};
+  return QColor(kColours[std::clamp(index, 0, 14)]);
+}
+
+Qt::BrushStyle fnHighlightPattern(int style) {
+  switch (style) {
+    case 1:
+      return Qt::Dense4Pattern;
+    case 2:
+      return Qt::SolidPattern;
+    case 3:
+      return Qt::BDiagPattern;
+    case 4:
+      return Qt::CrossPattern;
+    case 5:
+      return Qt::DiagCrossPattern;
+    default:
+      return Qt::NoBrush;
+  }
+}
+
+}  // namespace
+
+void TTablePainter::SetBackground(const QImage& picture, const QColor& cloth, QSize size, qreal ratio) {
+  clean_ = fnBlank(size, ratio, QImage::Format_RGB32);
+  clean_.fill(cloth);
+  if (!picture.isNull()) {
+    QPainter painter(&clean_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPoint(0, 0), picture);
+  }
+  table_ = clean_.copy();
+  table_.setDevicePixelRatio(ratio);
+  drawn_.clear();
+}
+
+std::vector<TPileRef> TTablePainter::Piles(const TPileGeometry& geometry) const {
+  std::vector<TPileRef> piles;
+  const auto add = [&](TPileGroup group, int count) {
+    for (int i = 0; i < count; ++i) {
+      if (geometry.OnTable({group, i})) piles.push_back({group, i});
+    }
+  };
+  add(TPileGroup::Mazzo, 3);
+  add(TPileGroup::Dest, 16);
+  add(TPileGroup::Fila, 40);
+  add(TPileGroup::Appogg, 12);
+  return piles;
+}
+
+bool TTablePainter::Stacked(TPileRef pile) const {
+  if (pile.group == TPileGroup::Mazzo) return true;
+  if (pile.group != TPileGroup::Dest) return false;
+  const TPileGeometry geometry = Geometry();
+  return geometry.CardRect(pile, 1) == geometry.CardRect(pile, 0);
+}
+
+bool TTablePainter::FaceDownOnTop(TPileRef pile) const {
+  if (pile.group != TPileGroup::Mazzo) return false;
+  static constexpr int kFaceSlots[] = {kStockFaceDown, kWasteFaceDown, kThirdFaceDown};
+  return state_.rules.Get(kFaceSlots[pile.entry]) != 0;
+}
+
+TTablePainter::TDrawn TTablePainter::Showing(const TPileGeometry& geometry, TPileRef pile) const {
+  const TTableView& view = geometry.View();
+  TDrawn showing;
+  int count = view.Count(pile);
+  if (const auto hidden = hidden_.find(Key(pile)); hidden != hidden_.end()) count = std::min(count, hidden->second);
+  for (int position = 0; position < count; ++position) {
+    const int card = view.CardAt(pile, position);
+    const bool down = pile.group == TPileGroup::Mazzo ? FaceDownOnTop(pile) : card > 0 && view.IsFaceDown(card);
+    showing.cards.push_back(down ? -card : card);
+  }
+  if (count == 0) showing.mark = fnEmptyMark(state_, pile, drawUsed_);
+  showing.highlighted = pile.group == TPileGroup::Dest && count == view.Count(pile) &&
+                        state_.mainGame.Get(kHighlightStyle) != 0 && fnFoundationComplete(view, pile.entry);
+  if (Stacked(pile)) {
+    showing.area = fnQRect(geometry.CardRect(pile, 0)).adjusted(-kDepthRoom, -kDepthRoom, 0, 0);
+  } else {
+    QRect area = fnQRect(geometry.CardRect(pile, 0));
+    for (int position = 1; position < count; ++position) area |= fnQRect(geometry.CardRect(pile, position));
+    showing.area = area.adjusted(-kJitterRoom, 0, kJitterRoom, 0);
+  }
+  return showing;
+}
+
+QRect TTablePainter::DrawTable() {
+  drawn_.clear();
+  marks_.clear();
+  const QRect whole(QPoint(0, 0), table_.deviceIndependentSize().toSize());
+  Repaint(whole);
+  return whole;
+}
+
+QRegion TTablePainter::RedrawChangedPiles() {
+  QRegion dirty;
+  if (!IsReady()) return dirty;
+  const TPileGeometry geometry = Geometry();
+  std::map<int, TDrawn> gone = drawn_;
+  for (const TPileRef pile : Piles(geometry)) {
+    const TDrawn showing = Showing(geometry, pile);
+    const auto drawn = drawn_.find(Key(pile));
+    gone.erase(Key(pile));
+    if (drawn == drawn_.end()) {
+      dirty += showing.area;
+    } else if (!(drawn->second == showing)) {
+      dirty += showing.area.united(drawn->second.area);
+    }
+  }
+  // Piles of an earlier game that this one does not have.
+  for (const auto& [key, drawn] : gone) {
+    dirty += drawn.area;
+    drawn_.erase(key);
+  }
+  for (const QRect& area : dirty) Repaint(area);
+  return dirty;
+}
+
+void TTablePainter::Repaint(const QRect& area) {
+  const TPileGeometry geometry = Geometry();
+  QPainter painter(&table_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, Ratio() != 1.0);
+  painter.setClipRect(area);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(area, clean_, fnDevice(area, Ratio()));
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  std::vector<std::pair<TPileRef, TDrawn>> fanned;
+  for (const TPileRef pile : Piles(geometry)) {
+    TDrawn showing = Showing(geometry, pile);
+    if (!showing.area.intersects(area)) continue;
+    if (pile.group == TPileGroup::Fila || pile.group == TPileGroup::Appogg) {
+      // Every mark of an empty pile lies under the cards of the others.
+      if (showing.cards.empty()) DrawEmptyMark(painter, showing.mark, fnQRect(geometry.CardRect(pile, 0)).topLeft());
+      fanned.emplace_back(pile, showing);
+    } else {
+      DrawPile(painter, geometry, pile, showing);
+    }
+    drawn_[Key(pile)] = std::move(showing);
+  }
+  for (const auto& [pile, showing] : fanned) DrawPile(painter, geometry, pile, showing);
+}
+
+void TTablePainter::DrawPile(QPainter& painter, const TPileGeometry& geometry, TPileRef pile, const TDrawn& showing) {
+  const QPoint home = fnQRect(geometry.CardRect(pile, 0)).topLeft();
+  const int count = static_cast<int>(showing.cards.size());
+  if (count == 0) {
+    if (pile.group == TPileGroup::Mazzo || pile.group == TPileGroup::Dest) DrawEmptyMark(painter, showing.mark, home);
+    return;
+  }
+  QRect top;
+  if (Stacked(pile)) {
+    const bool flat = pile.group == TPileGroup::Dest &&
+                      (state_.rules.Get(kFoundationFan) == 2 || state_.rules.Get(kFoundationFan) == 7);
+    const int maximum = pile.group == TPileGroup::Dest ? kFoundationDepthMax : kStockDepthMax;
+    const QPoint at = flat ? home : DrawPileDepth(painter, home, count, maximum);
+    DrawCard(painter, std::abs(showing.cards.back()), showing.cards.back() > 0, at);
+    top = QRect(at, QSize(geometry.CardWidth(), geometry.CardHeight()));
+  } else {
+    for (int position = 0; position < count; ++position) {
+      const int card = showing.cards[static_cast<std::size_t>(position)];
+      top = QRect(CardPlace(pile, position), QSize(geometry.CardWidth(), geometry.CardHeight()));
+      if (card != 0) DrawCard(painter, std::abs(card), card > 0, top.topLeft());
+    }
+  }
+  if (showing.highlighted) HighlightFoundation(painter, top);
+}
+
+QPoint TTablePainter::DrawPileDepth(QPainter& painter, QPoint home, int cards, int maximum) const {
+  const int depth = fnPileDepth(cards, maximum);
+  if (depth == 0) return home;
+  const TCardImages& images = appearance_.Images();
+  const int w = images.CardSize().width(), h = images.CardSize().height();
+  // Row (column) 15 - d of the border pieces shows the edges of d cards.
+  painter.drawImage(QPoint(home.x() - 13, home.y() + h - depth - 1), images.Border(2),
+                    QRect(0, kDepthRoom - depth, w + 11, depth + 1));
+  painter.drawImage(QPoint(home.x() + w - depth - 1, home.y() - 13), images.Border(1),
+                    QRect(kDepthRoom - depth, 0, depth + 1, h + 13));
+  return home - QPoint(depth, depth);
+}
+
+void TTablePainter::DrawEmptyMark(QPainter& painter, const TEmptyMark& mark, QPoint at) {
+  switch (mark.kind) {
+    case TEmptyMark::TKind::None:
+    case TEmptyMark::TKind::Background:
+      return;
+    case TEmptyMark::TKind::Mark:
+      painter.drawImage(at, Mark(QString::fromStdString(mark.name)));
+      return;
+    case TEmptyMark::TKind::Picture:
+      painter.drawImage(
+          at, Mark("W" + QString(QChar::fromLatin1(fnCardChoice(state_).size)) + QString::fromStdString(mark.name)));
+      return;
+  }
+}
+
+const QImage& TTablePainter::Mark(const QString& name) {
+  auto found = marks_.find(name);
+  if (found != marks_.end()) return *found;
+  QImage mark;
+  // A picture named by its resource, or a mark of the mark table.
+  const bool loaded =
+      name.startsWith('W') && name.size() == 5 ? library_.LoadNamedImage(mark, name) : appearance_.LoadMark(mark, name);
+  if (!loaded) mark = QImage();
+  return *marks_.insert(name, mark);
+}
+
+void TTablePainter::DrawCard(QPainter& painter, int card, bool faceUp, QPoint at) const {
+  const TCardImages& images = appearance_.Images();
+  // On a screen of more pixels than the layout's, the sharper face where there is one.
+  const bool sharp = faceUp && Ratio() > 1.0 && !images.SharpFace(card).isNull();
+  const QImage& picture = sharp ? images.SharpFace(card) : faceUp ? images.Face(card) : images.Back();
+  if (picture.isNull()) return;
+  painter.drawImage(QRect(at, images.CardSize()), picture);
+}
+
+void TTablePainter::DrawCardAt(int card, QPoint at) {
+  QPainter painter(&table_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, Ratio() != 1.0);
+  DrawCard(painter, card, card > 0, at);
+}
+
+void TTablePainter::HighlightFoundation(QPainter& painter, const QRect& card) const {
+  const int style = state_.mainGame.Get(kHighlightStyle);
+  const int colour =
+      state_.store ? static_cast<int>(state_.store->ReadInteger("Preference", "HighLights_Foundations_Color", 0)) : 0;
+  painter.fillRect(card.adjusted(1, 1, -1, -1), QBrush(fnHighlightColour(colour), fnHighlightPattern(style)));
+}
+
+QPoint TTablePainter::CardPlace(TPileRef pile, int position) const {
+  const TPileGeometry geometry = Geometry();
+  const QPoint home = fnQRect(geometry.CardRect(pile, position)).topLeft();
+  if (Stacked(pile)) {
+    const bool flat = pile.group == TPileGroup::Dest &&
+                      (state_.rules.Get(kFoundationFan) == 2 || state_.rules.Get(kFoundationFan) == 7);
+    const int depth =
+        flat ? 0 : fnPileDepth(position + 1, pile.group == TPileGroup::Dest ? kFoundationDepthMax : kStockDepthMax);
+    return home - QPoint(depth, depth);
+  }
+  const bool irregular = pile.group == TPileGroup::Fila && state_.config.Read(kPosIrregularPiles, 1) != "N" &&
+                         state_.rules.Get(slot::kTableauFan) == 1;
+  return irregular ? home + QPoint(jitter_.Shift(pile.entry, position), 0) : home;
+}
+
+QImage TTablePainter::CardPicture(int card, bool faceUp) const {
+  const QSize size = appearance_.Images().CardSize();
+  QImage picture = fnBlank(size, Ratio(), QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, Ratio() != 1.0);
+  DrawCard(painter, card, faceUp, QPoint(0, 0));
+  return picture;
+}
+
+QImage TTablePainter::CardsPicture(TPileRef pile, int position) const {
+  const TPileGeometry geometry = Geometry();
+  const TTableView& view = geometry.View();
+  const int count = view.Count(pile);
+  if (position < 0 || position >= count) return CardPicture(-1, false);
+  const QPoint origin = CardPlace(pile, position);
+  QRect area(origin, appearance_.Images().CardSize());
+  for (int at = position; at < count; ++at) area |= QRect(CardPlace(pile, at), appearance_.Images().CardSize());
+  QImage picture = fnBlank(area.size(), Ratio(), QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, Ratio() != 1.0);
+  for (int at = position; at < count; ++at) {
+    const int card = view.CardAt(pile, at);
+    const bool down = pile.group == TPileGroup::Mazzo ? FaceDownOnTop(pile) : card > 0 && view.IsFaceDown(card);
+    if (card > 0) DrawCard(painter, card, !down, CardPlace(pile, at) - area.topLeft());
+  }
+  return picture;
+}
+
+}  // namespace tablerun

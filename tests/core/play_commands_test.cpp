@@ -1,0 +1,148 @@
+// The window's play commands: dealing, leaving, restarting and loading a game,
+// and the Autoplay switch a game brings.
+#include "engine/play_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/legal_moves.h"
+#include "engine/saved_game.h"
+#include "engine/table_view.h"
+#include "model/pile_names.h"
+#include "support/fake_clock.h"
+#include "support/game_state.h"
+#include "support/temp_folder.h"
+
+namespace tablerun {
+namespace {
+
+constexpr int kKlondike = 0;
+constexpr int kFreeCell = 1;
+
+struct PlayCommands : ::testing::Test, testing::TGameState {
+  testing::TFakeClock clock;
+  TPlaySession session{state, clock};
+  std::vector<TGameResult> results;
+  bool autoplay = false;
+  const TLayoutMetrics metrics = fnMaximisedWindowMetrics(1024, 768, 'B', 9);
+
+  PlayCommands() {
+    session.endOfGame.SetResultRecorder([this](const TGameResult& result) { results.push_back(result); });
+  }
+
+  // Deals game number 1 of `code` and shows it.
+  void Deal(int code) {
+    ChooseGame(code);
+    state.config.Write(kPosGameNumber, 15, "1");
+    ASSERT_TRUE(fnDealGame(session, metrics, autoplay, true, 0).started);
+    fnDealShown(session);
+  }
+  // The first legal move of the position.
+  void MoveOnce() {
+    const auto moves = fnLegalMoves(state.table, state.rules, state.cards, session.executor.MoveContext(true));
+    ASSERT_FALSE(moves.empty());
+    ASSERT_TRUE(session.executor.ExecuteMove(moves.front().card, fnPileName(moves.front().to)));
+  }
+  TSnapshot Table() const { return fnTakeSnapshot(state.table, state.cards); }
+};
+
+TEST_F(PlayCommands, DealingStartsTheGameAndItsClock) {
+  Deal(kFreeCell);
+  EXPECT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  EXPECT_TRUE(session.clock.Runs());
+  EXPECT_EQ(state.mainGame.Get(92), 1);
+  EXPECT_EQ(state.table.Pile(fnFila(0)).size(), 7u * 3);
+  clock.Advance(5);
+  // Another game is read afresh: Klondike has a stock, FreeCell none.
+  Deal(kKlondike);
+  EXPECT_FALSE(state.table.Pile(kMazzo).empty());
+  EXPECT_EQ(session.clock.ElapsedSeconds(), 0);
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_FALSE(results[0].won);
+}
+
+TEST_F(PlayCommands, RestartAsksAndReturnsToTheDealtTable) {
+  struct TCase {
+    TMessageAnswer answer;
+    bool restarted;
+  };
+  for (const TCase& c : {TCase{TMessageAnswer::Ok, true}, TCase{TMessageAnswer::Cancel, false}}) {
+    Deal(kFreeCell);
+    const TSnapshot dealt = Table();
+    MoveOnce();
+    const TSnapshot moved = Table();
+    clock.Advance(30);
+    screen.messages.clear();
+    screen.answers = {c.answer};
+    EXPECT_EQ(fnRestartGame(session), c.restarted);
+    ASSERT_EQ(screen.messages.size(), 1u);
+    EXPECT_EQ(screen.messages[0].text, "Restart this game?\rGame number: 1");
+    EXPECT_EQ(Table(), c.restarted ? dealt : moved);
+    EXPECT_EQ(session.clock.ElapsedSeconds(), c.restarted ? 0 : 30);
+    EXPECT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+    EXPECT_EQ(session.executor.History().undo.Empty(), c.restarted);
+  }
+}
+
+TEST_F(PlayCommands, ASavedGameComesBackWithItsGameTableAndTime) {
+  testing::TTempFolder folder;
+  Deal(kFreeCell);
+  MoveOnce();
+  const TSnapshot saved = Table();
+  clock.Advance(95);
+  ASSERT_TRUE(fnSaveGameFile(state, session.executor, folder / "a.gam", session.clock.RecordedSeconds()));
+  Deal(kKlondike);
+
+  ASSERT_TRUE(fnLoadGame(session, folder / "a.gam", metrics, autoplay).started);
+  EXPECT_EQ(state.config.Read(kPosGame, 4), "0001");
+  EXPECT_EQ(state.config.Read(kPosGameName, 50), "FreeCell");
+  EXPECT_EQ(Table(), saved);
+  EXPECT_EQ(session.clock.ElapsedSeconds(), 95);
+  EXPECT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  // Undo goes back to the dealt table of the saved game.
+  ASSERT_TRUE(session.Undo());
+  EXPECT_NE(Table(), saved);
+}
+
+TEST_F(PlayCommands, AnUnreadableFileLeavesTheGameInProgressAlone) {
+  testing::TTempFolder folder;
+  folder.Write("bad.gam", "[S-0920]0001 not a saved game\r\n");
+  folder.Write("unknown.gam", "");
+  Deal(kFreeCell);
+  MoveOnce();
+  ASSERT_TRUE(fnSaveGameFile(state, session.executor, folder / "unknown.gam", 0));
+  std::string text = folder.Read("unknown.gam");
+  text.replace(8, 4, "0999");
+  folder.Write("unknown.gam", text);
+  const TSnapshot table = Table();
+  for (const std::string name : {"bad.gam", "unknown.gam", "missing.gam"}) {
+    screen.messages.clear();
+    EXPECT_FALSE(fnLoadGame(session, folder / name, metrics, autoplay).started) << name;
+    ASSERT_EQ(screen.messages.size(), 1u) << name;
+    EXPECT_EQ(screen.messages[0].kind, TMessageKind::Warning);
+    EXPECT_EQ(Table(), table);
+    EXPECT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  }
+  EXPECT_EQ(screen.messages[0].text, "File not found: " + folder / "missing.gam");
+  EXPECT_TRUE(results.empty());
+}
+
+TEST_F(PlayCommands, TheGameChoosesTheAutoplaySwitchByMode) {
+  Deal(kFreeCell);
+  state.store->WriteString("Autoplay", "Games", "YN");  // FreeCell (code 1) off
+  struct TCase {
+    int mode;
+    bool current;
+    bool expected;
+  };
+  for (const TCase& c : {TCase{1, true, true}, TCase{1, false, false}, TCase{2, true, false}, TCase{3, false, true}}) {
+    state.mainGame.Set(109, static_cast<int16_t>(c.mode));
+    EXPECT_EQ(fnAutoplaySwitchForGame(state, c.current), c.expected) << c.mode << c.current;
+  }
+  state.mainGame.Set(109, 2);
+  fnToggleAutoplay(session, true);
+  EXPECT_TRUE(session.executor.AutoplayActive());
+  EXPECT_EQ(state.store->ReadString("Autoplay", "Games", ""), "YYYYYYYYYYY");
+}
+
+}  // namespace
+}  // namespace tablerun

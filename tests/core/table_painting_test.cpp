@@ -1,0 +1,125 @@
+// The arithmetic of painting: depth of stacked piles, flight steps, the
+// irregular-pile jitter, the marks of empty piles and complete foundations.
+#include <gtest/gtest.h>
+
+#include "engine/table_painting.h"
+#include "support/play_table.h"
+
+namespace tablerun::testing {
+namespace {
+
+TEST(TablePainting, PileDepthGrowsEverySevenCardsUpToItsMaximum) {
+  struct TRow {
+    int cards, maximum, depth;
+  };
+  for (const auto& [cards, maximum, depth] : std::initializer_list<TRow>{{0, kStockDepthMax, 0},
+                                                                         {1, kStockDepthMax, 0},
+                                                                         {2, kStockDepthMax, 1},
+                                                                         {6, kStockDepthMax, 1},
+                                                                         {7, kStockDepthMax, 2},
+                                                                         {100, kStockDepthMax, 15},
+                                                                         {13, kFoundationDepthMax, 2},
+                                                                         {100, kFoundationDepthMax, 2}}) {
+    EXPECT_EQ(fnPileDepth(cards, maximum), depth) << cards << " cards, at most " << maximum;
+  }
+}
+
+TEST(TablePainting, FlightStepsLengthenWithTheDistance) {
+  struct TRow {
+    int distance;
+    bool fast;
+    int step;
+  };
+  for (const auto& [distance, fast, step] : std::initializer_list<TRow>{
+           {100, false, 19}, {500, false, 48}, {100, true, 17}, {3, false, 1}, {1, false, 1}, {1, true, 1}}) {
+    EXPECT_EQ(fnFlightStep(distance, fast), step) << distance << (fast ? " fast" : "");
+  }
+}
+
+TEST(TablePainting, FlightEndsExactlyAtItsPlaceWithTheShorterAxisInProportion) {
+  const std::vector<TPoint> path = fnFlightPath({0, 0}, {100, -50}, false);
+  ASSERT_EQ(path.size(), 6u);
+  EXPECT_EQ(path[0], (TPoint{19, -9}));
+  EXPECT_EQ(path[3], (TPoint{76, -38}));
+  // Along the longer axis the steps are whole; across it the share is rounded to a percent.
+  EXPECT_EQ(fnFlightPath({0, 0}, {-40, 500}, false)[0], (TPoint{-4, 48}));
+  EXPECT_EQ(path.back(), (TPoint{100, -50}));
+  EXPECT_EQ(fnFlightPath({7, 7}, {7, 7}, true), (std::vector<TPoint>{{7, 7}}));
+  // A one-pixel flight still arrives.
+  EXPECT_EQ(fnFlightPath({0, 0}, {1, 0}, true), (std::vector<TPoint>{{1, 0}}));
+}
+
+TEST(TablePainting, JitterStaysSmallAndRepeatsItsRows) {
+  std::mt19937_64 random(2002);
+  const TJitterTable jitter(random);
+  for (int pile = 0; pile < 40; ++pile) {
+    EXPECT_EQ(jitter.Shift(pile, 0), 0);
+    for (int position = 0; position < 30; ++position) {
+      EXPECT_GE(jitter.Shift(pile, position), -1);
+      EXPECT_LE(jitter.Shift(pile, position), 2);
+    }
+  }
+  // Piles from the eighth on borrow the rows of the first six; cards above the
+  // twelfth start the row again.
+  EXPECT_EQ(jitter.Shift(7, 5), jitter.Shift(1, 5));
+  EXPECT_EQ(jitter.Shift(12, 3), jitter.Shift(0, 3));
+  EXPECT_EQ(jitter.Shift(2, 13), jitter.Shift(2, 1));
+  std::mt19937_64 same(2002);
+  EXPECT_EQ(TJitterTable(same).Shift(4, 9), jitter.Shift(4, 9));
+}
+
+TEST(TablePainting, EmptyPilesShowTheMarkTheirRulesChoose) {
+  struct TRow {
+    const char* rules;
+    const char* piles;
+    TPileRef pile;
+    TEmptyMark mark;
+  };
+  using K = TEmptyMark::TKind;
+  for (const auto& [rules, piles, pile, mark] : std::initializer_list<TRow>{
+           {"54=8", "", kMazzo, {K::Picture, "021"}},
+           {"17=1 16=3", "", kMazzo, {K::Mark, "StockUp"}},
+           {"16=3", "Mazzo_Vis: AC", kMazzo, {K::Mark, "StockStop"}},
+           {"16=3", "Mazzo_Vis: AC 2C", kMazzo, {K::Mark, "StockUp"}},
+           {"16=1", "Mazzo_Vis: AC 2C", kMazzo, {K::Mark, "StockStop"}},
+           {"10=1", "", kMazzoVis, {K::Mark, "StockVisible"}},
+           {"16=0", "", kMazzoVis, {K::Mark, "StockStop"}},
+           {"16=3 17=0", "", kMazzoVis, {}},
+           {"", "", kMazzoWaste, {K::Mark, "StockVisible"}},
+           {"56=1", "", fnDest(1), {K::Mark, "FoundationA"}},
+           {"55=7", "", fnDest(0), {K::Mark, "Foundation7"}},
+           {"55=94", "", fnDest(0), {K::Background, ""}},
+           {"55=1 87=10", "", fnDest(0), {K::Mark, "Foundation12"}},
+           {"55=50", "", fnDest(0), {K::Mark, "Foundation"}},
+           {"135=13", "", fnFila(0), {K::Mark, "Foundation13"}},
+           {"136=77", "", fnFila(1), {K::Mark, "FirstTableauAll"}},
+           {"", "", fnFila(2), {K::Mark, "Position"}},
+           {"335=9", "", fnAppogg(3), {K::Mark, "EmptyPositionJQK"}},
+           {"336=4", "", fnAppogg(1), {K::Mark, "Position"}},
+           {"337=107", "", fnAppogg(2), {K::Mark, "FoundationA"}},
+           {"", "", fnAppogg(0), {K::Mark, "EmptyPosition"}},
+       }) {
+    TPlayTable t;
+    t.Set(rules, piles);
+    EXPECT_EQ(fnEmptyMark(t.state, pile, false), mark) << rules << " / " << piles << " / " << fnPileName(pile);
+  }
+}
+
+TEST(TablePainting, TheGatheringStockShowsItsOwnPictureUntilTheDrawIsUsed) {
+  TPlayTable t;
+  t.Set("54=73", "");
+  EXPECT_EQ(fnEmptyMark(t.state, kMazzo, false).kind, TEmptyMark::TKind::Picture);
+  EXPECT_EQ(fnEmptyMark(t.state, kMazzo, true).kind, TEmptyMark::TKind::Mark);
+}
+
+TEST(TablePainting, FoundationIsCompleteAtItsOwnSizeOrTheGamesSize) {
+  TPlayTable t;
+  t.Set("119=2 120=-1 34=3", "Dest1: AH 2H | Dest2: AC 2C 3C | Dest3: AD 2D 3D");
+  const TTableView view(t.state.table, t.state.rules, t.state.cards);
+  EXPECT_TRUE(fnFoundationComplete(view, 0));
+  EXPECT_TRUE(fnFoundationComplete(view, 1));
+  EXPECT_FALSE(fnFoundationComplete(view, 3));
+}
+
+}  // namespace
+}  // namespace tablerun::testing

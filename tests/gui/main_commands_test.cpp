@@ -1,0 +1,204 @@
+// The main window's play commands, driven through its menu actions and keys
+// on the offscreen platform, with FreeCell dealt at start-up.
+#include <QAction>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "dialogs/frm_game_won.h"
+#include "engine/legal_moves.h"
+#include "engine/play_commands.h"
+#include "engine/table_state_lines.h"
+#include "engine/window_title.h"
+#include "model/pile_names.h"
+#include "support/window_world.h"
+#include "view/frm_main.h"
+#include "view/pause_screen.h"
+#include "view/table_area.h"
+
+namespace tablerun {
+
+class MainCommandsTest : public QObject {
+  Q_OBJECT
+
+  // The window shown, with the stored game dealt as at start-up.
+  struct TShownWindow {
+    testing::TWindowWorld world;
+    TfrmMain window{world.state, world.session, world.appearance, world.library};
+
+    TShownWindow() {
+      QString message;
+      world.library.OpenMainImageLibrary(TABLERUN_PROGRAM_FOLDER, message);
+      world.state.config.Write(241, 1, "N");  // no deal animation: the tests need the dealt table only
+      window.resize(1000, 700);
+      window.show();
+      if (QTest::qWaitForWindowExposed(&window)) QTRY_VERIFY(world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
+    }
+    QAction* Action(const char* name) const { return window.findChild<QAction*>(name); }
+    TSnapshot Table() const { return fnTakeSnapshot(world.state.table, world.state.cards); }
+    // FreeCell number 1 instead of the number drawn at start-up.
+    void DealNumberOne() {
+      bool autoplay = true;
+      world.state.config.Write(153, 15, "1");
+      QVERIFY(fnDealGame(world.session, fnMaximisedWindowMetrics(1024, 768, 'B', 9), autoplay, false, 0).started);
+      fnDealShown(world.session);
+      emit window.TableArea()->tableChanged();
+    }
+    // The first legal move, as the table reports a move of the player's.
+    void MoveOnce() {
+      TPlaySession& session = world.session;
+      const auto moves =
+          fnLegalMoves(world.state.table, world.state.rules, world.state.cards, session.executor.MoveContext(true));
+      QVERIFY(!moves.empty());
+      QVERIFY(session.executor.ExecuteMove(moves.front().card, fnPileName(moves.front().to)));
+      emit window.TableArea()->tableChanged();
+    }
+  };
+
+ private slots:
+  void startUpDealsTheStoredGameUnderItsTitle() {
+    TShownWindow shown;
+    const TTablerunState& state = shown.world.state;
+    QCOMPARE(QString::fromStdString(state.config.Read(189, 50)), QString("FreeCell"));
+    QVERIFY(!state.table.Pile({TPileGroup::Fila, 0}).empty());
+    const QString number = QString::fromStdString(state.config.Read(153, 15));
+    QCOMPARE(shown.window.windowTitle(), "Tablerun 2002 10.2  [FreeCell]  [Player 1]  [" + number + "]");
+    QVERIFY(shown.world.session.clock.Runs());
+    QVERIFY(shown.Action("mnuNew")->isEnabled());
+    QVERIFY(shown.Action("mnuAutoPlay")->isChecked());
+    QVERIFY(!shown.Action("mnuUndo")->isEnabled());
+  }
+
+  void undoAndRedoGoBackAndForth() {
+    TShownWindow shown;
+    shown.DealNumberOne();
+    const TSnapshot dealt = shown.Table();
+    shown.MoveOnce();
+    const TSnapshot moved = shown.Table();
+    QVERIFY(moved != dealt);
+    QVERIFY(!shown.Action("mnuRedo")->isEnabled());
+    shown.Action("mnuUndo")->trigger();
+    QVERIFY(shown.Table() == dealt);
+    QVERIFY(!shown.Action("mnuUndo")->isEnabled());
+    QVERIFY(shown.Action("mnuRedo")->isEnabled());
+    shown.Action("mnuRedo")->trigger();
+    QVERIFY(shown.Table() == moved);
+    // With undo switched off the commands are too.
+    shown.world.state.config.Write(137, 1, "2");
+    emit shown.window.TableArea()->tableChanged();
+    QVERIFY(!shown.Action("mnuUndo")->isEnabled());
+  }
+
+  void saveAndLoadGiveBackTheGame() {
+    TShownWindow shown;
+    testing::TTempFolder files;
+    QStringList asked;
+    QString answer = QString::fromStdString(files / "deal.gam");
+    shown.window.SetFileChooser([&](bool save, const QString& folder, const QString& name) {
+      asked << QString("%1 %2 %3").arg(save ? "save" : "open", folder, name);
+      return answer;
+    });
+    shown.DealNumberOne();
+    shown.MoveOnce();
+    const TSnapshot saved = shown.Table();
+    shown.world.clock.Advance(42);
+    shown.Action("mnuSave")->trigger();
+    QVERIFY(files.Exists("deal.gam"));
+    shown.MoveOnce();
+    QVERIFY(shown.Table() != saved);
+
+    shown.Action("mnuLoadGame")->trigger();
+    QVERIFY(shown.Table() == saved);
+    QCOMPARE(shown.world.session.clock.ElapsedSeconds(), 42);
+    const QString documents = QString::fromStdString(shown.world.home.Path());
+    QCOMPARE(asked, (QStringList{"save " + documents + " FreeCell.gam",
+                                 "open " + QString::fromStdString(files.Path()) + " "}));
+    // Cancelling the dialog changes nothing.
+    answer.clear();
+    shown.Action("mnuLoadGame")->trigger();
+    QVERIFY(shown.Table() == saved);
+  }
+
+  void pauseHidesTheTableAndStopsTheTime() {
+    TShownWindow shown;
+    auto* pause = shown.window.findChild<C_TPauseScreen*>("pnlPause");
+    shown.world.clock.Advance(10);
+    shown.Action("mnuPause")->trigger();
+    QVERIFY(pause->isVisible());
+    QVERIFY(shown.Action("mnuPause")->isChecked());
+    QCOMPARE(pause->geometry(), shown.window.TableArea()->rect());
+    const int home = pause->SwingX();
+    QTRY_VERIFY(pause->SwingX() != home);
+    shown.world.clock.Advance(120);
+    QTest::keyClick(shown.window.TableArea(), Qt::Key_A);
+    QVERIFY(!pause->isVisible());
+    QVERIFY(!shown.Action("mnuPause")->isChecked());
+    QCOMPARE(shown.world.session.clock.ElapsedSeconds(), 10);
+  }
+
+  void leavingAGameInProgressAsksFirst() {
+    struct TCase {
+      const char* confirm;
+      TMessageAnswer answer;
+      bool asked;
+      bool dealt;
+    };
+    for (const TCase& c : {TCase{"Y", TMessageAnswer::Cancel, true, false}, TCase{"Y", TMessageAnswer::Ok, true, true},
+                           TCase{"N", TMessageAnswer::Cancel, false, true}}) {
+      TShownWindow shown;
+      shown.world.state.config.Write(185, 1, c.confirm);
+      shown.MoveOnce();
+      const TSnapshot before = shown.Table();
+      shown.world.screen.answers = {c.answer};
+      QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+      QTest::keyClick(&shown.window, Qt::Key_F2);
+      const auto& messages = shown.world.screen.messages;
+      QCOMPARE(!messages.empty() && messages.back().text == "Quit this game?", c.asked);
+      QCOMPARE(shown.Table() != before, c.dealt);
+    }
+  }
+
+  void fullScreenAndBackKeepTheShortcuts() {
+    TShownWindow shown;
+    QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+    QTest::keyClick(&shown.window, Qt::Key_F11);
+    QVERIFY(shown.Action("mnuFullScreen")->isChecked());
+    QVERIFY(!shown.window.menuBar()->isVisible());
+    QVERIFY(shown.Action("tbRestoreAfterFS_Large")->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+    QTest::keyClick(&shown.window, Qt::Key_F11);
+    QVERIFY(!shown.Action("mnuFullScreen")->isChecked());
+    QVERIFY(shown.window.menuBar()->isVisible());
+    QVERIFY(!shown.Action("tbRestoreAfterFS_Large")->isVisible());
+  }
+
+  void gameWonWindowOffersWhatItCanDo() {
+    testing::TWindowWorld world;
+    TfrmGameWon window(world.library, true);
+    QCOMPARE(window.windowTitle(), QString("Game won"));
+    QStringList enabled;
+    for (QAction* action : window.findChildren<QAction*>()) {
+      if (action->objectName().startsWith("tb") && action->isEnabled()) enabled << action->text();
+    }
+    QCOMPARE(enabled, (QStringList{"New", "Restart"}));
+    window.findChild<QAction*>("tbRestart_Large")->trigger();
+    QCOMPARE(window.result(), int(TfrmGameWon::Restart));
+  }
+
+  void exitAsksWhenTheSettingSaysSo() {
+    TShownWindow shown;
+    shown.world.state.store->WriteString("Preference", "ConfirmQuit", "Y");
+    shown.world.screen.answers = {TMessageAnswer::Cancel};
+    shown.Action("mnuEsci")->trigger();
+    QVERIFY(shown.window.isVisible());
+    QCOMPARE(QString::fromStdString(shown.world.screen.messages.back().text), QString("Exit Tablerun 2002?"));
+    QVERIFY(shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
+    shown.Action("mnuEsci")->trigger();
+    QVERIFY(!shown.window.isVisible());
+    QVERIFY(!shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  }
+};
+
+}  // namespace tablerun
+
+QTEST_MAIN(tablerun::MainCommandsTest)
+#include "main_commands_test.moc"
