@@ -20,8 +20,16 @@ for _ in $(seq 1 150); do
   sleep 0.2
 done
 shown || { echo "no window appeared" >&2; kill "$pid"; exit 1; }
-sleep 1  # let the first paint land
-import -window root "$output"
+# The deal is animated: wait until the table stops changing (the clock in the
+# tool bar row may still tick, so only the table's part of the screen counts).
+previous=""
+for _ in $(seq 1 30); do
+  sleep 0.5
+  import -window root "$output"
+  table=$(convert "$output" -crop 1280x500+0+150 +repage -format '%#' info:)
+  [ "$table" = "$previous" ] && break
+  previous=$table
+done
 kill -TERM "$pid"
 wait "$pid"
 INNER
