@@ -23,8 +23,8 @@ namespace tablerun {
 
 class TTablerunState;
 
-// The end-of-game part plugs its tests in here; until then no position counts
-// as won and no lost test runs.
+// The end of the game plugs its tests in here (TEndOfGame::Hooks); without
+// them no position counts as won and no lost test runs.
 struct TEndOfGameHooks {
   // Whether the position is won. The executor sets runtime flag 8 from it
   // after every move that can complete a game; it must not change the table.

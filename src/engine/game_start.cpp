@@ -29,7 +29,7 @@ void fnResetPerGameState(TTablerunState& state) {
   state.mainGame.Set(116, 0);
   state.config.Write(kPosLastWasUndo, 1, "0");
   state.config.Write(kPosLastWasRedo, 1, "0");
-  // Emptying the undo history arrives with the undo history.
+  // The undo history belongs to the play session, which empties it when the game begins.
 }
 
 bool fnDealNewTable(TTablerunState& state, const TGameStart& start, const TLayoutMetrics& metrics,
@@ -55,20 +55,11 @@ bool fnDealNewTable(TTablerunState& state, const TGameStart& start, const TLayou
 
 TStartResult fnStartGame(TTablerunState& state, const TGameStart& start, const TLayoutMetrics& metrics) {
   TStartResult result;
-  // Two-player turns arrive with the players; the busy cursor, the window
-  // title and Autoplay for all games arrive with the main window.
   fnResetPerGameState(state);
   if (start.deal && !fnDealNewTable(state, start, metrics, result)) return result;
-  // The last played games and the card counter arrive with their windows; the
-  // random appearance and the table picture with the card images; the score
-  // and the running clock with scoring.
-  if (!start.quiet) {
-    // The deal animation arrives with table painting; until then the table is
-    // simply painted.
-    state.screen.RequestRepaint();
-  }
-  // Autoplay after the deal arrives with the automatic moves, and the
-  // end-of-game test of family 44 with the end of the game.
+  // The caller shows the deal (animated or not), then starts the clock and the
+  // automatic moves that follow a deal; see fnDealGame and fnDealShown.
+  if (!start.quiet) state.screen.RequestRepaint();
   const int family = state.rules.Get(kFamily);
   const bool neverDrag = family == kFamilyClickOnly || family == kFamilyClickOnlyToo;
   state.mainGame.Set(kDragEntry, neverDrag ? static_cast<int16_t>(kNoDrag) : state.mainGame.Get(kDragPreferenceEntry));

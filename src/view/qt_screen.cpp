@@ -106,8 +106,7 @@ void TQtScreen::ShowElapsedTime(const std::string& text) {
   if (time_) time_->setText(QString::fromStdString(text));
 }
 
-// The winning animations come with the card images; until then a win goes
-// straight to the "Game won" window.
+// No winning animation is drawn yet: a win goes straight to the "Game won" window.
 void TQtScreen::RunWinningAnimation() {}
 
 void TQtScreen::ShowGameWon() {
