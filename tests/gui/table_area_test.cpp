@@ -7,13 +7,8 @@
 #include "config/text.h"
 #include "engine/game_number.h"
 #include "engine/game_start.h"
-#include "engine/play_session.h"
-#include "engine/start_up.h"
 #include "engine/table_painting.h"
-#include "support/fake_clock.h"
-#include "support/recording_screen.h"
-#include "support/temp_folder.h"
-#include "view/appearance.h"
+#include "support/window_world.h"
 #include "view/background.h"
 #include "view/table_area.h"
 #include "view/table_painter.h"
@@ -29,24 +24,12 @@ constexpr int kEntryDealShown = 92;
 
 // A program folder with the games list and the image library the build made,
 // a data folder of the test's own, and a table showing game `code`.
-struct TWorld {
-  testing::TTempFolder program, home;
-  TPosixFileSystem fs;
-  testing::TRecordingScreen screen;
-  TTablerunState state{fs, screen};
-  testing::TFakeClock clock;
-  TPlaySession session{state, clock};
-  TImageLibrary library;
-  TAppearance appearance{state, library};
+struct TWorld : testing::TWindowWorld {
   C_TTableArea table;
 
   explicit TWorld(int code, const std::string& number = "1", bool animate = false) {
-    std::filesystem::copy_file(TABLERUN_BUILT_GAMES_FILE, program / "GAMES.DAT");
     std::filesystem::create_symlink(std::string(TABLERUN_PROGRAM_FOLDER) + "TBLR.RGF", program / "TBLR.RGF");
-    TStartUpPlace place;
-    place.programFolder = program.Path();
-    place.userFolders.applicationData = home.Path();
-    if (!fnStartUp(state, place) || !fnOpenImageLibraryOrTell(state, library)) qFatal("no start-up");
+    if (!started || !fnOpenImageLibraryOrTell(state, library)) qFatal("no start-up");
     appearance.StartUp();
     state.config.Write(kPosGame, 4, fnZeroFill(code, 4));
     state.config.Write(kPosGameNumber, 15, number);
