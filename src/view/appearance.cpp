@@ -122,7 +122,8 @@ bool TAppearance::LoadCardImages(bool facesOnly) {
       else
         complete = false;
       // Only the built-in sets come at twice the pixels; the others are scaled.
-      if (QImage sharp; library_.LoadNamedImage(sharp, fnSharpImageName(name))) images_.SliceSharpSuit(suit, sharp);
+      if (QImage sharp; sharpFaces_ && library_.LoadNamedImage(sharp, fnSharpImageName(name)))
+        images_.SliceSharpSuit(suit, sharp);
     }
   }
   if (!facesOnly) {

@@ -21,6 +21,8 @@ class TAppearance {
   const TCardImages& Images() const { return images_; }
   // The fallback for a card set that cannot be shown depends on the screen's width.
   void SetScreenWidth(int width) { screenWidth_ = width; }
+  // Faces at twice the pixels are decoded only for a screen that shows them.
+  void SetSharpFaces(bool wanted) { sharpFaces_ = wanted; }
 
   // Once the preferences are read: set 4 only when its pictures exist, the card
   // set, and the random background when asked for.
@@ -59,6 +61,7 @@ class TAppearance {
   const TImageLibrary& library_;
   TCardImages images_;
   int screenWidth_ = 1024;
+  bool sharpFaces_ = true;
 };
 
 // Opens TBLR.RGF from the program folder; when it is missing the player is told

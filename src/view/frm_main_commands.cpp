@@ -73,6 +73,8 @@ void TfrmMain::FirstTimeInForeground() {
   if (startFullScreen_) ToggleFullScreen();
   // Until held games and the Open-a-game dialog exist, the stored game is dealt.
   if (fnParseInteger(state_.config.Read(kPosGame, 4)).value_or(-1) >= 0) DealAndShow(true);
+  // The dealt table shows before the sound system wakes up.
+  table_->repaint();
   PlaySoundByName("Splash", state_.config.IsYes(kPosSoundSplash));
 }
 

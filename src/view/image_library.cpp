@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QImageReader>
 #include <QResource>
 #include <atomic>
 
@@ -34,7 +35,10 @@ TResourceFile::~TResourceFile() {
 
 QImage TResourceFile::Picture(const QString& name) const {
   if (!open_ || !fnIsPlainName(name)) return {};
-  return QImage(":" + root_ + "/" + name.toUpper());
+  // Every picture of the libraries is PNG; without detection no image plug-in is loaded to be asked.
+  QImageReader reader(":" + root_ + "/" + name.toUpper(), "PNG");
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
 }
 
 QByteArray TResourceFile::Data(const QString& folder, const QString& name) const {
@@ -77,15 +81,19 @@ bool TImageLibrary::LoadNamedImage(QImage& target, const QString& name, QString*
 bool TImageLibrary::LoadNamedImage(QImage& target, const QString& name, QRgb transparent, QString* addOnFailure) const {
   QImage picture;
   if (!LoadNamedImage(picture, name, addOnFailure)) return false;
-  picture = picture.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < picture.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = 0; x < picture.width(); ++x) {
+  target = fnWithTransparentColour(picture, transparent);
+  return true;
+}
+
+QImage fnWithTransparentColour(const QImage& picture, QRgb transparent) {
+  QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
       if (line[x] == (transparent | 0xFF000000u)) line[x] = 0;
     }
   }
-  target = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return true;
+  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QByteArray TImageLibrary::LoadSound(const QString& name) const {

@@ -62,6 +62,9 @@ class TImageLibrary {
   std::unique_ptr<TResourceFile> main_;
 };
 
+// The picture with the pixels of one colour made transparent.
+QImage fnWithTransparentColour(const QImage& picture, QRgb transparent);
+
 // "Can't find/load " and the lower-cased full path of a library.
 QString fnLibraryMissingMessage(const QString& path);
 

@@ -53,11 +53,7 @@ QPixmap fnPicture(const TImageLibrary& library, const QString& name) {
   QImage image;
   if (!library.LoadNamedImage(image, name)) return {};
   // Masked by the colour of the top-left pixel, as the pictures were drawn.
-  if (image.pixel(0, 0) >> 24 == 0xFF) {
-    QImage masked;
-    library.LoadNamedImage(masked, name, image.pixel(0, 0) & 0xFFFFFFu);
-    image = masked;
-  }
+  if (image.pixel(0, 0) >> 24 == 0xFF) image = fnWithTransparentColour(image, image.pixel(0, 0) & 0xFFFFFFu);
   return QPixmap::fromImage(image);
 }
 

@@ -64,15 +64,19 @@ Qt::BrushStyle fnHighlightPattern(int style) {
 }  // namespace
 
 void TTablePainter::SetBackground(const QImage& picture, const QColor& cloth, QSize size, qreal ratio) {
-  clean_ = fnBlank(size, ratio, QImage::Format_RGB32);
-  clean_.fill(cloth);
-  if (!picture.isNull()) {
-    QPainter painter(&clean_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QPoint(0, 0), picture);
+  if (picture.size() == size * ratio && picture.devicePixelRatio() == ratio &&
+      picture.format() == QImage::Format_RGB32) {
+    clean_ = picture;  // shared, not copied: the table image detaches at its first drawing
+  } else {
+    clean_ = fnBlank(size, ratio, QImage::Format_RGB32);
+    clean_.fill(cloth);
+    if (!picture.isNull()) {
+      QPainter painter(&clean_);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawImage(QPoint(0, 0), picture);
+    }
   }
-  table_ = clean_.copy();
-  table_.setDevicePixelRatio(ratio);
+  table_ = clean_;
   drawn_.clear();
 }
 
