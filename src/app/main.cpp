@@ -73,6 +73,11 @@ int main(int argc, char** argv) {
   QImage table(screenSize + QSize(30, 30), QImage::Format_RGB32);
   tablerun::DrawBackground(state, library, table);
   window.TableArea()->SetBackground(table);
+  window.TableArea()->SetBackgroundSource([&state, &library](QSize size) {
+    QImage taller(size, QImage::Format_RGB32);
+    tablerun::DrawBackground(state, library, taller, nullptr, false);
+    return taller;
+  });
   window.ConnectScreen(screen);
   screen.SetTableArea(window.TableArea());
   fnCloseOnTermination(window);

@@ -190,4 +190,11 @@ bool fnFoundationComplete(const TTableView& view, int foundation) {
   return wanted > 0 && view.Count(fnDest(foundation)) == wanted;
 }
 
+bool fnLayoutGrowsDownward(const TGameRules& rules) {
+  constexpr int kTableauArrangement = 3, kFoundationArrangement = 5, kTallFamily = 53;
+  const int arrangement = rules.Get(kTableauArrangement);
+  return arrangement == 1 || arrangement == 8 || arrangement == 12 || rules.Get(kFoundationArrangement) == 13 ||
+         rules.Get(kFamily) == kTallFamily;
+}
+
 }  // namespace tablerun

@@ -59,4 +59,8 @@ TEmptyMark fnEmptyMark(const TTablerunState& state, TPileRef pile, bool drawUsed
 // Whether foundation i (0-based) holds all the cards it is meant to.
 bool fnFoundationComplete(const TTableView& view, int foundation);
 
+// Whether the game's piles grow downwards without bound, so that the table
+// may need a vertical scroll bar.
+bool fnLayoutGrowsDownward(const TGameRules& rules);
+
 }  // namespace tablerun

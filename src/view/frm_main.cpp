@@ -23,6 +23,7 @@
 #include "view/qt_screen.h"
 #include "view/sound_player.h"
 #include "view/table_area.h"
+#include "view/table_scroller.h"
 
 namespace tablerun {
 namespace {
@@ -103,9 +104,11 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   table_->Attach(session_, appearance, library);
   const auto fixed = fnParseInteger(state_.config.Read(47, 15));
   if (fixed) table_->SetCloth(fnColourFromStore(static_cast<int>(*fixed)));
-  setCentralWidget(table_);
+  scroller_ = new C_TTableScroller(*table_, this);
+  setCentralWidget(scroller_);
+  connect(scroller_, &C_TTableScroller::viewResized, this, &TfrmMain::RelayoutWindow);
   connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
-  pause_ = new C_TPauseScreen(*table_, library_,
+  pause_ = new C_TPauseScreen(*scroller_->viewport(), library_,
                               state_.config.IsYes(kPosFadeBackground) && state_.display.moreThan256Colours);
   connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });
   fullScreen_ = new C_TFullScreen(*this);
@@ -312,7 +315,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  RelayoutWindow();
+  ArrangePanels();
 }
 
 bool TfrmMain::AskToClose() {

@@ -21,6 +21,7 @@ namespace tablerun {
 class C_TFullScreen;
 class C_TPauseScreen;
 class C_TTableArea;
+class C_TTableScroller;
 class TAppearance;
 class TImageLibrary;
 class TQtScreen;
@@ -98,6 +99,8 @@ class TfrmMain final : public QMainWindow {
   // A game became current (dealt or loaded): title, card images and commands follow.
   void FollowCurrentGame(const TCurrentGame& current);
   void TableChanged();
+  // Shows or hides the vertical bar as the cards reach below the window.
+  void FitScrollBar();
   void UpdateCommands();
   QString ChooseFile(bool save, const QString& folder, const QString& name);
   QString SaveFolder() const;
@@ -108,6 +111,7 @@ class TfrmMain final : public QMainWindow {
   TAppearance& appearance_;
   const TImageLibrary& library_;
   C_TTableArea* table_ = nullptr;
+  C_TTableScroller* scroller_ = nullptr;
   TToolbars toolbars_;
   QFrame* pnlTempo_ = nullptr;
   QFrame* pnlScore_ = nullptr;
@@ -124,6 +128,8 @@ class TfrmMain final : public QMainWindow {
   bool autoplaySwitch_ = true;
   bool xpStyle_ = true;
   bool firstShow_ = true;
+  // The bar's coming or going resizes the view while the layout follows it.
+  bool fitting_ = false;
   bool startFullScreen_ = false;
 };
 

@@ -16,12 +16,14 @@
 #include "config/text.h"
 #include "dialogs/frm_game_won.h"
 #include "engine/saved_game.h"
+#include "engine/table_painting.h"
 #include "view/appearance.h"
 #include "view/frm_main.h"
 #include "view/full_screen.h"
 #include "view/pause_screen.h"
 #include "view/sound_player.h"
 #include "view/table_area.h"
+#include "view/table_scroller.h"
 
 namespace tablerun {
 namespace {
@@ -36,6 +38,7 @@ constexpr int kPosSoundNewGame = 145;
 constexpr int kPosSoundSplash = 148;
 constexpr int kPosCardsShadowed = 178;
 constexpr int kPosDealAnimation = 241;
+constexpr int kPosVertScrollBar = 243;
 
 }  // namespace
 
@@ -57,8 +60,9 @@ TLayoutMetrics TfrmMain::Metrics() const {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const std::string size = state_.config.Read(kPosCardSize, 1);
   TLayoutMetrics metrics;
-  metrics.tableWidth = table_->width();
-  metrics.tableHeight = table_->height();
+  const QSize visible = scroller_->VisibleSize();
+  metrics.tableWidth = visible.width();
+  metrics.tableHeight = visible.height();
   metrics.top = VisibleToolbar()->isVisible() ? VisibleToolbar()->height() : 0;
   metrics.windowHeight = frameGeometry().height();
   metrics.frameHeight = frameGeometry().height() - height();
@@ -83,9 +87,11 @@ void TfrmMain::DealAndShow(bool otherGame) {
   const TCurrentGame current = fnDealGame(session_, Metrics(), autoplaySwitch_, otherGame);
   FollowCurrentGame(current);
   if (!current.started) return;
+  scroller_->ScrollToTop();
   table_->DealTable(state_.config.IsYes(kPosDealAnimation));
   fnDealShown(session_);
   table_->RedrawTable();
+  FitScrollBar();
   UpdateCommands();
 }
 
@@ -113,8 +119,7 @@ void TfrmMain::mnuNewClick() {
 void TfrmMain::mnuRestartGameClick() {
   if (IsPaused()) SetPause(false);
   if (!fnRestartGame(session_)) return;
-  table_->RedrawTable();
-  UpdateCommands();
+  TableChanged();
 }
 
 QString TfrmMain::SaveFolder() const {
@@ -155,7 +160,7 @@ void TfrmMain::mnuLoadGameClick() {
   if (current.setUp || current.started) FollowCurrentGame(current);
   if (!current.started) return;
   state_.store->WriteString(kPreference, "Dir_Save", QFileInfo(path).absolutePath().toStdString() + "/");
-  table_->RedrawTable();
+  TableChanged();
 }
 
 void TfrmMain::mnuUndoClick() {
@@ -224,9 +229,24 @@ void TfrmMain::ToggleFullScreen() {
 
 void TfrmMain::RelayoutWindow() {
   ArrangePanels();
-  if (!table_ || !state_.rules.IsLoaded() || IsPaused()) return;
+  if (!table_ || fitting_ || !state_.rules.IsLoaded() || IsPaused()) return;
   fnLayOutGame(state_, Metrics());
   table_->RedrawTable();
+  FitScrollBar();
+}
+
+void TfrmMain::FitScrollBar() {
+  const bool allowed = state_.rules.IsLoaded() && state_.config.IsYes(kPosVertScrollBar) &&
+                       fnLayoutGrowsDownward(state_.rules);
+  const int cardHeight = appearance_.Images().CardSize().height();
+  fitting_ = true;
+  if (scroller_->Fit(allowed, table_->LowestDrawn(), cardHeight)) {
+    // The bar took or gave back its width: the piles are placed for the new width.
+    fnLayOutGame(state_, Metrics());
+    table_->RedrawTable();
+    scroller_->Fit(allowed, table_->LowestDrawn(), cardHeight);
+  }
+  fitting_ = false;
 }
 
 void TfrmMain::Timer1Timer() {
@@ -257,6 +277,7 @@ void TfrmMain::ShowGameWonWindow() {
 
 void TfrmMain::TableChanged() {
   table_->RedrawTable();
+  FitScrollBar();
   UpdateCommands();
 }
 

@@ -51,11 +51,11 @@ void C_TTableArea::Attach(TPlaySession& session, TAppearance& appearance, const 
 
 bool C_TTableArea::EnsurePainter() {
   if (!painter_) return false;
-  const QSize size = background_.size().expandedTo(this->size());
+  QSize size = baseSize_.expandedTo(this->size());
+  if (backgroundSource_ && background_.size() != size) background_ = backgroundSource_(size);
+  size = size.expandedTo(background_.size());
   const qreal ratio = devicePixelRatioF();
-  const QSize have = painter_->Table().deviceIndependentSize().toSize();
-  if (!painter_->IsReady() || painter_->Ratio() != ratio || have.width() < size.width() ||
-      have.height() < size.height()) {
+  if (!painter_->IsReady() || painter_->Ratio() != ratio || painter_->Table().deviceIndependentSize().toSize() != size) {
     painter_->SetBackground(background_, cloth_, size, ratio);
     painter_->DrawTable();
   }
@@ -107,11 +107,16 @@ void C_TTableArea::SetCloth(const QColor& colour) {
 
 void C_TTableArea::SetBackground(const QImage& background) {
   background_ = background;
+  baseSize_ = background.size();
   if (painter_ && painter_->IsReady()) {
     painter_->SetBackground(background_, cloth_, background_.size().expandedTo(size()), devicePixelRatioF());
     painter_->DrawTable();
   }
   update();
+}
+
+int C_TTableArea::LowestDrawn() const {
+  return painter_ && painter_->IsReady() ? painter_->LowestDrawn() : 0;
 }
 
 QImage C_TTableArea::TableImage() const {

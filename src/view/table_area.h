@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "model/pile_names.h"
@@ -40,6 +41,11 @@ class C_TTableArea final : public QWidget {
   QColor Cloth() const { return cloth_; }
   // The painted background (picture or faded colour), shown from the top-left corner over the cloth.
   void SetBackground(const QImage& background);
+  // Paints the background again for a table grown taller than it.
+  using TBackgroundSource = std::function<QImage(QSize)>;
+  void SetBackgroundSource(TBackgroundSource source) { backgroundSource_ = std::move(source); }
+  // The bottom of the lowest pile on the table, in table pixels.
+  int LowestDrawn() const;
   // Background and cards as the window shows them; null before the first deal.
   QImage TableImage() const;
 
@@ -96,6 +102,9 @@ class C_TTableArea final : public QWidget {
   const TImageLibrary* library_ = nullptr;
   QColor cloth_;
   QImage background_;
+  TBackgroundSource backgroundSource_;
+  // The size the background was painted for; the table is never smaller.
+  QSize baseSize_;
   std::unique_ptr<TTablePainter> painter_;
   TMovingPicture moving_;
   TOverlay revealed_;

@@ -162,6 +162,12 @@ QRegion TTablePainter::RedrawChangedPiles() {
   return dirty;
 }
 
+int TTablePainter::LowestDrawn() const {
+  int lowest = 0;
+  for (const auto& [key, drawn] : drawn_) lowest = std::max(lowest, drawn.area.bottom() + 1);
+  return lowest;
+}
+
 void TTablePainter::Repaint(const QRect& area) {
   const TPileGeometry geometry = Geometry();
   QPainter painter(&table_);

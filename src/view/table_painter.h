@@ -61,6 +61,8 @@ class TTablePainter {
   QImage CardsPicture(TPileRef pile, int position) const;
   QImage CardPicture(int card, bool faceUp) const;
   TPileGeometry Geometry() const { return fnPileGeometry(state_); }
+  // The bottom of the lowest pile drawn, in table pixels.
+  int LowestDrawn() const;
   qreal Ratio() const { return table_.devicePixelRatio(); }
 
  private:

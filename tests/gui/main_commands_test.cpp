@@ -2,6 +2,7 @@
 // on the offscreen platform, with FreeCell dealt at start-up.
 #include <QAction>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "dialogs/frm_game_won.h"
@@ -66,6 +67,32 @@ class MainCommandsTest : public QObject {
     QVERIFY(shown.Action("mnuNew")->isEnabled());
     QVERIFY(shown.Action("mnuAutoPlay")->isChecked());
     QVERIFY(!shown.Action("mnuUndo")->isEnabled());
+  }
+
+  void aTallTableScrollsWithTheBarAndTheWheel() {
+    TShownWindow shown;
+    shown.Action("mnuGame000")->trigger();  // Klondike: its piles grow downwards
+    shown.window.resize(1000, 300);
+    auto* bar = shown.window.findChild<QScrollBar*>("scrBarMain");
+    C_TTableArea* table = shown.window.TableArea();
+    const int cardHeight = shown.world.appearance.Images().CardSize().height();
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(table->LowestDrawn() > bar->height());
+    QCOMPARE(table->height(), table->LowestDrawn() + 2 * cardHeight);
+
+    QWheelEvent down(QPointF(50, 50), table->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(table, &down);
+    QCOMPARE(bar->value(), 60);
+
+    shown.window.resize(1000, 900);
+    QTRY_VERIFY(!bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    // Without "VertScrollBar" the window never scrolls.
+    shown.world.state.config.Write(243, 1, "N");
+    shown.window.resize(1000, 300);
+    QTest::qWait(50);
+    QVERIFY(!bar->isVisible());
   }
 
   void undoAndRedoGoBackAndForth() {

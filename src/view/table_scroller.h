@@ -1,0 +1,37 @@
+// The window's view of the table: the table can be taller than the window in
+// games whose piles grow downwards; the vertical bar `scrBarMain` and the
+// mouse wheel then move the view.
+#pragma once
+
+#include <QScrollArea>
+
+namespace tablerun {
+
+class C_TTableArea;
+
+class C_TTableScroller final : public QScrollArea {
+  Q_OBJECT
+ public:
+  C_TTableScroller(C_TTableArea& table, QWidget* parent);
+
+  // Shows the bar when `allowed` and the cards reach below the window (`lowest`
+  // in table pixels), growing the table by two card heights beyond them;
+  // otherwise hides it and shows the top. True when the bar came or went,
+  // which changes the table's width: the layout is due again.
+  bool Fit(bool allowed, int lowest, int cardHeight);
+  bool BarShown() const;
+  // The size the layout may use: the window's part below the toolbar, less the bar.
+  QSize VisibleSize() const;
+  void ScrollToTop();
+
+ signals:
+  void viewResized();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  C_TTableArea& table_;
+};
+
+}  // namespace tablerun
