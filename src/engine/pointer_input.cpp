@@ -30,6 +30,7 @@ constexpr int kPosRightToFoundations = 247;
 constexpr int kPosRightToTableau = 248;
 constexpr int kPosDoubleToFoundations = 249;
 constexpr int kPosDoubleToTableau = 251;
+constexpr int kPosMainPopupMenu = 253;
 constexpr int kPosRevealHidden = 255;
 
 // Rule slots.
@@ -73,8 +74,11 @@ void TPointerInput::Press(TMouseButton button, bool ctrl, const THit& hit) {
     return;
   }
   if (button == TMouseButton::Right) {
-    // Ctrl + right button: only a card can be revealed.
-    if (hit.pile) Reveal(hit);
+    // Ctrl + right button reveals a card; on the bare table it opens the play-area menu.
+    if (hit.pile)
+      Reveal(hit);
+    else if (state_.config.IsYes(kPosMainPopupMenu))
+      state_.screen.ShowMainPopup(Entry(kPressX), Entry(kPressY));
     return;
   }
   if (button != TMouseButton::Left) return;

@@ -42,6 +42,8 @@ public:
   virtual void ShowGameWon() = 0;
   // A close asked for during the winning animation waits until it ends.
   virtual void CloseMainWindow() = 0;
+  // The play-area pop-up menu, at a point of the table.
+  virtual void ShowMainPopup(int x, int y) = 0;
 };
 
 }  // namespace tablerun

@@ -25,6 +25,7 @@ class TSilentScreen : public TScreen {
   void RunWinningAnimation() override {}
   void ShowGameWon() override {}
   void CloseMainWindow() override {}
+  void ShowMainPopup(int, int) override {}
 };
 
 }  // namespace tablerun

@@ -74,6 +74,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuSnapshotPosition", &TfrmMain::mnuSnapshotPositionClick},
       {"mnuUndoToSnapshot", &TfrmMain::mnuUndoToSnapshotClick},
       {"mnuPause", &TfrmMain::mnuPauseClick},
+      {"mnuQuitGame", &TfrmMain::mnuQuitGameClick},
       {"mnuAutoPlay", &TfrmMain::mnuAutoPlayClick},
       {"mnuFullScreen", &TfrmMain::mnuFullScreenClick},
       {"mnuEsci", &TfrmMain::mnuEsciClick},
@@ -99,6 +100,9 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   BuildPanels();
   BuildToolbarMenus();
   ShowToolbar(store.ReadString(kPreference, "ToolBar_Large", "Y") == "Y");
+  SetToolbarFlat(store.ReadString(kPreference, "ToolBar_Flat", "Y") == "Y");
+  findChild<QAction*>(xpStyle_ ? "popTBStyle1" : "popTBStyle2")->setChecked(true);
+  BuildMainPopup();
 
   table_ = new C_TTableArea(this);
   table_->Attach(session_, appearance, library);
@@ -112,6 +116,12 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
                               state_.config.IsYes(kPosFadeBackground) && state_.display.moreThan256Colours);
   connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });
   fullScreen_ = new C_TFullScreen(*this);
+  // Space presses the stock, as a click just inside it would.
+  auto* clickStock = new QAction(this);
+  clickStock->setObjectName("actClickStock");
+  clickStock->setShortcut(Qt::Key_Space);
+  connect(clickStock, &QAction::triggered, table_, &C_TTableArea::ClickStock);
+  addAction(clickStock);
   sounds_ = new TSoundPlayer(state_.config, library_, this);
   BuildStatusBar();
 
@@ -143,6 +153,7 @@ void TfrmMain::ConnectScreen(TQtScreen& screen) {
   screen.SetSoundPlayer(sounds_);
   // After the winning move has returned, so that a new deal does not start inside it.
   screen.SetGameWonHandler([this] { QTimer::singleShot(0, this, &TfrmMain::ShowGameWonWindow); });
+  screen.SetMainPopupHandler([this](int x, int y) { ShowMainPopup(x, y); });
 }
 
 void TfrmMain::BuildStatusBar() {
@@ -196,35 +207,10 @@ void TfrmMain::BuildPanels() {
   pnlScore_->setVisible(state_.config.IsYes(kPosShowScore));
 }
 
-void TfrmMain::BuildToolbarMenus() {
-  popTB_ = new QMenu(this);
-  popTB_->setObjectName("popTB");
-  auto* sizes = new QActionGroup(popTB_);
-  QAction* large = popTB_->addAction("Large icons", this, [this] { ShowToolbar(true); });
-  QAction* small = popTB_->addAction("Small icons", this, [this] { ShowToolbar(false); });
-  for (QAction* size : {large, small}) {
-    size->setCheckable(true);
-    sizes->addAction(size);
-  }
-  large->setObjectName("popTBLarge");
-  small->setObjectName("popTBSmall");
-  popTB_->addSeparator();
-  popTB_->addAction("Show time", this, [this] { ShowTime(true, true); })->setObjectName("popTBShowTime");
-  popTB_->addAction("Show score", this, [this] { ShowScore(true, true); })->setObjectName("popTBShowScore");
-  for (QToolBar* bar : {toolbars_.large, toolbars_.small}) {
-    bar->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](const QPoint& at) {
-      findChild<QAction*>("popTBShowTime")->setEnabled(!pnlTempo_->isVisibleTo(this));
-      findChild<QAction*>("popTBShowScore")->setEnabled(!pnlScore_->isVisibleTo(this));
-      popTB_->popup(bar->mapToGlobal(at));
-    });
-  }
-}
-
 void TfrmMain::ShowToolbar(bool large) {
   toolbars_.large->setVisible(large);
   toolbars_.small->setVisible(!large);
-  findChild<QAction*>(large ? "popTBLarge" : "popTBSmall")->setChecked(true);
+  findChild<QAction*>(large ? "popTBSize1" : "popTBSize2")->setChecked(true);
   const int height = large ? 24 : 20;
   for (QFrame* panel : {pnlTempo_, pnlScore_}) panel->setFixedHeight(height);
   if (!firstShow_) state_.store->WriteString(kPreference, "ToolBar_Large", large ? "Y" : "N");

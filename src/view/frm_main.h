@@ -53,6 +53,8 @@ class TfrmMain final : public QMainWindow {
   bool IsPaused() const;
   void ToggleFullScreen();
   void PlaySoundByName(const QString& name, bool enabled);
+  // The play-area menu at a point of the table.
+  void ShowMainPopup(int x, int y);
   void StopSound();
 
  protected:
@@ -70,6 +72,7 @@ class TfrmMain final : public QMainWindow {
   void mnuSnapshotPositionClick();
   void mnuUndoToSnapshotClick();
   void mnuPauseClick();
+  void mnuQuitGameClick();
   void mnuAutoPlayClick();
   void mnuFullScreenClick();
   void mnuEsciClick();
@@ -82,7 +85,14 @@ class TfrmMain final : public QMainWindow {
   // Construction (frm_main.cpp).
   void BuildStatusBar();
   void BuildPanels();
+  // Pop-up menus (frm_main_popups.cpp).
   void BuildToolbarMenus();
+  void BuildMainPopup();
+  // Two radio items; `choose` is told whether the first was picked.
+  void AddRadioPair(QMenu& menu, const char* first, const char* second, const char* name,
+                    void (TfrmMain::*choose)(bool));
+  void SetToolbarFlat(bool flat);
+  void SetToolbarStyle(bool xp);
   void ConnectCommand(const char* name, void (TfrmMain::*handler)());
   QFrame* BuildPanel(const char* panel, const char* caption, const char* label, QLabel*& value);
   void ShowToolbar(bool large);
@@ -118,6 +128,7 @@ class TfrmMain final : public QMainWindow {
   QLabel* lblTempo_ = nullptr;
   QLabel* lblScore_ = nullptr;
   QMenu* popTB_ = nullptr;
+  QMenu* popMain_ = nullptr;
   C_TPauseScreen* pause_ = nullptr;
   C_TFullScreen* fullScreen_ = nullptr;
   TSoundPlayer* sounds_ = nullptr;

@@ -96,6 +96,7 @@ void TfrmMain::DealAndShow(bool otherGame) {
 }
 
 void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
+  table_->SetBare(false);
   if (current.setUp && current.setUp->reloadCardImages) appearance_.LoadCardImages(false);
   commands_ = state_.rules.IsLoaded() ? fnGameCommands(state_.rules) : TGameCommands{};
   UpdateTitle();
@@ -295,6 +296,7 @@ void TfrmMain::UpdateCommands() {
   Action("mnuSnapshotPosition")->setEnabled(inProgress && commands_.undoAndSave);
   Action("mnuUndoToSnapshot")->setEnabled(inProgress && !state_.bookmarkFile.empty());
   Action("mnuPause")->setEnabled(inProgress || IsPaused());
+  Action("mnuQuitGame")->setEnabled(inProgress);
   QAction* autoplay = Action("mnuAutoPlay");
   autoplay->setEnabled(current && commands_.autoplay);
   autoplay->setChecked(autoplaySwitch_);

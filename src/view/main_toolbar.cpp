@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QSizePolicy>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "view/image_library.h"
 
@@ -83,11 +84,11 @@ QToolBar* fnToolbar(QMainWindow& window, const char* suffix, QSize pictures, int
   return bar;
 }
 
-QAction* fnRestoreButton(QToolBar& bar, const QIcon& icon, const char* suffix) {
+QAction* fnRestoreButton(QToolBar& bar, const char* suffix) {
   auto* spacer = new QWidget(&bar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   bar.addWidget(spacer);
-  QAction* restore = bar.addAction(icon, "Restore");
+  QAction* restore = bar.addAction("Restore");
   restore->setObjectName(QString("tbRestoreAfterFS_%1").arg(suffix));
   bar.widgetForAction(restore)->setObjectName(restore->objectName());
   restore->setVisible(false);
@@ -108,10 +109,21 @@ QIcon fnToolbarIcon(const TImageLibrary& library, const QString& name, bool xpSt
 
 TToolbars fnBuildToolbars(QMainWindow& window, const TImageLibrary& library, bool xpStyle, bool narrowScreen) {
   for (const TButton& button : kButtons) {
-    if (auto* action = window.findChild<QAction*>(button.command)) {
+    if (auto* action = window.findChild<QAction*>(button.command)) action->setToolTip(button.hint);
+  }
+  TToolbars bars;
+  bars.large = fnToolbar(window, "Large", QSize(35, 39), kLargeHeight, narrowScreen ? 46 : 50, true);
+  bars.small = fnToolbar(window, "Small", QSize(17, 17), kSmallHeight, 0, false);
+  bars.restoreLarge = fnRestoreButton(*bars.large, "Large");
+  bars.restoreSmall = fnRestoreButton(*bars.small, "Small");
+  fnApplyToolbarPictures(window, bars, library, xpStyle);
+  return bars;
+}
+
+void fnApplyToolbarPictures(QMainWindow& window, const TToolbars& bars, const TImageLibrary& library, bool xpStyle) {
+  for (const TButton& button : kButtons) {
+    if (auto* action = window.findChild<QAction*>(button.command))
       action->setIcon(fnToolbarIcon(library, button.picture, xpStyle));
-      action->setToolTip(button.hint);
-    }
   }
   const QString prefix = xpStyle ? "" : "2000_";
   for (const TMenuPicture& item : kMenuPictures) {
@@ -121,13 +133,18 @@ TToolbars fnBuildToolbars(QMainWindow& window, const TImageLibrary& library, boo
     fnAddPicture(icon, fnPicture(library, prefix + item.picture), QIcon::Normal);
     action->setIcon(icon);
   }
-  TToolbars bars;
-  bars.large = fnToolbar(window, "Large", QSize(35, 39), kLargeHeight, narrowScreen ? 46 : 50, true);
-  bars.small = fnToolbar(window, "Small", QSize(17, 17), kSmallHeight, 0, false);
   const QIcon restore = fnToolbarIcon(library, "RESTORE_AFTER_F11", xpStyle);
-  bars.restoreLarge = fnRestoreButton(*bars.large, restore, "Large");
-  bars.restoreSmall = fnRestoreButton(*bars.small, restore, "Small");
-  return bars;
+  bars.restoreLarge->setIcon(restore);
+  bars.restoreSmall->setIcon(restore);
+}
+
+void fnSetToolbarsFlat(const TToolbars& bars, bool flat) {
+  for (QToolBar* bar : {bars.large, bars.small}) {
+    for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setAutoRaise(flat);
+    const int large = flat ? kLargeHeight : kLargeHeight + 2;
+    bar->setFixedHeight(bar == bars.large ? large : large - (kLargeHeight - kSmallHeight));
+    bar->setContentsMargins(0, flat ? 2 : 1, 0, 0);
+  }
 }
 
 }  // namespace tablerun

@@ -29,5 +29,10 @@ struct TToolbars {
 // Builds both toolbars from the window's menu actions and gives the menu
 // items their pictures. `narrowScreen`: below 650 pixels large buttons are narrower.
 TToolbars fnBuildToolbars(QMainWindow& window, const TImageLibrary& library, bool xpStyle, bool narrowScreen);
+// The pictures of the toolbar buttons and menu items in the colour ("XP") or the classic style.
+void fnApplyToolbarPictures(QMainWindow& window, const TToolbars& bars, const TImageLibrary& library, bool xpStyle);
+// Flat buttons show their frame only under the pointer; the others always.
+// Flat bars sit a pixel lower and are two pixels lower in height.
+void fnSetToolbarsFlat(const TToolbars& bars, bool flat);
 
 }  // namespace tablerun

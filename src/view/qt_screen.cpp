@@ -113,6 +113,10 @@ void TQtScreen::ShowGameWon() {
   if (gameWon_) gameWon_();
 }
 
+void TQtScreen::ShowMainPopup(int x, int y) {
+  if (mainPopup_) mainPopup_(x, y);
+}
+
 void TQtScreen::CloseMainWindow() {
   if (parent_) parent_->close();
 }

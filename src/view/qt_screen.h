@@ -43,6 +43,9 @@ public:
   void SetGameWonHandler(std::function<void()> handler) { gameWon_ = std::move(handler); }
   void ShowGameWon() override;
   void CloseMainWindow() override;
+  // The window opens its play-area menu at a point of the table.
+  void SetMainPopupHandler(std::function<void(int x, int y)> handler) { mainPopup_ = std::move(handler); }
+  void ShowMainPopup(int x, int y) override;
 
 private:
   QPointer<QWidget> parent_;
@@ -51,6 +54,7 @@ private:
   QPointer<QLabel> time_;
   QPointer<TSoundPlayer> sounds_;
   std::function<void()> gameWon_;
+  std::function<void(int, int)> mainPopup_;
 };
 
 }  // namespace tablerun

@@ -57,12 +57,27 @@ bool C_TTableArea::EnsurePainter() {
   const qreal ratio = devicePixelRatioF();
   if (!painter_->IsReady() || painter_->Ratio() != ratio || painter_->Table().deviceIndependentSize().toSize() != size) {
     painter_->SetBackground(background_, cloth_, size, ratio);
-    painter_->DrawTable();
+    DrawWhole();
   }
   return true;
 }
 
+void C_TTableArea::DrawWhole() {
+  if (bare_)
+    painter_->ClearTable();
+  else
+    painter_->DrawTable();
+}
+
+void C_TTableArea::SetBare(bool bare) {
+  if (bare_ == bare) return;
+  bare_ = bare;
+  if (painter_ && painter_->IsReady()) DrawWhole();
+  update();
+}
+
 void C_TTableArea::DealTable(bool animate) {
+  bare_ = false;
   if (!EnsurePainter()) return update();
   moving_.Hide();
   painter_->SetJitter(TJitterTable(session_->state.random));
@@ -82,7 +97,7 @@ void C_TTableArea::DealTable(bool animate) {
 void C_TTableArea::RedrawTable() {
   if (!EnsurePainter()) return update();
   painter_->ShowAll();
-  painter_->DrawTable();
+  DrawWhole();
   update();
 }
 
@@ -100,7 +115,7 @@ void C_TTableArea::SetCloth(const QColor& colour) {
   if (painter_ && painter_->IsReady()) {
     painter_->SetBackground(background_, cloth_, painter_->Table().deviceIndependentSize().toSize(),
                             devicePixelRatioF());
-    painter_->DrawTable();
+    DrawWhole();
   }
   update();
 }
@@ -110,7 +125,7 @@ void C_TTableArea::SetBackground(const QImage& background) {
   baseSize_ = background.size();
   if (painter_ && painter_->IsReady()) {
     painter_->SetBackground(background_, cloth_, background_.size().expandedTo(size()), devicePixelRatioF());
-    painter_->DrawTable();
+    DrawWhole();
   }
   update();
 }
@@ -205,6 +220,17 @@ void C_TTableArea::imgSfondoDblClick(const QMouseEvent& event) {
   if (Refused(true)) return;
   const QPoint at = fnPoint(event);
   session_->pointer.DblClick(at.x(), at.y());
+  FollowPointer();
+}
+
+void C_TTableArea::ClickStock() {
+  if (Refused(true)) return;
+  const TPileGeometry geometry = painter_->Geometry();
+  if (!geometry.OnTable(kMazzo)) return;
+  const TRect home = geometry.CardRect(kMazzo, 0);
+  lastPress_ = {};
+  session_->pointer.MouseDown(TMouseButton::Left, false, home.left + 1, home.top + 1);
+  session_->pointer.MouseUp(TMouseButton::Left, home.left + 1, home.top + 1);
   FollowPointer();
 }
 

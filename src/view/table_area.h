@@ -31,6 +31,10 @@ class C_TTableArea final : public QWidget {
   void DealTable(bool animate);
   // Draws every pile again: after undo, redo, restart, a loaded game or a new card set.
   void RedrawTable();
+  // A click just inside the stock's home place (the Space key).
+  void ClickStock();
+  // Only the background, while no game is on the table (one was given up).
+  void SetBare(bool bare);
   // Draws again only the piles that changed since they were drawn.
   void RedrawChangedPiles();
   // The executor put `card`, with the cards that lay above it at `position`
@@ -87,6 +91,8 @@ class C_TTableArea final : public QWidget {
   void PutDown();
   // Creates the table image on first use and when the window outgrows it.
   bool EnsurePainter();
+  // The whole table image again: every pile, or the bare background.
+  void DrawWhole();
   QPoint HeldPlace() const;
   int ShadowDepth() const;
   bool Animate() const;
@@ -114,6 +120,7 @@ class C_TTableArea final : public QWidget {
   bool heldFlown_ = false;
   bool flying_ = false;
   bool changed_ = false;
+  bool bare_ = false;
   TPress lastPress_;
 };
 

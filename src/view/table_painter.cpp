@@ -138,6 +138,11 @@ QRect TTablePainter::DrawTable() {
   return whole;
 }
 
+void TTablePainter::ClearTable() {
+  drawn_.clear();
+  table_ = clean_;
+}
+
 QRegion TTablePainter::RedrawChangedPiles() {
   QRegion dirty;
   if (!IsReady()) return dirty;

@@ -47,6 +47,8 @@ class TTablePainter {
 
   // Everything again, after a new card set or a new game: the whole table.
   QRect DrawTable();
+  // The background alone, as after a game was given up.
+  void ClearTable();
   // The piles that show something else than when they were drawn; the area repainted.
   QRegion RedrawChangedPiles();
   // Erases the area and draws the piles that reach into it.

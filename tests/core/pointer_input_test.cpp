@@ -123,6 +123,25 @@ TEST_F(PointerInputTest, ClickClickSelectsThenMovesToTheSecondClick) {
   EXPECT_EQ(pointer.Picture().selectedCard, 0);
 }
 
+TEST_F(PointerInputTest, CtrlRightClickOnTheBareTableOpensThePlayAreaMenuWhenAllowed) {
+  // Far below the piles nothing lies; a card there would be revealed instead.
+  const TPoint bare{5, 700};
+  ASSERT_FALSE(fnHitTest(Geometry(), bare.x, bare.y, false).pile);
+  game.state.config.Write(253, 1, "Y");
+  pointer.MouseDown(TMouseButton::Right, true, bare.x, bare.y);
+  pointer.MouseUp(TMouseButton::Right, bare.x, bare.y);
+  ASSERT_EQ(game.screen.popups.size(), 1u);
+  EXPECT_EQ(game.screen.popups[0], std::make_pair(bare.x, bare.y));
+
+  const TPoint ace = TopCard(fnFila(7));
+  pointer.MouseDown(TMouseButton::Right, true, ace.x, ace.y);
+  pointer.MouseUp(TMouseButton::Right, ace.x, ace.y);
+  game.state.config.Write(253, 1, "N");
+  pointer.MouseDown(TMouseButton::Right, true, bare.x, bare.y);
+  pointer.MouseUp(TMouseButton::Right, bare.x, bare.y);
+  EXPECT_EQ(game.screen.popups.size(), 1u);
+}
+
 TEST_F(PointerInputTest, BusyRefusesThePressWithABeep) {
   game.state.runtime.SetFlag(TRuntimeFlag::Busy, true);
   const TPoint ace = TopCard(fnFila(7));

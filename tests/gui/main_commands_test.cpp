@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "dialogs/frm_game_won.h"
@@ -93,6 +95,52 @@ class MainCommandsTest : public QObject {
     shown.window.resize(1000, 300);
     QTest::qWait(50);
     QVERIFY(!bar->isVisible());
+  }
+
+  void spaceTurnsTheStockAndQuitLeavesTheTableBare() {
+    TShownWindow shown;
+    shown.Action("mnuGame000")->trigger();  // Klondike
+    const TTablerunState& state = shown.world.state;
+    const std::size_t stock = state.table.Pile(kMazzo).size();
+    QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+    QTest::keyClick(&shown.window, Qt::Key_Space);
+    QVERIFY(state.table.Pile(kMazzo).size() < stock);
+
+    QTest::keyClick(&shown.window, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!state.runtime.Flag(TRuntimeFlag::GameInProgress));
+    QVERIFY(!shown.Action("mnuQuitGame")->isEnabled());
+    // No card face is left on the table: nothing near white.
+    const QImage bare = shown.window.TableArea()->TableImage().convertToFormat(QImage::Format_RGB32);
+    bool white = false;
+    for (int y = 0; y < bare.height() && !white; y += 4) {
+      for (int x = 0; x < bare.width() && !white; x += 4) white = qGray(bare.pixel(x, y)) > 230;
+    }
+    QVERIFY(!white);
+    QTest::keyClick(&shown.window, Qt::Key_F2);
+    QVERIFY(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  }
+
+  void popUpMenusOfTheTableAndTheToolbar() {
+    TShownWindow shown;
+    C_TTableArea* table = shown.window.TableArea();
+    // Low on the left of FreeCell's table no pile lies.
+    const QPoint bare(5, table->height() - 5);
+    QTest::mouseClick(table, Qt::RightButton, Qt::ControlModifier, bare);
+    QCOMPARE(shown.world.screen.popups, (std::vector<std::pair<int, int>>{{bare.x(), bare.y()}}));
+    shown.window.ShowMainPopup(bare.x(), bare.y());
+    auto* popMain = shown.window.findChild<QMenu*>("popMain");
+    QTRY_VERIFY(popMain->isVisible());
+    QVERIFY(popMain->findChild<QAction*>("popMainPause")->isEnabled());
+    QVERIFY(!popMain->findChild<QAction*>("popMainCardCounter")->isEnabled());
+    popMain->close();
+
+    shown.Action("popTBStyle2")->trigger();
+    shown.Action("popTBFlat2")->trigger();
+    const TIniFile& store = *shown.world.state.store;
+    QCOMPARE(store.ReadString("Preference", "ToolBar_XP", ""), std::string("N"));
+    QCOMPARE(store.ReadString("Preference", "ToolBar_Flat", ""), std::string("N"));
+    for (QToolButton* button : shown.window.findChild<QToolBar*>("toolBarLarge")->findChildren<QToolButton*>())
+      QVERIFY(!button->autoRaise());
   }
 
   void undoAndRedoGoBackAndForth() {

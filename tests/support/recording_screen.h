@@ -38,6 +38,7 @@ public:
   int winningAnimations = 0;
   int gameWonWindows = 0;
   int closes = 0;
+  std::vector<std::pair<int, int>> popups;  // where the play-area pop-up menu opened
   // Runs while the winning animation plays, as the player acting meanwhile.
   std::function<void()> duringWinningAnimation;
 
@@ -70,6 +71,7 @@ public:
   }
   void ShowGameWon() override { ++gameWonWindows; }
   void CloseMainWindow() override { ++closes; }
+  void ShowMainPopup(int x, int y) override { popups.push_back({x, y}); }
 };
 
 }  // namespace tablerun::testing
