@@ -1,7 +1,7 @@
 #include "view/frm_main.h"
 
 #include <QAction>
-#include <QActionGroup>
+#include <QCursor>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -18,6 +18,7 @@
 #include "engine/start_up.h"
 #include "engine/window_title.h"
 #include "view/full_screen.h"
+#include "view/image_library.h"
 #include "view/main_menu.h"
 #include "view/pause_screen.h"
 #include "view/qt_screen.h"
@@ -39,7 +40,21 @@ constexpr int kPosShowToolTips = 244;
 constexpr int kEntryAutoplayMode = 109;
 constexpr int kAutoplayRemembered = 1;
 
+constexpr int kPosCursor = 172;
+
 constexpr int kTickMilliseconds = 1000;
+
+// The table's pointer: screen cursor numbers 11-15 and 20-25 are the library's
+// pointers, 30 the system's hand; 10 and anything else the system's arrow.
+QCursor fnTableCursor(const TImageLibrary& library, int number) {
+  static constexpr const char* kPointers[] = {"CUR_ARROW1",      "CUR_ARROW2",     "CUR_RIGHT_HAND1",
+                                              "CUR_RIGHT_HAND2", "CUR_LEFT_HAND1", "CUR_LEFT_HAND2"};
+  if (number == 30) return QCursor(Qt::PointingHandCursor);
+  const bool setA = number > 10 && number <= 15, setB = number >= 20 && number <= 25;
+  QCursor cursor(Qt::ArrowCursor);
+  if (setA || setB) library.LoadCursor(QString(kPointers[number % 10]) + (setA ? "A" : "B"), cursor);
+  return cursor;
+}
 
 // Tool tips of the toolbars only while "Show_ToolTips" is on.
 class TToolTipGate final : public QObject {
@@ -110,6 +125,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   if (fixed) table_->SetCloth(fnColourFromStore(static_cast<int>(*fixed)));
   scroller_ = new C_TTableScroller(*table_, this);
   setCentralWidget(scroller_);
+  table_->setCursor(fnTableCursor(library_, fnParseInteger(state_.config.Read(kPosCursor, 2)).value_or(10)));
   connect(scroller_, &C_TTableScroller::viewResized, this, &TfrmMain::RelayoutWindow);
   connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
   pause_ = new C_TPauseScreen(*scroller_->viewport(), library_,

@@ -35,6 +35,22 @@ private slots:
     QCOMPARE(window.TableArea()->Cloth(), QColor(0, 128, 0));
   }
 
+  void theTablesPointerFollowsTheCursorPreference() {
+    struct TCase {
+      const char* number;
+      Qt::CursorShape shape;
+    };
+    for (const TCase& c : {TCase{"10", Qt::ArrowCursor}, TCase{"12", Qt::BitmapCursor}, TCase{"23", Qt::BitmapCursor},
+                           TCase{"30", Qt::PointingHandCursor}, TCase{"99", Qt::ArrowCursor}}) {
+      TWorld world;
+      QString message;
+      QVERIFY(world.library.OpenMainImageLibrary(TABLERUN_PROGRAM_FOLDER, message));
+      world.state.config.Write(172, 2, c.number);
+      TfrmMain window(world.state, world.session, world.appearance, world.library);
+      QCOMPARE(window.TableArea()->cursor().shape(), c.shape);
+    }
+  }
+
   void onlyWorkingCommandsAreEnabled() {
     TWorld world;
     TfrmMain window(world.state, world.session, world.appearance, world.library);
