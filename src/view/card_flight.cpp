@@ -54,14 +54,21 @@ void C_TTableArea::Wait(int milliseconds) {
   } while (timer.elapsed() < milliseconds);
 }
 
-void C_TTableArea::FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast) {
+void C_TTableArea::FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast, bool lift) {
   const TBusy busy(session_->state.runtime, flying_);
   const int speed = std::atoi(session_->state.config.Read(kPosCardSpeed, 2).c_str());
   const int delay = fast ? speed / 4 : speed;
+  // A lifted card lands raised above its place, its shadow showing, then drops.
+  const int raise = lift ? ShadowDepth() : 0;
+  const QPoint end = to - QPoint(raise, raise);
   update(moving_.Show(picture, from, 0, appearance_->Images()));
-  for (const TPoint step : fnFlightPath({from.x(), from.y()}, {to.x(), to.y()}, fast)) {
+  for (const TPoint step : fnFlightPath({from.x(), from.y()}, {end.x(), end.y()}, fast)) {
     update(moving_.MoveTo(QPoint(step.x, step.y)));
     Wait(delay);
+  }
+  if (raise > 0) {
+    update(moving_.Show(picture, end, raise, appearance_->Images()));
+    Wait(2 * delay);
   }
   update(moving_.Hide());
 }
@@ -118,8 +125,17 @@ void C_TTableArea::DealCardByCard() {
     Wait(2);
     const int card = view.CardAt(pile, position);
     if (card > 0) {
-      const QImage picture = painter_->CardPicture(card, !view.IsFaceDown(card));
-      FlyCard(picture, start, painter_->CardPlace(pile, position), true);
+      const bool faceUp = !view.IsFaceDown(card);
+      const QImage picture = painter_->CardPicture(card, faceUp);
+      if (faceUp) {
+        // The card shows its face on the deck for an instant before it leaves.
+        update(moving_.Show(picture, origin, 0, appearance_->Images()));
+        Wait(2);
+        update(moving_.Hide());
+      }
+      update(moving_.Show(picture, start, 0, appearance_->Images()));
+      Wait(1);
+      FlyCard(picture, start, painter_->CardPlace(pile, position), true, false);
     }
     painter_->Hide(pile, position + 1);
     RedrawChangedPiles();

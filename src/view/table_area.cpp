@@ -280,7 +280,7 @@ void C_TTableArea::PutDown() {
       const QImage cards = moving_.Cards();
       const QPoint from = moving_.Place();
       update(moving_.Hide());
-      FlyCard(cards, from, painter_->CardPlace(place->pile, place->position), false);
+      FlyCard(cards, from, painter_->CardPlace(place->pile, place->position), false, true);
     }
   }
   heldFlown_ = false;
@@ -323,7 +323,7 @@ void C_TTableArea::ShowCardsMoved(int card, TPileRef from, int position, TPileRe
   painter_->ShowAll();
   painter_->Hide(to, arrived);
   RedrawChangedPiles();
-  if (Animate()) FlyCard(cards, start, painter_->CardPlace(to, arrived), false);
+  if (Animate()) FlyCard(cards, start, painter_->CardPlace(to, arrived), false, true);
   painter_->ShowAll();
   RedrawChangedPiles();
 }

@@ -98,7 +98,7 @@ class C_TTableArea final : public QWidget {
   bool Animate() const;
 
   // card_flight.cpp: flights and the deal.
-  void FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast);
+  void FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast, bool lift);
   void Wait(int milliseconds);
   void DealCardByCard();
   QPoint DealOrigin() const;
