@@ -1,6 +1,7 @@
 #include "view/frm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -11,7 +12,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStatusBar>
 #include <QToolBar>
 
 #include "config/text.h"
@@ -23,6 +23,7 @@
 #include "view/pause_screen.h"
 #include "view/qt_screen.h"
 #include "view/sound_player.h"
+#include "view/status_panels.h"
 #include "view/table_area.h"
 #include "view/table_scroller.h"
 
@@ -30,7 +31,6 @@ namespace tablerun {
 namespace {
 
 constexpr const char* kPreference = "Preference";
-constexpr int kStatusPanelWidths[] = {77, 23, 57, 350, 94, 10};
 
 // Configuration positions.
 constexpr int kPosShowTime = 66;
@@ -128,6 +128,8 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   table_->setCursor(fnTableCursor(library_, fnParseInteger(state_.config.Read(kPosCursor, 2)).value_or(10)));
   connect(scroller_, &C_TTableScroller::viewResized, this, &TfrmMain::RelayoutWindow);
   connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
+  connect(table_, &C_TTableArea::pointerMoved, this,
+          [this](QPoint at) { statusPanels_->PointerMoved(at, table_->mapTo(this, at)); });
   pause_ = new C_TPauseScreen(*scroller_->viewport(), library_,
                               state_.config.IsYes(kPosFadeBackground) && state_.display.moreThan256Colours);
   connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });
@@ -139,7 +141,8 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   connect(clickStock, &QAction::triggered, table_, &C_TTableArea::ClickStock);
   addAction(clickStock);
   sounds_ = new TSoundPlayer(state_.config, library_, this);
-  BuildStatusBar();
+  statusPanels_ = new C_TStatusPanels(*this, state_, library_);
+  qApp->installEventFilter(this);
 
   if (state_.mainGame.Get(kEntryAutoplayMode) == kAutoplayRemembered)
     autoplaySwitch_ = store.ReadString(kPreference, "AutoPlay", "Y") == "Y";
@@ -170,21 +173,6 @@ void TfrmMain::ConnectScreen(TQtScreen& screen) {
   // After the winning move has returned, so that a new deal does not start inside it.
   screen.SetGameWonHandler([this] { QTimer::singleShot(0, this, &TfrmMain::ShowGameWonWindow); });
   screen.SetMainPopupHandler([this](int x, int y) { ShowMainPopup(x, y); });
-}
-
-void TfrmMain::BuildStatusBar() {
-  QStatusBar* bar = statusBar();
-  bar->setObjectName("sbStatusBar");
-  int index = 0;
-  for (int width : kStatusPanelWidths) {
-    auto* panel = new QLabel(bar);
-    panel->setObjectName(QString("pnlStatus%1").arg(index));
-    panel->setMinimumWidth(width);
-    panel->setFrameShape(QFrame::StyledPanel);
-    if (index == 1) panel->setAlignment(Qt::AlignCenter);
-    bar->addWidget(panel, index == 3 ? 1 : 0);
-    ++index;
-  }
 }
 
 QFrame* TfrmMain::BuildPanel(const char* panel, const char* caption, const char* label, QLabel*& value) {
@@ -337,6 +325,11 @@ bool TfrmMain::AskToClose() {
   }
   session_.endOfGame.CloseRequested();
   return true;
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) statusPanels_->HidePointerPanels();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,7 @@ namespace tablerun {
 
 class C_TFullScreen;
 class C_TPauseScreen;
+class C_TStatusPanels;
 class C_TTableArea;
 class C_TTableScroller;
 class TAppearance;
@@ -61,6 +62,8 @@ class TfrmMain final : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Any key press hides the panels beside the pointer.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
   void mnuNewClick();
@@ -83,7 +86,6 @@ class TfrmMain final : public QMainWindow {
 
  private:
   // Construction (frm_main.cpp).
-  void BuildStatusBar();
   void BuildPanels();
   // Pop-up menus (frm_main_popups.cpp).
   void BuildToolbarMenus();
@@ -131,6 +133,7 @@ class TfrmMain final : public QMainWindow {
   QMenu* popMain_ = nullptr;
   C_TPauseScreen* pause_ = nullptr;
   C_TFullScreen* fullScreen_ = nullptr;
+  C_TStatusPanels* statusPanels_ = nullptr;
   TSoundPlayer* sounds_ = nullptr;
   QTimer timer1_;
   TFileChooser chooseFile_;

@@ -22,6 +22,7 @@
 #include "view/full_screen.h"
 #include "view/pause_screen.h"
 #include "view/sound_player.h"
+#include "view/status_panels.h"
 #include "view/table_area.h"
 #include "view/table_scroller.h"
 
@@ -252,6 +253,7 @@ void TfrmMain::FitScrollBar() {
 
 void TfrmMain::Timer1Timer() {
   session_.clock.Tick();
+  statusPanels_->Tick();
 }
 
 void TfrmMain::PlaySoundByName(const QString& name, bool enabled) {

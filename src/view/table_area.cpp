@@ -38,6 +38,7 @@ QPoint fnPoint(const QMouseEvent& event) {
 C_TTableArea::C_TTableArea(QWidget* parent) : QWidget(parent), cloth_(fnColourFromStore(0x008000)) {
   setObjectName("imgSfondo");
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);  // the status bar tells about the pile under the pointer
 }
 
 C_TTableArea::~C_TTableArea() = default;
@@ -203,6 +204,7 @@ void C_TTableArea::imgSfondoMouseDown(const QMouseEvent& event) {
 }
 
 void C_TTableArea::imgSfondoMouseMove(const QMouseEvent& event) {
+  emit pointerMoved(fnPoint(event));
   if (Refused(false)) return;
   const QPoint at = fnPoint(event);
   session_->pointer.MouseMove(at.x(), at.y());

@@ -56,6 +56,8 @@ class C_TTableArea final : public QWidget {
  signals:
   // Play changed the table (a move, a stock press, automatic moves): menus and panels follow.
   void tableChanged();
+  // The pointer moved over the table, a button held or not.
+  void pointerMoved(QPoint at);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

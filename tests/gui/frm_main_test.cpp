@@ -31,7 +31,7 @@ private slots:
     for (QAction* action : window.menuBar()->actions()) menus << action->text();
     QCOMPARE(menus, (QStringList{"&File", "&Game", "S&eries", "&Statistics", "F&avorites", "&Tools", "&Help"}));
 
-    QCOMPARE(window.statusBar()->findChildren<QLabel*>().size(), 6);
+    QCOMPARE(window.statusBar()->findChildren<QFrame*>(QRegularExpression("^pnlStatus\\d$")).size(), 6);
     QCOMPARE(window.TableArea()->Cloth(), QColor(0, 128, 0));
   }
 

@@ -9,6 +9,7 @@
 
 #include "dialogs/frm_game_won.h"
 #include "engine/legal_moves.h"
+#include "engine/pile_geometry.h"
 #include "engine/play_commands.h"
 #include "engine/table_state_lines.h"
 #include "engine/window_title.h"
@@ -16,6 +17,7 @@
 #include "support/window_world.h"
 #include "view/frm_main.h"
 #include "view/pause_screen.h"
+#include "view/status_panels.h"
 #include "view/table_area.h"
 
 namespace tablerun {
@@ -141,6 +143,17 @@ class MainCommandsTest : public QObject {
     QCOMPARE(store.ReadString("Preference", "ToolBar_Flat", ""), std::string("N"));
     for (QToolButton* button : shown.window.findChild<QToolBar*>("toolBarLarge")->findChildren<QToolButton*>())
       QVERIFY(!button->autoRaise());
+  }
+
+  void theStatusBarTellsAboutThePileUnderThePointer() {
+    TShownWindow shown;
+    C_TTableArea* table = shown.window.TableArea();
+    const TPileGeometry geometry = fnPileGeometry(shown.world.state);
+    const TRect pile = geometry.CardRect(fnFila(0), 0);
+    QTest::mouseMove(table, QPoint(pile.left + 2, pile.top + 2));
+    auto* panels = shown.window.findChild<C_TStatusPanels*>();
+    QTRY_COMPARE(panels->PanelText(0), QString("Tableau"));
+    QCOMPARE(panels->PanelText(1), QString("8"));
   }
 
   void undoAndRedoGoBackAndForth() {
