@@ -36,7 +36,9 @@ TResourceFile::~TResourceFile() {
 QImage TResourceFile::Picture(const QString& name) const {
   if (!open_ || !fnIsPlainName(name)) return {};
   // Every picture of the libraries is PNG; without detection no image plug-in is loaded to be asked.
-  QImageReader reader(":" + root_ + "/" + name.toUpper(), "PNG");
+  const QString path = ":" + root_ + "/" + name.toUpper();
+  if (!QFile::exists(path)) return {};
+  QImageReader reader(path, "PNG");
   reader.setAutoDetectImageFormat(false);
   return reader.read();
 }
