@@ -55,9 +55,11 @@ TEmptyMark fnStockMark(const TTablerunState& state, bool drawUsed) {
   }
   const int deals = rules.Get(kDeals);
   const bool redealLeft = state.mainGame.Get(kRedealRound) < deals || deals < 0;
-  if (rules.Get(kRedealStyle) > 0 && redealLeft) return fnMark("StockUp");
+  // A press waiting for its release to redeal shows the stock pushed down.
+  const TEmptyMark up = fnMark(state.mainGame.Get(kStockPressed) != 0 ? "StockDown" : "StockUp");
+  if (rules.Get(kRedealStyle) > 0 && redealLeft) return up;
   if (state.table.Pile(kMazzoVis).size() <= 3) return fnMark("StockStop");
-  return fnMark(redealLeft ? "StockUp" : "StockStop");
+  return redealLeft ? up : fnMark("StockStop");
 }
 
 TEmptyMark fnWasteMark(const TTablerunState& state) {

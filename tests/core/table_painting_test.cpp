@@ -105,6 +105,16 @@ TEST(TablePainting, EmptyPilesShowTheMarkTheirRulesChoose) {
   }
 }
 
+TEST(TablePainting, AStockPressedForARedealShowsItPushedDown) {
+  TPlayTable t;
+  t.Set("16=3", "Mazzo_Vis: AC 2C");
+  t.state.mainGame.Set(93, 1);
+  EXPECT_EQ(fnEmptyMark(t.state, kMazzo, false), (TEmptyMark{TEmptyMark::TKind::Mark, "StockDown"}));
+  t.Set("16=1", "Mazzo_Vis: AC 2C");
+  t.state.mainGame.Set(93, 1);
+  EXPECT_EQ(fnEmptyMark(t.state, kMazzo, false), (TEmptyMark{TEmptyMark::TKind::Mark, "StockStop"}));
+}
+
 TEST(TablePainting, TheGatheringStockShowsItsOwnPictureUntilTheDrawIsUsed) {
   TPlayTable t;
   t.Set("54=73", "");
