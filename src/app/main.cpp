@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   tablerun::TAppearance appearance(state, library);
   const QSize screenSize = QGuiApplication::primaryScreen()->size();
   appearance.SetScreenWidth(screenSize.width());
-  appearance.SetSharpFaces(application.devicePixelRatio() > 1.0);
+  appearance.SetSharpPictures(application.devicePixelRatio() > 1.0);
   appearance.StartUp();
 
   tablerun::TSystemClock clock;

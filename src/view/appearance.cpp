@@ -122,7 +122,7 @@ bool TAppearance::LoadCardImages(bool facesOnly) {
       else
         complete = false;
       // Only the built-in sets come at twice the pixels; the others are scaled.
-      if (QImage sharp; sharpFaces_ && library_.LoadNamedImage(sharp, fnSharpImageName(name)))
+      if (QImage sharp; sharpPictures_ && library_.LoadNamedImage(sharp, fnSharpImageName(name)))
         images_.SliceSharpSuit(suit, sharp);
     }
   }
@@ -215,10 +215,22 @@ void TAppearance::FallBackToDefaultBack(const QString& message) {
   LoadBuiltInBack(fnCardChoice(state_), images_.BackTarget());
 }
 
+bool TAppearance::LoadSharpTwin(const TCardChoice& choice, const std::string& resource, QImage& target) const {
+  if (!sharpPictures_ || choice.size == 'X' || choice.size == 'L') return false;
+  if (!library_.LoadNamedImage(target, fnSharpImageName(fnQ(resource)))) return false;
+  target.setDevicePixelRatio(2.0);
+  return true;
+}
+
 bool TAppearance::LoadBuiltInBack(const TCardChoice& choice, QImage& target) {
   const TBackSource source = fnBuiltInBack(choice.size, choice.back);
   if (!AddOnLibraryReady(fnQ(source.resource))) return false;
   QImage back;
+  if (LoadSharpTwin(choice, source.resource, back)) {
+    target = source.stretched ? fnStretched(back, fnSizeOf(choice.size) * 2) : back;
+    target.setDevicePixelRatio(2.0);
+    return true;
+  }
   if (!library_.LoadNamedImage(back, fnQ(source.resource))) return false;
   target = source.stretched ? fnStretched(back, fnSizeOf(choice.size)) : back;
   if (choice.size == 'X') fnRoundCorners(target);
@@ -267,6 +279,7 @@ bool TAppearance::LoadMark(QImage& target, const QString& markName) {
     return LoadBuiltInBack(choice, target);
   }
   if (!AddOnLibraryReady(fnQ(resource))) return false;
+  if (LoadSharpTwin(choice, resource, target)) return true;
   QImage mark;
   if (!library_.LoadNamedImage(mark, fnQ(resource))) return false;
   target = choice.size == 'X' ? fnStretched(mark, fnSizeOf('X')) : mark;

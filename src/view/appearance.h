@@ -21,8 +21,8 @@ class TAppearance {
   const TCardImages& Images() const { return images_; }
   // The fallback for a card set that cannot be shown depends on the screen's width.
   void SetScreenWidth(int width) { screenWidth_ = width; }
-  // Faces at twice the pixels are decoded only for a screen that shows them.
-  void SetSharpFaces(bool wanted) { sharpFaces_ = wanted; }
+  // Faces, backs and marks at twice the pixels, decoded only for a screen that shows them.
+  void SetSharpPictures(bool wanted) { sharpPictures_ = wanted; }
 
   // Once the preferences are read: set 4 only when its pictures exist, the card
   // set, and the random background when asked for.
@@ -49,6 +49,8 @@ class TAppearance {
   // A customized set of an earlier release that now comes with the add-on pack.
   void MoveEarlierCardSet();
   bool LoadBuiltInBack(const TCardChoice& choice, QImage& target);
+  // The library's twin of `resource` at twice the pixels, when the screen wants one and it exists.
+  bool LoadSharpTwin(const TCardChoice& choice, const std::string& resource, QImage& target) const;
   void FallBackToDefaultBack(const QString& message);
   // At size X the add-on library must be there; otherwise the player is told and the default set returns.
   bool AddOnLibraryReady(const QString& resource);
@@ -61,7 +63,7 @@ class TAppearance {
   const TImageLibrary& library_;
   TCardImages images_;
   int screenWidth_ = 1024;
-  bool sharpFaces_ = true;
+  bool sharpPictures_ = false;
 };
 
 // Opens TBLR.RGF from the program folder; when it is missing the player is told

@@ -114,11 +114,22 @@ class TableAreaTest : public QObject {
     }
   }
 
-  void builtInFacesComeAtTwiceThePixelsForDenseScreens() {
+  void denseScreensGetFacesBacksAndMarksAtTwiceThePixels() {
     TWorld world(kFreeCell);
     const TCardImages& images = world.appearance.Images();
+    QVERIFY(images.SharpFace(1).isNull());  // decoded only for a screen that shows them
+    QCOMPARE(images.Back().devicePixelRatio(), 1.0);
+
+    world.appearance.SetSharpPictures(true);
+    QVERIFY(world.appearance.LoadCardImages(false));
     for (const int card : {1, 13, 26, 52}) QCOMPARE(images.SharpFace(card).size(), images.CardSize() * 2);
     QVERIFY(images.SharpFace(0).isNull());
+    QCOMPARE(images.Back().size(), images.CardSize() * 2);
+    QCOMPARE(images.Back().deviceIndependentSize().toSize(), images.CardSize());
+    QImage mark;
+    QVERIFY(world.appearance.LoadMark(mark, "FoundationA"));
+    QCOMPARE(mark.devicePixelRatio(), 2.0);
+    QCOMPARE(mark.deviceIndependentSize().toSize(), images.CardSize());
   }
 
   void animatedDealEndsWithTheSameTable() {

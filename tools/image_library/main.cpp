@@ -80,6 +80,12 @@ bool TLibraryWriter::Store(const QString& library, const QString& alias, const Q
   return true;
 }
 
+// Backs and marks of the sizes in the main library also come at twice the
+// pixels, for dense screens; the add-on size and the miniatures do not.
+bool fnHasSharpTwin(char size) {
+  return size == 'S' || size == 'B' || size == 'M';
+}
+
 QByteArray fnEncoded(const QImage& picture, const char* format) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -143,7 +149,9 @@ bool TLibraryWriter::WriteIndex(const QString& name, const std::vector<TAddOnIte
 bool TLibraryWriter::WriteTablePieces(char size) {
   const QSize card = fnCardPixelSize(size);
   for (const QString& suffix : fnMarkSuffixes()) {
-    if (!Save(tablerun::fnMarkImageName(size, qPrintable(suffix)), fnMark(suffix, card))) return false;
+    const QString name = tablerun::fnMarkImageName(size, qPrintable(suffix));
+    if (!Save(name, fnMark(suffix, card))) return false;
+    if (fnHasSharpTwin(size) && !Save(tablerun::fnSharpImageName(name), fnMark(suffix, card * 2))) return false;
   }
   for (const int piece : {1, 2}) {
     if (!Save(QString("SHADOW_%1%2").arg(size).arg(piece), fnShadowPiece(piece, card))) return false;
@@ -207,12 +215,17 @@ bool TLibraryWriter::Run() {
     const TSvgDeck& deck = Deck(back.deck);
     for (const QChar size : back.sizes) {
       const char letter = size.toLatin1();
-      const QImage picture = deck.Render("back", fnCardPixelSize(letter));
-      if (!Save(tablerun::fnBackImageName(letter, back.number), picture)) return false;
+      const QString name = tablerun::fnBackImageName(letter, back.number);
+      if (!Save(name, deck.Render("back", fnCardPixelSize(letter)))) return false;
+      if (fnHasSharpTwin(letter) &&
+          !Save(tablerun::fnSharpImageName(name), deck.Render("back", fnCardPixelSize(letter) * 2)))
+        return false;
     }
   }
   for (const int number : fnDrawnBackNumbers()) {
-    if (!Save(tablerun::fnBackImageName('B', number), fnDrawnBack(number, fnCardPixelSize('B')))) return false;
+    const QString name = tablerun::fnBackImageName('B', number);
+    if (!Save(name, fnDrawnBack(number, fnCardPixelSize('B')))) return false;
+    if (!Save(tablerun::fnSharpImageName(name), fnDrawnBack(number, fnCardPixelSize('B') * 2))) return false;
   }
   for (const char size : {'X', 'S', 'B', 'M', 'L'}) {
     if (!WriteTablePieces(size)) return false;
