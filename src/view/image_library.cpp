@@ -87,6 +87,13 @@ bool TImageLibrary::LoadNamedImage(QImage& target, const QString& name, QRgb tra
   return true;
 }
 
+QPixmap fnCornerMaskedPicture(const TImageLibrary& library, const QString& name) {
+  QImage image;
+  if (!library.LoadNamedImage(image, name)) return {};
+  if (qAlpha(image.pixel(0, 0)) == 255) image = fnWithTransparentColour(image, image.pixel(0, 0) & RGB_MASK);
+  return QPixmap::fromImage(image);
+}
+
 QImage fnWithTransparentColour(const QImage& picture, QRgb transparent) {
   QImage image = picture.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < image.height(); ++y) {

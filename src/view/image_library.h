@@ -64,6 +64,9 @@ class TImageLibrary {
 
 // The picture with the pixels of one colour made transparent.
 QImage fnWithTransparentColour(const QImage& picture, QRgb transparent);
+// A small picture of the library; drawn on an opaque ground, it is masked by
+// the colour of its top-left pixel. Null when the library lacks it.
+QPixmap fnCornerMaskedPicture(const TImageLibrary& library, const QString& name);
 
 // "Can't find/load " and the lower-cased full path of a library.
 QString fnLibraryMissingMessage(const QString& path);

@@ -50,14 +50,6 @@ constexpr TMenuPicture kMenuPictures[] = {
 constexpr int kLargeHeight = 50;
 constexpr int kSmallHeight = kLargeHeight - 23;
 
-QPixmap fnPicture(const TImageLibrary& library, const QString& name) {
-  QImage image;
-  if (!library.LoadNamedImage(image, name)) return {};
-  // Masked by the colour of the top-left pixel, as the pictures were drawn.
-  if (image.pixel(0, 0) >> 24 == 0xFF) image = fnWithTransparentColour(image, image.pixel(0, 0) & 0xFFFFFFu);
-  return QPixmap::fromImage(image);
-}
-
 void fnAddPicture(QIcon& icon, const QPixmap& picture, QIcon::Mode mode) {
   if (!picture.isNull()) icon.addPixmap(picture, mode);
 }
@@ -101,8 +93,8 @@ QIcon fnToolbarIcon(const TImageLibrary& library, const QString& name, bool xpSt
   const QString base = (xpStyle ? "" : "2000_") + QString("TB_") + name;
   QIcon icon;
   for (const char* size : {"_SMALL", "_LARGE"}) {
-    fnAddPicture(icon, fnPicture(library, base + size), QIcon::Normal);
-    fnAddPicture(icon, fnPicture(library, base + size + "_DIS"), QIcon::Disabled);
+    fnAddPicture(icon, fnCornerMaskedPicture(library, base + size), QIcon::Normal);
+    fnAddPicture(icon, fnCornerMaskedPicture(library, base + size + "_DIS"), QIcon::Disabled);
   }
   return icon;
 }
@@ -130,7 +122,7 @@ void fnApplyToolbarPictures(QMainWindow& window, const TToolbars& bars, const TI
     auto* action = window.findChild<QAction*>(item.command);
     if (!action) continue;
     QIcon icon;
-    fnAddPicture(icon, fnPicture(library, prefix + item.picture), QIcon::Normal);
+    fnAddPicture(icon, fnCornerMaskedPicture(library, prefix + item.picture), QIcon::Normal);
     action->setIcon(icon);
   }
   const QIcon restore = fnToolbarIcon(library, "RESTORE_AFTER_F11", xpStyle);

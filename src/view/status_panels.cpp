@@ -37,14 +37,6 @@ constexpr std::array<const char*, 5> kKindWords = {"Stock", "Waste", "Foundation
 constexpr std::array<const char*, 5> kKindPictures = {"STATUSBAR_STOCK", "STATUSBAR_WASTE", "STATUSBAR_FOUNDATION",
                                                       "STATUSBAR_TABLEAU", "STATUSBAR_RESERVE"};
 
-// Pictures drawn on an opaque ground are masked by their corner's colour.
-QPixmap fnTransparentPicture(const TImageLibrary& library, const QString& name) {
-  QImage image;
-  if (!library.LoadNamedImage(image, name)) return {};
-  if (qAlpha(image.pixel(0, 0)) == 255) image = fnWithTransparentColour(image, image.pixel(0, 0) & RGB_MASK);
-  return QPixmap::fromImage(image);
-}
-
 // A status bar panel whose contents its owner paints.
 class TOwnerDrawnPanel final : public QFrame {
  public:
@@ -90,9 +82,9 @@ QLabel* fnPanelLabel(QFrame* panel, const QString& text, const char* name = "") 
 C_TStatusPanels::C_TStatusPanels(QMainWindow& window, TTablerunState& state, const TImageLibrary& library)
     : QObject(&window), window_(window), state_(state), hints_(fnReadHintFile(state.fs, state.programFolder)) {
   for (std::size_t suit = 0; suit < suits_.size(); ++suit)
-    suits_[suit] = fnTransparentPicture(library, kSuitPictures[suit]);
+    suits_[suit] = fnCornerMaskedPicture(library, kSuitPictures[suit]);
   for (std::size_t kind = 0; kind < kinds_.size(); ++kind)
-    kinds_[kind] = fnTransparentPicture(library, kKindPictures[kind]);
+    kinds_[kind] = fnCornerMaskedPicture(library, kKindPictures[kind]);
   BuildStatusBar();
   BuildPointerPanels();
 }
