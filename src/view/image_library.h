@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QCursor>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <memory>
 
