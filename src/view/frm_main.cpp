@@ -125,11 +125,16 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   if (fixed) table_->SetCloth(fnColourFromStore(static_cast<int>(*fixed)));
   scroller_ = new C_TTableScroller(*table_, this);
   setCentralWidget(scroller_);
-  table_->setCursor(fnTableCursor(library_, fnParseInteger(state_.config.Read(kPosCursor, 2)).value_or(10)));
+  // Held cards take the pointer ten numbers on; the system arrow stays the arrow.
+  const int cursor = fnParseInteger(state_.config.Read(kPosCursor, 2)).value_or(10);
+  table_->SetCursors(fnTableCursor(library_, cursor), fnTableCursor(library_, cursor == 10 ? 10 : cursor + 10));
   connect(scroller_, &C_TTableScroller::viewResized, this, &TfrmMain::RelayoutWindow);
   connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
   connect(table_, &C_TTableArea::pointerMoved, this,
-          [this](QPoint at) { statusPanels_->PointerMoved(at, table_->mapTo(this, at)); });
+          [this](QPoint at) {
+            statusPanels_->PointerMoved(at, table_->mapTo(this, at));
+            if (session_.pointer.Picture().card != 0) scroller_->ScrollWhileDragging(at);
+          });
   pause_ = new C_TPauseScreen(*scroller_->viewport(), library_,
                               state_.config.IsYes(kPosFadeBackground) && state_.display.moreThan256Colours);
   connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });

@@ -225,6 +225,12 @@ void C_TTableArea::imgSfondoDblClick(const QMouseEvent& event) {
   FollowPointer();
 }
 
+void C_TTableArea::SetCursors(const QCursor& normal, const QCursor& holding) {
+  cursor_ = normal;
+  holdingCursor_ = holding;
+  setCursor(heldCard_ != 0 ? holdingCursor_ : cursor_);
+}
+
 void C_TTableArea::ClickStock() {
   if (Refused(true)) return;
   const TPileGeometry geometry = painter_->Geometry();
@@ -267,6 +273,7 @@ void C_TTableArea::FollowPointer() {
   } else if (heldCard_ != 0) {
     PutDown();
   }
+  if ((heldCard_ != 0) != (now.card != 0)) setCursor(now.card != 0 ? holdingCursor_ : cursor_);
   heldCard_ = now.card;
   FollowOverlay(revealed_, now.revealedCard, false);
   FollowOverlay(selected_, now.selectedCard, true);

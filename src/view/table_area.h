@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -31,6 +32,8 @@ class C_TTableArea final : public QWidget {
   void DealTable(bool animate);
   // Draws every pile again: after undo, redo, restart, a loaded game or a new card set.
   void RedrawTable();
+  // The table's pointer, and the one shown while cards are held.
+  void SetCursors(const QCursor& normal, const QCursor& holding);
   // A click just inside the stock's home place (the Space key).
   void ClickStock();
   // Only the background, while no game is on the table (one was given up).
@@ -109,6 +112,7 @@ class C_TTableArea final : public QWidget {
   TAppearance* appearance_ = nullptr;
   const TImageLibrary* library_ = nullptr;
   QColor cloth_;
+  QCursor cursor_, holdingCursor_;
   QImage background_;
   TBackgroundSource backgroundSource_;
   // The size the background was painted for; the table is never smaller.

@@ -37,6 +37,17 @@ void C_TTableScroller::ScrollToTop() {
   verticalScrollBar()->setValue(0);
 }
 
+void C_TTableScroller::ScrollWhileDragging(QPoint tablePoint) {
+  constexpr int kEdge = 5;
+  QScrollBar* bar = verticalScrollBar();
+  const int top = bar->value();
+  if (top > 0 && tablePoint.y() - top < kEdge) {
+    bar->setValue(top - bar->pageStep());
+  } else if (BarShown() && top + viewport()->height() - tablePoint.y() < kEdge) {
+    bar->setValue(top + bar->pageStep());  // the bar stops at its end
+  }
+}
+
 bool C_TTableScroller::Fit(bool allowed, int lowest, int cardHeight) {
   const int visible = viewport()->height();
   const bool needed = allowed && lowest > visible;

@@ -23,6 +23,9 @@ class C_TTableScroller final : public QScrollArea {
   // The size the layout may use: the window's part below the toolbar, less the bar.
   QSize VisibleSize() const;
   void ScrollToTop();
+  // Held cards brought within a few pixels of the view's top or bottom edge
+  // scroll the table a page that way.
+  void ScrollWhileDragging(QPoint tablePoint);
 
  signals:
   void viewResized();

@@ -89,6 +89,17 @@ class MainCommandsTest : public QObject {
     QApplication::sendEvent(table, &down);
     QCOMPARE(bar->value(), 60);
 
+    // Held cards brought to the bottom edge scroll a page, not past the end.
+    bar->setValue(0);
+    const TTableView view(shown.world.state.table, shown.world.state.rules, shown.world.state.cards);
+    const TRect top = fnPileGeometry(shown.world.state).CardRect(fnFila(6), view.Count(fnFila(6)) - 1);
+    const QPoint held(top.left + 5, top.top + 5);
+    QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier, held);
+    QVERIFY(shown.world.session.pointer.Picture().card != 0);
+    QTest::mouseMove(table, QPoint(held.x(), bar->pageStep() - 2));
+    QTRY_COMPARE(bar->value(), std::min(bar->pageStep(), bar->maximum()));
+    QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier, QPoint(held.x(), bar->value() + 2));
+
     shown.window.resize(1000, 900);
     QTRY_VERIFY(!bar->isVisible());
     QCOMPARE(bar->value(), 0);
