@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
+#include <future>
 
 #include "engine/add_on_index.h"
 #include "engine/card_appearance.h"
@@ -113,17 +115,29 @@ bool TAppearance::LoadCardImages(bool facesOnly) {
     }
     images_.SliceCardSetImage(image, choice.suitRule);
   } else {
-    for (int suit = 0; suit < 4; ++suit) {
-      QImage grid;
-      const int source = fnPictureSuit(suit, choice.suitRule);
+    // The suits' pictures are decoded side by side: this is most of the start-up's own work.
+    std::array<std::future<QImage>, 4> grids, sharpGrids;
+    const auto decode = [this](const QString& name) {
+      return std::async(std::launch::async, [this, name] {
+        QImage picture;
+        library_.LoadNamedImage(picture, name);
+        return picture;
+      });
+    };
+    for (std::size_t suit = 0; suit < grids.size(); ++suit) {
+      const int source = fnPictureSuit(static_cast<int>(suit), choice.suitRule);
       const QString name = fnQ(fnCardSetResource(choice.size, choice.set, source));
-      if (library_.LoadNamedImage(grid, name))
-        images_.SliceSuit(suit, grid);
-      else
-        complete = false;
+      grids[suit] = decode(name);
       // Only the built-in sets come at twice the pixels; the others are scaled.
-      if (QImage sharp; sharpPictures_ && library_.LoadNamedImage(sharp, fnSharpImageName(name)))
-        images_.SliceSharpSuit(suit, sharp);
+      if (sharpPictures_) sharpGrids[suit] = decode(fnSharpImageName(name));
+    }
+    for (std::size_t suit = 0; suit < grids.size(); ++suit) {
+      const QImage grid = grids[suit].get();
+      complete = !grid.isNull() && complete;
+      if (!grid.isNull()) images_.SliceSuit(static_cast<int>(suit), grid);
+      if (sharpGrids[suit].valid())
+        if (const QImage sharp = sharpGrids[suit].get(); !sharp.isNull())
+          images_.SliceSharpSuit(static_cast<int>(suit), sharp);
     }
   }
   if (!facesOnly) {
