@@ -3,9 +3,9 @@
 #include <QScreen>
 #include <QSocketNotifier>
 
+#include <unistd.h>
 #include <csignal>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "config/advisory.h"
 #include "engine/clock.h"

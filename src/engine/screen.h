@@ -13,7 +13,7 @@ enum class TMessageButtons { Ok, OkCancel, YesNo };
 enum class TMessageAnswer { Ok, Cancel, Yes, No };
 
 class TScreen {
-public:
+ public:
   virtual ~TScreen() = default;
 
   virtual TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text,

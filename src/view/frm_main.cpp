@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -130,11 +130,10 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   table_->SetCursors(fnTableCursor(library_, cursor), fnTableCursor(library_, cursor == 10 ? 10 : cursor + 10));
   connect(scroller_, &C_TTableScroller::viewResized, this, &TfrmMain::RelayoutWindow);
   connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
-  connect(table_, &C_TTableArea::pointerMoved, this,
-          [this](QPoint at) {
-            statusPanels_->PointerMoved(at, table_->mapTo(this, at));
-            if (session_.pointer.Picture().card != 0) scroller_->ScrollWhileDragging(at);
-          });
+  connect(table_, &C_TTableArea::pointerMoved, this, [this](QPoint at) {
+    statusPanels_->PointerMoved(at, table_->mapTo(this, at));
+    if (session_.pointer.Picture().card != 0) scroller_->ScrollWhileDragging(at);
+  });
   pause_ = new C_TPauseScreen(*scroller_->viewport(), library_,
                               state_.config.IsYes(kPosFadeBackground) && state_.display.moreThan256Colours);
   connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });

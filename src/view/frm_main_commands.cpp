@@ -238,8 +238,8 @@ void TfrmMain::RelayoutWindow() {
 }
 
 void TfrmMain::FitScrollBar() {
-  const bool allowed = state_.rules.IsLoaded() && state_.config.IsYes(kPosVertScrollBar) &&
-                       fnLayoutGrowsDownward(state_.rules);
+  const bool allowed =
+      state_.rules.IsLoaded() && state_.config.IsYes(kPosVertScrollBar) && fnLayoutGrowsDownward(state_.rules);
   const int cardHeight = appearance_.Images().CardSize().height();
   fitting_ = true;
   if (scroller_->Fit(allowed, table_->LowestDrawn(), cardHeight)) {

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPixmap>
 #include <QImageReader>
+#include <QPixmap>
 #include <QResource>
 #include <atomic>
 

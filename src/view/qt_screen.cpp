@@ -56,9 +56,9 @@ TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text
     case QMessageBox::Ok:
       return TMessageAnswer::Ok;
     default:  // closed without a button: the cautious answer
-      return buttons == TMessageButtons::Ok ? TMessageAnswer::Ok
+      return buttons == TMessageButtons::Ok      ? TMessageAnswer::Ok
              : buttons == TMessageButtons::YesNo ? TMessageAnswer::No
-                                                  : TMessageAnswer::Cancel;
+                                                 : TMessageAnswer::Cancel;
   }
 }
 
@@ -83,9 +83,13 @@ void TQtScreen::StopSound() {
   if (sounds_) sounds_->StopSound();
 }
 
-void TQtScreen::Beep() { QApplication::beep(); }
+void TQtScreen::Beep() {
+  QApplication::beep();
+}
 
-void TQtScreen::SetTableArea(C_TTableArea* table) { table_ = table; }
+void TQtScreen::SetTableArea(C_TTableArea* table) {
+  table_ = table;
+}
 
 void TQtScreen::RequestRepaint() {
   if (table_) table_->RedrawChangedPiles();
@@ -96,7 +100,9 @@ void TQtScreen::ShowCardsMoved(int card, TPileRef from, int position, TPileRef t
   if (table_) table_->ShowCardsMoved(card, from, position, to);
 }
 
-void TQtScreen::ProcessPendingEvents() { QApplication::processEvents(); }
+void TQtScreen::ProcessPendingEvents() {
+  QApplication::processEvents();
+}
 
 void TQtScreen::ShowScore(int score) {
   if (score_) score_->setText(QString::number(score));

@@ -14,7 +14,7 @@ class C_TTableArea;
 class TSoundPlayer;
 
 class TQtScreen final : public TScreen {
-public:
+ public:
   // Message boxes are centred on this window once it exists.
   void SetParentWindow(QWidget* window) { parent_ = window; }
   // The table that shows moves and changed piles.
@@ -47,7 +47,7 @@ public:
   void SetMainPopupHandler(std::function<void(int x, int y)> handler) { mainPopup_ = std::move(handler); }
   void ShowMainPopup(int x, int y) override;
 
-private:
+ private:
   QPointer<QWidget> parent_;
   QPointer<C_TTableArea> table_;
   QPointer<QLabel> score_;

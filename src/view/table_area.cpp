@@ -56,7 +56,8 @@ bool C_TTableArea::EnsurePainter() {
   if (backgroundSource_ && background_.size() != size) background_ = backgroundSource_(size);
   size = size.expandedTo(background_.size());
   const qreal ratio = devicePixelRatioF();
-  if (!painter_->IsReady() || painter_->Ratio() != ratio || painter_->Table().deviceIndependentSize().toSize() != size) {
+  if (!painter_->IsReady() || painter_->Ratio() != ratio ||
+      painter_->Table().deviceIndependentSize().toSize() != size) {
     painter_->SetBackground(background_, cloth_, size, ratio);
     DrawWhole();
   }

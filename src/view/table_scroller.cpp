@@ -70,7 +70,8 @@ bool C_TTableScroller::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::Resize && watched == viewport()) {
-    table_.resize(viewport()->width(), BarShown() ? std::max(table_.height(), viewport()->height()) : viewport()->height());
+    table_.resize(viewport()->width(),
+                  BarShown() ? std::max(table_.height(), viewport()->height()) : viewport()->height());
     emit viewResized();
   }
   return QScrollArea::eventFilter(watched, event);

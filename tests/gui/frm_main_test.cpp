@@ -19,7 +19,7 @@ class FrmMainTest : public QObject {
 
   using TWorld = testing::TWindowWorld;
 
-private slots:
+ private slots:
   void showsTheTitleMenusStatusBarAndGreenTable() {
     TWorld world;
     QVERIFY(world.started);

@@ -11,7 +11,7 @@
 namespace tablerun::testing {
 
 class TRecordingScreen final : public TScreen {
-public:
+ public:
   struct TShown {
     TMessageKind kind;
     std::string text;

@@ -180,8 +180,7 @@ bool TLibraryWriter::WriteCardSetGrids(const TCardSetEntry& set, char size, int 
     grid.fill(Qt::transparent);
     QPainter painter(&grid);
     for (int face = 0; face < kRanksPerSuit; ++face) {
-      painter.drawImage((face % 5) * card.width(), (face / 5) * card.height(),
-                        Face(set, suit, face + 1, size, scale));
+      painter.drawImage((face % 5) * card.width(), (face / 5) * card.height(), Face(set, suit, face + 1, size, scale));
     }
     painter.end();
     const QString name = tablerun::fnCardSetImageName(size, set.number, suit);
