@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "config/file_system.h"
-#include "engine/executor.h"
-#include "engine/tablerun_state.h"
+#include "engine/executor/executor.h"
+#include "engine/state/tablerun_state.h"
 #include "model/card.h"
 #include "tool/console_screen.h"
 

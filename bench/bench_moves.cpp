@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/legal_moves.h"
-#include "engine/move_legality.h"
+#include "engine/legality/legal_moves.h"
+#include "engine/legality/move_legality.h"
 #include "model/card.h"
 #include "model/deal.h"
 #include "tool/console_screen.h"

@@ -4,7 +4,7 @@
 
 #include "games_beside_program.h"
 #include "config/text.h"
-#include "engine/game_start.h"
+#include "engine/deal/game_start.h"
 #include "tool/console_screen.h"
 
 namespace tablerun {

@@ -2,7 +2,7 @@
 // player's actions per second.
 #include <benchmark/benchmark.h>
 
-#include "engine/soak.h"
+#include "engine/session/soak.h"
 #include "games_beside_program.h"
 
 namespace tablerun {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/silent_screen.h"
+#include "engine/state/silent_screen.h"
 
 namespace tablerun::fuzzing {
 

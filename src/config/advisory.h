@@ -4,11 +4,11 @@
 #include <string>
 
 #include "config/ini_file.h"
-#include "engine/screen.h"
+#include "config/messages.h"
 
 namespace tablerun {
 
 // Shows the notice unless "Show_Messages" holds key = "N"; a tick writes that.
-void fnShowOneTimeAdvisory(TIniFile& store, TScreen& screen, const std::string& key, const std::string& text);
+void fnShowOneTimeAdvisory(TIniFile& store, TMessages& messages, const std::string& key, const std::string& text);
 
 }  // namespace tablerun

@@ -56,24 +56,24 @@ std::string fnDefaultDataFolder(const std::string& programFolder, const std::str
   return fnWithTrailingSlash(applicationData) + "Tablerun/";
 }
 
-bool fnWritePointerFile(TFileSystem& fs, TScreen& screen, const std::string& programFolder, const std::string& line) {
+bool fnWritePointerFile(TFileSystem& fs, TMessages& messages, const std::string& programFolder, const std::string& line) {
   const std::string path = fnWithTrailingSlash(programFolder) + kPointerFileName;
   if (fnWriteFileSafely(fs, path, line + "\r\n")) return true;
-  screen.ShowMessage(TMessageKind::Information,
+  messages.ShowMessage(TMessageKind::Information,
                      "Error saving the file: " + path + "\r" +
                          "Note: In Windows XP, only the User designated as \"Administrator\" has the right to save "
                          "this file.");
   return false;
 }
 
-std::string fnFindDataFolder(TFileSystem& fs, TScreen& screen, const std::string& programFolder,
+std::string fnFindDataFolder(TFileSystem& fs, TMessages& messages, const std::string& programFolder,
                              const std::string& applicationData) {
   const std::string program = fnWithTrailingSlash(programFolder);
   const std::string pointer = program + kPointerFileName;
   if (!fs.Exists(pointer)) {
     // A copy that carries its own data beside the program keeps using it.
     const std::string local = program + "data/";
-    fnWritePointerFile(fs, screen, program, fnHasStoreFile(fs, local) ? local : kDefaultFolderMarker);
+    fnWritePointerFile(fs, messages, program, fnHasStoreFile(fs, local) ? local : kDefaultFolderMarker);
   }
   std::string folder;
   if (const auto contents = fnReadWholeFile(fs, pointer)) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "config/file_system.h"
-#include "engine/screen.h"
+#include "config/messages.h"
 
 namespace tablerun {
 
@@ -32,10 +32,10 @@ std::string fnDefaultDataFolder(const std::string& programFolder, const std::str
 
 // Reads the pointer file (creating it on the first start) and gives the data
 // folder, always ending in "/".
-std::string fnFindDataFolder(TFileSystem& fs, TScreen& screen, const std::string& programFolder,
+std::string fnFindDataFolder(TFileSystem& fs, TMessages& messages, const std::string& programFolder,
                              const std::string& applicationData);
 
 // Points the next start at `line` (a folder, or the default marker).
-bool fnWritePointerFile(TFileSystem& fs, TScreen& screen, const std::string& programFolder, const std::string& line);
+bool fnWritePointerFile(TFileSystem& fs, TMessages& messages, const std::string& programFolder, const std::string& line);
 
 }  // namespace tablerun

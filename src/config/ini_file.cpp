@@ -26,8 +26,8 @@ bool fnKeyOf(const std::string& line, std::string& key, std::string& value) {
 
 }  // namespace
 
-TIniFile::TIniFile(TFileSystem& fs, TScreen& screen, std::string path, TAccess access)
-    : fs_(fs), screen_(screen), path_(std::move(path)), access_(access) {
+TIniFile::TIniFile(TFileSystem& fs, TMessages& messages, std::string path, TAccess access)
+    : fs_(fs), messages_(messages), path_(std::move(path)), access_(access) {
   const auto bytes = fnReadWholeFile(fs_, path_);
   if (!bytes) return;
   for (const std::string_view line : fnSplitLines(*bytes)) lines_.emplace_back(line);
@@ -147,7 +147,7 @@ bool TIniFile::Changed() {
 bool TIniFile::Save() {
   dirty_ = false;
   if (access_ == TAccess::InspectOnly) return true;
-  return fnReplaceFile(fs_, screen_, path_, Serialize());
+  return fnReplaceFile(fs_, messages_, path_, Serialize());
 }
 
 }  // namespace tablerun

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "config/file_system.h"
-#include "engine/screen.h"
+#include "config/messages.h"
 
 namespace tablerun {
 
@@ -18,7 +18,7 @@ public:
 
   // Reads the file once; a missing file is an empty store. With InspectOnly,
   // changes stay in memory and the file is never written.
-  TIniFile(TFileSystem& fs, TScreen& screen, std::string path, TAccess access = TAccess::ReadWrite);
+  TIniFile(TFileSystem& fs, TMessages& messages, std::string path, TAccess access = TAccess::ReadWrite);
 
   const std::string& Path() const { return path_; }
 
@@ -63,7 +63,7 @@ private:
   bool Save();
 
   TFileSystem& fs_;
-  TScreen& screen_;
+  TMessages& messages_;
   std::string path_;
   std::vector<std::string> lines_;
   TAccess access_;

@@ -21,19 +21,19 @@ TReplaceResult fnWriteFileSafely(TFileSystem& fs, const std::string& path, std::
   return result;
 }
 
-bool fnReplaceFile(TFileSystem& fs, TScreen& screen, const std::string& path, std::string_view content) {
+bool fnReplaceFile(TFileSystem& fs, TMessages& messages, const std::string& path, std::string_view content) {
   const TReplaceResult result = fnWriteFileSafely(fs, path, content);
   switch (result.failure) {
     case TReplaceFailure::None:
       return true;
     case TReplaceFailure::CreateTemp:
-      screen.ShowMessage(TMessageKind::Information, "Error creating temp file.");
+      messages.ShowMessage(TMessageKind::Information, "Error creating temp file.");
       break;
     case TReplaceFailure::Write:
-      screen.ShowMessage(TMessageKind::Information, "Write error on file");
+      messages.ShowMessage(TMessageKind::Information, "Write error on file");
       break;
     case TReplaceFailure::Rename:
-      screen.ShowMessage(TMessageKind::Information,
+      messages.ShowMessage(TMessageKind::Information,
                          "Error in renaming the file: " + result.tempPath + "\r" + "to:" + " " + path);
       break;
   }

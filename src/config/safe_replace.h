@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "config/file_system.h"
-#include "engine/screen.h"
+#include "config/messages.h"
 
 namespace tablerun {
 
@@ -23,6 +23,6 @@ struct TReplaceResult {
 TReplaceResult fnWriteFileSafely(TFileSystem& fs, const std::string& path, std::string_view content);
 
 // The same, and on failure the player is told why; the result is false.
-bool fnReplaceFile(TFileSystem& fs, TScreen& screen, const std::string& path, std::string_view content);
+bool fnReplaceFile(TFileSystem& fs, TMessages& messages, const std::string& path, std::string_view content);
 
 }  // namespace tablerun

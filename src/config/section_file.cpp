@@ -165,8 +165,8 @@ bool FitsInPlace(std::string_view body, const std::vector<TKeyValue>& entries) {
 
 }  // namespace
 
-TSectionFile::TSectionFile(TFileSystem& fs, TScreen& screen, std::string path)
-    : fs_(fs), screen_(screen), path_(std::move(path)) {}
+TSectionFile::TSectionFile(TFileSystem& fs, TMessages& messages, std::string path)
+    : fs_(fs), messages_(messages), path_(std::move(path)) {}
 
 std::unique_ptr<TFile> TSectionFile::OpenForRead() {
   auto file = fs_.Open(path_, TOpenMode::Read);
@@ -309,7 +309,7 @@ bool TSectionFile::AppendSection(std::string_view section, const std::vector<TKe
   return AppendTo(*file, section, KeyValueLines(entries));
 }
 
-bool TSectionFile::CreateIfMissing() { return fs_.Exists(path_) || fnReplaceFile(fs_, screen_, path_, ""); }
+bool TSectionFile::CreateIfMissing() { return fs_.Exists(path_) || fnReplaceFile(fs_, messages_, path_, ""); }
 
 bool TSectionFile::ReplaceInEveryLine(int position, std::string_view oldText, std::string_view newText,
                                       const std::function<void(int linesDone)>& progress) {
@@ -326,7 +326,7 @@ bool TSectionFile::ReplaceInEveryLine(int position, std::string_view oldText, st
     replaced.append(text).append(line.ending);
     if (++done % 10 == 0 && progress) progress(done);
   }
-  return fnReplaceFile(fs_, screen_, path_, replaced);
+  return fnReplaceFile(fs_, messages_, path_, replaced);
 }
 
 bool TSectionFile::AppendTo(TFile& file, std::string_view section, const std::vector<std::string>& lines) {
@@ -336,7 +336,7 @@ bool TSectionFile::AppendTo(TFile& file, std::string_view section, const std::ve
 bool TSectionFile::FinishWrite(TFile& file, bool written) {
   const bool synced = file.SyncAndClose();
   if (written && synced) return true;
-  screen_.ShowMessage(TMessageKind::Information, "Write error on file");
+  messages_.ShowMessage(TMessageKind::Information, "Write error on file");
   return false;
 }
 
@@ -344,14 +344,14 @@ bool TSectionFile::ReplaceBody(std::string_view section, const std::vector<std::
   const std::string bytes = ReadExisting();
   const std::string header = HeaderOf(section);
   const auto at = FindHeaderIn(bytes, header, true);
-  if (!at) return fnReplaceFile(fs_, screen_, path_, bytes + AppendedSection(section, lines));
+  if (!at) return fnReplaceFile(fs_, messages_, path_, bytes + AppendedSection(section, lines));
 
   const TSectionSpan span = LocateSection(std::string_view(bytes).substr(*at), header.size());
   std::string replaced = bytes.substr(0, *at + span.bodyStart);
   if (!span.headerEnded) replaced.append(kLineEnd);
   replaced.append(Joined(lines)).append(kLineEnd);
   replaced.append(bytes, *at + span.end);
-  return fnReplaceFile(fs_, screen_, path_, replaced);
+  return fnReplaceFile(fs_, messages_, path_, replaced);
 }
 
 }  // namespace tablerun

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "config/file_system.h"
-#include "engine/screen.h"
+#include "config/messages.h"
 
 namespace tablerun {
 
@@ -41,7 +41,7 @@ struct TFoundValue {
 
 class TSectionFile {
 public:
-  TSectionFile(TFileSystem& fs, TScreen& screen, std::string path);
+  TSectionFile(TFileSystem& fs, TMessages& messages, std::string path);
 
   const std::string& Path() const { return path_; }
 
@@ -94,7 +94,7 @@ private:
   bool ReplaceBody(std::string_view section, const std::vector<std::string>& lines);
 
   TFileSystem& fs_;
-  TScreen& screen_;
+  TMessages& messages_;
   std::string path_;
 };
 

@@ -96,7 +96,7 @@ int TCatalogue::TypeOf(int code) const {
   return index < 0 ? -1 : entries_[static_cast<std::size_t>(index)].type;
 }
 
-bool TCatalogue::CanBeShown(int code, int screenWidth, TScreen& screen, const TCustomGames& custom) const {
+bool TCatalogue::CanBeShown(int code, int screenWidth, TMessages& messages, const TCustomGames& custom) const {
   if (screenWidth >= 650) return true;
   if (code >= kFirstCustomCode) {
     const auto game = custom.Find(code);
@@ -105,7 +105,7 @@ bool TCatalogue::CanBeShown(int code, int screenWidth, TScreen& screen, const TC
   }
   const int index = Index(code);
   if (index < 0 || !entries_[static_cast<std::size_t>(index)].needsWideScreen) return true;
-  screen.ShowMessage(TMessageKind::Information,
+  messages.ShowMessage(TMessageKind::Information,
                      "Your video card's display is 640x480 pixels.\rYou can't play: " +
                          entries_[static_cast<std::size_t>(index)].name + "\r" +
                          "Please set your screen resolution to 800x600 pixels or higher.");

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/screen.h"
+#include "config/messages.h"
 #include "model/custom_games.h"
 #include "model/games_file.h"
 
@@ -46,7 +46,7 @@ public:
   int CodeOf(std::string_view name, const TCustomGames& custom) const;
   int TypeOf(int code) const;
   // On a screen narrower than 650 pixels, games that need more are refused with a message.
-  bool CanBeShown(int code, int screenWidth, TScreen& screen, const TCustomGames& custom) const;
+  bool CanBeShown(int code, int screenWidth, TMessages& messages, const TCustomGames& custom) const;
   // Built-in names as stored (blank-padded), then custom names, sorted without regard to case.
   std::vector<std::string> AllNamesSorted(const TCustomGames& custom) const;
 

@@ -75,7 +75,7 @@ std::string fnNormalizedGameNumber(const std::string& gameNumber) {
   return t;
 }
 
-std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGameRules& rules, TScreen& screen) {
+std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGameRules& rules, TMessages& messages) {
   const int decksCards = rules.Get(378);
   const bool jokers = rules.Get(46) == 1;
   const int size = decksCards + (jokers ? rules.Get(381) : 0);
@@ -90,7 +90,7 @@ std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGa
     case 208: copies = 16; break;
     default:
       if (decksCards <= 52) copies = 4;
-      else screen.ShowMessage(TMessageKind::Information, "Error 01 - fnGameNumberCardsArray");
+      else messages.ShowMessage(TMessageKind::Information, "Error 01 - fnGameNumberCardsArray");
   }
 
   const std::string t = fnNormalizedGameNumber(gameNumber);

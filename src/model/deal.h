@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "config/messages.h"
 #include "model/game_rules.h"
 
 namespace tablerun {
 
 // Card codes, index 0 first (the first card dealt); 0 marks a position no card
 // reached. The game number is up to 13 digits.
-std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGameRules& rules, TScreen& screen);
+std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGameRules& rules, TMessages& messages);
 
 // Thirteen digits: the number with zeros in front, its last 13 kept.
 std::string fnNormalizedGameNumber(const std::string& gameNumber);

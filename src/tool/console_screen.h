@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "engine/silent_screen.h"
+#include "engine/state/silent_screen.h"
 
 namespace tablerun {
 

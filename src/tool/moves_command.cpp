@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/legal_moves.h"
+#include "engine/legality/legal_moves.h"
 #include "tool/tool_game.h"
 
 namespace tablerun {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "config/text.h"
-#include "engine/soak.h"
+#include "engine/session/soak.h"
 #include "tool/games_commands.h"
 
 namespace tablerun {

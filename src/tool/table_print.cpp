@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/table_state_lines.h"
-#include "engine/table_view.h"
+#include "engine/history/table_state_lines.h"
+#include "engine/state/table_view.h"
 #include "tool/tool_game.h"
 
 namespace tablerun {

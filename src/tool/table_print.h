@@ -1,7 +1,7 @@
 // The table printed one line per pile, as the tool's commands show it.
 #pragma once
 
-#include "engine/tablerun_state.h"
+#include "engine/state/tablerun_state.h"
 
 namespace tablerun {
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "config/text.h"
-#include "engine/game_number.h"
-#include "engine/game_start.h"
+#include "engine/deal/game_number.h"
+#include "engine/deal/game_start.h"
 #include "tool/games_commands.h"
 
 namespace tablerun {

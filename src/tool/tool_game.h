@@ -5,7 +5,7 @@
 #include <string>
 
 #include "config/file_system.h"
-#include "engine/tablerun_state.h"
+#include "engine/state/tablerun_state.h"
 #include "model/pile_names.h"
 #include "tool/console_screen.h"
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <future>
 
-#include "engine/add_on_index.h"
-#include "engine/card_appearance.h"
+#include "engine/appearance/add_on_index.h"
+#include "engine/appearance/card_appearance.h"
 #include "view/image_files.h"
 #include "view/image_names.h"
 

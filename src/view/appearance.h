@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QString>
 
-#include "engine/card_appearance.h"
-#include "engine/random_appearance.h"
-#include "engine/tablerun_state.h"
+#include "engine/appearance/card_appearance.h"
+#include "engine/appearance/random_appearance.h"
+#include "engine/state/tablerun_state.h"
 #include "view/card_images.h"
 #include "view/image_library.h"
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "config/text.h"
-#include "engine/card_appearance.h"
+#include "engine/appearance/card_appearance.h"
 #include "view/image_files.h"
 #include "view/table_area.h"
 

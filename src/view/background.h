@@ -6,7 +6,7 @@
 
 class QPainter;
 
-#include "engine/tablerun_state.h"
+#include "engine/state/tablerun_state.h"
 #include "view/image_library.h"
 
 namespace tablerun {

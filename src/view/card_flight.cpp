@@ -4,8 +4,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include "engine/play_session.h"
-#include "engine/table_painting.h"
+#include "engine/session/play_session.h"
+#include "engine/appearance/table_painting.h"
 #include "view/appearance.h"
 #include "view/table_area.h"
 #include "view/table_painter.h"

@@ -1,6 +1,6 @@
 #include "view/card_images.h"
 
-#include "engine/card_appearance.h"
+#include "engine/appearance/card_appearance.h"
 
 namespace tablerun {
 namespace {

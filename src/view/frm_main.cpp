@@ -15,8 +15,8 @@
 #include <QToolBar>
 
 #include "config/text.h"
-#include "engine/start_up.h"
-#include "engine/window_title.h"
+#include "engine/session/start_up.h"
+#include "engine/session/window_title.h"
 #include "view/full_screen.h"
 #include "view/image_library.h"
 #include "view/main_menu.h"

@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "engine/game_setup.h"
-#include "engine/play_commands.h"
-#include "engine/play_session.h"
-#include "engine/tablerun_state.h"
+#include "engine/deal/game_setup.h"
+#include "engine/session/play_commands.h"
+#include "engine/session/play_session.h"
+#include "engine/state/tablerun_state.h"
 #include "view/main_toolbar.h"
 
 class QLabel;

@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "engine/play_commands.h"
+#include "engine/session/play_commands.h"
 #include "view/frm_main.h"
 #include "view/table_area.h"
 

@@ -7,7 +7,7 @@
 #include <QResource>
 #include <atomic>
 
-#include "engine/card_appearance.h"
+#include "engine/appearance/card_appearance.h"
 
 namespace tablerun {
 namespace {

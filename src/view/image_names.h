@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-#include "engine/card_appearance.h"
+#include "engine/appearance/card_appearance.h"
 
 namespace tablerun {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "engine/screen.h"
+#include "engine/state/screen.h"
 
 namespace tablerun {
 

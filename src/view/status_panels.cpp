@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "engine/tablerun_state.h"
+#include "engine/state/tablerun_state.h"
 #include "view/image_library.h"
 
 namespace tablerun {

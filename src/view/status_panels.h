@@ -9,7 +9,7 @@
 #include <QString>
 #include <array>
 
-#include "engine/pile_info.h"
+#include "engine/pointer/pile_info.h"
 
 class QFrame;
 class QLabel;

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QStyleHints>
 
-#include "engine/play_session.h"
+#include "engine/session/play_session.h"
 #include "view/appearance.h"
 #include "view/table_painter.h"
 

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "engine/card_appearance.h"
-#include "engine/legality_slots.h"
+#include "engine/appearance/card_appearance.h"
+#include "engine/state/legality_slots.h"
 #include "view/appearance.h"
 #include "view/image_library.h"
 

@@ -12,9 +12,9 @@
 #include <map>
 #include <vector>
 
-#include "engine/pile_geometry.h"
-#include "engine/table_painting.h"
-#include "engine/tablerun_state.h"
+#include "engine/pointer/pile_geometry.h"
+#include "engine/appearance/table_painting.h"
+#include "engine/state/tablerun_state.h"
 
 namespace tablerun {
 

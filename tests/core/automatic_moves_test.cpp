@@ -3,8 +3,8 @@
 // Autoplay remembered per game.
 #include <gtest/gtest.h>
 
-#include "engine/autoplay_preference.h"
-#include "engine/executor.h"
+#include "engine/executor/autoplay_preference.h"
+#include "engine/executor/executor.h"
 #include "support/play_table.h"
 
 namespace tablerun {

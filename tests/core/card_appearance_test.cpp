@@ -1,12 +1,12 @@
-#include "engine/card_appearance.h"
+#include "engine/appearance/card_appearance.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "engine/add_on_index.h"
-#include "engine/appearance_catalogue.h"
-#include "engine/random_appearance.h"
+#include "engine/appearance/add_on_index.h"
+#include "engine/appearance/appearance_catalogue.h"
+#include "engine/appearance/random_appearance.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
 

@@ -1,6 +1,6 @@
 // Moves to piles through the executor: what each destination does to the
 // piles, the sounds, the counters and the end-of-game hook.
-#include "engine/executor.h"
+#include "engine/executor/executor.h"
 
 #include <gtest/gtest.h>
 

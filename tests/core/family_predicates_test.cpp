@@ -1,4 +1,4 @@
-#include "engine/family_predicates.h"
+#include "engine/legality/family_predicates.h"
 
 #include <gtest/gtest.h>
 

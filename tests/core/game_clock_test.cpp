@@ -2,7 +2,7 @@
 // and days-long games are plain arithmetic.
 #include <gtest/gtest.h>
 
-#include "engine/game_clock.h"
+#include "engine/state/game_clock.h"
 #include "support/fake_clock.h"
 #include "support/game_state.h"
 

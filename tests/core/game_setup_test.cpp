@@ -1,13 +1,13 @@
-#include "engine/game_setup.h"
+#include "engine/deal/game_setup.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine/card_size_fit.h"
-#include "engine/game_start.h"
-#include "engine/table_view.h"
+#include "engine/deal/card_size_fit.h"
+#include "engine/deal/game_start.h"
+#include "engine/state/table_view.h"
 #include "support/game_state.h"
 
 namespace tablerun {

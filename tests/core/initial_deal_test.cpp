@@ -1,4 +1,4 @@
-#include "engine/initial_deal.h"
+#include "engine/deal/initial_deal.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <map>
 #include <vector>
 
-#include "engine/table_view.h"
+#include "engine/state/table_view.h"
 #include "model/card.h"
 #include "support/game_state.h"
 #include "support/table_text.h"

@@ -1,5 +1,5 @@
 // Positions of built-in games, with their rules as the games list gives them.
-#include "engine/legal_moves.h"
+#include "engine/legality/legal_moves.h"
 
 #include <gtest/gtest.h>
 

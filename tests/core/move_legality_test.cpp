@@ -1,4 +1,4 @@
-#include "engine/move_legality.h"
+#include "engine/legality/move_legality.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "config/file_system.h"
-#include "engine/tablerun_state.h"
+#include "engine/state/tablerun_state.h"
 #include "support/legality_table.h"
 
 namespace tablerun {

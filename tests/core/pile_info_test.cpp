@@ -2,9 +2,9 @@
 // sentences, dealt Klondike tables, the redeals and the optional hint file.
 #include <gtest/gtest.h>
 
-#include "engine/hit_test.h"
-#include "engine/pile_info.h"
-#include "engine/play_entries.h"
+#include "engine/pointer/hit_test.h"
+#include "engine/pointer/pile_info.h"
+#include "engine/state/play_entries.h"
 #include "support/played_game.h"
 #include "support/temp_folder.h"
 

@@ -1,12 +1,12 @@
 // The window's play commands: dealing, leaving, restarting and loading a game,
 // and the Autoplay switch a game brings.
-#include "engine/play_commands.h"
+#include "engine/session/play_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/legal_moves.h"
-#include "engine/saved_game.h"
-#include "engine/table_view.h"
+#include "engine/legality/legal_moves.h"
+#include "engine/saved/saved_game.h"
+#include "engine/state/table_view.h"
 #include "model/pile_names.h"
 #include "support/fake_clock.h"
 #include "support/game_state.h"

@@ -2,8 +2,8 @@
 // a release and the click moves do to the piles.
 #include <gtest/gtest.h>
 
-#include "engine/hit_test.h"
-#include "engine/table_state_lines.h"
+#include "engine/pointer/hit_test.h"
+#include "engine/history/table_state_lines.h"
 #include "support/played_game.h"
 
 namespace tablerun::testing {

@@ -1,6 +1,6 @@
 // Saved games and the bookmark: a round trip keeps the table, the history and
 // the counters; a damaged file changes nothing.
-#include "engine/saved_game.h"
+#include "engine/saved/saved_game.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "config/text.h"
-#include "engine/game_start.h"
+#include "engine/deal/game_start.h"
 #include "support/game_state.h"
 #include "support/play_table.h"
 #include "support/temp_folder.h"

@@ -2,7 +2,7 @@
 // minus the cards in play.
 #include <gtest/gtest.h>
 
-#include "engine/score.h"
+#include "engine/end/score.h"
 #include "support/game_state.h"
 
 namespace tablerun::testing {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/pointer_script.h"
+#include "engine/session/pointer_script.h"
 #include "support/played_game.h"
 
 namespace tablerun::testing {

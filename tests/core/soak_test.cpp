@@ -1,6 +1,6 @@
 // Random play over every built-in game, in-process so that the sanitizers
 // watch the whole engine: cards kept, undo, redo and saved games exact.
-#include "engine/soak.h"
+#include "engine/session/soak.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "engine/start_up.h"
+#include "engine/session/start_up.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/program_folder_upkeep.h"
-#include "engine/window_title.h"
+#include "engine/session/program_folder_upkeep.h"
+#include "engine/session/window_title.h"
 #include "support/games_fixture.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"

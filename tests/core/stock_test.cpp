@@ -1,8 +1,8 @@
 // The stock: turning to the waste, dealing rows, turn-over and gathering redeals.
 #include <gtest/gtest.h>
 
-#include "engine/executor.h"
-#include "engine/redeal_order.h"
+#include "engine/executor/executor.h"
+#include "engine/executor/redeal_order.h"
 #include "support/play_table.h"
 
 namespace tablerun {

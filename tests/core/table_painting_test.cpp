@@ -2,7 +2,7 @@
 // irregular-pile jitter, the marks of empty piles and complete foundations.
 #include <gtest/gtest.h>
 
-#include "engine/table_painting.h"
+#include "engine/appearance/table_painting.h"
 #include "support/play_table.h"
 
 namespace tablerun::testing {

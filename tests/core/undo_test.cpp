@@ -2,9 +2,9 @@
 // automatic steps, the undo settings and restart.
 #include <gtest/gtest.h>
 
-#include "engine/event_log.h"
-#include "engine/executor.h"
-#include "engine/table_state_lines.h"
+#include "engine/history/event_log.h"
+#include "engine/executor/executor.h"
+#include "engine/history/table_state_lines.h"
 #include "support/play_table.h"
 
 namespace tablerun {

@@ -5,8 +5,8 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "engine/start_up.h"
-#include "engine/window_title.h"
+#include "engine/session/start_up.h"
+#include "engine/session/window_title.h"
 #include "support/window_world.h"
 #include "view/appearance.h"
 #include "view/frm_main.h"

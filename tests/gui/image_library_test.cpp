@@ -2,9 +2,9 @@
 #include <QtTest>
 
 #include "config/file_system.h"
-#include "engine/add_on_index.h"
-#include "engine/appearance_catalogue.h"
-#include "engine/card_appearance.h"
+#include "engine/appearance/add_on_index.h"
+#include "engine/appearance/appearance_catalogue.h"
+#include "engine/appearance/card_appearance.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
 #include "view/appearance.h"

@@ -8,11 +8,11 @@
 #include <QtTest>
 
 #include "dialogs/frm_game_won.h"
-#include "engine/legal_moves.h"
-#include "engine/pile_geometry.h"
-#include "engine/play_commands.h"
-#include "engine/table_state_lines.h"
-#include "engine/window_title.h"
+#include "engine/legality/legal_moves.h"
+#include "engine/pointer/pile_geometry.h"
+#include "engine/session/play_commands.h"
+#include "engine/history/table_state_lines.h"
+#include "engine/session/window_title.h"
 #include "model/pile_names.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"

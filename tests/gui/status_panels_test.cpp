@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "config/preferences.h"
-#include "engine/game_number.h"
-#include "engine/game_start.h"
-#include "engine/hit_test.h"
+#include "engine/deal/game_number.h"
+#include "engine/deal/game_start.h"
+#include "engine/pointer/hit_test.h"
 #include "support/window_world.h"
 #include "view/appearance.h"
 #include "view/status_panels.h"

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "config/text.h"
-#include "engine/game_number.h"
-#include "engine/game_start.h"
-#include "engine/table_painting.h"
+#include "engine/deal/game_number.h"
+#include "engine/deal/game_start.h"
+#include "engine/appearance/table_painting.h"
 #include "support/window_world.h"
 #include "view/background.h"
 #include "view/table_area.h"

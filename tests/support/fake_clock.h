@@ -1,7 +1,7 @@
 // A clock the test sets and advances by hand.
 #pragma once
 
-#include "engine/clock.h"
+#include "engine/state/clock.h"
 
 namespace tablerun::testing {
 

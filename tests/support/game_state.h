@@ -7,8 +7,8 @@
 #include <string>
 
 #include "config/text.h"
-#include "engine/game_number.h"
-#include "engine/tablerun_state.h"
+#include "engine/deal/game_number.h"
+#include "engine/state/tablerun_state.h"
 #include "support/built_in_games.h"
 #include "support/recording_screen.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/move_legality.h"
+#include "engine/legality/move_legality.h"
 #include "support/recording_screen.h"
 #include "support/table_text.h"
 

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "config/file_system.h"
-#include "engine/executor.h"
-#include "engine/table_state_lines.h"
-#include "engine/tablerun_state.h"
+#include "engine/executor/executor.h"
+#include "engine/history/table_state_lines.h"
+#include "engine/state/tablerun_state.h"
 #include "support/legality_table.h"
 
 namespace tablerun::testing {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/game_start.h"
-#include "engine/play_session.h"
-#include "engine/score.h"
+#include "engine/deal/game_start.h"
+#include "engine/session/play_session.h"
+#include "engine/end/score.h"
 #include "support/fake_clock.h"
 #include "support/game_state.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/screen.h"
+#include "engine/state/screen.h"
 
 namespace tablerun::testing {
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "engine/play_session.h"
-#include "engine/start_up.h"
+#include "engine/session/play_session.h"
+#include "engine/session/start_up.h"
 #include "support/fake_clock.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"

@@ -9,8 +9,8 @@
 #include <cstdio>
 
 #include "contact_sheet.h"
-#include "engine/appearance_catalogue.h"
-#include "engine/card_appearance.h"
+#include "engine/appearance/appearance_catalogue.h"
+#include "engine/appearance/card_appearance.h"
 #include "support/recording_screen.h"
 #include "view/appearance.h"
 #include "view/image_library.h"

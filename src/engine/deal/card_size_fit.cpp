@@ -1,0 +1,174 @@
+#include "engine/deal/card_size_fit.h"
+
+#include <string>
+#include <utility>
+
+#include "config/advisory.h"
+
+namespace tablerun {
+namespace {
+
+constexpr int kScreenClass = 40;
+constexpr int kSizeForcedEntry = 78;
+constexpr int kMediumShownEntry = 86;
+constexpr int kLargeShownEntry = 102;
+
+constexpr const char* kPreference = "Preference";
+constexpr const char* kCustomKey = "Customized_Cards_Set";
+constexpr const char* kAddOnKey = "Additional_Cards_Set";
+constexpr const char* kOldBig = "_Old_Big";
+
+enum class TAdvice { MediumOn640, MediumOn800, Large, ExtraLarge };
+
+struct TFit {
+  TTablerunState& state;
+  int width;
+  int screenClass;
+
+  std::string Read(int position, int length) const { return state.config.Read(position, length); }
+  void Write(int position, int length, const std::string& value) const { state.config.Write(position, length, value); }
+  std::string Current() const { return Read(kPosCardSize, 1); }
+  std::string Saved() const { return Read(kPosSavedCardSize, 1); }
+  bool CurrentOrSaved(const char* letter) const { return Current() == letter || Saved() == letter; }
+  bool LargeInUse() const { return CurrentOrSaved("S") || CurrentOrSaved("X"); }
+  bool WasForced() const { return state.mainGame.Get(kSizeForcedEntry) != 0; }
+  void MarkForced() const { state.mainGame.Set(kSizeForcedEntry, 1); }
+
+  void CopyPreference(const std::string& from, const std::string& to) const {
+    if (!state.store) return;
+    state.store->WriteString(kPreference, to, state.store->ReadString(kPreference, from, ""));
+  }
+  void ClearPreference(const std::string& key) const {
+    if (state.store) state.store->WriteString(kPreference, key, "");
+  }
+
+  void Force(char letter) const {
+    Write(kPosCustomCardSet, 1, "N");
+    Write(kPosAddOnCardSet, 1, "N");
+    Write(kPosCardSize, 1, std::string(1, letter));
+    Write(kPosCardSet, 3, letter != 'M' && state.display.moreThan256Colours ? "001" : "003");
+  }
+
+  void SaveOwnSize() const {
+    Write(kPosSavedCardSize, 1, Current());
+    Write(kPosSavedCardSet, 3, Read(kPosCardSet, 3));
+    Write(kPosSavedCustomCardSet, 1, Read(kPosCustomCardSet, 1));
+    Write(kPosSavedAddOnCardSet, 1, Read(kPosAddOnCardSet, 1));
+    CopyPreference(kCustomKey, std::string(kCustomKey) + kOldBig);
+    CopyPreference(kAddOnKey, std::string(kAddOnKey) + kOldBig);
+  }
+
+  void RestoreOwnSize() const {
+    Write(kPosCardSize, 1, Saved());
+    Write(kPosCardSet, 3, Read(kPosSavedCardSet, 3));
+    Write(kPosCustomCardSet, 1, Read(kPosSavedCustomCardSet, 1));
+    Write(kPosAddOnCardSet, 1, Read(kPosSavedAddOnCardSet, 1));
+    for (const char* key : {kCustomKey, kAddOnKey}) {
+      CopyPreference(std::string(key) + kOldBig, key);
+      ClearPreference(std::string(key) + kOldBig);
+    }
+    for (const auto& [position, length] : {std::pair{kPosSavedCardSize, 1}, std::pair{kPosSavedCardSet, 3},
+                                           std::pair{kPosSavedCustomCardSet, 1}, std::pair{kPosSavedAddOnCardSet, 1}}) {
+      Write(position, length, "");
+    }
+  }
+
+  void Advise(TAdvice advice) const {
+    const bool medium640 = advice == TAdvice::MediumOn640;
+    const int shownEntry = medium640 ? kMediumShownEntry : kLargeShownEntry;
+    if (state.mainGame.Get(shownEntry) != 0) return;
+    state.mainGame.Set(shownEntry, 1);
+    const std::string name = Read(kPosGameName, 50);
+    std::string key;
+    std::string text;
+    switch (advice) {
+      case TAdvice::MediumOn640:
+        key = "Msg_Cards_Medium_640x480";
+        text =
+            "Your video card's display is 640x480 pixels. For the best graphics display the screen resolution "
+            "should be set to 800x600 pixels or higher. However, it's possible to play " +
+            name + " using a predefined cards set.";
+        break;
+      case TAdvice::MediumOn800:
+        key = "Msg_Cards_Medium_800x600";
+        text =
+            "Your video card's display is 800x600 pixels. For the best graphics display of this game the screen "
+            "resolution should be set to 1024x768 pixels or higher. However, it's possible to play " +
+            name + " using a predefined Cards set.";
+        break;
+      case TAdvice::Large:
+        key = "Msg_Cards_Large";
+        text = "You have selected the Large size Cards Set. It's possible to play " + name +
+               " using a predefined Cards Set.";
+        break;
+      case TAdvice::ExtraLarge:
+        key = "Msg_Extra_Large_Cards";
+        text = "You have selected the Extra Large size Cards Set. It's possible to play " + name +
+               " using a predefined Cards Set.";
+        break;
+    }
+    if (state.store)
+      fnShowOneTimeAdvisory(*state.store, state.screen, key, text);
+    else
+      state.screen.ShowAdvisory(text);
+  }
+
+  // The first time a size is forced in this run the player hears why.
+  void AdviseOnFirstForce(TAdvice advice) const {
+    if (WasForced()) return;
+    MarkForced();
+    Advise(advice);
+  }
+  TAdvice LargeAdvice() const { return Saved() == "S" ? TAdvice::Large : TAdvice::ExtraLarge; }
+
+  bool ScreenAllowsOwnSize() const {
+    const bool fits = !(screenClass == 1 && width < 650) && !(screenClass == 2 && width < 1100);
+    return fits && (width >= 650 || !CurrentOrSaved("S")) &&
+           !(screenClass == 1 && width < 810 && CurrentOrSaved("S")) && (width >= 810 || !CurrentOrSaved("X"));
+  }
+
+  void ForceSmaller() const {
+    if (screenClass == 1 && width < 650) {
+      if (Current() != "M") Force('M');
+      AdviseOnFirstForce(TAdvice::MediumOn640);
+    } else if (screenClass == 2 && width < 810) {
+      if (Current() != "M") {
+        Force('M');
+        Advise(TAdvice::MediumOn800);
+      }
+    } else if (screenClass == 2 && width < 1100) {
+      if (Current() == "S" || Current() == "X") Force('B');
+      AdviseOnFirstForce(TAdvice::ExtraLarge);
+    } else if (width >= 650 || !LargeInUse()) {
+      if (width < 810 && CurrentOrSaved("X")) {
+        Force(screenClass == 1 ? 'B' : 'S');
+        Advise(TAdvice::ExtraLarge);
+      } else if (width < 810 && screenClass == 1 && LargeInUse()) {
+        Force('B');
+        AdviseOnFirstForce(LargeAdvice());
+      }
+    } else {
+      Force('B');
+      AdviseOnFirstForce(LargeAdvice());
+    }
+  }
+};
+
+}  // namespace
+
+bool fnFitCardSize(TTablerunState& state, int screenWidth) {
+  const TFit fit{state, screenWidth, state.rules.Get(kScreenClass)};
+  if (fit.ScreenAllowsOwnSize()) {
+    if (!fit.Read(kPosSavedCardSet, 3).empty()) fit.RestoreOwnSize();
+    return true;
+  }
+  const std::string current = fit.Current();
+  if ((current != "B" && current != "S" && current != "X") || !fit.Saved().empty())
+    fit.MarkForced();
+  else
+    fit.SaveOwnSize();
+  fit.ForceSmaller();
+  return false;
+}
+
+}  // namespace tablerun

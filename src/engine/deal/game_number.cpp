@@ -1,0 +1,11 @@
+#include "engine/deal/game_number.h"
+
+#include "model/deal.h"
+
+namespace tablerun {
+
+void fnDrawGameNumber(TTablerunState& state) {
+  state.config.Write(kPosGameNumber, 15, fnNewGameNumber(state.random));
+}
+
+}  // namespace tablerun

@@ -1,0 +1,59 @@
+#include "engine/deal/game_setup.h"
+
+#include "config/text.h"
+#include "engine/deal/card_size_fit.h"
+#include "model/rule_record.h"
+
+namespace tablerun {
+namespace {
+
+constexpr int kAutoplayAvailable = 20;
+constexpr int kTutorAvailable = 47;
+constexpr int kNoUndo = 23;
+constexpr int kSuitImages = 50;
+constexpr int kSuitImagesEntry = 126;
+constexpr int kSetupEntry = 83;
+
+}  // namespace
+
+TGameCommands fnGameCommands(const TGameRules& rules) {
+  return {.autoplay = rules.Get(kAutoplayAvailable) != 0,
+          .tutor = rules.Get(kTutorAvailable) == 1,
+          .undoAndSave = rules.Get(kNoUndo) != 1};
+}
+
+void fnLayOutGame(TTablerunState& state, TLayoutMetrics metrics) {
+  const std::string size = state.config.Read(kPosCardSize, 1);
+  metrics.cardSize = size.size() == 1 && TLayoutMetrics::IsCardSize(size[0]) ? size[0] : 'B';
+  fnLayoutTable(state.rules, metrics, state.mainGame);
+}
+
+TSetupResult fnSetUpGame(TTablerunState& state, TLayoutMetrics metrics) {
+  TSetupResult result;
+  const auto code = fnParseInteger(state.config.Read(kPosGame, 4));
+  std::string error;
+  state.rules.Clear();
+  if (!fnLoadRuleRecord(state.rules, state.mainGame.Catalogue(), state.customGames, static_cast<int>(code.value_or(-1)),
+                        error)) {
+    state.rules.Clear();
+    state.screen.ShowMessage(TMessageKind::Error, error);
+    return result;
+  }
+  result.loaded = true;
+  state.mainGame.Set(kSetupEntry, -1);
+
+  const std::string sizeBefore = state.config.Read(kPosCardSize, 1);
+  result.enableCustomize = fnFitCardSize(state, metrics.screenWidth);
+  if (state.config.Read(kPosCardSize, 1) != sizeBefore ||
+      state.mainGame.Get(kSuitImagesEntry) != state.rules.Get(kSuitImages)) {
+    result.reloadCardImages = true;
+    state.mainGame.Set(kSuitImagesEntry, state.rules.Get(kSuitImages));
+  }
+
+  state.mainGame.ResetPositions();
+  result.commands = fnGameCommands(state.rules);
+  fnLayOutGame(state, metrics);
+  return result;
+}
+
+}  // namespace tablerun

@@ -1,0 +1,110 @@
+#include "engine/deal/initial_deal.h"
+
+#include <algorithm>
+
+#include "engine/deal/deal_steps.h"
+#include "engine/deal/game_number.h"
+#include "engine/state/table_view.h"
+#include "model/card.h"
+#include "model/deal.h"
+
+namespace tablerun {
+namespace {
+
+constexpr int kStockFace = 7;
+constexpr int kStockDeal = 379;
+constexpr int kWasteDeal = 380;
+constexpr int kSecondWasteDeal = 462;
+constexpr int kSecondWasteCard = 359;
+constexpr int kTableauDeal = 382;
+constexpr int kTableauFaces = 422;
+constexpr int kReserveDeal = 463;
+constexpr int kReserveFaces = 475;
+constexpr int kEmptyRule = 135;
+constexpr int kBaseRank = 55;
+constexpr int kStarter = 103;
+constexpr int kAfterDealCard = 13;
+constexpr int kKingsToBottom = 33;
+constexpr int kTableauFan = 3;
+constexpr int kFamily = 54;
+
+constexpr int kKingOrBelowBase = 91;
+constexpr int kHolesBetweenCards = 8;
+constexpr int kFamilyAcesFromReserve = 11;
+constexpr int kFamilyHeartsPair = 22;
+
+// Rule slot 382 + i above 1000: one chosen card rather than a count.
+void fnDealSpecialCards(TDealWork& work) {
+  for (int i = 0; i < fnPileGroupSize(TPileGroup::Fila); ++i) {
+    const int value = work.Rule(kTableauDeal + i);
+    if (value >= 1001 && value <= 1013) {
+      const int card = work.TakeFirstWhere([&](int c) { return fnCardRank(c) == value - 1000; });
+      if (card > 0) work.Put(fnFila(i), card, TCardFace::Down);
+      work.ApplyFaces(fnFila(i), work.Rule(kTableauFaces + i));
+    } else if (value >= 1501 && value <= 1504) {
+      const int joker = kFirstJoker + value - 1501;
+      if (work.Take(joker)) work.Put(fnFila(i), joker, TCardFace::Up);
+      work.ApplyFaces(fnFila(i), work.Rule(kTableauFaces + i));
+    }
+  }
+}
+
+void fnDealCounts(TDealWork& work) {
+  const int stock = work.Rule(kStockDeal);
+  work.DealTo(kMazzo, stock, work.Rule(kStockFace) == 0 ? stock : 0);
+  if (work.Rule(kWasteDeal) > 0) work.DealTo(kMazzoVis, work.Rule(kWasteDeal), work.Rule(kWasteDeal));
+  for (int i = 0; i < fnPileGroupSize(TPileGroup::Fila); ++i) {
+    const int count = work.Rule(kTableauDeal + i);
+    if (count >= 1 && count <= 1000) work.DealTo(fnFila(i), count, work.Rule(kTableauFaces + i));
+  }
+  work.DealTo(kMazzoWaste, work.Rule(kSecondWasteDeal), work.Rule(kSecondWasteDeal));
+  for (int i = 0; i < fnPileGroupSize(TPileGroup::Appogg); ++i) {
+    if (work.Rule(kReserveDeal + i) > 0) {
+      work.DealTo(fnAppogg(i), work.Rule(kReserveDeal + i), work.Rule(kReserveFaces + i));
+    }
+  }
+}
+
+void fnResolveEmptyRules(TDealWork& work) {
+  const int base = work.Rule(kBaseRank);
+  for (int i = 0; i < fnPileGroupSize(TPileGroup::Fila); ++i) {
+    if (work.Rule(kEmptyRule + i) == kKingOrBelowBase) work.SetRule(kEmptyRule + i, base == 1 ? 13 : base - 1);
+  }
+}
+
+void fnDealToAll(TDealWork& work) {
+  fnFilterDeck(work);
+  fnStartFoundations(work);
+  if (const int code = work.Rule(kSecondWasteCard); code != 0) {
+    const int card = code > 100 ? code - 100 : code;
+    if (work.Take(card)) work.Put(kMazzoWaste, card, TCardFace::Up);
+  }
+  fnDealSpecialCards(work);
+  fnDealCounts(work);
+  fnApplyStartMode(work);
+  fnResolveEmptyRules(work);
+  if (work.Rule(kAfterDealCard) == 1) {
+    if (const int card = work.TakeFirst()) work.Put(fnDest(0), card, TCardFace::Up);
+  }
+  if (work.Rule(kFamily) == kFamilyAcesFromReserve) fnDealAcesFromReserve(work);
+  const int starter = work.Rule(kStarter);
+  if (starter >= 93 && starter <= 95) fnPlayDealtCards(work, static_cast<TDealPlay>(starter));
+  if (starter == 96 || starter == 98) fnPlayAcesWithReplacement(work);
+  if (work.Rule(kKingsToBottom) == 1) fnKingsToBottom(work);
+  if (work.Rule(kFamily) == kFamilyHeartsPair) fnDealHeartsPair(work);
+  fnArrangeDeal(work);
+  if (work.Rule(kTableauFan) == kHolesBetweenCards) fnAlternateHoles(work);
+}
+
+}  // namespace
+
+bool fnInitialDeal(TTablerunState& state) {
+  state.table.Clear();
+  std::vector<int> deck = fnGameNumberCardsArray(state.config.Read(kPosGameNumber, 15), state.rules, state.screen);
+  if (std::find(deck.begin(), deck.end(), 0) != deck.end()) return false;
+  TDealWork work(state, std::move(deck));
+  fnDealToAll(work);
+  return true;
+}
+
+}  // namespace tablerun

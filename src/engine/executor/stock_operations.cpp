@@ -1,0 +1,286 @@
+// Turning the stock to the waste, dealing from it to piles, and the stock press.
+#include <algorithm>
+
+#include "engine/executor/executor.h"
+#include "engine/state/legality_slots.h"
+#include "engine/state/play_entries.h"
+#include "engine/state/tablerun_state.h"
+#include "model/card.h"
+
+namespace tablerun {
+namespace {
+
+using namespace play;
+
+constexpr int kCfgSoundStock = 176;
+constexpr int kCfgSoundShuffle = 149;
+constexpr const char* kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
+
+// Deal flags: 1–15 take cards; these change how.
+constexpr int kFlagFaceDownTableau = 6;
+constexpr int kFlagFaceDownReserve = 5;
+constexpr int kFlagOnlyOnCards = 7;
+
+// A deal that names its pile deals to it whatever the pile's flag; the flag
+// still says face down or only onto cards.
+int NamedPileFlag(int flag) {
+  return flag >= 1 && flag <= 15 ? flag : 1;
+}
+
+std::string TableauDeal(int number) {
+  std::string name = "Add_Tableau_";
+  if (number < 10) name += '0';
+  return name + std::to_string(number);
+}
+
+}  // namespace
+
+int TMoveExecutor::StockSize() const {
+  return static_cast<int>(state_.table.Pile(kMazzo).size() / 3);
+}
+
+int TMoveExecutor::TakeStockTop() {
+  std::string stock = state_.table.Pile(kMazzo);
+  const int card = fnParseCardText(std::string_view(stock).substr(stock.size() - 3)).value_or(0);
+  stock.resize(stock.size() - 3);
+  state_.table.SetPile(kMazzo, stock);
+  return card;
+}
+
+void TMoveExecutor::DiscardLastUndo() {
+  history_.undo.DropLast();
+  history_.undoLog.RemoveLast();
+}
+
+bool TMoveExecutor::RedealAllowed() const {
+  return Rule(kDeals) == -1 || Entry(kRedealRound) < Rule(kDeals);
+}
+
+bool TMoveExecutor::TurnOrRedeal(bool toSecondWaste) {
+  const bool stockEmpty = StockSize() == 0;
+  if (Rule(kRedealStyle) < 1) {
+    if (!toSecondWaste && stockEmpty && state_.table.Pile(kMazzoVis).size() >= 6 && RedealAllowed()) {
+      return TurnOverRedeal();
+    }
+  } else if ((stockEmpty || Rule(kRedealStyle) == 6) && RedealAllowed()) {
+    if (GatheringRedeal()) return true;
+  }
+  if (stockEmpty) return false;
+  RecordUndo();
+  return TurnStock(toSecondWaste);
+}
+
+bool TMoveExecutor::TurnStock(bool toSecondWaste) {
+  if (Rule(kTableauDealFlag) == 12) DealInto(DealTargets("Add_Tableaus", 0));
+  const TPileRef waste = toSecondWaste ? kMazzoWaste : kMazzoVis;
+  for (int n = std::max(1, static_cast<int>(Rule(kTurnCount))); n > 0 && StockSize() > 0; --n) {
+    Append(waste, TakeStockTop(), TCardFace::Up);
+    PlaySound(kCfgSoundStock, "Stock");
+    UpdateWonFlag();
+  }
+  if (Rule(kFamily) == 28) {
+    ++stockTurns_;
+    history_.undoLog.ReplaceLast(TEventKind::StockTurn);
+  }
+  return true;
+}
+
+std::vector<TMoveExecutor::TDealTarget> TMoveExecutor::DealTargets(std::string_view operation, int pileNumber) const {
+  std::vector<TDealTarget> targets;
+  const int tableau = TableauPiles();
+  const int reserves = Reserves();
+  if (operation == "Add_Tableaus" || operation == "Add_Tableaus_Last" || operation == "Fill_Tableaus") {
+    for (int i = 0; i < tableau; ++i) {
+      const TPileRef pile = fnFila(i);
+      int flag = Rule(kTableauDealFlag + i);
+      if (operation == "Add_Tableaus_Last") flag = 1;
+      if (operation == "Fill_Tableaus") flag = state_.table.Pile(pile).empty() ? 1 : 0;
+      targets.push_back({pile, flag});
+    }
+  } else if (operation.starts_with("Add_Tableau_")) {
+    // A pile number a deal mode computed may lie beyond the game's piles.
+    if (pileNumber >= 1 && pileNumber <= tableau)
+      targets.push_back({fnFila(pileNumber - 1), NamedPileFlag(Rule(kTableauDealFlag + pileNumber - 1))});
+  } else if (operation == "Add_Reserves") {
+    // Redeal style 18 deals to fewer reserves each round.
+    const int count = Rule(kRedealStyle) == 18 ? std::clamp(4 - Entry(kRedealRound), 0, reserves) : reserves;
+    for (int i = 0; i < count; ++i) targets.push_back({fnAppogg(i), Rule(kReserveDealFlag + i)});
+  } else if (operation.starts_with("Add_Reserve_")) {
+    if (pileNumber >= 1 && pileNumber <= reserves) {
+      targets.push_back({fnAppogg(pileNumber - 1), NamedPileFlag(Rule(kReserveDealFlag + pileNumber - 1))});
+    }
+  }
+  return targets;
+}
+
+bool TMoveExecutor::Deal(std::string_view operation, int pileNumber) {
+  if (StockSize() == 0) return false;
+  const bool toReserves = operation.starts_with("Add_Reserve");
+  const bool reserveFaceDown = Rule(kReserveDealFlag) == kFlagFaceDownReserve;
+  if (toReserves && reserveFaceDown && Rule(kDeals) != -1 && Entry(kRedealRound) >= Rule(kDeals)) return false;
+  if (toReserves && Rule(kRedealStyle) == 18) {
+    const TTableView view = View();
+    const bool reservesHoldCards =
+        !view.IsEmpty(fnAppogg(0)) || !view.IsEmpty(fnAppogg(1)) || !view.IsEmpty(fnAppogg(2));
+    if (view.AnyTableauEmpty(0, TableauPiles() - 1) && reservesHoldCards) {
+      state_.screen.ShowMessage(TMessageKind::Information, kFillGapsFirst);
+      return false;
+    }
+  }
+  SetEntry(kDealRunning, 1);
+  state_.runtime.SetFlag(TRuntimeFlag::DealFinished, false);
+  const bool recorded = operation != "Fill_Tableaus";
+  if (recorded) RecordUndo();
+  const bool dealt = DealInto(DealTargets(operation, pileNumber));
+  if (recorded && !dealt) DiscardLastUndo();
+  // Face-down reserves show their cards once the stock is spent.
+  if (dealt && reserveFaceDown && StockSize() == 0) {
+    for (int i = 0; i < Reserves(); ++i) {
+      const std::string& text = state_.table.Pile(fnAppogg(i));
+      state_.cards.fnSetPileFaces(text, static_cast<int>(text.size() / 3), TCardFace::Up);
+    }
+  }
+  SetEntry(kDealRunning, 0);
+  UpdateWonFlag();
+  state_.runtime.SetFlag(TRuntimeFlag::DealFinished, true);
+  return dealt;
+}
+
+bool TMoveExecutor::DealInto(const std::vector<TDealTarget>& targets) {
+  bool dealt = false;
+  for (const auto& [pile, flag] : targets) {
+    if (flag < 1 || flag > 15) continue;
+    if (flag == kFlagOnlyOnCards && state_.table.Pile(pile).empty()) continue;
+    if (StockSize() == 0) break;
+    const int card = TakeStockTop();
+    if (Rule(slot::kTableauFan) == 8) state_.table.SetPile(fnFila(0), state_.table.Pile(fnFila(0)) + "000");
+    const bool faceDown = pile.group == TPileGroup::Fila ? flag == kFlagFaceDownTableau : flag == kFlagFaceDownReserve;
+    Append(pile, card, faceDown ? TCardFace::Down : TCardFace::Up);
+    PlaySound(kCfgSoundShuffle, "Shuffle");
+    if (pile.group == TPileGroup::Fila) TransferCompletedRun(pile.entry);
+    dealt = true;
+  }
+  return dealt;
+}
+
+bool TMoveExecutor::DealSteps(const std::vector<std::string>& operations, bool logStockTurn) {
+  const int mark = history_.BeginPlayerStep();
+  bool dealt = false;
+  for (const std::string& operation : operations) dealt = ExecuteMove(1, operation) || dealt;
+  if (!dealt) return false;
+  history_.EndPlayerStep(mark);
+  if (logStockTurn) {
+    ++stockTurns_;
+    history_.undoLog.ReplaceLast(TEventKind::StockTurn);
+  }
+  return true;
+}
+
+bool TMoveExecutor::PressStock() {
+  const TStep step = EnterStep();
+  bool changed = false;
+  if (Rule(kStockTurns) != 1) {
+    changed = PressDealingStock();
+  } else if (Rule(kTableauDealFlag) == 9) {
+    changed = DealToShortPiles();
+  } else {
+    changed = PressTurningStock();
+  }
+  return LeavePlayerStep(step, changed);
+}
+
+bool TMoveExecutor::PressDealingStock() {
+  const int tableau = TableauPiles();
+  const int reserves = Reserves();
+  const auto tableauFlag = [&](int flag) {
+    return Rule(kTableauDealFlag) == flag || (tableau > 0 && Rule(kTableauDealFlag + tableau - 1) == flag);
+  };
+  const int firstReserve = Rule(kReserveDealFlag);
+  const bool reserveFlag1 = firstReserve == 1 || (reserves > 0 && Rule(kReserveDealFlag + reserves - 1) == 1);
+
+  if ((Rule(kRedealStyle) >= 1 && StockSize() == 0) || Rule(kRedealStyle) == 6) return ExecuteMove(1, "Mazzo_Redeal");
+  if (tableauFlag(1)) {
+    if (firstReserve == kFlagFaceDownReserve) return DealSteps({"Add_Tableaus", "Add_Reserves"}, false);
+    return ExecuteMove(1, "Add_Tableaus");
+  }
+  if (tableauFlag(2)) {
+    if (View().AnyTableauEmpty(0, tableau - 1)) {
+      state_.screen.ShowMessage(TMessageKind::Information, kFillGapsFirst);
+      return false;
+    }
+    return ExecuteMove(1, "Add_Tableaus");
+  }
+  if (reserveFlag1) return ExecuteMove(1, "Add_Reserves");
+  if (firstReserve == 3) {
+    if (StockSize() == 8) return ExecuteMove(1, "Add_Tableaus_Last");
+    return DealSteps({"Add_Reserves", "Add_Reserves"}, false);
+  }
+  if (firstReserve == 4) {
+    // The reserve alternates with the stock-turn counter this press will reach.
+    const std::string reserve = (stockTurns_ + 1) % 2 == 1 ? "Add_Reserve_1" : "Add_Reserve_2";
+    return DealSteps({reserve, reserve, reserve}, NormalPlay());
+  }
+  if (Rule(kTableauDealFlag) == 8 || Rule(kRowDealMode) == 8) {
+    std::vector<std::string> deals;
+    for (int i = 0; i < tableau; ++i) {
+      if (Rule(kTableauDealFlag + i) != 8) continue;
+      for (int next = i + 2; next <= i + 5; ++next) deals.push_back(TableauDeal(next));
+    }
+    return DealSteps(deals, false);
+  }
+  if (tableauFlag(10)) {
+    const int row = stockTurns_ + 1;
+    std::vector<std::string> deals;
+    for (int pile = 8 * (row - 2) + 1; pile <= 8 * (row - 2) + 8; ++pile) deals.push_back(TableauDeal(pile));
+    return DealSteps(deals, true);
+  }
+  if (tableauFlag(11)) {
+    std::vector<std::string> deals;
+    for (int pile = 1; pile <= tableau; ++pile) deals.push_back(TableauDeal(pile));
+    return DealSteps(deals, true);
+  }
+  if (tableauFlag(13)) {
+    if (View().IsEmpty(fnFila(0))) return DealSteps({TableauDeal(1), TableauDeal(2)}, false);
+    return View().IsEmpty(fnFila(2)) && ExecuteMove(1, TableauDeal(3));
+  }
+  if (tableauFlag(14)) {
+    if (StockSize() > tableau) return ExecuteMove(1, "Add_Tableaus");
+    std::vector<std::string> deals;
+    for (int pile = 1; pile <= StockSize() - 4; ++pile) deals.push_back(TableauDeal(pile));
+    for (int reserve = 1; reserve <= 4; ++reserve) deals.push_back("Add_Reserve_" + std::to_string(reserve));
+    return DealSteps(deals, false);
+  }
+  if (Rule(kSecondWasteVariant) != 0) return ExecuteMove(1, "Mazzo_Waste");
+  return false;
+}
+
+bool TMoveExecutor::PressTurningStock() {
+  const char* turn = Rule(kSecondWasteVariant) != 0 ? "Mazzo_Waste" : "Mazzo_Vis";
+  if (Rule(kTableauDealFlag) == 15) {
+    if (history_.undoLog.Count(TEventKind::StockTurn) >= 3) return ExecuteMove(1, turn);
+    return DealSteps({"Add_Tableaus"}, true);
+  }
+  if (Rule(kTurnWhileWasteEmpty) == 1 && !View().IsEmpty(kMazzoVis)) return false;
+  return ExecuteMove(1, turn);
+}
+
+bool TMoveExecutor::DealToShortPiles() {
+  const int mark = history_.BeginPlayerStep();
+  bool dealt = false;
+  for (int i = 0; i < TableauPiles(); ++i) {
+    for (int n = 0; n < 3 && View().Count(fnFila(i)) < 3; ++n) {
+      if (StockSize() == 0 && !View().IsEmpty(kMazzoVis) && RedealAllowed()) {
+        SetEntry(kRedealRound, Entry(kRedealRound) + 1);
+        RecordUndo();
+        PourWasteIntoStock();
+      }
+      if (StockSize() == 0) break;
+      dealt = ExecuteMove(1, TableauDeal(i + 1)) || dealt;
+    }
+  }
+  if (!dealt) return ExecuteMove(1, "Mazzo_Vis");
+  history_.EndPlayerStep(mark);
+  return true;
+}
+
+}  // namespace tablerun

@@ -1,0 +1,173 @@
+// The entry points of move legality: dispatch by pile name, the per-kind
+// checks of foundations and tableau piles, and what may leave a pile.
+#include "engine/legality/move_legality.h"
+
+#include "engine/legality/family_predicates.h"
+#include "engine/state/legality_slots.h"
+#include "engine/state/tablerun_state.h"
+
+namespace tablerun {
+
+namespace {
+
+constexpr int kQueenOnEmptyFoundation = 10;
+constexpr int kSuitStillOnTableau = 22;
+constexpr int kUncappedUp = 20;
+constexpr int kRiseAndFall = 29;
+constexpr int kDownOneByOne = 34;
+constexpr int kStockFirstBuild = 129;
+constexpr int kFamilyTableauTurns = 23;
+constexpr int kFamilyFaceDownTargets = 40;
+constexpr int kFullDeck = 52;
+
+}  // namespace
+
+TMoveLegality::TMoveLegality(const TTable& table, const TGameRules& rules, const TCardStatusTable& cards,
+                             const TMoveContext& context, TScreen* explainTo)
+    : view_(table, rules, cards), context_(context), screen_(explainTo) {}
+
+TMoveLegality::TMoveLegality(const TTablerunState& state, const TMoveContext& context)
+    : TMoveLegality(state.table, state.rules, state.cards, context, &state.screen) {}
+
+void TMoveLegality::Explain(TMessageKind kind, const char* text) const {
+  if (screen_ != nullptr) screen_->ShowMessage(kind, text);
+}
+
+bool TMoveLegality::CanPlace(int card, std::string_view pileName) const {
+  const auto pile = fnParsePileName(pileName);
+  return pile && CanPlace(card, *pile);
+}
+
+bool TMoveLegality::CanPlace(int card, TPileRef pile) const {
+  if (card < 1 || card > kCardCount || !fnIsPileRef(pile)) return false;
+  // A card is never dropped on itself, whatever the pile's code would allow.
+  if (view_.Top(pile) == card) return false;
+  // Until the first move, a tableau card may go only to a foundation.
+  if (pile.group != TPileGroup::Dest && Rule(slot::kTableauToFoundationOnly) == 1 && context_.moveCounter == 0 &&
+      fnLocatedInTableau(LocateCard(card))) {
+    return false;
+  }
+  switch (pile.group) {
+    case TPileGroup::Dest: return pile.entry < view_.Foundations() && CanPlaceOnFoundation(pile.entry, card);
+    case TPileGroup::Fila: return pile.entry < view_.TableauPiles() && CanPlaceOnTableau(pile.entry, card);
+    case TPileGroup::Appogg: return pile.entry < view_.Reserves() && CanPlaceOnReserve(pile.entry, card);
+    case TPileGroup::Mazzo: return false;
+  }
+  return false;
+}
+
+bool TMoveLegality::CanPlaceOnFoundation(int i, int card) const {
+  if (i < 0 || i >= fnPileGroupSize(TPileGroup::Dest)) return false;
+  if (Rule(slot::kFamily) == kFamilyTableauTurns && fnLocatedInTableau(LocateCard(card)) &&
+      !fnTableauMoveReleases(view_, context_)) {
+    return false;
+  }
+  if (!context_.singleCard) return false;
+  const TPileRef pile = fnDest(i);
+  const int code = Rule(slot::kFoundationBuild + i);
+  // Two codes decide before the foundation's capacity is looked at.
+  if (code == kQueenOnEmptyFoundation) return fnCardRank(card) == 12 && view_.IsEmpty(pile);
+  if (code == kSuitStillOnTableau) {
+    if (fnCardRank(card) == 1) return false;
+    for (int p = 0; p < view_.TableauPiles(); ++p) {
+      const int top = view_.Top(fnFila(p));
+      if (top > 0 && fnCardSuit(top) == fnCardSuit(card) &&
+          (fnCardRank(top) > fnCardRank(card) || fnCardRank(top) == 1)) {
+        return true;
+      }
+    }
+    return false;
+  }
+  const int held = view_.Count(pile);
+  if (code != kUncappedUp && code != kRiseAndFall && held >= Rule(slot::kFoundationCapacity)) return false;
+  if (code == kUncappedUp && held >= kFullDeck) return false;
+  return CheckBuild(view_.Target(pile), card, FoundationRule(i));
+}
+
+bool TMoveLegality::CanPlaceOnTableau(int i, int card) const {
+  if (i < 0 || i >= fnPileGroupSize(TPileGroup::Fila)) return false;
+  const TPileRef pile = fnFila(i);
+  const int target = view_.Target(pile);
+  if (target > 0 && view_.IsFaceDown(target) && Rule(slot::kFamily) != kFamilyFaceDownTargets) return false;
+  const int capacity = Rule(slot::kTableauCapacity);
+  if (capacity != -1 && view_.Count(pile) >= capacity) return false;
+  const bool group = !context_.singleCard;
+  const TPileRule rule = TableauRule(i, Rule(slot::kTableauBuild + i), true);
+  bool ok = CheckBuild(target, card, rule);
+  if (rule.buildCode == kDownOneByOne && !view_.IsEmpty(pile) && group) ok = false;
+  if (ok && group && Rule(slot::kGroupRule) != 0) ok = IsValidGroup(card, i);
+  if (ok && group && Rule(slot::kGroupLimit) == -5 && view_.IsEmpty(pile)) ok = GroupFitsLimit(card, true);
+  // A group is never dropped on itself.
+  return ok && !(target > 0 && target == context_.draggedTopCard);
+}
+
+TPileRule TMoveLegality::FoundationRule(int i) const {
+  const int base = Rule(slot::kFoundationBase + i);
+  return {.emptyRule = base,
+          .baseRank = base,
+          .direction = Rule(slot::kFoundationDirection + i),
+          .buildCode = Rule(slot::kFoundationBuild + i),
+          .toFoundation = true,
+          .wrapAllowed = true,
+          .pileIndex = i,
+          .strict = true};
+}
+
+TPileRule TMoveLegality::TableauRule(int i, int buildCode, bool strict) const {
+  return {.emptyRule = Rule(slot::kTableauEmpty + i),
+          .baseRank = Rule(slot::kFoundationBase),
+          .direction = Rule(slot::kTableauDirection + i),
+          .buildCode = buildCode,
+          .toFoundation = false,
+          .wrapAllowed = Rule(slot::kTableauWrap + i) > 0,
+          .pileIndex = i,
+          .strict = strict};
+}
+
+bool TMoveLegality::CanLeave(int card) const {
+  const auto place = view_.FindCard(card);
+  if (!place || view_.IsFaceDown(card)) return false;
+  const TPileRef pile = place->pile;
+  const int entry = pile.entry;
+  const bool top = place->position == view_.Count(pile) - 1;
+  switch (pile.group) {
+    case TPileGroup::Mazzo: return pile == kMazzoVis && top && Rule(slot::kWasteFaceDown) == 0;
+    case TPileGroup::Dest:
+      switch (Rule(slot::kFoundationTakeBack)) {
+        case 1: return top;
+        case 2: return top && view_.Count(pile) >= 2;
+        case 3: return top && card >= kFirstJoker;
+        default: return false;
+      }
+    case TPileGroup::Appogg:
+      switch (Rule(slot::kReserveLift)) {
+        case -11: return true;
+        case -14: return top && fnReserveIsFree(view_, entry);
+        case -15: return top && IsFreeAtRowSide(card);
+        default: return top;
+      }
+    case TPileGroup::Fila: {
+      // Grid cells (fans 8 and 9) and fan 12 give up any card the group limit takes.
+      const int fan = Rule(slot::kTableauFan);
+      if (fan == 8 || fan == 9 || fan == 12) return GroupFitsLimit(card, false);
+      const int rows = Rule(slot::kReleaseRows);
+      const int rowPiles = Rule(slot::kReleaseRowPiles);
+      if (rows >= 1 && rowPiles >= 1 && entry < rows * rowPiles) return top && fnRowReleases(view_, entry);
+      if (!top && Rule(slot::kGroupRule) != 0 && !IsValidGroup(card, entry)) return false;
+      return GroupFitsLimit(card, false);
+    }
+  }
+  return false;
+}
+
+bool TMoveLegality::TableauWaitsForStock() const {
+  return Rule(slot::kTableauBuild) == kStockFirstBuild && !view_.IsEmpty(kMazzo);
+}
+
+void TMoveLegality::ExplainTableauWaitsForStock() const {
+  if (context_.tutorMode == 0) {
+    Explain(TMessageKind::Information, "Building on the tableau is allowed only when the stock is empty.");
+  }
+}
+
+}  // namespace tablerun

@@ -1,0 +1,158 @@
+#include "engine/pointer/pile_geometry.h"
+
+#include <algorithm>
+
+#include "engine/deal/card_size_fit.h"
+#include "engine/state/legality_slots.h"
+#include "model/fan_steps.h"
+#include "model/layout.h"
+
+namespace tablerun {
+namespace {
+
+using namespace fan;
+
+constexpr int kFoundationFan = 4;
+constexpr int kReserveFan = 5;
+
+}  // namespace
+
+long fnOverlapArea(const TRect& a, const TRect& b) {
+  const long width = std::min(a.right, b.right) - std::max(a.left, b.left);
+  const long height = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+  return width > 0 && height > 0 ? width * height : 0;
+}
+
+bool TPileGeometry::OnTable(TPileRef pile) const {
+  if (!fnIsPileRef(pile) || game_.IsPileAbsent(pile)) return false;
+  switch (pile.group) {
+    case TPileGroup::Mazzo:
+      return true;
+    case TPileGroup::Dest:
+      return pile.entry < view_.Foundations();
+    case TPileGroup::Fila:
+      return pile.entry < view_.TableauPiles();
+    case TPileGroup::Appogg:
+      return pile.entry < view_.Reserves();
+  }
+  return false;
+}
+
+int TPileGeometry::FanStyle(TPileRef pile) const {
+  switch (pile.group) {
+    case TPileGroup::Fila:
+      return view_.Rule(slot::kTableauFan);
+    case TPileGroup::Dest:
+      return view_.Rule(kFoundationFan);
+    case TPileGroup::Appogg:
+      return view_.Rule(kReserveFan);
+    case TPileGroup::Mazzo:
+      return 0;
+  }
+  return 0;
+}
+
+int TPileGeometry::OriginX(TPileRef pile) const {
+  switch (pile.group) {
+    case TPileGroup::Mazzo:
+      return game_.MazzoX(pile.entry);
+    case TPileGroup::Dest:
+      return game_.DestX(pile.entry);
+    case TPileGroup::Fila:
+      return game_.FilaX(pile.entry);
+    case TPileGroup::Appogg:
+      return game_.AppoggX(pile.entry);
+  }
+  return 0;
+}
+
+int TPileGeometry::OriginY(TPileRef pile) const {
+  switch (pile.group) {
+    case TPileGroup::Mazzo:
+      return game_.MazzoY(pile.entry);
+    case TPileGroup::Dest:
+      return game_.DestY(pile.entry);
+    // Tableau positions are kept in table coordinates.
+    case TPileGroup::Fila:
+      return game_.FilaY(pile.entry) - game_.ScrollY();
+    case TPileGroup::Appogg:
+      return game_.AppoggY(pile.entry);
+  }
+  return 0;
+}
+
+void TPileGeometry::Offset(TPileRef pile, int position, int& dx, int& dy) const {
+  dx = 0;
+  dy = 0;
+  const int style = FanStyle(pile);
+  // Arrangement 7 shows the bottom card above a closed stack.
+  if (style == 7) {
+    if (position > 0) dy = game_.Get(kDownFaceUp);
+    return;
+  }
+  for (int below = 0; below < position; ++below) {
+    const int card = view_.CardAt(pile, below);
+    // A hole counts as face up.
+    const bool faceDown = card > 0 && view_.IsFaceDown(card);
+    switch (style) {
+      case 1:
+      case 12:
+      case 13:
+        dy += game_.Get(faceDown ? kDownFaceDown : kDownFaceUp);
+        break;
+      case 5:
+        dy += game_.Get(kArrangement5);
+        break;
+      case 2:
+        dx += game_.Get(faceDown ? kRightFaceDown : kRightFaceUp);
+        break;
+      case 6:
+        dx += game_.Get(kArrangement6);
+        break;
+      case 10:
+        dx -= game_.Get(faceDown ? kRightFaceDown : kRightFaceUp);
+        break;
+      default:
+        return;  // stacked: every card on the first
+    }
+  }
+}
+
+TRect TPileGeometry::CardRect(TPileRef pile, int position) const {
+  int dx = 0;
+  int dy = 0;
+  if (pile.group != TPileGroup::Mazzo) Offset(pile, std::max(position, 0), dx, dy);
+  const int left = OriginX(pile) + dx;
+  const int top = OriginY(pile) + dy;
+  return {left, top, left + cardWidth_, top + cardHeight_};
+}
+
+TRect TPileGeometry::TopRect(TPileRef pile) const {
+  return CardRect(pile, pile.group == TPileGroup::Mazzo ? 0 : view_.Count(pile));
+}
+
+TRect TPileGeometry::PileRect(TPileRef pile) const {
+  const TRect first = CardRect(pile, 0);
+  const TRect last = CardRect(pile, std::max(view_.Count(pile) - 1, 0));
+  return {std::min(first.left, last.left), std::min(first.top, last.top), std::max(first.right, last.right),
+          std::max(first.bottom, last.bottom)};
+}
+
+int TPileGeometry::PositionAt(TPileRef pile, int x, int y) const {
+  const int count = view_.Count(pile);
+  if (pile.group == TPileGroup::Mazzo) return count > 0 && CardRect(pile, 0).Contains(x, y) ? count - 1 : -1;
+  for (int position = count - 1; position >= 0; --position) {
+    if (CardRect(pile, position).Contains(x, y)) return position;
+  }
+  return -1;
+}
+
+TPileGeometry fnPileGeometry(const TTablerunState& state) {
+  const std::string letter = state.config.Read(kPosCardSize, 1);
+  TLayoutMetrics metrics;
+  if (letter.size() == 1 && TLayoutMetrics::IsCardSize(letter[0])) metrics.cardSize = letter[0];
+  return TPileGeometry(TTableView(state.table, state.rules, state.cards), state.mainGame, metrics.CardWidth(),
+                       metrics.CardHeight());
+}
+
+}  // namespace tablerun

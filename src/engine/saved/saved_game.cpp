@@ -1,0 +1,288 @@
+#include "engine/saved/saved_game.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "config/preferences.h"
+#include "config/safe_replace.h"
+#include "config/text.h"
+#include "engine/executor/executor.h"
+#include "engine/deal/game_number.h"
+#include "engine/state/legality_slots.h"
+#include "engine/state/play_entries.h"
+#include "engine/saved/saved_game_upgrade.h"
+#include "engine/state/tablerun_state.h"
+
+namespace tablerun {
+namespace {
+
+using namespace play;
+
+constexpr int kHeaderLength = 95;
+constexpr int kFirstStateLine = 12;  // 0-based, after the header, line 2 and ten empty lines
+constexpr int kCfgGameCode = kPosGame;
+constexpr int kCfgPlayerName = kPosPlayer;
+constexpr int kPlayerNameLength = 30;
+constexpr int kGameNumberLength = 15;
+constexpr int kCfgScoreKind = 120;
+constexpr int kCfgScore = 122;
+constexpr int kEntryOtherGame = 78;
+
+// The appearance of the header: configuration position, its length, and the
+// width of its field in the header.
+struct TField {
+  int position;
+  int length;
+  int width;
+};
+constexpr TField kAppearance[] = {{43, 4, 30}, {28, 15, 15}, {27, 1, 4}, {128, 1, 1}, {24, 3, 9}, {21, 3, 4}};
+constexpr int kAppearanceWidth = 63;
+
+// The undo sections, in file order: a snapshot's stock, foundation, tableau
+// and reserve lines.
+constexpr const char* kSections[] = {"[UNDO - Stock]", "[UNDO - Foundations]", "[UNDO - Piles]", "[UNDO - Reserves]"};
+constexpr const char* kLogSection = "[UNDO - Log]";
+
+std::string Padded(std::string_view text, std::size_t width) {
+  std::string padded(text.substr(0, width));
+  padded.resize(width, ' ');
+  return padded;
+}
+
+std::optional<int> Number(std::string_view text) {
+  const auto value = fnParseInteger(text);
+  if (!value || *value < -32768 || *value > 999999) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+void AddLines(std::string& text, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) text += line + "\r\n";
+}
+
+}  // namespace
+
+std::string fnSavedGameText(const TTablerunState& state, const TMoveExecutor& executor, int elapsedSeconds) {
+  const TConfigRecord& config = state.config;
+  std::string header = "[S-" + std::string(kSavedGameVersion) + "]" + Padded(config.Read(kCfgGameCode, 4), 4);
+  for (const auto& [position, length, width] : kAppearance) {
+    header += Padded(config.Read(position, length), static_cast<std::size_t>(width));
+  }
+  header += fnZeroFill(elapsedSeconds, 6);
+  header += fnZeroFill(fnParseInteger(config.Read(kCfgScoreKind, 2)).value_or(0), 2);
+  header += fnZeroFill(fnParseInteger(config.Read(kCfgScore, 6)).value_or(0), 6);
+  header += fnZeroFill(state.mainGame.Get(kRedealRound), 6);
+
+  std::string second = Padded(config.Read(kCfgPlayerName, kPlayerNameLength), 50) +
+                       Padded(config.Read(kPosGameNumber, kGameNumberLength), 15) + " ";
+  for (int i = 0; i < 16; ++i) second += fnZeroFill(state.rules.Get(slot::kFoundationBase + i), 2);
+
+  std::string text = header + "\r\n" + second + "\r\n";
+  for (int n = 0; n < 10; ++n) text += "\r\n";
+  for (const std::string& line : fnTakeSnapshot(state.table, state.cards)) text += line + "\r\n";
+  const TUndoStack& undo = executor.History().undo;
+  const std::vector<std::string>* lists[] = {&undo.StockLines(), &undo.FoundationLines(), &undo.TableauLines(),
+                                             &undo.ReserveLines()};
+  for (std::size_t s = 0; s < std::size(kSections); ++s) {
+    text += std::string(kSections[s]) + "\r\n";
+    AddLines(text, *lists[s]);
+  }
+  text += std::string(kLogSection) + "\r\n" + executor.History().undoLog.Text() + "\r\n";
+  return text;
+}
+
+std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& error) {
+  const std::vector<std::string_view> lines = fnSplitLines(text);
+  const auto fail = [&](std::string why) {
+    error = std::move(why);
+    return std::nullopt;
+  };
+  if (lines.empty()) return fail("The file is empty.");
+  const std::string_view header = lines[0];
+  if (header.size() < kHeaderLength || !header.starts_with("[S-") || header[7] != ']')
+    return fail("No saved game header.");
+  TSavedGame saved;
+  saved.version = header.substr(3, 4);
+  const auto shape = fnSnapshotShape(saved.version);
+  if (!shape) return fail("Saved game version " + saved.version + " is not supported.");
+  const std::size_t stateLines = static_cast<std::size_t>(shape->Lines());
+  if (lines.size() < kFirstStateLine + stateLines) return fail("The file is too short.");
+  saved.gameCode = header.substr(8, 4);
+  saved.appearance = header.substr(12, kAppearanceWidth);
+  const auto elapsed = Number(header.substr(75, 6));
+  const auto score = Number(header.substr(83, 6));
+  const auto round = Number(header.substr(89, 6));
+  if (!fnParseInteger(saved.gameCode) || !elapsed || !score || !round)
+    return fail("The header holds no numbers where it should.");
+  saved.elapsedSeconds = *elapsed;
+  saved.scoreKind = header.substr(81, 2);
+  saved.score = *score;
+  saved.redealRound = *round;
+
+  const std::string second = fnUpgradeSecondLine(lines[1], saved.version);
+  const std::string_view secondView = second;
+  saved.playerName = fnTrim(secondView.substr(0, 30));
+  saved.gameNumber = fnTrim(secondView.substr(std::min<std::size_t>(second.size(), 50), 13));
+  for (std::size_t i = 0; i < saved.baseRanks.size(); ++i) {
+    const std::size_t at = 66 + i * 2;
+    if (at + 2 <= second.size()) {
+      if (const auto rank = fnParseInteger(secondView.substr(at, 2))) saved.baseRanks[i] = static_cast<int>(*rank);
+    }
+  }
+
+  std::vector<std::string> table;
+  for (std::size_t line = 0; line < stateLines; ++line) {
+    const std::string_view state = lines[kFirstStateLine + line];
+    if (!fnIsStateLine(state)) return fail("A pile of the table cannot be read.");
+    table.emplace_back(state);
+  }
+  saved.table = fnUpgradeSnapshot(std::move(table), saved.version);
+
+  // The undo sections: each heading switches the list the lines after it go to.
+  std::array<std::vector<std::string>, std::size(kSections)> lists;
+  int target = -1;
+  bool logNext = false;
+  std::string log;
+  for (std::size_t at = kFirstStateLine + stateLines; at < lines.size(); ++at) {
+    const std::string_view line = lines[at];
+    if (logNext) {
+      log = line;
+      logNext = false;
+      target = -1;
+      continue;
+    }
+    if (line.starts_with(kLogSection)) {
+      logNext = true;
+      continue;
+    }
+    bool heading = false;
+    for (std::size_t s = 0; s < std::size(kSections); ++s) {
+      if (line.starts_with(kSections[s])) {
+        target = static_cast<int>(s);
+        heading = true;
+      }
+    }
+    if (heading) continue;
+    if (target < 0) {
+      if (line.empty()) continue;
+      return fail("A line stands outside the undo sections.");
+    }
+    if (!fnIsStateLine(line)) return fail("A pile of the undo history cannot be read.");
+    lists[static_cast<std::size_t>(target)].emplace_back(line);
+  }
+  const std::array<int, std::size(kSections)> perSnapshot = {shape->stock, shape->foundations, shape->tableau,
+                                                             shape->reserves};
+  const std::size_t snapshots = lists[0].size() / static_cast<std::size_t>(shape->stock);
+  for (std::size_t s = 0; s < lists.size(); ++s) {
+    if (lists[s].size() != snapshots * static_cast<std::size_t>(perSnapshot[s])) {
+      return fail("The undo history is incomplete.");
+    }
+  }
+  if (!saved.undoLog.SetText(log) ||
+      (!log.empty() && std::count(log.begin(), log.end(), ',') != static_cast<long>(snapshots))) {
+    return fail("The undo log does not match the undo history.");
+  }
+  for (std::size_t n = 0; n < snapshots; ++n) {
+    std::vector<std::string> snapshot;
+    for (std::size_t s = 0; s < lists.size(); ++s) {
+      const std::size_t per = static_cast<std::size_t>(perSnapshot[s]);
+      for (std::size_t k = 0; k < per; ++k) snapshot.push_back(std::move(lists[s][n * per + k]));
+    }
+    saved.undo.Push(fnUpgradeSnapshot(std::move(snapshot), saved.version));
+  }
+  return saved;
+}
+
+void fnApplySavedGame(TTablerunState& state, TMoveExecutor& executor, const TSavedGame& saved, TRestoreScope scope) {
+  TConfigRecord& config = state.config;
+  config.Write(kCfgScoreKind, 2, saved.scoreKind);
+  config.Write(kCfgScore, 6, std::to_string(saved.score));
+  state.mainGame.Set(kRedealRound, static_cast<int16_t>(saved.redealRound));
+  if (scope == TRestoreScope::LoadedGame) {
+    if (saved.gameCode != config.Read(kCfgGameCode, 4)) state.mainGame.Set(kEntryOtherGame, 0);
+    config.Write(kCfgGameCode, 4, saved.gameCode);
+    std::size_t at = 0;
+    for (const auto& [position, length, width] : kAppearance) {
+      config.Write(position, length, fnTrimRight(saved.appearance.substr(at, static_cast<std::size_t>(width))));
+      at += static_cast<std::size_t>(width);
+    }
+    config.Write(kCfgPlayerName, kPlayerNameLength, saved.playerName);
+    config.Write(kPosGameNumber, kGameNumberLength, saved.gameNumber);
+    for (std::size_t i = 0; i < saved.baseRanks.size(); ++i) {
+      if (saved.baseRanks[i])
+        state.rules.Set(slot::kFoundationBase + static_cast<int>(i), static_cast<int16_t>(*saved.baseRanks[i]));
+    }
+    // The empty-pile rule '[' takes the rank below foundation 1's base, a King below an Ace.
+    const int base = state.rules.Get(slot::kFoundationBase);
+    for (int i = 0; i < 40 && base >= 1 && base <= 13; ++i) {
+      if (state.rules.Get(slot::kTableauEmpty + i) == '[') {
+        state.rules.Set(slot::kTableauEmpty + i, static_cast<int16_t>((base + 11) % 13 + 1));
+      }
+    }
+  }
+  fnRestoreSnapshot(state.table, state.cards, saved.table);
+  TUndoHistory& history = executor.History();
+  history.Clear();
+  history.undo = saved.undo;
+  history.undoLog = saved.undoLog;
+  state.mainGame.Set(kMoveCounter, history.undo.Empty() ? 0 : 2);
+  executor.SetStockTurns(history.undoLog.Count(TEventKind::StockTurn));
+  if (fnHasDrawFlag(state.rules.Get(kFamily))) {
+    state.mainGame.Set(kDrawUsed, history.undoLog.Count(TEventKind::Draw) > 0 ? 1 : 0);
+  }
+  state.screen.RequestRepaint();
+}
+
+bool fnSaveGameFile(TTablerunState& state, const TMoveExecutor& executor, const std::string& path, int elapsedSeconds) {
+  return fnReplaceFile(state.fs, state.screen, path, fnSavedGameText(state, executor, elapsedSeconds));
+}
+
+std::optional<std::string> fnSaveHeldGame(TTablerunState& state, const TMoveExecutor& executor,
+                                          const std::string& dataFolder, int elapsedSeconds) {
+  for (int n = 1; n <= 99; ++n) {
+    const std::string path = dataFolder + "Stat_e" + fnZeroFill(n, 2) + ".dat";
+    if (state.fs.Exists(path)) continue;
+    if (!fnSaveGameFile(state, executor, path, elapsedSeconds)) return std::nullopt;
+    return path;
+  }
+  return std::nullopt;
+}
+
+bool fnInsertBookmark(TTablerunState& state, const TMoveExecutor& executor, const std::string& tempFolder,
+                      int elapsedSeconds) {
+  if (state.screen.ShowMessage(TMessageKind::Question, "Insert bookmark?", TMessageButtons::OkCancel) !=
+      TMessageAnswer::Ok) {
+    return false;
+  }
+  std::string path;
+  if (!state.fs.CreateTemp(tempFolder, "~tb", path)) return false;
+  if (!fnSaveGameFile(state, executor, path, elapsedSeconds)) {
+    state.fs.Remove(path);
+    return false;
+  }
+  fnDeleteBookmark(state);
+  state.bookmarkFile = path;
+  return true;
+}
+
+void fnDeleteBookmark(TTablerunState& state) {
+  if (!state.bookmarkFile.empty() && state.fs.Exists(state.bookmarkFile)) state.fs.Remove(state.bookmarkFile);
+  state.bookmarkFile.clear();
+}
+
+std::optional<int> fnGoToBookmark(TTablerunState& state, TMoveExecutor& executor) {
+  const std::string& path = state.bookmarkFile;
+  if (path.empty() || !state.fs.Exists(path)) return std::nullopt;
+  if (state.screen.ShowMessage(TMessageKind::Question, "Go to bookmark?", TMessageButtons::OkCancel) !=
+      TMessageAnswer::Ok) {
+    return std::nullopt;
+  }
+  const auto text = fnReadWholeFile(state.fs, path);
+  std::string error;
+  const auto saved = text ? fnParseSavedGame(*text, error) : std::nullopt;
+  if (!saved) return std::nullopt;
+  fnApplySavedGame(state, executor, *saved, TRestoreScope::Bookmark);
+  return saved->elapsedSeconds;
+}
+
+}  // namespace tablerun

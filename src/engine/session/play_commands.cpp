@@ -1,0 +1,145 @@
+#include "engine/session/play_commands.h"
+
+#include "config/preferences.h"
+#include "config/text.h"
+#include "engine/executor/autoplay_preference.h"
+#include "engine/deal/game_number.h"
+#include "engine/deal/game_start.h"
+#include "engine/saved/saved_game.h"
+#include "engine/end/score.h"
+
+namespace tablerun {
+namespace {
+
+constexpr int kAutoplayAvailable = 20;  // rule slot
+constexpr int kEntryDealShown = 92;
+constexpr int kEntryAutoplayMode = 109;
+constexpr int kAutoplayPerGame = 2;
+constexpr int kAutoplayEveryGame = 3;
+
+int fnCurrentCode(const TTablerunState& state) {
+  return static_cast<int>(fnParseInteger(state.config.Read(kPosGame, 4)).value_or(-1));
+}
+
+bool fnAutoplayAllowed(const TTablerunState& state) {
+  return state.rules.Get(kAutoplayAvailable) != 0;
+}
+
+// A game became current: Autoplay as this game wants it, before anything plays.
+void fnFollowGameAutoplay(TPlaySession& session, bool& autoplaySwitch) {
+  autoplaySwitch = fnAutoplaySwitchForGame(session.state, autoplaySwitch);
+  session.executor.SetAutoplay(autoplaySwitch && fnAutoplayAllowed(session.state));
+}
+
+}  // namespace
+
+TCurrentGame fnDealGame(TPlaySession& session, const TLayoutMetrics& metrics, bool& autoplaySwitch, bool otherGame,
+                        int numberMode) {
+  TTablerunState& state = session.state;
+  // A game still in progress ends before the new deal, so it is recorded.
+  session.endOfGame.EndGame();
+  if (otherGame) state.rules.Clear();
+  const TGameStart start{.deal = true, .animate = true, .numberMode = numberMode, .quiet = false};
+  const TStartResult result = fnStartGame(state, start, metrics);
+  if (!result.started) return {.started = false, .setUp = result.setUp};
+  fnFollowGameAutoplay(session, autoplaySwitch);
+  session.BeginGame();
+  return {.started = true, .setUp = result.setUp};
+}
+
+void fnDealShown(TPlaySession& session) {
+  session.state.mainGame.Set(kEntryDealShown, 1);
+  session.executor.RunOpeningMoves();
+  fnUpdateScore(session.state);
+  // The player's time begins with the dealt table, not with the deal animation.
+  session.clock.ContinueFrom(0);
+}
+
+TLeaving fnLeaveGame(TPlaySession& session, const std::string& question) {
+  if (!session.endOfGame.MayLeaveGame(question)) return TLeaving::Stayed;
+  return session.endOfGame.EndGame() ? TLeaving::LeftWon : TLeaving::Left;
+}
+
+bool fnRestartGame(TPlaySession& session) {
+  TTablerunState& state = session.state;
+  const TRuntime& runtime = state.runtime;
+  if (runtime.Flag(TRuntimeFlag::GameInProgress) && !runtime.Flag(TRuntimeFlag::GameJustWon)) {
+    const std::string question = "Restart this game?\rGame number: " + state.config.Read(kPosGameNumber, 15);
+    if (state.screen.ShowMessage(TMessageKind::Question, question, TMessageButtons::OkCancel) != TMessageAnswer::Ok)
+      return false;
+  }
+  if (runtime.Flag(TRuntimeFlag::WinningAnimation)) return false;
+  session.endOfGame.EndGame();
+  session.executor.RestartGame();
+  session.clock.ContinueFrom(0);
+  fnUpdateScore(state);
+  return true;
+}
+
+TCurrentGame fnLoadGame(TPlaySession& session, const std::string& path, const TLayoutMetrics& metrics,
+                        bool& autoplaySwitch) {
+  TTablerunState& state = session.state;
+  if (!state.fs.Exists(path)) {
+    state.screen.ShowMessage(TMessageKind::Warning, "File not found: " + path);
+    return {};
+  }
+  const auto text = fnReadWholeFile(state.fs, path);
+  std::string error = "The file cannot be read.";
+  const auto saved = text ? fnParseSavedGame(*text, error) : std::nullopt;
+  const int code = saved ? static_cast<int>(fnParseInteger(saved->gameCode).value_or(-1)) : -1;
+  const std::string name = saved ? state.mainGame.Catalogue().NameOf(code, state.customGames) : "";
+  if (!saved || name.empty()) {
+    if (saved) error = "The game " + saved->gameCode + " is not in the games list.";
+    state.screen.ShowMessage(TMessageKind::Warning, "Can't load " + path + "\r" + error);
+    return {};
+  }
+  if (fnLeaveGame(session) == TLeaving::Stayed) return {};
+
+  state.config.Write(kPosGame, 4, fnZeroFill(code, 4));
+  state.config.Write(kPosGameName, 50, name);
+  TCurrentGame current{.started = false, .setUp = fnSetUpGame(state, metrics)};
+  if (!current.setUp->loaded) return current;
+  fnStartGame(state, TGameStart{.deal = false, .animate = false, .numberMode = 0, .quiet = true}, metrics);
+  fnApplySavedGame(state, session.executor, *saved, TRestoreScope::LoadedGame);
+  // The file may bring another card size than the set-up fitted.
+  fnLayOutGame(state, metrics);
+  state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
+  state.runtime.SetFlag(TRuntimeFlag::GameJustWon, false);
+  state.mainGame.Set(kEntryDealShown, 1);
+  fnFollowGameAutoplay(session, autoplaySwitch);
+  session.clock.ContinueFrom(saved->elapsedSeconds);
+  fnUpdateScore(state);
+  current.started = true;
+  return current;
+}
+
+bool fnGoToBookmarkCommand(TPlaySession& session) {
+  const auto seconds = fnGoToBookmark(session.state, session.executor);
+  if (!seconds) return false;
+  session.clock.ContinueFrom(*seconds);
+  fnUpdateScore(session.state);
+  return true;
+}
+
+bool fnAutoplaySwitchForGame(const TTablerunState& state, bool current) {
+  if (!fnAutoplayAllowed(state)) return current;
+  switch (state.mainGame.Get(kEntryAutoplayMode)) {
+    case kAutoplayEveryGame:
+      return true;
+    case kAutoplayPerGame:
+      return state.store ? fnReadGameAutoplay(*state.store, fnCurrentCode(state)) : current;
+    default:
+      return current;
+  }
+}
+
+void fnToggleAutoplay(TPlaySession& session, bool on) {
+  TTablerunState& state = session.state;
+  if (!fnAutoplayAllowed(state)) return;
+  session.executor.SetAutoplay(on);
+  fnUpdateScore(state);
+  if (state.mainGame.Get(kEntryAutoplayMode) == kAutoplayPerGame && state.store)
+    fnStoreGameAutoplay(*state.store, fnCurrentCode(state), on);
+}
+
+}  // namespace tablerun
