@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
 
 namespace tablerun {
 namespace {
@@ -43,7 +44,11 @@ public:
       const ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
                                  offset + static_cast<std::int64_t>(done));
       if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
+      if (n < 0) return false;
+      if (n == 0) {
+        errno = EIO;  // a write that makes no progress sets no cause of its own
+        return false;
+      }
       done += static_cast<std::size_t>(n);
     }
     return true;
@@ -56,8 +61,10 @@ public:
 
   bool SyncAndClose() override {
     const bool synced = ::fsync(fd_) == 0;
+    const int syncError = errno;
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
+    if (!synced) errno = syncError;  // the first cause is the one to report
     return synced && closed;
   }
 
@@ -153,6 +160,8 @@ std::optional<std::string> fnReadWholeFile(TFileSystem& fs, const std::string& p
   }
   return bytes;
 }
+
+std::string fnCauseOf(int error) { return error != 0 ? std::generic_category().message(error) : "cause unknown"; }
 
 std::string fnFolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');

@@ -63,6 +63,9 @@ private:
 
 std::optional<std::string> fnReadWholeFile(TFileSystem& fs, const std::string& path);
 
+// Why a call failed, in words, from the errno it left.
+std::string fnCauseOf(int error);
+
 // "dir/name" → "dir/"; a bare name → "".
 std::string fnFolderOf(const std::string& path);
 

@@ -16,6 +16,7 @@ enum class TReplaceFailure { None, CreateTemp, Write, Rename };
 struct TReplaceResult {
   TReplaceFailure failure = TReplaceFailure::None;
   std::string tempPath;
+  int error = 0;  // errno of the failed step
   explicit operator bool() const { return failure == TReplaceFailure::None; }
 };
 

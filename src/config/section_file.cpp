@@ -1,6 +1,7 @@
 #include "config/section_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 
 #include "config/text.h"
@@ -334,9 +335,11 @@ bool TSectionFile::AppendTo(TFile& file, std::string_view section, const std::ve
 }
 
 bool TSectionFile::FinishWrite(TFile& file, bool written) {
+  const int writeError = errno;
   const bool synced = file.SyncAndClose();
   if (written && synced) return true;
-  messages_.ShowMessage(TMessageKind::Information, "Write error on file");
+  messages_.ShowMessage(TMessageKind::Information,
+                        "Write error on file " + path_ + ": " + fnCauseOf(written ? errno : writeError));
   return false;
 }
 

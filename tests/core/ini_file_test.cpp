@@ -103,7 +103,8 @@ TEST_F(IniFileTest, AWriteThatCannotBeSavedSaysSoAndFails) {
   TIniFile ini(fs, screen, folder / "missing-folder/Cfg.dat");
   EXPECT_FALSE(ini.WriteString("P", "a", "2"));
   ASSERT_EQ(screen.messages.size(), 1u);
-  EXPECT_EQ(screen.messages[0].text, "Error creating temp file.");
+  EXPECT_EQ(screen.messages[0].text,
+            "Error creating temp file. " + (folder / "missing-folder/Cfg.dat") + ": No such file or directory");
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <random>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -31,14 +33,19 @@ public:
   std::unique_ptr<TFile> Open(const std::string& path, TOpenMode mode) override { return real_.Open(path, mode); }
   std::unique_ptr<TFile> CreateTemp(const std::string& folder, const std::string& prefix,
                                     std::string& createdPath) override {
-    if (failing_ == TStep::CreateTemp) return nullptr;
+    if (failing_ == TStep::CreateTemp) {
+      errno = EACCES;
+      return nullptr;
+    }
     auto file = real_.CreateTemp(folder, prefix, createdPath);
     if (!file) return nullptr;
     lastTemp = createdPath;
     return std::make_unique<TFailingFile>(std::move(file), failing_);
   }
   bool Rename(const std::string& from, const std::string& to) override {
-    return failing_ != TStep::Rename && real_.Rename(from, to);
+    if (failing_ != TStep::Rename) return real_.Rename(from, to);
+    errno = EXDEV;
+    return false;
   }
   bool Remove(const std::string& path) override { return real_.Remove(path); }
   bool Exists(const std::string& path) override { return real_.Exists(path); }
@@ -58,10 +65,16 @@ private:
     bool WriteAt(std::int64_t offset, std::string_view bytes) override {
       if (failing_ != TStep::Write) return real_->WriteAt(offset, bytes);
       real_->WriteAt(offset, bytes.substr(0, bytes.size() / 2));
+      errno = ENOSPC;
       return false;
     }
     bool Append(std::string_view bytes) override { return real_->Append(bytes); }
-    bool SyncAndClose() override { return real_->SyncAndClose() && failing_ != TStep::SyncAndClose; }
+    bool SyncAndClose() override {
+      if (!real_->SyncAndClose()) return false;
+      if (failing_ != TStep::SyncAndClose) return true;
+      errno = EIO;
+      return false;
+    }
 
   private:
     std::unique_ptr<TFile> real_;
@@ -102,12 +115,13 @@ TEST(SafeRewrite, AFailedStepLeavesTheOriginalWhole) {
   struct TCase {
     TStep step;
     const char* message;  // empty: the expected text names the temporary file
+    int cause;            // the errno the failing step leaves
   };
   const TCase cases[] = {
-      {TStep::CreateTemp, "Error creating temp file."},
-      {TStep::Write, "Write error on file"},
-      {TStep::SyncAndClose, "Write error on file"},
-      {TStep::Rename, ""},
+      {TStep::CreateTemp, "Error creating temp file. ", EACCES},
+      {TStep::Write, "Write error on file ", ENOSPC},
+      {TStep::SyncAndClose, "Write error on file ", EIO},
+      {TStep::Rename, "", EXDEV},
   };
   for (const TCase& c : cases) {
     for (const TRewrite& rewrite : Rewrites()) {
@@ -119,9 +133,10 @@ TEST(SafeRewrite, AFailedStepLeavesTheOriginalWhole) {
       TSectionFile file(fs, screen, folder / "stats.dat");
 
       EXPECT_FALSE(rewrite.run(file));
-      const std::string expected = *c.message != '\0' ? std::string(c.message)
+      const std::string cause = std::generic_category().message(c.cause);
+      const std::string expected = *c.message != '\0' ? c.message + file.Path() + ": " + cause
                                                       : "Error in renaming the file: " + fs.lastTemp + "\r" +
-                                                            "to: " + file.Path();
+                                                            "to: " + file.Path() + "\r" + cause;
       ASSERT_EQ(screen.messages.size(), 1u);
       EXPECT_EQ(screen.messages[0].text, expected);
       EXPECT_EQ(folder.Read("stats.dat"), kOriginal);
