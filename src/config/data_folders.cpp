@@ -61,8 +61,7 @@ bool fnWritePointerFile(TFileSystem& fs, TMessages& messages, const std::string&
   if (fnWriteFileSafely(fs, path, line + "\r\n")) return true;
   messages.ShowMessage(TMessageKind::Information,
                      "Error saving the file: " + path + "\r" +
-                         "Note: In Windows XP, only the User designated as \"Administrator\" has the right to save "
-                         "this file.");
+                         "Note: the program folder must be writable by this user to save this file.");
   return false;
 }
 

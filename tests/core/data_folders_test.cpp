@@ -59,8 +59,8 @@ TEST_F(DataFoldersTest, APointerFileThatCannotBeWrittenIsReportedAndTheDefaultUs
   EXPECT_EQ(fnFindDataFolder(fs, screen, readOnly, "/d"), "/d/Tablerun/");
   ASSERT_EQ(screen.messages.size(), 1u);
   EXPECT_EQ(screen.messages[0].text,
-            "Error saving the file: " + readOnly + "tblr_fold.dat\rNote: In Windows XP, only the User designated as "
-            "\"Administrator\" has the right to save this file.");
+            "Error saving the file: " + readOnly +
+                "tblr_fold.dat\rNote: the program folder must be writable by this user to save this file.");
 }
 
 TEST_F(DataFoldersTest, UserFoldersFollowTheDesktopConventions) {

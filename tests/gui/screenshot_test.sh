@@ -3,6 +3,7 @@
 # must appear with the default table (green fading to black downwards) and
 # the first game dealt on it, and closing it must save the preferences.
 set -euo pipefail
+command -v xvfb-run >/dev/null || { echo "xvfb-run is missing: install the xvfb package" >&2; exit 1; }
 program=$1
 output=$2
 home=$(mktemp -d)
