@@ -102,6 +102,7 @@ void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
   commands_ = state_.rules.IsLoaded() ? fnGameCommands(state_.rules) : TGameCommands{};
   UpdateTitle();
   UpdateCommands();
+  statusPanels_->Refresh();
 }
 
 void TfrmMain::ChangeGame(int code) {
@@ -282,6 +283,7 @@ void TfrmMain::TableChanged() {
   table_->RedrawTable();
   FitScrollBar();
   UpdateCommands();
+  statusPanels_->Refresh();
 }
 
 void TfrmMain::UpdateCommands() {

@@ -103,8 +103,14 @@ void C_TStatusPanels::BuildStatusBar() {
     const int indent = panel == kPanelKind ? symbolWidth + kSymbolGap : kTextIndent;
     const int needed =
         indent + widget->fontMetrics().horizontalAdvance(kWidestTexts[index]) + kTextIndent + 2 * widget->frameWidth();
-    widget->setFixedWidth(std::max(kPanelWidths[index], needed));
-    bar_->addWidget(widget);
+    const int width = std::max(kPanelWidths[index], needed);
+    // The hint takes the room the window has, so that its sentence is not cut.
+    if (panel == kPanelHint) {
+      widget->setMinimumWidth(width);
+    } else {
+      widget->setFixedWidth(width);
+    }
+    bar_->addWidget(widget, panel == kPanelHint ? 1 : 0);
     if (index < panels_.size()) panels_[index] = widget;
   }
   window_.setStatusBar(bar_);
@@ -143,6 +149,10 @@ void C_TStatusPanels::PointerMoved(QPoint tablePoint, QPoint windowPoint) {
     HidePointerPanels();
   }
   UpdatePileInfo(false, tablePoint, windowPoint);
+}
+
+void C_TStatusPanels::Refresh() {
+  if (sinceMove_.isValid()) UpdatePileInfo(false, tablePoint_, windowPoint_);
 }
 
 void C_TStatusPanels::Tick() {

@@ -34,6 +34,9 @@ class C_TStatusPanels final : public QObject {
   // cards or over the stock.
   void UpdatePileInfo(bool resting, QPoint tablePoint, QPoint windowPoint);
   void PointerMoved(QPoint tablePoint, QPoint windowPoint);
+  // The table or the game changed under a pointer that may not move: the
+  // panels describe the pile at the last pointer position as it is now.
+  void Refresh();
   // The clock tick: after half a second of rest the pointer panels come up,
   // when the player asked for them.
   void Tick();

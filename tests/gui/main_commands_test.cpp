@@ -1,6 +1,7 @@
 // The main window's play commands, driven through its menu actions and keys
 // on the offscreen platform, with FreeCell dealt at start-up.
 #include <QAction>
+#include <QFrame>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QToolBar>
@@ -10,6 +11,7 @@
 #include "dialogs/frm_game_won.h"
 #include "engine/legality/legal_moves.h"
 #include "engine/pointer/pile_geometry.h"
+#include "engine/pointer/pile_info.h"
 #include "engine/session/play_commands.h"
 #include "engine/history/table_state_lines.h"
 #include "engine/session/window_title.h"
@@ -165,6 +167,31 @@ class MainCommandsTest : public QObject {
     auto* panels = shown.window.findChild<C_TStatusPanels*>();
     QTRY_COMPARE(panels->PanelText(0), QString("Tableau"));
     QCOMPARE(panels->PanelText(1), QString("8"));
+
+    // The pointer stays where it is while the game and the table change under it.
+    const QPoint rest(pile.left + 2, pile.top + 2);
+    const auto expected = [&](int panel) {
+      const TPileInfo info = fnPileInfo(shown.world.state, rest.x(), rest.y(), {});
+      return QString::fromStdString(info.panels[static_cast<std::size_t>(panel)]);
+    };
+    shown.Action("mnuGame000")->trigger();  // Klondike
+    for (int panel = 0; panel < kStatusPanelCount; ++panel) QCOMPARE(panels->PanelText(panel), expected(panel));
+
+    const TPileGeometry klondike = fnPileGeometry(shown.world.state);
+    const TRect stock = klondike.CardRect(kMazzo, 0);
+    QTest::mouseMove(table, QPoint(stock.left + 2, stock.top + 2));
+    QTRY_COMPARE(panels->PanelText(0), QString("Stock"));
+    QCOMPARE(panels->PanelText(2), QString("24 cards"));
+    QVERIFY(QTest::qWaitForWindowActive(&shown.window));
+    QTest::keyClick(&shown.window, Qt::Key_Space);
+    const auto left = static_cast<int>(shown.world.state.table.Pile(kMazzo).size() / 3);
+    QCOMPARE(panels->PanelText(2), QString("%1 cards").arg(left));
+
+    const TRect waste = klondike.CardRect(kMazzoVis, 0);
+    QTest::mouseMove(table, QPoint(waste.left + 2, waste.top + 2));
+    QTRY_COMPARE(panels->PanelText(0), QString("Waste"));
+    auto* hint = shown.window.findChild<QFrame*>("pnlStatus3");
+    QVERIFY(hint->contentsRect().width() > hint->fontMetrics().horizontalAdvance(panels->PanelText(3)));
   }
 
   void undoAndRedoGoBackAndForth() {
