@@ -62,6 +62,10 @@ QToolBar* fnToolbar(QMainWindow& window, const char* suffix, QSize pictures, int
   bar->setIconSize(pictures);
   bar->setFixedHeight(height);
   bar->toggleViewAction()->setVisible(false);
+  // A switched-on command (Autoplay) stands out at a glance, flat or raised.
+  bar->setStyleSheet(
+      "QToolButton:checked { background-color: rgba(47, 111, 192, 70); border: 1px solid rgb(47, 111, 192);"
+      " border-radius: 3px; }");
   for (const TButton& button : kButtons) {
     if (button.smallOnly && large) continue;
     auto* action = window.findChild<QAction*>(button.command);

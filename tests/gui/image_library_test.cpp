@@ -144,6 +144,42 @@ class ImageLibraryTest : public QObject {
     }
   }
 
+  // Commands that can be greyed out are coloured when they work, in the colour
+  // style, and faint when they do not, in both styles.
+  void enabledToolbarPicturesStandApartFromDisabledOnes() {
+    TWorld world;
+    const auto measure = [&](const QString& name, double& opacity, double& saturation) {
+      QImage picture;
+      if (!world.library.LoadNamedImage(picture, name)) return false;
+      picture = picture.convertToFormat(QImage::Format_ARGB32);
+      double alpha = 0, colour = 0;
+      int solid = 0;
+      for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+          const QColor pixel = QColor::fromRgba(picture.pixel(x, y));
+          alpha += pixel.alphaF();
+          if (pixel.alpha() < 128) continue;
+          colour += pixel.hsvSaturationF();
+          ++solid;
+        }
+      }
+      opacity = alpha;
+      saturation = solid > 0 ? colour / solid : 0;
+      return true;
+    };
+    for (const char* style : {"", "2000_"}) {
+      for (const char* command : {"RESTART", "SAVE", "UNDO", "REDO", "AUTOPLAY"}) {
+        const QString name = QString("%1TB_%2_LARGE").arg(style, command);
+        double opacity = 0, saturation = 0, faintOpacity = 0, faintSaturation = 0;
+        QVERIFY2(measure(name, opacity, saturation), qPrintable(name));
+        QVERIFY2(measure(name + "_DIS", faintOpacity, faintSaturation), qPrintable(name));
+        QVERIFY2(faintOpacity < 0.6 * opacity, qPrintable(name));
+        QVERIFY2(faintSaturation < 0.05, qPrintable(name));
+        if (*style == '\0') QVERIFY2(saturation > 0.3, qPrintable(name));
+      }
+    }
+  }
+
   void everyMarkAtEverySizeIsCardSized() {
     const char* marks[] = {"Deck",          "StockVisible",    "FirstTableauAll", "StockUp",      "StockDown",
                            "StockStop",     "Foundation",      "FoundationA",     "Foundation2",  "Foundation5",

@@ -283,6 +283,18 @@ class MainCommandsTest : public QObject {
     }
   }
 
+  void autoplaySwitchedOnIsPlainToSee() {
+    TShownWindow shown;
+    QAction* autoplay = shown.Action("mnuAutoPlay");
+    auto* button = shown.window.findChild<QToolButton*>("tbAutoplay_Large");
+    const auto edge = [&] { return button->grab().toImage().pixel(2, button->height() / 2); };
+    autoplay->setChecked(false);
+    const QColor off = QColor::fromRgb(edge());
+    autoplay->setChecked(true);
+    const QColor on = QColor::fromRgb(edge());
+    QVERIFY(on.hsvSaturation() - off.hsvSaturation() > 40);
+  }
+
   void fullScreenAndBackKeepTheShortcuts() {
     TShownWindow shown;
     QVERIFY(QTest::qWaitForWindowActive(&shown.window));

@@ -169,11 +169,30 @@ QImage fnHandCursor(bool toned, bool dragging, bool left) {
   return cursor;
 }
 
+// The theme draws a few commands in plain grey, which reads as disabled on a
+// toolbar: those get a colour of their own, keeping the icon's shading.
+QImage fnTinted(const QImage& icon, const QColor& tint) {
+  QImage tinted = icon.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < tinted.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(tinted.scanLine(y));
+    for (int x = 0; x < tinted.width(); ++x) {
+      const double lightness = 0.1 + 0.5 * qGray(line[x]) / 255.0;
+      const QColor colour = QColor::fromHslF(tint.hslHueF(), tint.hslSaturationF(), lightness);
+      line[x] = qRgba(colour.red(), colour.green(), colour.blue(), qAlpha(line[x]));
+    }
+  }
+  return tinted;
+}
+
 struct TIcon {
   const char* name;
   const char* theme;  // the Adwaita icon
   bool disabled;      // has a "_DIS" variant
+  QRgb tint = 0;      // for the colour style, when the theme's icon is grey
 };
+
+constexpr QRgb kGreen = 0xFF3A9A2A;
+constexpr QRgb kBlue = 0xFF2F6FC0;
 
 }  // namespace
 
@@ -206,11 +225,11 @@ std::vector<TNamedPicture> fnIconPictures(const QString& iconFolder) {
   static const TIcon kToolbar[] = {
       {"NEW", "document-new", false},
       {"OPEN", "document-open", false},
-      {"RESTART", "view-refresh", true},
+      {"RESTART", "view-refresh", true, kGreen},
       {"SAVE", "document-save", true},
-      {"UNDO", "edit-undo", true},
-      {"REDO", "edit-redo", true},
-      {"AUTOPLAY", "media-playback-start", true},
+      {"UNDO", "edit-undo", true, kBlue},
+      {"REDO", "edit-redo", true, kBlue},
+      {"AUTOPLAY", "media-playback-start", true, kGreen},
       {"STAT", "x-office-spreadsheet", false},
       {"RULES", "help-contents", false},
       {"EXIT", "application-exit", false},
@@ -230,14 +249,16 @@ std::vector<TNamedPicture> fnIconPictures(const QString& iconFolder) {
   std::vector<TNamedPicture> pictures;
   bool complete = true;
   // The colour icons are the default style; the "2000_" style uses the monochrome ones.
-  const auto add = [&](const QString& name, const QString& theme, QSize size, bool classic, bool disabled) {
+  const auto add = [&](const QString& name, const QString& theme, QSize size, bool classic, bool disabled,
+                       QRgb tint) {
     QString path = iconFolder + "/48x48/legacy/" + theme + ".png";
     if (!QFileInfo::exists(path)) path = iconFolder + "/48x48/mimetypes/" + theme + ".png";
     for (const char* folder : {"actions", "apps", "legacy", "emblems", "status", "places", "mimetypes"}) {
       const QString symbolic = iconFolder + "/scalable/" + folder + "/" + theme + "-symbolic.svg";
       if (classic && QFileInfo::exists(symbolic)) path = symbolic;
     }
-    const QImage icon = fnRenderIcon(path, size);
+    QImage icon = fnRenderIcon(path, size);
+    if (!classic && tint != 0 && !icon.isNull()) icon = fnTinted(icon, QColor::fromRgb(tint));
     if (icon.isNull()) {
       std::fprintf(stderr, "tablerun-images: no icon %s\n", qPrintable(theme));
       complete = false;
@@ -249,10 +270,11 @@ std::vector<TNamedPicture> fnIconPictures(const QString& iconFolder) {
   };
   for (const bool classic : {false, true}) {
     for (const TIcon& icon : kToolbar) {
-      add(QString("TB_%1_SMALL").arg(icon.name), icon.theme, QSize(17, 17), classic, icon.disabled);
-      add(QString("TB_%1_LARGE").arg(icon.name), icon.theme, QSize(35, 39), classic, icon.disabled);
+      add(QString("TB_%1_SMALL").arg(icon.name), icon.theme, QSize(17, 17), classic, icon.disabled, icon.tint);
+      add(QString("TB_%1_LARGE").arg(icon.name), icon.theme, QSize(35, 39), classic, icon.disabled, icon.tint);
     }
-    for (const TIcon& icon : kMenu) add(QString("MN_%1").arg(icon.name), icon.theme, QSize(16, 16), classic, false);
+    for (const TIcon& icon : kMenu)
+      add(QString("MN_%1").arg(icon.name), icon.theme, QSize(16, 16), classic, false, icon.tint);
   }
   return complete ? pictures : std::vector<TNamedPicture>{};
 }
