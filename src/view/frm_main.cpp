@@ -256,6 +256,14 @@ void TfrmMain::ArrangePanels() {
   };
   if (pnlTempo_->isVisibleTo(this)) place(pnlTempo_);
   if (pnlScore_->isVisibleTo(this)) place(pnlScore_);
+  // The panels never cover a button: the window keeps room for both.
+  const QString exitName = bar == toolbars_.large ? "tbExit_Large" : "tbExit_Small";
+  if (const auto* exit = bar->findChild<QWidget*>(exitName); exit && !(fullScreen_ && fullScreen_->IsActive())) {
+    const int buttons = bar->geometry().left() + exit->geometry().right() + 5;
+    const int needed = buttons + (width() - right);
+    const QScreen* screen = this->screen();
+    setMinimumWidth(screen ? std::min(needed, screen->availableGeometry().width()) : needed);
+  }
 }
 
 void TfrmMain::UpdateTitle() {

@@ -243,11 +243,11 @@ void TfrmMain::FitScrollBar() {
       state_.rules.IsLoaded() && state_.config.IsYes(kPosVertScrollBar) && fnLayoutGrowsDownward(state_.rules);
   const int cardHeight = appearance_.Images().CardSize().height();
   fitting_ = true;
-  if (scroller_->Fit(allowed, table_->LowestDrawn(), cardHeight)) {
-    // The bar took or gave back its width: the piles are placed for the new width.
+  if (scroller_->Fit(allowed, table_->LowestDrawn(), table_->RightmostDrawn(), cardHeight)) {
+    // A bar took or gave back its room: the piles are placed for the new size.
     fnLayOutGame(state_, Metrics());
     table_->RedrawTable();
-    scroller_->Fit(allowed, table_->LowestDrawn(), cardHeight);
+    scroller_->Fit(allowed, table_->LowestDrawn(), table_->RightmostDrawn(), cardHeight);
   }
   fitting_ = false;
 }

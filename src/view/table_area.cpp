@@ -136,6 +136,10 @@ int C_TTableArea::LowestDrawn() const {
   return painter_ && painter_->IsReady() ? painter_->LowestDrawn() : 0;
 }
 
+int C_TTableArea::RightmostDrawn() const {
+  return painter_ && painter_->IsReady() ? painter_->RightmostDrawn() : 0;
+}
+
 QImage C_TTableArea::TableImage() const {
   return painter_ ? painter_->Table() : QImage();
 }

@@ -53,6 +53,8 @@ class C_TTableArea final : public QWidget {
   void SetBackgroundSource(TBackgroundSource source) { backgroundSource_ = std::move(source); }
   // The bottom of the lowest pile on the table, in table pixels.
   int LowestDrawn() const;
+  // The right edge of the rightmost pile on the table, in table pixels.
+  int RightmostDrawn() const;
   // Background and cards as the window shows them; null before the first deal.
   QImage TableImage() const;
 

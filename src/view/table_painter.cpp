@@ -173,6 +173,12 @@ int TTablePainter::LowestDrawn() const {
   return lowest;
 }
 
+int TTablePainter::RightmostDrawn() const {
+  int rightmost = 0;
+  for (const auto& [key, drawn] : drawn_) rightmost = std::max(rightmost, drawn.area.right() + 1);
+  return rightmost;
+}
+
 void TTablePainter::Repaint(const QRect& area) {
   const TPileGeometry geometry = Geometry();
   QPainter painter(&table_);

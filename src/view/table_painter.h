@@ -65,6 +65,8 @@ class TTablePainter {
   TPileGeometry Geometry() const { return fnPileGeometry(state_); }
   // The bottom of the lowest pile drawn, in table pixels.
   int LowestDrawn() const;
+  // The right edge of the rightmost pile drawn, in table pixels.
+  int RightmostDrawn() const;
   qreal Ratio() const { return table_.devicePixelRatio(); }
 
  private:

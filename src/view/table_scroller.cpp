@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kPixelsPerNotch = 60;
 constexpr int kNotch = 120;  // angle delta of one wheel notch
+// The table keeps this much cloth right of its rightmost pile when it is wider than the window.
+constexpr int kRightMargin = 10;
 
 }  // namespace
 
@@ -29,6 +31,10 @@ bool C_TTableScroller::BarShown() const {
   return verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
 }
 
+bool C_TTableScroller::WideBarShown() const {
+  return horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+}
+
 QSize C_TTableScroller::VisibleSize() const {
   return viewport()->size();
 }
@@ -38,25 +44,34 @@ void C_TTableScroller::ScrollToTop() {
 }
 
 void C_TTableScroller::ScrollWhileDragging(QPoint tablePoint) {
-  constexpr int kEdge = 5;
-  QScrollBar* bar = verticalScrollBar();
-  const int top = bar->value();
-  if (top > 0 && tablePoint.y() - top < kEdge) {
-    bar->setValue(top - bar->pageStep());
-  } else if (BarShown() && top + viewport()->height() - tablePoint.y() < kEdge) {
-    bar->setValue(top + bar->pageStep());  // the bar stops at its end
-  }
+  const auto follow = [](QScrollBar* bar, bool shown, int at, int visible) {
+    constexpr int kEdge = 5;
+    const int start = bar->value();
+    if (start > 0 && at - start < kEdge) {
+      bar->setValue(start - bar->pageStep());
+    } else if (shown && start + visible - at < kEdge) {
+      bar->setValue(start + bar->pageStep());  // the bar stops at its end
+    }
+  };
+  follow(verticalScrollBar(), BarShown(), tablePoint.y(), viewport()->height());
+  follow(horizontalScrollBar(), WideBarShown(), tablePoint.x(), viewport()->width());
 }
 
-bool C_TTableScroller::Fit(bool allowed, int lowest, int cardHeight) {
+bool C_TTableScroller::Fit(bool allowed, int lowest, int rightmost, int cardHeight) {
+  const bool wide = rightmost > viewport()->width();
+  const bool wideChanged = wide != WideBarShown();
+  setHorizontalScrollBarPolicy(wide ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   const int visible = viewport()->height();
   const bool needed = allowed && lowest > visible;
-  const bool changed = needed != BarShown();
+  const bool changed = needed != BarShown() || wideChanged;
   setVerticalScrollBarPolicy(needed ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  table_.resize(viewport()->width(), needed ? lowest + 2 * cardHeight : visible);
+  table_.resize(wide ? rightmost + kRightMargin : viewport()->width(), needed ? lowest + 2 * cardHeight : visible);
   if (!needed) ScrollToTop();
+  if (!wide) horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setSingleStep(kPixelsPerNotch);
   verticalScrollBar()->setPageStep(visible);
+  horizontalScrollBar()->setSingleStep(kPixelsPerNotch);
+  horizontalScrollBar()->setPageStep(viewport()->width());
   return changed;
 }
 
@@ -70,7 +85,7 @@ bool C_TTableScroller::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::Resize && watched == viewport()) {
-    table_.resize(viewport()->width(),
+    table_.resize(WideBarShown() ? std::max(table_.width(), viewport()->width()) : viewport()->width(),
                   BarShown() ? std::max(table_.height(), viewport()->height()) : viewport()->height());
     emit viewResized();
   }

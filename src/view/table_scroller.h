@@ -1,6 +1,7 @@
 // The window's view of the table: the table can be taller than the window in
 // games whose piles grow downwards; the vertical bar `scrBarMain` and the
-// mouse wheel then move the view.
+// mouse wheel then move the view. A window too narrow for the piles gets a
+// horizontal bar, so that no pile is out of reach.
 #pragma once
 
 #include <QScrollArea>
@@ -14,12 +15,14 @@ class C_TTableScroller final : public QScrollArea {
  public:
   C_TTableScroller(C_TTableArea& table, QWidget* parent);
 
-  // Shows the bar when `allowed` and the cards reach below the window (`lowest`
-  // in table pixels), growing the table by two card heights beyond them;
-  // otherwise hides it and shows the top. True when the bar came or went,
-  // which changes the table's width: the layout is due again.
-  bool Fit(bool allowed, int lowest, int cardHeight);
+  // Shows the vertical bar when `allowed` and the cards reach below the window
+  // (`lowest` in table pixels), growing the table by two card heights beyond
+  // them; otherwise hides it and shows the top. The horizontal bar comes when
+  // the piles reach past the window's right edge (`rightmost`). True when a
+  // bar came or went, which changes the table's size: the layout is due again.
+  bool Fit(bool allowed, int lowest, int rightmost, int cardHeight);
   bool BarShown() const;
+  bool WideBarShown() const;
   // The size the layout may use: the window's part below the toolbar, less the bar.
   QSize VisibleSize() const;
   void ScrollToTop();

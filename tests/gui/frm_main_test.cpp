@@ -75,7 +75,7 @@ class FrmMainTest : public QObject {
     QVERIFY(world.Store().find("User001=Player 1") != std::string::npos);
     {
       TfrmMain window(world.state, world.session, world.appearance, world.library);
-      window.setGeometry(120, 90, 700, 500);
+      window.setGeometry(120, 90, 800, 500);
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
       world.state.config.Write(66, 1, "N");
@@ -84,7 +84,7 @@ class FrmMainTest : public QObject {
     }
     const std::string store = world.Store();
     QVERIFY(store.find("MainWindowState_Maximized=N\r\n") != std::string::npos);
-    QVERIFY(store.find("MainWindowState_Width=700\r\n") != std::string::npos);
+    QVERIFY(store.find("MainWindowState_Width=800\r\n") != std::string::npos);
     QVERIFY(store.find("Show_Time=N\r\n") != std::string::npos);
   }
 };

@@ -21,6 +21,7 @@
 #include "view/pause_screen.h"
 #include "view/status_panels.h"
 #include "view/table_area.h"
+#include "view/table_scroller.h"
 
 namespace tablerun {
 
@@ -281,6 +282,24 @@ class MainCommandsTest : public QObject {
       QCOMPARE(!messages.empty() && messages.back().text == "Quit this game?", c.asked);
       QCOMPARE(shown.Table() != before, c.dealt);
     }
+  }
+
+  void aSmallWindowKeepsEveryButtonAndPileWithinReach() {
+    TShownWindow shown;
+    shown.window.resize(640, 420);
+    const auto* exit = shown.window.findChild<QWidget*>("tbExit_Large");
+    const QRect exitRect(exit->mapTo(&shown.window, QPoint(0, 0)), exit->size());
+    for (const char* panel : {"pnlScore", "pnlTempo"})
+      QVERIFY2(!shown.window.findChild<QFrame*>(panel)->geometry().intersects(exitRect), panel);
+
+    shown.Action("mnuGame003")->trigger();  // Spider's ten columns are wider than the window
+    const auto* scroller = shown.window.findChild<C_TTableScroller*>();
+    const C_TTableArea* table = shown.window.TableArea();
+    QVERIFY(scroller->WideBarShown());
+    QVERIFY(table->width() >= table->RightmostDrawn());
+    shown.window.resize(1000, 700);
+    QTRY_VERIFY(!scroller->WideBarShown());
+    QCOMPARE(table->width(), scroller->viewport()->width());
   }
 
   void autoplaySwitchedOnIsPlainToSee() {
