@@ -14,7 +14,9 @@ void fnReplaceTahoma(QWidget& widget) {
 
 }  // namespace
 
-C_TAdvancedForm::C_TAdvancedForm(QWidget* parent) : QDialog(parent) {}
+// A dialog is neither minimised nor maximised: only its close button stays on the frame.
+C_TAdvancedForm::C_TAdvancedForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {}
 
 bool C_TAdvancedForm::TahomaInstalled() {
   static const bool installed = QFontDatabase::families().contains("Tahoma");

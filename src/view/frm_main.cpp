@@ -363,9 +363,13 @@ void TfrmMain::mnuEsciClick() {
 }
 
 void TfrmMain::mnuAboutClick() {
-  QMessageBox::about(
-      this, "About Tablerun 2002",
-      QString("<b>Tablerun 2002</b><p>Version %1</p><p>Patience card games for one player.</p>").arg(TABLERUN_VERSION));
+  QMessageBox about(QMessageBox::NoIcon, "About Tablerun 2002",
+                    QString("<b>Tablerun 2002</b><p>Version %1</p><p>Patience card games for one player.</p>")
+                        .arg(TABLERUN_VERSION),
+                    QMessageBox::Ok, this);
+  about.setIconPixmap(windowIcon().pixmap(64, 64));
+  fnPrepareMessageBox(about);
+  about.exec();
 }
 
 }  // namespace tablerun

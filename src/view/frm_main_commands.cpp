@@ -126,7 +126,15 @@ void TfrmMain::mnuRestartGameClick() {
 }
 
 QString TfrmMain::SaveFolder() const {
-  return QString::fromStdString(state_.store->ReadString(kPreference, "Dir_Save", state_.userFolders.documents));
+  QString folder =
+      QString::fromStdString(state_.store->ReadString(kPreference, "Dir_Save", state_.userFolders.documents));
+  // A folder not made yet (a fresh account's documents) or removed since: the
+  // nearest folder above it, never the folder the program was started from.
+  while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+    const QString above = QFileInfo(QDir::cleanPath(folder)).path();
+    folder = above == folder ? QString() : above;
+  }
+  return folder.isEmpty() ? QDir::homePath() : folder;
 }
 
 QString TfrmMain::ChooseFile(bool save, const QString& folder, const QString& name) {

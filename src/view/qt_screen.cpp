@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QMessageBox>
+#include <QGridLayout>
+#include <QSpacerItem>
 
 #include "view/sound_player.h"
 
@@ -32,9 +33,23 @@ QMessageBox::Icon fnIcon(TMessageKind kind) {
 
 }  // namespace
 
+void fnPrepareMessageBox(QMessageBox& box) {
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  // Room for the title in a bold title font, with the frame's icon and close button beside it.
+  QFont title = box.font();
+  title.setBold(true);
+  constexpr int kFrameButtons = 120;
+  const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + kFrameButtons;
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid)
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) {
   const QString title = kind == TMessageKind::Error ? QObject::tr("Error") : QApplication::applicationName();
   QMessageBox box(fnIcon(kind), title, fnDisplayText(text), QMessageBox::NoButton, parent_);
+  fnPrepareMessageBox(box);
   switch (buttons) {
     case TMessageButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
@@ -65,6 +80,7 @@ TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text
 bool TQtScreen::ShowAdvisory(const std::string& text) {
   QMessageBox box(QMessageBox::Information, QApplication::applicationName(), fnDisplayText(text), QMessageBox::Ok,
                   parent_);
+  fnPrepareMessageBox(box);
   auto* again = new QCheckBox(QObject::tr("Don't show this message box again"));
   box.setCheckBox(again);
   box.exec();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -12,6 +13,10 @@ namespace tablerun {
 
 class C_TTableArea;
 class TSoundPlayer;
+
+// Every message box of the program: a dialog frame with only a close button,
+// wide enough that the window manager can show its whole title.
+void fnPrepareMessageBox(QMessageBox& box);
 
 class TQtScreen final : public TScreen {
  public:

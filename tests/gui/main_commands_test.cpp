@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "dialogs/advanced_form.h"
 #include "dialogs/frm_game_won.h"
 #include "engine/legality/legal_moves.h"
 #include "engine/pointer/pile_geometry.h"
@@ -19,6 +20,7 @@
 #include "support/window_world.h"
 #include "view/frm_main.h"
 #include "view/pause_screen.h"
+#include "view/qt_screen.h"
 #include "view/status_panels.h"
 #include "view/table_area.h"
 #include "view/table_scroller.h"
@@ -245,6 +247,22 @@ class MainCommandsTest : public QObject {
     QVERIFY(shown.Table() == saved);
   }
 
+  void theSaveDialogStartsInAFolderThatExists() {
+    TShownWindow shown;
+    QString asked;
+    shown.window.SetFileChooser([&](bool, const QString& folder, const QString&) {
+      asked = folder;
+      return QString();
+    });
+    const QString home = QDir::cleanPath(QString::fromStdString(shown.world.home.Path()));
+    shown.world.state.userFolders.documents = (home + "/Documents").toStdString();  // a fresh account has none yet
+    shown.Action("mnuSave")->trigger();
+    QCOMPARE(asked, home);
+    shown.world.state.store->WriteString("Preference", "Dir_Save", (home + "/Tablerun/gone/deeper/").toStdString());
+    shown.Action("mnuSave")->trigger();
+    QCOMPARE(asked, home + "/Tablerun");
+  }
+
   void pauseHidesTheTableAndStopsTheTime() {
     TShownWindow shown;
     auto* pause = shown.window.findChild<C_TPauseScreen*>("pnlPause");
@@ -300,6 +318,36 @@ class MainCommandsTest : public QObject {
     shown.window.resize(1000, 700);
     QTRY_VERIFY(!scroller->WideBarShown());
     QCOMPARE(table->width(), scroller->viewport()->width());
+  }
+
+  // Message boxes and dialogs carry only a close button, and are wide enough for their title.
+  void messageBoxesAreDialogFramesWideEnoughForTheirTitle() {
+    TShownWindow shown;
+    TQtScreen screen;
+    screen.SetParentWindow(&shown.window);
+    QStringList seen;
+    const auto look = [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (!box) return;
+      const Qt::WindowFlags flags = box->windowFlags();
+      QFont bold = box->font();
+      bold.setBold(true);
+      const bool wide = box->width() > QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 60;
+      seen << QString("%1 %2 %3")
+                  .arg(flags.testFlag(Qt::WindowMinimizeButtonHint) || flags.testFlag(Qt::WindowMaximizeButtonHint)
+                           ? "min-max"
+                           : "close-only",
+                       flags.testFlag(Qt::CustomizeWindowHint) ? "custom" : "default", wide ? "wide" : "narrow");
+      box->close();
+    };
+    QTimer::singleShot(0, look);
+    screen.ShowMessage(TMessageKind::Question, "Insert bookmark?", TMessageButtons::OkCancel);
+    QTimer::singleShot(0, look);
+    shown.Action("mnuAbout")->trigger();
+    C_TAdvancedForm form(&shown.window);
+    QTimer::singleShot(0, look);
+    form.exec();
+    QCOMPARE(seen, QStringList(3, "close-only custom wide"));
   }
 
   void autoplaySwitchedOnIsPlainToSee() {
