@@ -24,7 +24,6 @@ class C_TFullScreen final : public QObject {
  private:
   QWidget& window_;
   bool active_ = false;
-  Qt::WindowFlags flags_;
   Qt::WindowStates state_;
   QRect geometry_;
 };
