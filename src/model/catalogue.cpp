@@ -1,8 +1,11 @@
 #include "model/catalogue.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 
 #include "config/text.h"
+#include "model/game_rules.h"
 
 namespace tablerun {
 namespace {
@@ -22,7 +25,55 @@ bool fnReadGroup(const std::vector<std::string>& lines, std::vector<int>& codes)
   return true;
 }
 
+constexpr std::size_t kFieldWidth = 10;
+
+std::size_t fnFieldStart(std::size_t column) { return column * 11 + 16; }
+
+// A field of the matrix: unscrambled, trailing blanks dropped, a signed number
+// that fits a rule slot. Read for every game at start-up, so it allocates nothing.
+std::optional<std::int16_t> fnMatrixValue(std::string_view line, std::size_t column) {
+  const std::size_t start = fnFieldStart(column);
+  if (start >= line.size()) return std::nullopt;
+  const std::string_view stored = line.substr(start, kFieldWidth);
+  char plain[kFieldWidth];
+  std::size_t length = 0;
+  for (const char c : stored) plain[length++] = fnUnscramble(c);
+  while (length > 0 && (plain[length - 1] == ' ' || plain[length - 1] == '\t')) --length;
+  const char* first = plain;
+  while (first < plain + length && (*first == ' ' || *first == '\t')) ++first;
+  if (first < plain + length && *first == '+') ++first;
+  std::int16_t value = 0;
+  const auto [end, error] = std::from_chars(first, plain + length, value);
+  if (error != std::errc() || end != plain + length || first == end) return std::nullopt;
+  return value;
+}
+
+// Every line of the rule matrix starts with the plain slot number.
+std::optional<std::int16_t> fnMatrixSlot(std::string_view line) {
+  const auto slot = fnParseInteger(line.substr(0, std::min<std::size_t>(4, line.size())));
+  if (!slot || *slot < 0 || *slot >= TGameRules::kSize) return std::nullopt;
+  return static_cast<std::int16_t>(*slot);
+}
+
 }  // namespace
+
+bool TCatalogue::ReadMatrix(const std::vector<std::string>& lines, std::string& error) {
+  columns_.assign(entries_.size(), TColumn{});
+  for (auto& column : columns_) column.reserve(lines.size());
+  for (const std::string& line : lines) {
+    const auto slot = fnMatrixSlot(line);
+    for (std::size_t column = 0; column < entries_.size(); ++column) {
+      const auto value = slot ? fnMatrixValue(line, column) : std::nullopt;
+      if (!value) {
+        error = "The games list is damaged: the rule line \"" + line.substr(0, 4) + "\" of game " +
+                std::to_string(entries_[column].code) + " is not a number.";
+        return false;
+      }
+      columns_[column].emplace_back(*slot, *value);
+    }
+  }
+  return true;
+}
 
 bool TCatalogue::Load(const TGamesFile& file, std::string& error) {
   entries_.clear();
@@ -49,8 +100,15 @@ bool TCatalogue::Load(const TGamesFile& file, std::string& error) {
     error = "The games list holds no games.";
     return false;
   }
-  matrix_ = file.Section("[Sect2]");
-  parsedColumns_.assign(entries_.size(), TParsedColumn{});
+  if (const auto missing = file.FirstMissingSection()) {
+    error = "The games list is damaged: the section " + *missing + " is missing.";
+    return false;
+  }
+  if (!file.EndsWithLineBreak()) {
+    error = "The games list is damaged: it ends in the middle of a line.";
+    return false;
+  }
+  if (!ReadMatrix(file.Section("[Sect2]"), error)) return false;
   selected_.clear();
   original_.clear();
   children_.clear();
@@ -60,10 +118,6 @@ bool TCatalogue::Load(const TGamesFile& file, std::string& error) {
     return false;
   }
   return true;
-}
-
-TCatalogue::TParsedColumn& TCatalogue::ParsedColumn(int column) const {
-  return parsedColumns_.at(static_cast<std::size_t>(column));
 }
 
 int TCatalogue::Index(int code) const {

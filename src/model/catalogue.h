@@ -28,13 +28,12 @@ struct TCatalogueEntry {
 
 class TCatalogue {
 public:
-  // Fills the catalogue from a parsed games list; false, with the reason, when
-  // the file is damaged.
+  // Fills the catalogue from a parsed games list, checked whole: every section
+  // present, every game's column readable, nothing cut off. False, with the
+  // reason, when the file is damaged.
   bool Load(const TGamesFile& file, std::string& error);
 
   const std::vector<TCatalogueEntry>& Entries() const { return entries_; }
-  // The rule matrix lines as stored: characters 1–4 the slot, then one field per game.
-  const std::vector<std::string>& Matrix() const { return matrix_; }
   const std::vector<int>& SelectedGames() const { return selected_; }
   const std::vector<int>& OriginalGames() const { return original_; }
   const std::vector<int>& ChildrensGames() const { return children_; }
@@ -50,22 +49,17 @@ public:
   // Built-in names as stored (blank-padded), then custom names, sorted without regard to case.
   std::vector<std::string> AllNamesSorted(const TCustomGames& custom) const;
 
-  // One game's column of the rule matrix as numbers, read by the rule record
-  // loader the first time the game is set up and kept, since reading the
-  // matrix text is most of the cost of a new game.
-  struct TParsedColumn {
-    bool read = false;
-    std::vector<std::pair<std::int16_t, std::int16_t>> values;  // slot, value
-    // Why the column cannot be read; empty when it can.
-    std::string error;
-  };
-  TParsedColumn& ParsedColumn(int column) const;
+  // One game's column of the rule matrix as numbers (slot, value), in file
+  // order; every column is read and checked when the list is loaded.
+  using TColumn = std::vector<std::pair<std::int16_t, std::int16_t>>;
+  const TColumn& Column(int column) const { return columns_.at(static_cast<std::size_t>(column)); }
 
 private:
+  bool ReadMatrix(const std::vector<std::string>& lines, std::string& error);
+
   std::vector<TCatalogueEntry> entries_;
-  std::vector<std::string> matrix_;
   std::vector<int> selected_, original_, children_;
-  mutable std::vector<TParsedColumn> parsedColumns_;
+  std::vector<TColumn> columns_;
 };
 
 // The icon key of a game type ("" for types without one).

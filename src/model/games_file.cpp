@@ -33,6 +33,7 @@ std::string fnScramble(std::string_view plain) {
 
 TGamesFile TGamesFile::Parse(std::string_view bytes) {
   TGamesFile file;
+  file.endsWithLineBreak_ = bytes.ends_with('\n');
   std::vector<std::string>* current = nullptr;
   for (const std::string_view line : fnSplitLines(bytes)) {
     if (line.starts_with('[')) {
@@ -51,6 +52,13 @@ const std::vector<std::string>& TGamesFile::Section(const std::string& header) c
   static const std::vector<std::string> kNone;
   const auto found = sections_.find(header);
   return found == sections_.end() ? kNone : found->second;
+}
+
+std::optional<std::string> TGamesFile::FirstMissingSection() const {
+  for (const char* header : kHeaders) {
+    if (!sections_.contains(header)) return header;
+  }
+  return std::nullopt;
 }
 
 }  // namespace tablerun

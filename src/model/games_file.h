@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,14 @@ public:
   static TGamesFile Parse(std::string_view bytes);
 
   const std::vector<std::string>& Section(const std::string& header) const;
+  // The first of the five headers the file lacks; a file cut short lacks the later ones.
+  std::optional<std::string> FirstMissingSection() const;
+  // A file written whole ends with its last line's break.
+  bool EndsWithLineBreak() const { return endsWithLineBreak_; }
 
 private:
   std::map<std::string, std::vector<std::string>> sections_;
+  bool endsWithLineBreak_ = false;
 };
 
 }  // namespace tablerun

@@ -7,25 +7,6 @@
 namespace tablerun {
 namespace {
 
-constexpr std::size_t kFieldWidth = 10;
-
-std::size_t fnFieldStart(int column) { return static_cast<std::size_t>(column) * 11 + 16; }
-
-// The slot of a matrix line, read as plain digits.
-std::optional<int> fnMatrixSlot(const std::string& line) {
-  const auto slot = fnParseInteger(std::string_view(line).substr(0, std::min<std::size_t>(4, line.size())));
-  if (!slot || *slot < 0 || *slot >= TGameRules::kSize) return std::nullopt;
-  return static_cast<int>(*slot);
-}
-
-std::optional<int> fnMatrixValue(const std::string& line, int column) {
-  const std::size_t start = fnFieldStart(column);
-  if (start >= line.size()) return std::nullopt;
-  const auto value = fnParseInteger(fnTrimRight(fnUnscramble(std::string_view(line).substr(start, kFieldWidth))));
-  if (!value || *value < INT16_MIN || *value > INT16_MAX) return std::nullopt;
-  return static_cast<int>(*value);
-}
-
 // The built-in game whose column holds a game's rules.
 int fnRulesColumn(const TCatalogue& catalogue, const TCustomGames& custom, int gameCode, std::string* ruleText) {
   if (gameCode >= kFirstCustomCode) {
@@ -66,23 +47,14 @@ std::string_view fnPart(std::string_view text, std::size_t first, std::size_t le
   return first < text.size() ? text.substr(first, length) : std::string_view();
 }
 
-// The column's slots, read from the matrix on first use.
-const TCatalogue::TParsedColumn& fnReadColumn(const TCatalogue& catalogue, int column) {
-  TCatalogue::TParsedColumn& parsed = catalogue.ParsedColumn(column);
-  if (parsed.read) return parsed;
-  parsed.read = true;
-  for (const auto& line : catalogue.Matrix()) {
-    const auto slot = fnMatrixSlot(line);
-    const auto value = slot ? fnMatrixValue(line, column) : std::nullopt;
-    if (!value) {
-      parsed.values.clear();
-      parsed.error = "The games list is damaged: the rule line \"" + line.substr(0, 4) + "\" of game " +
-                     std::to_string(catalogue.Entries()[static_cast<std::size_t>(column)].code) + " is not a number.";
-      break;
-    }
-    parsed.values.emplace_back(static_cast<int16_t>(*slot), static_cast<int16_t>(*value));
+// The value of one slot in a catalogue column; 0 for a slot the games list does not mention.
+// A slot on two lines takes the later value, as loading the record does.
+int fnColumnValue(const TCatalogue::TColumn& column, int slot) {
+  int found = 0;
+  for (const auto& [at, value] : column) {
+    if (at == slot) found = value;
   }
-  return parsed;
+  return found;
 }
 
 }  // namespace
@@ -121,12 +93,7 @@ bool fnLoadRuleRecord(TGameRules& rules, const TCatalogue& catalogue, const TCus
     error = "Game " + std::to_string(gameCode) + " is not in the games list.";
     return false;
   }
-  const TCatalogue::TParsedColumn& parsed = fnReadColumn(catalogue, column);
-  if (!parsed.error.empty()) {
-    error = parsed.error;
-    return false;
-  }
-  for (const auto& [slot, value] : parsed.values) rules.Set(slot, value);
+  for (const auto& [slot, value] : catalogue.Column(column)) rules.Set(slot, value);
   if (isCustom) fnOverlayRuleText(rules, ruleText);
   rules.Backup();
   return true;
@@ -139,26 +106,16 @@ std::array<int, 9> fnReadSlotsOfGame(const TCatalogue& catalogue, const TCustomG
   const int column = fnRulesColumn(catalogue, custom, gameCode, nullptr);
   for (std::size_t i = 0; i < slots.size(); ++i) {
     if (slots[i] == -1 || column < 0) continue;
-    values[i] = 0;  // a slot the games list does not mention
-    for (const auto& line : catalogue.Matrix()) {
-      if (fnMatrixSlot(line) == slots[i]) values[i] = fnMatrixValue(line, column).value_or(0);
-    }
+    values[i] = fnColumnValue(catalogue.Column(column), slots[i]);
   }
   return values;
 }
 
 std::vector<std::string> fnReadTwoSlotsOfEveryGame(const TCatalogue& catalogue, int firstSlot, int secondSlot) {
-  const std::string* lines[2] = {nullptr, nullptr};
-  for (const auto& line : catalogue.Matrix()) {
-    const auto slot = fnMatrixSlot(line);
-    if (slot == firstSlot) lines[0] = &line;
-    if (slot == secondSlot) lines[1] = &line;
-  }
   std::vector<std::string> texts;
   for (int column = 0; column < static_cast<int>(catalogue.Entries().size()); ++column) {
-    std::string text;
-    for (const std::string* line : lines) text += fnZeroFill(line ? fnMatrixValue(*line, column).value_or(0) : 0, 10);
-    texts.push_back(std::move(text));
+    const TCatalogue::TColumn& values = catalogue.Column(column);
+    texts.push_back(fnZeroFill(fnColumnValue(values, firstSlot), 10) + fnZeroFill(fnColumnValue(values, secondSlot), 10));
   }
   return texts;
 }

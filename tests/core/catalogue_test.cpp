@@ -119,11 +119,21 @@ TEST_F(CatalogueTest, ReadsSlotsOfAnyGameWithoutLoadingIt) {
 TEST_F(CatalogueTest, AShortOrBadRuleLineStopsTheLoad) {
   for (const std::string& line : {std::string("0497"), "0497" + std::string(12, '.') + fnScramble("1x        ")}) {
     std::string error;
-    ASSERT_TRUE(catalogue.Load(TGamesFile::Parse(fnHandMadeGamesFile() + "[Sect2]\r\n" + line + "\r\n"), error));
-    TGameRules rules;
-    EXPECT_FALSE(fnLoadRuleRecord(rules, catalogue, custom, 0, error));
+    EXPECT_FALSE(catalogue.Load(TGamesFile::Parse(fnHandMadeGamesFile() + "[Sect2]\r\n" + line + "\r\n"), error));
     EXPECT_NE(error.find("\"0497\" of game 0 is not a number"), std::string::npos) << error;
-    EXPECT_FALSE(rules.IsLoaded());
+  }
+}
+
+// Only a cut right after the last header's line break leaves a file that
+// reads as whole: it lacks no section and no game's rules.
+TEST(CutGamesFile, IsRefusedWhereverItEnds) {
+  const std::string whole = fnHandMadeGamesFile();
+  const std::size_t lastLineAt = whole.rfind("[SectK]\r\n") + 9;
+  for (std::size_t length = 0; length < whole.size(); ++length) {
+    TCatalogue catalogue;
+    std::string error;
+    EXPECT_EQ(catalogue.Load(TGamesFile::Parse(whole.substr(0, length)), error), length == lastLineAt)
+        << "cut after " << length << " bytes";
   }
 }
 
@@ -141,7 +151,12 @@ TEST(DamagedGamesFile, IsRefusedWithAReasonNeverACrash) {
            {"", "holds no games"},
            {"[Sect1]\r\n" + fnScramble("005 0"), "line 1 of [Sect1]"},
            {"[Sect1]\r\n" + fnScramble("abc 000000Klondike"), "line 1 of [Sect1]"},
-           {"[Sect1]\r\n" + fnScramble("005 000000Klondike") + "\r\n[SectS]\r\n" + fnScramble("x1"), "game group"}}) {
+           {"[Sect1]\r\n" + fnScramble("005 000000Klondike") + "\r\n[SectS]\r\n", "[Sect2] is missing"},
+           {"[Sect1]\r\n" + fnScramble("005 000000Klondike") + "\r\n[Sect2]\r\n[SectS]\r\n[SectO]\r\n[SectK]",
+            "middle of a line"},
+           {"[Sect1]\r\n" + fnScramble("005 000000Klondike") + "\r\n[Sect2]\r\n[SectS]\r\n" + fnScramble("x1") +
+                "\r\n[SectO]\r\n[SectK]\r\n",
+            "game group"}}) {
     TCatalogue catalogue;
     std::string error;
     EXPECT_FALSE(catalogue.Load(TGamesFile::Parse(bytes), error));
