@@ -27,6 +27,7 @@ struct TMirrored {
 constexpr const char* kPreference = "Preference";
 constexpr const char* kSettings = "Settings";
 constexpr const char* kButtonFace = "2147483663";
+constexpr const char* kDefaultGame = "1";
 
 // Order matters where one default follows another key ("Cards_Shadowed").
 constexpr TMirrored kMirrored[] = {
@@ -36,7 +37,7 @@ constexpr TMirrored kMirrored[] = {
     {28, 15, "Background_Col", TKind::Colour, kButtonFace},
     {43, 4, "Background_bmp", TKind::Text, ""},
     {47, 15, "Background_Fixed_Col", TKind::Colour, "32768"},
-    {kPosGame, 4, "Game", TKind::ZeroFilled, "1"},
+    {kPosGame, 4, "Game", TKind::ZeroFilled, kDefaultGame},
     {66, 1, "Show_Time", TKind::Text, "Y"},
     {67, 1, "Cards_Animate", TKind::Text, "Y"},
     {68, 6, "Language", TKind::Integer, "20000"},
@@ -231,9 +232,16 @@ bool fnSavePreferences(TIniFile& store, const TConfigRecord& record, const TMain
   return ok;
 }
 
-void fnCheckCurrentGame(TConfigRecord& record, const std::function<bool(int gameCode)>& gameExists) {
-  const auto code = fnParseInteger(record.Read(kPosGame, 4));
-  if (code && gameExists(static_cast<int>(*code))) return;
+void fnCheckCurrentGame(TConfigRecord& record, const std::function<std::string(int gameCode)>& gameName) {
+  const auto stored = fnParseInteger(record.Read(kPosGame, 4));
+  const int defaultGame = static_cast<int>(fnParseInteger(kDefaultGame).value_or(-1));
+  for (const std::int64_t code : {stored.value_or(-1), static_cast<std::int64_t>(defaultGame)}) {
+    const std::string name = code >= 0 && code <= 9999 ? gameName(static_cast<int>(code)) : "";
+    if (name.empty()) continue;
+    record.Write(kPosGame, 4, fnZeroFill(code, 4));
+    record.Write(kPosGameName, 50, name);
+    return;
+  }
   record.Write(kPosGame, 4, "-001");
   record.Write(kPosGameName, 50, "");
 }

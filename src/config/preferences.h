@@ -42,8 +42,10 @@ TMainGameSettings fnLoadPreferences(TIniFile& store, TConfigRecord& record, cons
 bool fnSavePreferences(TIniFile& store, const TConfigRecord& record, const TMainGameSettings& settings,
                        const TDisplayInfo& display);
 
-// The stored game must still exist; otherwise no game is current.
-void fnCheckCurrentGame(TConfigRecord& record, const std::function<bool(int gameCode)>& gameExists);
+// The stored game must still exist, else the default game is current (no game
+// when that is gone too); the name is always the list's, never the stored one.
+// `gameName` answers "" for a code no game has.
+void fnCheckCurrentGame(TConfigRecord& record, const std::function<std::string(int gameCode)>& gameName);
 
 inline constexpr int kPosGame = 62;
 inline constexpr int kPosGameName = 189;

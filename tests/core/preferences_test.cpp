@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
 
@@ -91,14 +93,29 @@ TEST_F(PreferencesTest, SavingWritesOnlyWhatChangedAndRoundTrips) {
   for (int position : {21, 28, 66, 77}) EXPECT_EQ(reloaded.Read(position, 15), record.Read(position, 15));
 }
 
-TEST_F(PreferencesTest, AnUnknownGameClearsTheCurrentGame) {
-  record.Write(62, 4, "0012");
-  record.Write(189, 50, "Klondike");
-  fnCheckCurrentGame(record, [](int code) { return code == 12; });
-  EXPECT_EQ(record.Read(62, 4), "0012");
-  fnCheckCurrentGame(record, [](int) { return false; });
-  EXPECT_EQ(record.Read(62, 4), "-001");
-  EXPECT_EQ(record.Read(189, 50), "");
+TEST_F(PreferencesTest, AnUnknownGameFallsBackToTheDefaultUnderTheListsName) {
+  const auto names = [](int code) { return code == 12 ? "Klondike" : code == 1 ? "FreeCell" : ""; };
+  const auto noGames = [](int) { return std::string(); };
+  struct TCase {
+    const char* code;
+    const char* name;
+    std::function<std::string(int)> gameName;
+    const char* expectedCode;
+    const char* expectedName;
+  };
+  for (const auto& [code, name, gameName, expectedCode, expectedName] : {
+           TCase{"0012", "../../etc", names, "0012", "Klondike"},
+           TCase{"9999", "Klondike", names, "0001", "FreeCell"},
+           TCase{"-7", "", names, "0001", "FreeCell"},
+           TCase{"x", "", names, "0001", "FreeCell"},
+           TCase{"0012", "Klondike", noGames, "-001", ""},
+       }) {
+    record.Write(62, 4, code);
+    record.Write(189, 50, name);
+    fnCheckCurrentGame(record, gameName);
+    EXPECT_EQ(record.Read(62, 4), expectedCode) << code;
+    EXPECT_EQ(record.Read(189, 50), expectedName) << code;
+  }
 }
 
 }  // namespace

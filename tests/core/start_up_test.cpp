@@ -51,8 +51,9 @@ TEST_F(StartUpTest, TheStoredGameMustStillExist) {
   };
   for (const auto& [stored, code, name] : {TCase{"", "0001", "FreeCell"}, TCase{"Game=0\r\nGame_name=Klondike\r\n", "0000", "Klondike"},
                                            TCase{"Game=8000\r\nGame_name=Mine\r\n", "8000", "Mine"},
-                                           TCase{"Game=7\r\nGame_name=Gone\r\n", "-001", ""},
-                                           TCase{"Game=8001\r\nGame_name=Gone\r\n", "-001", ""}}) {
+                                           TCase{"Game=0\r\nGame_name=../../FreeCell\r\n", "0000", "Klondike"},
+                                           TCase{"Game=7\r\nGame_name=Gone\r\n", "0001", "FreeCell"},
+                                           TCase{"Game=9999\r\nGame_name=Gone\r\n", "0001", "FreeCell"}}) {
     WriteStore(stored);
     ASSERT_TRUE(Start());
     EXPECT_EQ(state.config.Read(62, 4), code) << stored;

@@ -46,10 +46,8 @@ bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
   state.customGames.SetDataFolder(state.dataFolder);
 
   if (!fnLoadCatalogue(state)) return false;
-  const TCatalogue& catalogue = state.mainGame.Catalogue();
-  fnCheckCurrentGame(state.config, [&](int code) {
-    return code >= kFirstCustomCode ? state.customGames.Find(code).has_value() : catalogue.Index(code) >= 0;
-  });
+  fnCheckCurrentGame(state.config,
+                     [&](int code) { return state.mainGame.Catalogue().NameOf(code, state.customGames); });
   fnMarkProgramVersion(state.fs, state.programFolder, TABLERUN_VERSION);
   fnDeleteEarlierReleaseFiles(state.fs, state.programFolder);
   return true;
