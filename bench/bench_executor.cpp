@@ -3,6 +3,7 @@
 
 #include "config/file_system.h"
 #include "engine/executor/executor.h"
+#include "engine/legality/move_legality.h"
 #include "engine/state/tablerun_state.h"
 #include "model/card.h"
 #include "tool/console_screen.h"
@@ -37,22 +38,35 @@ class TSevenPiles {
   TMoveExecutor executor{state};
 };
 
+// A move as the player makes it, the legality question and then the move,
+// back and forth after `range(0)` moves of history: its cost should not grow
+// with the game's length.
 void BM_ExecuteMoveWithSnapshot(benchmark::State& bench) {
   TSevenPiles game;
   // The top card of pile 7 goes to pile 1 and back.
   const int card = game.state.table.fnTopCard("Fila7");
   bool there = false;
-  for (auto _ : bench) {
-    benchmark::DoNotOptimize(game.executor.ExecuteMove(card, there ? "Fila7" : "Fila1"));
+  const auto move = [&] {
+    const TPileRef to{TPileGroup::Fila, there ? 6 : 0};
+    benchmark::DoNotOptimize(
+        TMoveLegality(game.state.table, game.state.rules, game.state.cards, game.executor.MoveContext(true))
+            .CanPlace(card, to));
+    const bool moved = game.executor.ExecuteMove(card, fnPileName(to));
     there = !there;
-    if (game.executor.History().undo.Size() >= 1000) {
+    return moved;
+  };
+  const auto history = static_cast<int>(bench.range(0));
+  while (game.executor.History().undo.Size() < history) move();
+  for (auto _ : bench) {
+    benchmark::DoNotOptimize(move());
+    if (game.executor.History().undo.Size() >= history + 200) {
       bench.PauseTiming();
-      game.executor.StartGame();
+      while (game.executor.History().undo.Size() > history) game.executor.UndoMove();
       bench.ResumeTiming();
     }
   }
 }
-BENCHMARK(BM_ExecuteMoveWithSnapshot);
+BENCHMARK(BM_ExecuteMoveWithSnapshot)->ArgName("history")->Arg(100)->Arg(8000);
 
 void BM_UndoMove(benchmark::State& bench) {
   TSevenPiles game;

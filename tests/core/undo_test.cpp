@@ -2,8 +2,11 @@
 // automatic steps, the undo settings and restart.
 #include <gtest/gtest.h>
 
-#include "engine/history/event_log.h"
+#include <functional>
+#include <vector>
+
 #include "engine/executor/executor.h"
+#include "engine/history/event_log.h"
 #include "engine/history/table_state_lines.h"
 #include "support/play_table.h"
 
@@ -55,6 +58,40 @@ TEST(EventLog, EntriesKindsAndMerges) {
   EXPECT_TRUE(log.SetText(",004,,"));
   EXPECT_FALSE(log.SetText("04,"));
   EXPECT_EQ(log.Count(TEventKind::Draw), 1);
+}
+
+// The counts kept as the log changes agree with the log read afresh, through
+// every change a game makes.
+TEST(EventLog, KeptCountsAgreeWithTheText) {
+  const auto agree = [](const TEventLog& log) {
+    TEventLog read;
+    EXPECT_TRUE(read.SetText(log.Text()));
+    for (const TEventKind kind :
+         {TEventKind::TableauMove, TEventKind::StockTurn, TEventKind::Redeal, TEventKind::Draw}) {
+      EXPECT_EQ(log.Count(kind), read.Count(kind)) << log.Text() << " kind " << static_cast<int>(kind);
+    }
+  };
+  TEventLog log;
+  const std::vector<std::function<void()>> steps = {
+      [&] { log.AppendEmpty(); },
+      [&] { log.ReplaceLast(TEventKind::TableauMove); },
+      [&] { log.AppendEmpty(); },
+      [&] { log.ReplaceLast(TEventKind::TableauMove); },
+      [&] { log.MergeLastTwo(); },  // one entry holding the kind twice counts once
+      [&] { log.AppendEmpty(); },
+      [&] { log.ReplaceLast("002004"); },
+      [&] { log.MergeLastTwo(); },
+      [&] { log.RemoveLast(); },
+      [&] { log.MergeLastTwo(); },  // the only entry stays
+      [&] { EXPECT_TRUE(log.SetText(",003,001003,")); },
+      [&] { log.RemoveLast(); },
+      [&] { log.Clear(); },
+  };
+  for (const auto& step : steps) {
+    step();
+    agree(log);
+  }
+  EXPECT_TRUE(log.Empty());
 }
 
 // A short game: a move, two stock turns, a move from the waste.

@@ -23,8 +23,26 @@ bool TEventLog::SetText(std::string_view text) {
     }
   }
   if (inEntry != 0) return false;
+  Clear();
   text_ = text;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < text_.size(); ++at) {
+    if (text_[at] != ',') continue;
+    CountEntry(std::string_view(text_).substr(start, at - start), 1);
+    start = at + 1;
+  }
   return true;
+}
+
+void TEventLog::Clear() {
+  text_.clear();
+  counts_.fill(0);
+}
+
+void TEventLog::CountEntry(std::string_view entry, int sign) {
+  for (const TEventKind kind : {TEventKind::TableauMove, TEventKind::StockTurn, TEventKind::Redeal, TEventKind::Draw}) {
+    if (Holds(entry, kind)) counts_[static_cast<std::size_t>(kind)] += sign;
+  }
 }
 
 std::size_t TEventLog::LastStart() const {
@@ -40,6 +58,7 @@ std::string_view TEventLog::Last() const {
 }
 
 void TEventLog::RemoveLast() {
+  CountEntry(Last(), -1);
   text_.resize(LastStart());
 }
 
@@ -51,18 +70,18 @@ void TEventLog::ReplaceLast(std::string_view entry) {
   RemoveLast();
   text_ += entry;
   text_ += ',';
+  CountEntry(entry, 1);
 }
 
 void TEventLog::MergeLastTwo() {
   const std::string last(Last());
   RemoveLast();
   if (text_.empty()) {
-    text_ = last + ',';
+    ReplaceLast(last);
     return;
   }
-  text_.pop_back();
-  text_ += last;
-  text_ += ',';
+  const std::string merged = std::string(Last()) + last;
+  ReplaceLast(merged);
 }
 
 bool TEventLog::Holds(std::string_view entry, TEventKind kind) {
@@ -71,17 +90,6 @@ bool TEventLog::Holds(std::string_view entry, TEventKind kind) {
     if (entry.substr(at, 3) == wanted) return true;
   }
   return false;
-}
-
-int TEventLog::Count(TEventKind kind) const {
-  int count = 0;
-  std::size_t start = 0;
-  for (std::size_t at = 0; at < text_.size(); ++at) {
-    if (text_[at] != ',') continue;
-    if (Holds(std::string_view(text_).substr(start, at - start), kind)) ++count;
-    start = at + 1;
-  }
-  return count;
 }
 
 }  // namespace tablerun

@@ -2,6 +2,7 @@
 // each ended by ",", holding three-digit event kinds.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -20,7 +21,7 @@ class TEventLog {
   // False, changing nothing, unless every entry holds whole three-digit kinds.
   bool SetText(std::string_view text);
   bool Empty() const { return text_.empty(); }
-  void Clear() { text_.clear(); }
+  void Clear();
 
   void AppendEmpty() { text_ += ','; }
   // The last entry becomes the kind alone; an empty log gets it as its only entry.
@@ -33,15 +34,21 @@ class TEventLog {
   // merged steps still rolls back every counter they raised.
   void MergeLastTwo();
   bool LastHolds(TEventKind kind) const { return Holds(Last(), kind); }
-  int Count(TEventKind kind) const;
+  // Entries holding `kind`.
+  int Count(TEventKind kind) const { return counts_[static_cast<std::size_t>(kind)]; }
 
   static bool Holds(std::string_view entry, TEventKind kind);
 
  private:
   // Where the last entry starts.
   std::size_t LastStart() const;
+  // Adds `sign` to the count of every kind `entry` holds.
+  void CountEntry(std::string_view entry, int sign);
 
   std::string text_;
+  // Kept as the log changes: moves ask these on every legality question,
+  // and a scan would cost as much as the game is long.
+  std::array<int, 5> counts_{};
 };
 
 }  // namespace tablerun
