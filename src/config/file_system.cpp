@@ -6,12 +6,16 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
 
 namespace tablerun {
 namespace {
+
+constexpr char kTempLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kTempLetterCount = 6;
 
 class TPosixFile final : public TFile {
 public:
@@ -84,11 +88,10 @@ std::unique_ptr<TFile> TPosixFileSystem::Open(const std::string& path, TOpenMode
 
 std::unique_ptr<TFile> TPosixFileSystem::CreateTemp(const std::string& folder, const std::string& prefix,
                                                     std::string& createdPath) {
-  // Not mkstemp: its 0600 would pass to the file the temporary one replaces.
-  constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  // Not mkstemp: its 0600 would pass to a new file the temporary one becomes.
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string path = folder + prefix;
-    for (int i = 0; i < 6; ++i) path += kLetters[generator_() % (sizeof kLetters - 1)];
+    for (std::size_t i = 0; i < kTempLetterCount; ++i) path += kTempLetters[generator_() % (sizeof kTempLetters - 1)];
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) {
       createdPath = path;
@@ -97,6 +100,24 @@ std::unique_ptr<TFile> TPosixFileSystem::CreateTemp(const std::string& folder, c
     if (errno != EEXIST) break;
   }
   return nullptr;
+}
+
+std::optional<TFileStatus> TPosixFileSystem::Status(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return TFileStatus{.permissions = st.st_mode & 07777u, .modifiedTime = static_cast<std::int64_t>(st.st_mtime)};
+}
+
+bool TPosixFileSystem::SetPermissions(const std::string& path, unsigned permissions) {
+  return ::chmod(path.c_str(), static_cast<mode_t>(permissions)) == 0;
+}
+
+std::optional<std::string> TPosixFileSystem::LinkTarget(const std::string& path) {
+  std::string target(PATH_MAX, '\0');
+  const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+  if (length < 0) return std::nullopt;
+  target.resize(static_cast<std::size_t>(length));
+  return target;
 }
 
 bool TPosixFileSystem::Rename(const std::string& from, const std::string& to) {
@@ -145,6 +166,22 @@ std::vector<std::string> TPosixFileSystem::ListFolder(const std::string& path) {
   }
   ::closedir(dir);
   return names;
+}
+
+bool fnIsTempName(std::string_view name, std::string_view prefix) {
+  if (!name.starts_with(prefix) || name.size() != prefix.size() + kTempLetterCount) return false;
+  return name.substr(prefix.size()).find_first_not_of(kTempLetters) == std::string_view::npos;
+}
+
+std::optional<std::string> fnFollowLinks(TFileSystem& fs, const std::string& path) {
+  constexpr int kMostLinks = 40;  // as many as the system itself follows
+  std::string current = path;
+  for (int hop = 0; hop <= kMostLinks; ++hop) {
+    const auto target = fs.LinkTarget(current);
+    if (!target) return current;
+    current = target->starts_with('/') ? *target : fnFolderOf(current) + *target;
+  }
+  return std::nullopt;
 }
 
 std::optional<std::string> fnReadWholeFile(TFileSystem& fs, const std::string& path) {

@@ -27,6 +27,11 @@ public:
 
 enum class TOpenMode { Read, ReadWrite };
 
+struct TFileStatus {
+  unsigned permissions = 0;       // the nine rwx bits and the three above them
+  std::int64_t modifiedTime = 0;  // seconds since the epoch
+};
+
 class TFileSystem {
 public:
   virtual ~TFileSystem() = default;
@@ -34,6 +39,11 @@ public:
   // Creates a new, empty file with a unique name that starts with prefix in folder.
   virtual std::unique_ptr<TFile> CreateTemp(const std::string& folder, const std::string& prefix,
                                             std::string& createdPath) = 0;
+  // Of the file a path names, links followed; nothing when there is none.
+  virtual std::optional<TFileStatus> Status(const std::string& path) = 0;
+  virtual bool SetPermissions(const std::string& path, unsigned permissions) = 0;
+  // What a symbolic link holds, as written; nothing when the path is no link.
+  virtual std::optional<std::string> LinkTarget(const std::string& path) = 0;
   // Replaces `to` in one step when it exists.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
   virtual bool Remove(const std::string& path) = 0;
@@ -50,6 +60,9 @@ public:
   std::unique_ptr<TFile> Open(const std::string& path, TOpenMode mode) override;
   std::unique_ptr<TFile> CreateTemp(const std::string& folder, const std::string& prefix,
                                     std::string& createdPath) override;
+  std::optional<TFileStatus> Status(const std::string& path) override;
+  bool SetPermissions(const std::string& path, unsigned permissions) override;
+  std::optional<std::string> LinkTarget(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
   bool Exists(const std::string& path) override;
@@ -60,6 +73,13 @@ public:
 private:
   std::minstd_rand generator_;  // names of temporary files
 };
+
+// Whether a file name is one that CreateTemp makes with the prefix.
+bool fnIsTempName(std::string_view name, std::string_view prefix);
+
+// The file a path finally names: symbolic links followed, relative ones from
+// their own folder; the path itself when it is no link. Nothing for a loop.
+std::optional<std::string> fnFollowLinks(TFileSystem& fs, const std::string& path);
 
 std::optional<std::string> fnReadWholeFile(TFileSystem& fs, const std::string& path);
 

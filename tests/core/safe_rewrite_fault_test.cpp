@@ -8,12 +8,14 @@
 #include <cerrno>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
 
+#include "config/safe_replace.h"
 #include "config/section_file.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
@@ -42,6 +44,11 @@ public:
     lastTemp = createdPath;
     return std::make_unique<TFailingFile>(std::move(file), failing_);
   }
+  std::optional<TFileStatus> Status(const std::string& path) override { return real_.Status(path); }
+  bool SetPermissions(const std::string& path, unsigned permissions) override {
+    return real_.SetPermissions(path, permissions);
+  }
+  std::optional<std::string> LinkTarget(const std::string& path) override { return real_.LinkTarget(path); }
   bool Rename(const std::string& from, const std::string& to) override {
     if (failing_ != TStep::Rename) return real_.Rename(from, to);
     errno = EXDEV;
@@ -232,6 +239,16 @@ TEST(SafeRewrite, AKilledRewriterLeavesOneWholeVersion) {
     const std::string now = folder.Read("series.dat");
     ASSERT_TRUE(now == whole[0] || now == whole[1]) << "round " << round << ": " << now.size() << " bytes";
   }
+
+  // What the kills left behind goes at the next start, once old enough.
+  const std::string survivor = folder.Read("series.dat");
+  const std::vector<std::string> orphans = TempFilesIn(folder);
+  const auto later = std::chrono::duration_cast<std::chrono::seconds>(
+                         std::chrono::system_clock::now().time_since_epoch() + std::chrono::hours(1))
+                         .count();
+  EXPECT_EQ(fnRemoveStaleTemporaryFiles(fs, folder.Path(), later), static_cast<int>(orphans.size()));
+  EXPECT_TRUE(TempFilesIn(folder).empty());
+  EXPECT_EQ(folder.Read("series.dat"), survivor);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "config/safe_replace.h"
 #include "engine/session/program_folder_upkeep.h"
 #include "model/games_file.h"
 
@@ -38,6 +39,9 @@ bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
       fnFindDataFolder(state.fs, state.screen, state.programFolder, place.userFolders.applicationData);
   // Failing to create it is not fatal here: every later write reports its own failure.
   state.fs.CreateFolders(state.dataFolder);
+  const std::int64_t now =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+  for (const std::string& folder : {state.dataFolder, state.programFolder}) fnRemoveStaleTemporaryFiles(state.fs, folder, now);
 
   state.config.Reset();
   state.store = std::make_unique<TIniFile>(state.fs, state.screen, fnStorePath(state));
