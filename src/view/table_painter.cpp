@@ -124,7 +124,8 @@ TTablePainter::TDrawn TTablePainter::Showing(const TPileGeometry& geometry, TPil
     showing.area = fnQRect(geometry.CardRect(pile, 0)).adjusted(-kDepthRoom, -kDepthRoom, 0, 0);
   } else {
     QRect area = fnQRect(geometry.CardRect(pile, 0));
-    for (int position = 1; position < count; ++position) area |= fnQRect(geometry.CardRect(pile, position));
+    const std::vector<TRect> rects = geometry.CardRects(pile);
+    for (int position = 1; position < count; ++position) area |= fnQRect(rects[static_cast<std::size_t>(position)]);
     showing.area = area.adjusted(-kJitterRoom, 0, kJitterRoom, 0);
   }
   return showing;
@@ -219,9 +220,10 @@ void TTablePainter::DrawPile(QPainter& painter, const TPileGeometry& geometry, T
     DrawCard(painter, std::abs(showing.cards.back()), showing.cards.back() > 0, at);
     top = QRect(at, QSize(geometry.CardWidth(), geometry.CardHeight()));
   } else {
+    const std::vector<QPoint> places = CardPlaces(pile);
     for (int position = 0; position < count; ++position) {
       const int card = showing.cards[static_cast<std::size_t>(position)];
-      top = QRect(CardPlace(pile, position), QSize(geometry.CardWidth(), geometry.CardHeight()));
+      top = QRect(places[static_cast<std::size_t>(position)], QSize(geometry.CardWidth(), geometry.CardHeight()));
       if (card != 0) DrawCard(painter, std::abs(card), card > 0, top.topLeft());
     }
   }
@@ -290,8 +292,18 @@ void TTablePainter::HighlightFoundation(QPainter& painter, const QRect& card) co
 }
 
 QPoint TTablePainter::CardPlace(TPileRef pile, int position) const {
-  const TPileGeometry geometry = Geometry();
-  const QPoint home = fnQRect(geometry.CardRect(pile, position)).topLeft();
+  return PlaceOn(pile, position, Geometry().CardRect(pile, position));
+}
+
+std::vector<QPoint> TTablePainter::CardPlaces(TPileRef pile) const {
+  std::vector<QPoint> places;
+  int position = 0;
+  for (const TRect& rect : Geometry().CardRects(pile)) places.push_back(PlaceOn(pile, position++, rect));
+  return places;
+}
+
+QPoint TTablePainter::PlaceOn(TPileRef pile, int position, const TRect& rect) const {
+  const QPoint home = fnQRect(rect).topLeft();
   if (Stacked(pile)) {
     const bool flat = pile.group == TPileGroup::Dest &&
                       (state_.rules.Get(kFoundationFan) == 2 || state_.rules.Get(kFoundationFan) == 7);
@@ -319,9 +331,10 @@ QImage TTablePainter::CardsPicture(TPileRef pile, int position) const {
   const TTableView& view = geometry.View();
   const int count = view.Count(pile);
   if (position < 0 || position >= count) return CardPicture(-1, false);
-  const QPoint origin = CardPlace(pile, position);
-  QRect area(origin, appearance_.Images().CardSize());
-  for (int at = position; at < count; ++at) area |= QRect(CardPlace(pile, at), appearance_.Images().CardSize());
+  const std::vector<QPoint> places = CardPlaces(pile);
+  const auto place = [&](int at) { return places[static_cast<std::size_t>(at)]; };
+  QRect area(place(position), appearance_.Images().CardSize());
+  for (int at = position; at < count; ++at) area |= QRect(place(at), appearance_.Images().CardSize());
   QImage picture = fnBlank(area.size(), Ratio(), QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
@@ -329,7 +342,7 @@ QImage TTablePainter::CardsPicture(TPileRef pile, int position) const {
   for (int at = position; at < count; ++at) {
     const int card = view.CardAt(pile, at);
     const bool down = pile.group == TPileGroup::Mazzo ? FaceDownOnTop(pile) : card > 0 && view.IsFaceDown(card);
-    if (card > 0) DrawCard(painter, card, !down, CardPlace(pile, at) - area.topLeft());
+    if (card > 0) DrawCard(painter, card, !down, place(at) - area.topLeft());
   }
   return picture;
 }

@@ -91,6 +91,9 @@ class TTablePainter {
   void DrawCard(QPainter& painter, int card, bool faceUp, QPoint at) const;
   void HighlightFoundation(QPainter& painter, const QRect& card) const;
   bool Stacked(TPileRef pile) const;
+  // CardPlace of every position of the pile, found in one pass.
+  std::vector<QPoint> CardPlaces(TPileRef pile) const;
+  QPoint PlaceOn(TPileRef pile, int position, const TRect& rect) const;
   bool FaceDownOnTop(TPileRef pile) const;
   const QImage& Mark(const QString& name);
 

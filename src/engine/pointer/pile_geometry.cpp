@@ -81,17 +81,14 @@ int TPileGeometry::OriginY(TPileRef pile) const {
   return 0;
 }
 
-void TPileGeometry::Offset(TPileRef pile, int position, int& dx, int& dy) const {
-  dx = 0;
-  dy = 0;
-  const int style = FanStyle(pile);
-  // Arrangement 7 shows the bottom card above a closed stack.
-  if (style == 7) {
-    if (position > 0) dy = game_.Get(kDownFaceUp);
-    return;
-  }
-  for (int below = 0; below < position; ++below) {
-    const int card = view_.CardAt(pile, below);
+template <typename TVisit>
+void TPileGeometry::Offsets(TPileRef pile, int last, TVisit visit) const {
+  const int style = pile.group == TPileGroup::Mazzo ? 0 : FanStyle(pile);
+  int dx = 0;
+  int dy = 0;
+  for (int position = 0; position <= last; ++position) {
+    visit(position, dx, dy);
+    const int card = view_.CardAt(pile, position);
     // A hole counts as face up.
     const bool faceDown = card > 0 && view_.IsFaceDown(card);
     switch (style) {
@@ -112,19 +109,36 @@ void TPileGeometry::Offset(TPileRef pile, int position, int& dx, int& dy) const 
       case 10:
         dx -= game_.Get(faceDown ? kRightFaceDown : kRightFaceUp);
         break;
+      // Arrangement 7 shows the bottom card above a closed stack.
+      case 7:
+        dy = game_.Get(kDownFaceUp);
+        break;
       default:
-        return;  // stacked: every card on the first
+        break;  // stacked: every card on the first
     }
   }
 }
 
 TRect TPileGeometry::CardRect(TPileRef pile, int position) const {
-  int dx = 0;
-  int dy = 0;
-  if (pile.group != TPileGroup::Mazzo) Offset(pile, std::max(position, 0), dx, dy);
-  const int left = OriginX(pile) + dx;
-  const int top = OriginY(pile) + dy;
-  return {left, top, left + cardWidth_, top + cardHeight_};
+  const int last = std::max(position, 0);
+  TRect rect;
+  Offsets(pile, last, [&](int at, int dx, int dy) {
+    if (at == last) rect = {OriginX(pile) + dx, OriginY(pile) + dy, OriginX(pile) + dx + cardWidth_,
+                            OriginY(pile) + dy + cardHeight_};
+  });
+  return rect;
+}
+
+std::vector<TRect> TPileGeometry::CardRects(TPileRef pile) const {
+  std::vector<TRect> rects;
+  const int count = view_.Count(pile);
+  rects.reserve(static_cast<std::size_t>(count));
+  const int left = OriginX(pile);
+  const int top = OriginY(pile);
+  Offsets(pile, count - 1, [&](int, int dx, int dy) {
+    rects.push_back({left + dx, top + dy, left + dx + cardWidth_, top + dy + cardHeight_});
+  });
+  return rects;
 }
 
 TRect TPileGeometry::TopRect(TPileRef pile) const {
@@ -141,8 +155,9 @@ TRect TPileGeometry::PileRect(TPileRef pile) const {
 int TPileGeometry::PositionAt(TPileRef pile, int x, int y) const {
   const int count = view_.Count(pile);
   if (pile.group == TPileGroup::Mazzo) return count > 0 && CardRect(pile, 0).Contains(x, y) ? count - 1 : -1;
+  const std::vector<TRect> rects = CardRects(pile);
   for (int position = count - 1; position >= 0; --position) {
-    if (CardRect(pile, position).Contains(x, y)) return position;
+    if (rects[static_cast<std::size_t>(position)].Contains(x, y)) return position;
   }
   return -1;
 }

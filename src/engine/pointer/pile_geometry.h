@@ -3,6 +3,8 @@
 // image need to know about rectangles.
 #pragma once
 
+#include <vector>
+
 #include "engine/state/table_view.h"
 #include "engine/state/tablerun_state.h"
 #include "model/main_game.h"
@@ -38,6 +40,9 @@ class TPileGeometry {
   // The pile's card at `position` (0-based from the bottom; the pile's first
   // position when it is empty).
   TRect CardRect(TPileRef pile, int position) const;
+  // Every position's rectangle, bottom first, in one pass over the pile:
+  // what asks about all cards must not ask card by card.
+  std::vector<TRect> CardRects(TPileRef pile) const;
   // The card rectangle where the next card would lie on the pile's top.
   TRect TopRect(TPileRef pile) const;
   // From the first card to the end of the fan.
@@ -49,8 +54,10 @@ class TPileGeometry {
  private:
   // The pile's fan style: the tableau, foundation or reserve arrangement.
   int FanStyle(TPileRef pile) const;
-  // Offset of the card at `position` from the pile's first card.
-  void Offset(TPileRef pile, int position, int& dx, int& dy) const;
+  // Offsets from the pile's first card of every position up to `last`, from
+  // the bottom; `visit(position, dx, dy)` sees each in turn.
+  template <typename TVisit>
+  void Offsets(TPileRef pile, int last, TVisit visit) const;
   int OriginX(TPileRef pile) const;
   int OriginY(TPileRef pile) const;
 
