@@ -34,6 +34,7 @@ TEST(AutoFill, EmptyPileTakesCardsByFillMode) {
            {"25=2 27=1 28=1", "Mazzo_Vis: 9H", ""},  // pile 1 lies in the rows that wait
            {"25=5", "Mazzo_Vis: 7C 8C 9H 10H", "10H 9H 8C"},
            {"25=18", "Mazzo: #2D #3D #4D #5D #6D", "#6D #5D #4D 3D"},
+           {"25=9", "Mazzo: #2D #3D #4D #5D #6D", "6D 5D 4D 3D"},
            {"25=0", "Mazzo_Vis: 9H", ""},
        }) {
     TPlayTable t;
@@ -45,6 +46,19 @@ TEST(AutoFill, EmptyPileTakesCardsByFillMode) {
     ASSERT_TRUE(t.executor.UndoMove());
     EXPECT_EQ(t.Snapshot(), before) << slots << " with " << piles;
   }
+}
+
+// Fill mode 7: only piles from the eleventh on take the stock's top card.
+TEST(AutoFill, StockFillsThePilesFromTheEleventhOn) {
+  TPlayTable t;
+  std::string piles = "Mazzo: #2D #3D #4D";
+  for (int i = 1; i <= 12; ++i) {
+    if (i != 10 && i != 11) piles += " | Fila" + std::to_string(i) + ": KC";
+  }
+  t.Set("375=12 25=7", piles);
+  EXPECT_TRUE(t.executor.AutoFillEmptyPiles());
+  EXPECT_EQ(t.Names("Fila10"), "");
+  EXPECT_EQ(t.Names("Fila11"), "4D");
 }
 
 TEST(AutoFill, WaitsForTheFirstMoveWhereTheGameSaysSo) {

@@ -351,6 +351,14 @@ TEST_F(InitialDeal, FoundationStartModes) {
           << "mode " << c.mode << " foundation " << f;
     EXPECT_EQ(Cards(fnDest(c.mode == 8 ? 4 : 0)), std::vector<int>{4}) << "mode " << c.mode;
   }
+  // Mode 5 starts before the stock takes its card: the deck's first card, an
+  // Ace (040), and every other Ace in deck order, one to each next foundation.
+  game.SetRules({{1, 5}, {374, 9}, {379, 1}});
+  ASSERT_TRUE(fnInitialDeal(state));
+  std::vector<std::vector<int>> started;
+  for (int f = 0; f < 5; ++f) started.push_back(Cards(fnDest(f)));
+  EXPECT_EQ(started, (std::vector<std::vector<int>>{{40}, {27}, {14}, {1}, {}}));
+  for (int f = 0; f < 16; ++f) EXPECT_EQ(state.rules.Get(55 + f), 1) << "foundation " << f;
 }
 
 TEST_F(InitialDeal, DealtCardsPlayToTheFoundationsPileByPile) {

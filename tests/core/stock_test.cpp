@@ -101,6 +101,29 @@ TEST(Stock, DealsToReservesWithTheirFlags) {
   EXPECT_EQ(t.Names("Appogg1") + "/" + t.Names("Appogg2") + "/" + t.Names("Appogg3"), "AS/#2S/3S");
 }
 
+// Reserve 1's flag 3: two rounds to the reserves while the stock lasts; the
+// last eight cards go one to each tableau pile.
+TEST(Stock, TheLastEightCardsGoToTheTableau) {
+  struct TRow {
+    const char* stock;
+    const char* tableau;   // piles 1–8, "/" between piles
+    const char* reserves;  // piles 1–2
+  };
+  for (const auto& [stock, tableau, reserves] : std::initializer_list<TRow>{
+           {"#9D #8D #7D #6D #5D #4D #3D #2D", "2D/3D/4D/5D/6D/7D/8D/9D", "/"},
+           {"#10D #9D #8D #7D #6D #5D #4D #3D #2D", "///////", "2D 4D/3D 5D"},
+           {"#8D #7D #6D #5D #4D #3D #2D", "///////", "2D 4D/3D 5D"},
+       }) {
+    TPlayTable t;
+    t.Set("375=8 295*8=0 376=2 347*2=3", std::string("Mazzo: ") + stock);
+    EXPECT_TRUE(t.executor.PressStock()) << stock;
+    std::string piles = t.Names("Fila1");
+    for (int i = 2; i <= 8; ++i) piles += "/" + t.Names("Fila" + std::to_string(i));
+    EXPECT_EQ(piles, tableau) << stock;
+    EXPECT_EQ(t.Names("Appogg1") + "/" + t.Names("Appogg2"), reserves) << stock;
+  }
+}
+
 TEST(Stock, PileNumbersBeyondTheGameAreSkipped) {
   TPlayTable t;
   // Flag 8 deals to the four piles after each flagged pile: pile 8 has none after it.
@@ -125,6 +148,13 @@ TEST(Stock, GapsStopARowDeal) {
 
 TEST(Stock, RedealOrderIsFixed) {
   EXPECT_EQ(fnRedealOrder({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), (std::vector<int>{5, 8, 0, 3, 1, 6, 2, 9, 4, 7}));
+  // A whole deck tells the two steps apart, where ten cards cannot.
+  std::vector<int> deck(52);
+  for (int i = 0; i < 52; ++i) deck[static_cast<std::size_t>(i)] = i;
+  EXPECT_EQ(fnRedealOrder(deck),
+            (std::vector<int>{26, 29, 35, 38, 44, 47, 0,  3,  9,  12, 18, 21, 28, 32, 40, 43, 51, 1,
+                              8,  13, 20, 24, 34, 39, 49, 2,  11, 16, 27, 33, 46, 4,  15, 22, 37, 45,
+                              5,  10, 30, 41, 6,  17, 42, 7,  36, 14, 50, 19, 23, 48, 25, 31}));
   EXPECT_EQ(fnRedealOrder({7}), (std::vector<int>{7}));
   EXPECT_TRUE(fnRedealOrder({}).empty());
 }
