@@ -19,8 +19,8 @@ void BM_NewGame(benchmark::State& bench) {
     bench.SkipWithError("GAMES.DAT is missing beside the benchmarks");
     return;
   }
-  state.config.Write(kPosGame, 4, fnZeroFill(bench.range(0), 4));
-  state.config.Write(128, 1, "B");
+  state.config.Write(cfg::kGame, fnZeroFill(bench.range(0), 4));
+  state.config.Write(cfg::kCardSize, "B");
   const TLayoutMetrics metrics = fnMaximisedWindowMetrics(1024, 768, 'B', 9);
   const bool changeOfGame = bench.range(1) != 0;
   for (auto _ : bench) {

@@ -4,7 +4,7 @@ namespace tablerun {
 
 void TConfigRecord::Reset() {
   for (auto& block : blocks_) block.assign(kBlockSize, ' ');
-  Write(1, 20, "Cfg.dat");
+  Write(cfg::kStoreName, "Cfg.dat");
 }
 
 int TConfigRecord::Locate(int position, int& offset) {
@@ -23,28 +23,30 @@ int TConfigRecord::Locate(int position, int& offset) {
   return -1;
 }
 
-void TConfigRecord::Write(int position, int length, const std::string& value) {
+void TConfigRecord::Write(TConfigField field, const std::string& value) {
+  const auto [position, length] = field;
   int offset = 0;
   const int index = Locate(position, offset);
   if (index < 0 || length <= 0) return;
   std::string& block = blocks_[index];
   const auto first = value.find_first_not_of(' ');
-  std::string field = first == std::string::npos ? std::string() : value.substr(first);
-  field.resize(static_cast<std::size_t>(length), ' ');
+  std::string text = first == std::string::npos ? std::string() : value.substr(first);
+  text.resize(static_cast<std::size_t>(length), ' ');
   const auto end = static_cast<std::size_t>(offset + length);
   if (block.size() < end) block.resize(end, ' ');  // block 3 grows with long fields such as 701
-  block.replace(static_cast<std::size_t>(offset), field.size(), field);
+  block.replace(static_cast<std::size_t>(offset), text.size(), text);
 }
 
-std::string TConfigRecord::Read(int position, int length) const {
+std::string TConfigRecord::Read(TConfigField field) const {
+  const auto [position, length] = field;
   int offset = 0;
   const int index = Locate(position, offset);
   if (index < 0 || length <= 0) return {};
   const std::string& block = blocks_[index];
   if (static_cast<std::size_t>(offset) >= block.size()) return {};
-  std::string field = block.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
-  const auto last = field.find_last_not_of(' ');
-  return last == std::string::npos ? std::string() : field.substr(0, last + 1);
+  std::string text = block.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
+  const auto last = text.find_last_not_of(' ');
+  return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
 }  // namespace tablerun

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "config/config_fields.h"
+
 namespace tablerun {
 
 class TConfigRecord {
@@ -13,13 +15,13 @@ public:
   // Blanks everywhere, and position 1 names the preference store.
   void Reset();
   // Leading blanks dropped, then cut or blank-padded to length.
-  void Write(int position, int length, const std::string& value);
+  void Write(TConfigField field, const std::string& value);
   // Trailing blanks removed; an unset position reads as "".
-  std::string Read(int position, int length) const;
+  std::string Read(TConfigField field) const;
 
-  bool IsYes(int position) const { return Read(position, 1) == "Y"; }
+  bool IsYes(TConfigField field) const { return Read({field.position, 1}) == "Y"; }
 
-private:
+ private:
   static constexpr int kBlockSize = 250;
   // Block index 0–2 and offset within it; -1 for positions that are not used.
   static int Locate(int position, int& offset);

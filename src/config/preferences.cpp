@@ -17,8 +17,7 @@ enum class TKind {
 };
 
 struct TMirrored {
-  int position;
-  int length;
+  TConfigField field;
   const char* key;
   TKind kind;
   const char* fallback;
@@ -31,71 +30,71 @@ constexpr const char* kDefaultGame = "1";
 
 // Order matters where one default follows another key ("Cards_Shadowed").
 constexpr TMirrored kMirrored[] = {
-    {21, 3, "Back_Card", TKind::ZeroFilled, "11"},
-    {24, 3, "Card", TKind::ZeroFilled, "1"},
-    {27, 1, "Background_def", TKind::Text, "N"},
-    {28, 15, "Background_Col", TKind::Colour, kButtonFace},
-    {43, 4, "Background_bmp", TKind::Text, ""},
-    {47, 15, "Background_Fixed_Col", TKind::Colour, "32768"},
-    {kPosGame, 4, "Game", TKind::ZeroFilled, kDefaultGame},
-    {66, 1, "Show_Time", TKind::Text, "Y"},
-    {67, 1, "Cards_Animate", TKind::Text, "Y"},
-    {68, 6, "Language", TKind::Integer, "20000"},
-    {74, 2, "Speed_Move_Card", TKind::Integer, "10"},
-    {76, 1, "StatusBar", TKind::Text, "N"},
-    {kPosPlayer, 30, "UserDefault", TKind::Text, ""},
-    {128, 1, "Card_Size", TKind::Text, "B"},
-    {135, 1, "Fade_Background", TKind::Text, "Y"},
-    {136, 1, "Show_Score", TKind::Text, "Y"},
-    {137, 1, "Undo_Enabled", TKind::Text, "0"},
-    {141, 1, "Sounds_Enabled", TKind::Text, "Y"},
-    {142, 1, "Sounds_About", TKind::Text, "Y"},
-    {143, 1, "Sounds_Autoplay", TKind::Text, "Y"},
-    {144, 1, "Sounds_GameWon", TKind::Text, "Y"},
-    {145, 1, "Sounds_NewGame", TKind::Text, "N"},
-    {146, 1, "Sounds_Redo", TKind::Text, "Y"},
-    {147, 1, "Sounds_Restart", TKind::Text, "Y"},
-    {148, 1, "Sounds_Splash", TKind::Text, "Y"},
-    {149, 1, "Sounds_Shuffle", TKind::Text, "Y"},
-    {151, 1, "Sounds_Undo", TKind::Text, "Y"},
-    {152, 1, "Random_Background", TKind::Text, "N"},
-    {171, 1, "Sounds_HiScores", TKind::Text, "Y"},
-    {172, 2, "Cursor", TKind::Integer, "10"},
-    {174, 1, "Sounds_NewHiScores", TKind::Text, "Y"},
-    {175, 1, "Sounds_Pairing", TKind::Text, "Y"},
-    {176, 1, "Sounds_Stock", TKind::Text, "Y"},
-    {177, 1, "Sounds_Tableau", TKind::Text, "Y"},
-    {178, 1, "Cards_Shadowed", TKind::Text, nullptr},  // defaults to "Cards_Animate"
-    {179, 1, "Piles_TT", TKind::Text, "N"},
-    {180, 1, "Sounds_FaceUp", TKind::Text, "Y"},
-    {181, 1, "Sounds_CardDown", TKind::Text, "Y"},
-    {182, 1, "Sounds_CardUp", TKind::Text, "Y"},
-    {183, 1, "Sounds_Redeal", TKind::Text, "Y"},
-    {184, 1, "Sounds_Foundation", TKind::Text, "Y"},
-    {185, 1, "ConfirmQuitGame", TKind::Text, "N"},
-    {186, 1, "ConfirmEnterHiScores", TKind::Text, "Y"},
-    {187, 1, "Random_Card", TKind::Text, "N"},
-    {188, 1, "Random_Deck", TKind::Text, "N"},
-    {kPosGameName, 50, "Game_name", TKind::Text, "FreeCell"},
-    {239, 1, "Automatic_FaceUp", TKind::Text, "Y"},
-    {241, 1, "Deal_Animation", TKind::Text, "Y"},
-    {242, 1, "Redeal_Animation", TKind::Text, "Y"},
-    {243, 1, "VertScrollBar", TKind::Text, "Y"},
-    {244, 1, "Show_ToolTips", TKind::Text, "Y"},
-    {245, 1, "ShowPilesSize", TKind::Text, "N"},
-    {246, 1, "Customized_Background", TKind::Present, ""},
-    {247, 1, "RightClick_To_Foundations", TKind::Text, "Y"},
-    {248, 1, "RightClick_To_Tableaus", TKind::Text, "Y"},
-    {249, 1, "DoubleClick_To_Foundations", TKind::Text, "Y"},
-    {251, 1, "DoubleClick_To_Tableaus", TKind::Text, "N"},
-    {252, 1, "Sounds_Redeal_Without_Animation", TKind::Text, "Y"},
-    {253, 1, "Show_Main_Popup_Menu", TKind::Text, "Y"},
-    {255, 1, "Show_Partial_Hidden_Card", TKind::Text, "Y"},
-    {256, 1, "Customized_Deck", TKind::Present, ""},
-    {257, 1, "Customized_Cards_Set", TKind::Present, ""},
-    {258, 1, "Additional_Cards_Set", TKind::Present, ""},
-    {259, 1, "Additional_Deck", TKind::Present, ""},
-    {260, 1, "Additional_Background", TKind::Present, ""},
+    {cfg::kBackNumber, "Back_Card", TKind::ZeroFilled, "11"},
+    {cfg::kCardSet, "Card", TKind::ZeroFilled, "1"},
+    {cfg::kBackgroundDefault, "Background_def", TKind::Text, "N"},
+    {cfg::kBackgroundColour, "Background_Col", TKind::Colour, kButtonFace},
+    {cfg::kBackgroundPicture, "Background_bmp", TKind::Text, ""},
+    {cfg::kBackgroundFixedColour, "Background_Fixed_Col", TKind::Colour, "32768"},
+    {cfg::kGame, "Game", TKind::ZeroFilled, kDefaultGame},
+    {cfg::kShowTime, "Show_Time", TKind::Text, "Y"},
+    {cfg::kCardsAnimate, "Cards_Animate", TKind::Text, "Y"},
+    {cfg::kLanguage, "Language", TKind::Integer, "20000"},
+    {cfg::kCardSpeed, "Speed_Move_Card", TKind::Integer, "10"},
+    {cfg::kStatusBar, "StatusBar", TKind::Text, "N"},
+    {cfg::kPlayer, "UserDefault", TKind::Text, ""},
+    {cfg::kCardSize, "Card_Size", TKind::Text, "B"},
+    {cfg::kFadeBackground, "Fade_Background", TKind::Text, "Y"},
+    {cfg::kShowScore, "Show_Score", TKind::Text, "Y"},
+    {cfg::kUndoEnabled, "Undo_Enabled", TKind::Text, "0"},
+    {cfg::kSoundsEnabled, "Sounds_Enabled", TKind::Text, "Y"},
+    {cfg::kSoundAbout, "Sounds_About", TKind::Text, "Y"},
+    {cfg::kSoundAutoplay, "Sounds_Autoplay", TKind::Text, "Y"},
+    {cfg::kSoundGameWon, "Sounds_GameWon", TKind::Text, "Y"},
+    {cfg::kSoundNewGame, "Sounds_NewGame", TKind::Text, "N"},
+    {cfg::kSoundRedo, "Sounds_Redo", TKind::Text, "Y"},
+    {cfg::kSoundRestart, "Sounds_Restart", TKind::Text, "Y"},
+    {cfg::kSoundSplash, "Sounds_Splash", TKind::Text, "Y"},
+    {cfg::kSoundShuffle, "Sounds_Shuffle", TKind::Text, "Y"},
+    {cfg::kSoundUndo, "Sounds_Undo", TKind::Text, "Y"},
+    {cfg::kRandomBackground, "Random_Background", TKind::Text, "N"},
+    {cfg::kSoundHiScores, "Sounds_HiScores", TKind::Text, "Y"},
+    {cfg::kCursor, "Cursor", TKind::Integer, "10"},
+    {cfg::kSoundNewHiScores, "Sounds_NewHiScores", TKind::Text, "Y"},
+    {cfg::kSoundPairing, "Sounds_Pairing", TKind::Text, "Y"},
+    {cfg::kSoundStock, "Sounds_Stock", TKind::Text, "Y"},
+    {cfg::kSoundTableau, "Sounds_Tableau", TKind::Text, "Y"},
+    {cfg::kCardsShadowed, "Cards_Shadowed", TKind::Text, nullptr},  // defaults to "Cards_Animate"
+    {cfg::kIrregularPiles, "Piles_TT", TKind::Text, "N"},
+    {cfg::kSoundFaceUp, "Sounds_FaceUp", TKind::Text, "Y"},
+    {cfg::kSoundCardDown, "Sounds_CardDown", TKind::Text, "Y"},
+    {cfg::kSoundCardUp, "Sounds_CardUp", TKind::Text, "Y"},
+    {cfg::kSoundRedeal, "Sounds_Redeal", TKind::Text, "Y"},
+    {cfg::kSoundFoundation, "Sounds_Foundation", TKind::Text, "Y"},
+    {cfg::kConfirmQuitGame, "ConfirmQuitGame", TKind::Text, "N"},
+    {cfg::kConfirmHiScores, "ConfirmEnterHiScores", TKind::Text, "Y"},
+    {cfg::kRandomCard, "Random_Card", TKind::Text, "N"},
+    {cfg::kRandomDeck, "Random_Deck", TKind::Text, "N"},
+    {cfg::kGameName, "Game_name", TKind::Text, "FreeCell"},
+    {cfg::kAutomaticFaceUp, "Automatic_FaceUp", TKind::Text, "Y"},
+    {cfg::kDealAnimation, "Deal_Animation", TKind::Text, "Y"},
+    {cfg::kRedealAnimation, "Redeal_Animation", TKind::Text, "Y"},
+    {cfg::kVertScrollBar, "VertScrollBar", TKind::Text, "Y"},
+    {cfg::kShowToolTips, "Show_ToolTips", TKind::Text, "Y"},
+    {cfg::kShowPilesSize, "ShowPilesSize", TKind::Text, "N"},
+    {cfg::kCustomBackground, "Customized_Background", TKind::Present, ""},
+    {cfg::kRightToFoundations, "RightClick_To_Foundations", TKind::Text, "Y"},
+    {cfg::kRightToTableau, "RightClick_To_Tableaus", TKind::Text, "Y"},
+    {cfg::kDoubleToFoundations, "DoubleClick_To_Foundations", TKind::Text, "Y"},
+    {cfg::kDoubleToTableau, "DoubleClick_To_Tableaus", TKind::Text, "N"},
+    {cfg::kSoundRedealStill, "Sounds_Redeal_Without_Animation", TKind::Text, "Y"},
+    {cfg::kMainPopupMenu, "Show_Main_Popup_Menu", TKind::Text, "Y"},
+    {cfg::kRevealHidden, "Show_Partial_Hidden_Card", TKind::Text, "Y"},
+    {cfg::kCustomDeck, "Customized_Deck", TKind::Present, ""},
+    {cfg::kCustomCardSet, "Customized_Cards_Set", TKind::Present, ""},
+    {cfg::kAddOnCardSet, "Additional_Cards_Set", TKind::Present, ""},
+    {cfg::kAddOnDeck, "Additional_Deck", TKind::Present, ""},
+    {cfg::kAddOnBackground, "Additional_Background", TKind::Present, ""},
 };
 
 // Settings kept in TMainGame entries; flags map "Y" to `yesValue`, others are integers.
@@ -119,17 +118,17 @@ constexpr TEntrySetting kEntrySettings[] = {
 
 // Set at every start whatever the store holds.
 struct TFixedValue {
-  int position;
-  int length;
+  TConfigField field;
   const char* value;
 };
 constexpr TFixedValue kFixedAtStart[] = {
-    {112, 4, "0000"}, {116, 4, "0000"}, {120, 2, "01"}, {168, 1, "1"}, {169, 1, "0"}, {254, 1, "Y"},
+    {cfg::kSessionWon, "0000"}, {cfg::kSessionLost, "0000"}, {cfg::kScoreKind, "01"},
+    {cfg::kStartOne, "1"},      {cfg::kStartZero, "0"},      {cfg::kStartYes, "Y"},
 };
 
 std::string fnFallback(const TMirrored& item, const TConfigRecord& record, const TDisplayInfo& display) {
-  if (item.fallback == nullptr) return record.Read(67, 1);
-  if (item.position == 24 && !display.moreThan256Colours) return "3";
+  if (item.fallback == nullptr) return record.Read(cfg::kCardsAnimate);
+  if (item.field == cfg::kCardSet && !display.moreThan256Colours) return "3";
   return item.fallback;
 }
 
@@ -140,7 +139,7 @@ std::string fnRecordValue(const TMirrored& item, const TIniFile& store, const TC
   switch (item.kind) {
     case TKind::Text: {
       std::string value = store.ReadString(kPreference, item.key, fallback);
-      if (item.position == 43 && value.empty()) value = "0";
+      if (item.field == cfg::kBackgroundPicture && value.empty()) value = "0";
       return value;
     }
     case TKind::Present:
@@ -149,8 +148,8 @@ std::string fnRecordValue(const TMirrored& item, const TIniFile& store, const TC
       return std::to_string(store.ReadInteger(kPreference, item.key, *fnParseInteger(fallback)));
     case TKind::ZeroFilled: {
       std::int64_t value = store.ReadInteger(kPreference, item.key, *fnParseInteger(fallback));
-      if (item.position == 21 && value == 0) value = 1;
-      return fnZeroFill(value, item.length);
+      if (item.field == cfg::kBackNumber && value == 0) value = 1;
+      return fnZeroFill(value, item.field.length);
     }
     case TKind::Colour: {
       std::int64_t value = store.ReadInteger(kPreference, item.key, *fnParseInteger(fallback));
@@ -180,9 +179,9 @@ std::string fnStoredForm(const TMirrored& item, const std::string& value) {
 }  // namespace
 
 std::vector<TPreferenceField> fnPreferenceFields() {
-  std::vector<TPreferenceField> fields{{1, 20, ""}};
-  for (const auto& item : kMirrored) fields.push_back({item.position, item.length, item.key});
-  for (const auto& item : kFixedAtStart) fields.push_back({item.position, item.length, ""});
+  std::vector<TPreferenceField> fields{{cfg::kStoreName, ""}};
+  for (const auto& item : kMirrored) fields.push_back({item.field, item.key});
+  for (const auto& item : kFixedAtStart) fields.push_back({item.field, ""});
   return fields;
 }
 
@@ -193,18 +192,18 @@ TMainGameSettings fnMainGameSettingEntries() {
 }
 
 TMainGameSettings fnLoadPreferences(TIniFile& store, TConfigRecord& record, const TDisplayInfo& display) {
-  for (const auto& item : kMirrored) record.Write(item.position, item.length, fnRecordValue(item, store, record, display));
+  for (const auto& item : kMirrored) record.Write(item.field, fnRecordValue(item, store, record, display));
 
-  if (record.Read(kPosPlayer, 30).empty()) {
+  if (record.Read(cfg::kPlayer).empty()) {
     TIniFile::TDeferredWrites batch(store);
     store.WriteString(kPreference, "UserDefault", "Player 1");
     store.WriteString("Users", "User001", "Player 1");
     store.WriteString("Users", "User002", "Player 2");
     store.WriteString("Users", "User003", "Player 3");
-    record.Write(kPosPlayer, 30, "Player 1");
+    record.Write(cfg::kPlayer, "Player 1");
   }
 
-  for (const auto& [position, length, value] : kFixedAtStart) record.Write(position, length, value);
+  for (const auto& [field, value] : kFixedAtStart) record.Write(field, value);
 
   TMainGameSettings settings = fnMainGameSettingEntries();
   for (std::size_t i = 0; i < settings.size(); ++i) settings[i].second = fnEntryValue(kEntrySettings[i], store);
@@ -217,8 +216,8 @@ bool fnSavePreferences(TIniFile& store, const TConfigRecord& record, const TMain
   bool ok = true;
   for (const auto& item : kMirrored) {
     // Presence keys hold names chosen elsewhere; the game is written when one starts.
-    if (item.kind == TKind::Present || item.position == kPosGame || item.position == kPosGameName) continue;
-    const std::string current = record.Read(item.position, item.length);
+    if (item.kind == TKind::Present || item.field == cfg::kGame || item.field == cfg::kGameName) continue;
+    const std::string current = record.Read(item.field);
     if (current != fnRecordValue(item, store, record, display))
       ok = store.WriteString(kPreference, item.key, fnStoredForm(item, current)) && ok;
   }
@@ -233,17 +232,17 @@ bool fnSavePreferences(TIniFile& store, const TConfigRecord& record, const TMain
 }
 
 void fnCheckCurrentGame(TConfigRecord& record, const std::function<std::string(int gameCode)>& gameName) {
-  const auto stored = fnParseInteger(record.Read(kPosGame, 4));
+  const auto stored = fnParseInteger(record.Read(cfg::kGame));
   const int defaultGame = static_cast<int>(fnParseInteger(kDefaultGame).value_or(-1));
   for (const std::int64_t code : {stored.value_or(-1), static_cast<std::int64_t>(defaultGame)}) {
     const std::string name = code >= 0 && code <= 9999 ? gameName(static_cast<int>(code)) : "";
     if (name.empty()) continue;
-    record.Write(kPosGame, 4, fnZeroFill(code, 4));
-    record.Write(kPosGameName, 50, name);
+    record.Write(cfg::kGame, fnZeroFill(code, 4));
+    record.Write(cfg::kGameName, name);
     return;
   }
-  record.Write(kPosGame, 4, "-001");
-  record.Write(kPosGameName, 50, "");
+  record.Write(cfg::kGame, "-001");
+  record.Write(cfg::kGameName, "");
 }
 
 }  // namespace tablerun

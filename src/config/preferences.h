@@ -24,8 +24,7 @@ using TMainGameSettings = std::array<std::pair<int, std::int16_t>, 6>;
 // A record position filled at start-up, with the store key it mirrors
 // ("" for positions that are set without a key).
 struct TPreferenceField {
-  int position;
-  int length;
+  TConfigField field;
   const char* key;
 };
 std::vector<TPreferenceField> fnPreferenceFields();
@@ -46,9 +45,5 @@ bool fnSavePreferences(TIniFile& store, const TConfigRecord& record, const TMain
 // when that is gone too); the name is always the list's, never the stored one.
 // `gameName` answers "" for a code no game has.
 void fnCheckCurrentGame(TConfigRecord& record, const std::function<std::string(int gameCode)>& gameName);
-
-inline constexpr int kPosGame = 62;
-inline constexpr int kPosGameName = 189;
-inline constexpr int kPosPlayer = 77;
 
 }  // namespace tablerun

@@ -12,13 +12,13 @@ int fnConfigDump(const std::string& dataFolder) {
   TPosixFileSystem fs;
   TConsoleScreen screen;
   TConfigRecord record;
-  const std::string store = fnWithTrailingSlash(dataFolder) + record.Read(1, 20);
+  const std::string store = fnWithTrailingSlash(dataFolder) + record.Read(cfg::kStoreName);
   if (!fs.Exists(store)) std::fprintf(stderr, "no %s: showing the first-run values\n", store.c_str());
   TIniFile ini(fs, screen, store, TIniFile::TAccess::InspectOnly);
   fnLoadPreferences(ini, record, TDisplayInfo{});
   for (const auto& field : fnPreferenceFields()) {
-    std::printf("%d\t%d\t%s\t%s\n", field.position, field.length, *field.key ? field.key : "-",
-                record.Read(field.position, field.length).c_str());
+    std::printf("%d\t%d\t%s\t%s\n", field.field.position, field.field.length, *field.key ? field.key : "-",
+                record.Read(field.field).c_str());
   }
   return 0;
 }

@@ -24,7 +24,7 @@ int fnPlayCommand(int argc, char** argv) {
   if (const int status = game.Deal(argc, argv, kUsage); status != 0) return status;
   TTablerunState& state = game.State();
   // The standard score, as start-up sets it.
-  state.config.Write(kPosScoreKind, 2, "01");
+  state.config.Write(cfg::kScoreKind, "01");
   const TSystemClock clock;
   TPlaySession session(state, clock);
   std::optional<TGameResult> result;

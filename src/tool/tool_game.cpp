@@ -25,9 +25,9 @@ int TToolGame::Deal(int argc, char** argv, const char* usage) {
     std::fprintf(stderr, "Game %d is not in the games list.\n", game);
     return 1;
   }
-  state_.config.Write(kPosGame, 4, fnZeroFill(game, 4));
-  state_.config.Write(kPosGameName, 50, state_.mainGame.Catalogue().NameOf(game, state_.customGames));
-  state_.config.Write(kPosGameNumber, 15, number);
+  state_.config.Write(cfg::kGame, fnZeroFill(game, 4));
+  state_.config.Write(cfg::kGameName, state_.mainGame.Catalogue().NameOf(game, state_.customGames));
+  state_.config.Write(cfg::kGameNumber, number);
   const TGameStart start{.deal = true, .animate = false, .numberMode = 0, .quiet = true};
   if (!fnStartGame(state_, start, fnMaximisedWindowMetrics(1024, 768, 'B', 9)).started) {
     std::fputs("no game was dealt\n", stderr);

@@ -70,18 +70,18 @@ void TAppearance::ForgetAddOnPool() {
 void TAppearance::StartUp() {
   if (fnCardChoice(state_).set == kCardSetFour) {
     QImage probe;
-    if (!library_.LoadNamedImage(probe, "CB004H")) state_.config.Write(kPosCardSet, 3, "001");
+    if (!library_.LoadNamedImage(probe, "CB004H")) state_.config.Write(cfg::kCardSet, "001");
   }
   ApplyCardSet();
-  if (state_.config.IsYes(kPosRandomBackground)) ChooseRandomAppearance();
+  if (state_.config.IsYes(cfg::kRandomBackground)) ChooseRandomAppearance();
 }
 
 bool TAppearance::ApplyCardSet() {
-  if (state_.config.IsYes(kPosCustomCardSet) || state_.config.IsYes(kPosAddOnCardSet)) {
+  if (state_.config.IsYes(cfg::kCustomCardSet) || state_.config.IsYes(cfg::kAddOnCardSet)) {
     char letter = ' ';
     QString failure;
     if (ProbeCardSetImage({}, letter, &failure)) {
-      state_.config.Write(kPosCardSize, 1, std::string(1, letter));
+      state_.config.Write(cfg::kCardSize, std::string(1, letter));
     } else {
       if (!failure.isEmpty()) Tell(failure);
       fnFallBackToBuiltInSet(state_, screenWidth_);
@@ -104,7 +104,7 @@ bool TAppearance::LoadCardImages(bool facesOnly) {
   images_.SetCardSize(fnSizeOf(choice.size));
   images_.ClearSharpFaces();
   bool complete = true;
-  if (state_.config.IsYes(kPosCustomCardSet) || state_.config.IsYes(kPosAddOnCardSet)) {
+  if (state_.config.IsYes(cfg::kCustomCardSet) || state_.config.IsYes(cfg::kAddOnCardSet)) {
     QImage image;
     QString failure, source;
     if (!LoadCardSetImage(image, failure, source)) {
@@ -175,7 +175,7 @@ bool TAppearance::LoadCardSetFile(const QString& path, QImage& image, QString& f
 }
 
 bool TAppearance::LoadCardSetImage(QImage& image, QString& failure, QString& source) {
-  if (state_.config.IsYes(kPosAddOnCardSet)) {
+  if (state_.config.IsYes(cfg::kAddOnCardSet)) {
     source = Key("Additional_Cards_Set");
     if (library_.LoadAddOnImage("c01.rgf", source, image)) return true;
     failure = "Error loading the Card Set: " + source + "\rPlease install again Tablerun Plus!";
@@ -192,11 +192,11 @@ void TAppearance::MoveEarlierCardSet() {
   const QString custom = Key("Customized_Cards_Set");
   const bool moved =
       std::find(std::begin(kMovedCardSets), std::end(kMovedCardSets), custom) != std::end(kMovedCardSets);
-  if (state_.config.IsYes(kPosAddOnCardSet) || !moved || QFileInfo(CustomCardSetPath(custom)).isFile()) return;
+  if (state_.config.IsYes(cfg::kAddOnCardSet) || !moved || QFileInfo(CustomCardSetPath(custom)).isFile()) return;
   const std::string resource = AddOnResourceName(state_, custom.toStdString(), "cards");
   if (resource.empty() || !state_.store) return;
-  state_.config.Write(kPosCustomCardSet, 1, "N");
-  state_.config.Write(kPosAddOnCardSet, 1, "Y");
+  state_.config.Write(cfg::kCustomCardSet, "N");
+  state_.config.Write(cfg::kAddOnCardSet, "Y");
   state_.store->WriteString(kPreference, "Customized_Cards_Set", "");
   state_.store->WriteString(kPreference, "Additional_Cards_Set", resource);
 }
@@ -255,7 +255,7 @@ bool TAppearance::LoadCardBack() {
   const TCardChoice choice = fnCardChoice(state_);
   const QSize card = fnSizeOf(choice.size);
   QImage back;
-  if (state_.config.IsYes(kPosCustomDeck)) {
+  if (state_.config.IsYes(cfg::kCustomDeck)) {
     const QString name = Key("Customized_Deck");
     const QString path = fnQ(fnFileInFolder(state_.dataFolder + "custom decks/", name.toStdString(), ".bmp"));
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
@@ -266,7 +266,7 @@ bool TAppearance::LoadCardBack() {
       FallBackToDefaultBack("Image is not valid: " + path);
       return false;
     }
-  } else if (state_.config.IsYes(kPosAddOnDeck)) {
+  } else if (state_.config.IsYes(cfg::kAddOnDeck)) {
     const QString name = Key("Additional_Deck");
     if (!library_.LoadAddOnImage("d01.rgf", name, back)) {
       ForgetAddOnPool();

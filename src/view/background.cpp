@@ -25,8 +25,8 @@ struct TBackground {
   QColor colour;
 };
 
-int fnNumberAt(const TConfigRecord& config, int position, int length) {
-  return static_cast<int>(fnParseInteger(fnTrim(config.Read(position, length))).value_or(0));
+int fnNumberAt(const TConfigRecord& config, TConfigField field) {
+  return static_cast<int>(fnParseInteger(fnTrim(config.Read(field))).value_or(0));
 }
 
 // A negative TColor is a system colour; the one stored by default is the button face.
@@ -52,9 +52,9 @@ std::optional<TBackground> fnChoose(TTablerunState& state, const TImageLibrary& 
     state.screen.ShowMessage(TMessageKind::Error, text.toStdString());
   };
   TBackground background;
-  if (config.IsYes(kPosBackgroundDefault)) {
+  if (config.IsYes(cfg::kBackgroundDefault)) {
     background.colour = fnColourFromStore(kDefaultGreen);
-  } else if (config.IsYes(kPosCustomBackground)) {
+  } else if (config.IsYes(cfg::kCustomBackground)) {
     QString path = key("Customized_Background");
     if (!path.contains('/'))
       path = QString::fromStdString(fnFileInFolder(state.dataFolder, path.toStdString(), ".bmp"));
@@ -66,20 +66,20 @@ std::optional<TBackground> fnChoose(TTablerunState& state, const TImageLibrary& 
       tell("Image is not valid: " + path);
       return std::nullopt;
     }
-  } else if (config.IsYes(kPosAddOnBackground)) {
+  } else if (config.IsYes(cfg::kAddOnBackground)) {
     const QString name = key("Additional_Background");
     if (!background.picture.loadFromData(library.LoadAddOnData("b01.rgf", name), "JPEG")) {
       tell("Error loading the Background: " + name + "\rPlease install again Tablerun Plus!");
       state.fs.Remove(state.dataFolder + "Rnd_read.dat");
       return std::nullopt;
     }
-  } else if (const int number = fnNumberAt(config, kPosBackgroundPicture, 4);
+  } else if (const int number = fnNumberAt(config, cfg::kBackgroundPicture);
              number > 0 && library.LoadNamedImage(background.picture, QString("B%1").arg(number, 3, 10, QChar('0')))) {
     background.tiled = number < kFirstWholePicture;
   } else {
-    const int fixed = fnNumberAt(config, kPosBackgroundFixedColour, 15);
+    const int fixed = fnNumberAt(config, cfg::kBackgroundFixedColour);
     background.colour =
-        fixed > 0 ? fnColour(fixed) : fnColour(fnColourFromStored(fnNumberAt(config, kPosBackgroundColour, 15)));
+        fixed > 0 ? fnColour(fixed) : fnColour(fnColourFromStored(fnNumberAt(config, cfg::kBackgroundColour)));
   }
   return background;
 }
@@ -93,7 +93,7 @@ void fnPaint(const TTablerunState& state, const TBackground& background, QImage&
       painter.fillRect(target.rect(), Qt::black);
       painter.drawImage(0, 0, background.picture);
     }
-  } else if (state.config.IsYes(kPosFadeBackground) && state.display.moreThan256Colours) {
+  } else if (state.config.IsYes(cfg::kFadeBackground) && state.display.moreThan256Colours) {
     fnPaintFade(painter, background.colour, target.width(),
                 target.height() + kFadeOverhang + (scrollBarHidden ? 1 : 0));
   } else {

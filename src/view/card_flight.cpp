@@ -14,8 +14,6 @@ namespace tablerun {
 namespace {
 
 // Configuration positions.
-constexpr int kPosCardSpeed = 74;
-constexpr int kPosSoundShuffle = 149;
 // Rule slots.
 constexpr int kDealPileAfterPile = 52;
 constexpr int kFamily = 54;
@@ -56,7 +54,7 @@ void C_TTableArea::Wait(int milliseconds) {
 
 void C_TTableArea::FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast, bool lift) {
   const TBusy busy(session_->state.runtime, flying_);
-  const int speed = std::atoi(session_->state.config.Read(kPosCardSpeed, 2).c_str());
+  const int speed = std::atoi(session_->state.config.Read(cfg::kCardSpeed).c_str());
   const int delay = fast ? speed / 4 : speed;
   // A lifted card lands raised above its place, its shadow showing, then drops.
   const int raise = lift ? ShadowDepth() : 0;
@@ -118,7 +116,7 @@ void C_TTableArea::DealCardByCard() {
   const TBusy busy(session_->state.runtime, flying_);
   Wait(100);
   TScreen& screen = session_->state.screen;
-  const bool sound = session_->state.config.IsYes(kPosSoundShuffle);
+  const bool sound = session_->state.config.IsYes(cfg::kSoundShuffle);
   if (sound) screen.PlaySound("Shuffle", true);
   const QPoint start = origin + QPoint(geometry.CardWidth() / 7, geometry.CardHeight() / 7);
   for (const auto& [pile, position] : order) {

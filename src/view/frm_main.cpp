@@ -33,14 +33,8 @@ namespace {
 constexpr const char* kPreference = "Preference";
 
 // Configuration positions.
-constexpr int kPosShowTime = 66;
-constexpr int kPosShowScore = 136;
-constexpr int kPosFadeBackground = 135;
-constexpr int kPosShowToolTips = 244;
 constexpr int kEntryAutoplayMode = 109;
 constexpr int kAutoplayRemembered = 1;
-
-constexpr int kPosCursor = 172;
 
 constexpr int kTickMilliseconds = 1000;
 
@@ -61,7 +55,7 @@ class TToolTipGate final : public QObject {
  public:
   TToolTipGate(const TConfigRecord& config, QObject* parent) : QObject(parent), config_(config) {}
   bool eventFilter(QObject*, QEvent* event) override {
-    return event->type() == QEvent::ToolTip && !config_.IsYes(kPosShowToolTips);
+    return event->type() == QEvent::ToolTip && !config_.IsYes(cfg::kShowToolTips);
   }
 
  private:
@@ -121,12 +115,12 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
 
   table_ = new C_TTableArea(this);
   table_->Attach(session_, appearance, library);
-  const auto fixed = fnParseInteger(state_.config.Read(47, 15));
+  const auto fixed = fnParseInteger(state_.config.Read(cfg::kBackgroundFixedColour));
   if (fixed) table_->SetCloth(fnColourFromStore(static_cast<int>(*fixed)));
   scroller_ = new C_TTableScroller(*table_, this);
   setCentralWidget(scroller_);
   // Held cards take the pointer ten numbers on; the system arrow stays the arrow.
-  const int cursor = fnParseInteger(state_.config.Read(kPosCursor, 2)).value_or(10);
+  const int cursor = fnParseInteger(state_.config.Read(cfg::kCursor)).value_or(10);
   table_->SetCursors(fnTableCursor(library_, cursor), fnTableCursor(library_, cursor == 10 ? 10 : cursor + 10));
   connect(scroller_, &C_TTableScroller::viewResized, this, &TfrmMain::RelayoutWindow);
   connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
@@ -135,7 +129,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
     if (session_.pointer.Picture().card != 0) scroller_->ScrollWhileDragging(at);
   });
   pause_ = new C_TPauseScreen(*scroller_->viewport(), library_,
-                              state_.config.IsYes(kPosFadeBackground) && state_.display.moreThan256Colours);
+                              state_.config.IsYes(cfg::kFadeBackground) && state_.display.moreThan256Colours);
   connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });
   fullScreen_ = new C_TFullScreen(*this);
   // Space presses the stock, as a click just inside it would.
@@ -211,8 +205,8 @@ void TfrmMain::BuildPanels() {
   };
   hideMenu(pnlTempo_, "popTime", "&Hide", true);
   hideMenu(pnlScore_, "popScore", "Hide", false);
-  pnlTempo_->setVisible(state_.config.IsYes(kPosShowTime));
-  pnlScore_->setVisible(state_.config.IsYes(kPosShowScore));
+  pnlTempo_->setVisible(state_.config.IsYes(cfg::kShowTime));
+  pnlScore_->setVisible(state_.config.IsYes(cfg::kShowScore));
 }
 
 void TfrmMain::ShowToolbar(bool large) {
@@ -231,13 +225,13 @@ QToolBar* TfrmMain::VisibleToolbar() const {
 
 void TfrmMain::ShowTime(bool show, bool save) {
   pnlTempo_->setVisible(show);
-  if (save) state_.config.Write(kPosShowTime, 1, show ? "Y" : "N");
+  if (save) state_.config.Write(cfg::kShowTime, show ? "Y" : "N");
   ArrangePanels();
 }
 
 void TfrmMain::ShowScore(bool show, bool save) {
   pnlScore_->setVisible(show);
-  if (save) state_.config.Write(kPosShowScore, 1, show ? "Y" : "N");
+  if (save) state_.config.Write(cfg::kShowScore, show ? "Y" : "N");
   ArrangePanels();
 }
 

@@ -34,12 +34,6 @@ constexpr const char* kFileFilter = "Tablerun Game (*.gam)";
 constexpr const char* kOpenFilter = "Tablerun Game (*.gam *.GAM)";
 
 // Configuration positions.
-constexpr int kPosUndoEnabled = 137;  // "2": no undo or redo
-constexpr int kPosSoundNewGame = 145;
-constexpr int kPosSoundSplash = 148;
-constexpr int kPosCardsShadowed = 178;
-constexpr int kPosDealAnimation = 241;
-constexpr int kPosVertScrollBar = 243;
 
 }  // namespace
 
@@ -59,7 +53,7 @@ void TfrmMain::FillGamesMenu() {
 
 TLayoutMetrics TfrmMain::Metrics() const {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const std::string size = state_.config.Read(kPosCardSize, 1);
+  const std::string size = state_.config.Read(cfg::kCardSize);
   TLayoutMetrics metrics;
   const QSize visible = scroller_->VisibleSize();
   metrics.tableWidth = visible.width();
@@ -70,17 +64,17 @@ TLayoutMetrics TfrmMain::Metrics() const {
   metrics.screenWidth = screen.width();
   metrics.screenHeight = screen.height();
   metrics.cardSize = size.empty() ? 'B' : size[0];
-  metrics.shadowDepth = state_.config.IsYes(kPosCardsShadowed) ? 9 : 0;
+  metrics.shadowDepth = state_.config.IsYes(cfg::kCardsShadowed) ? 9 : 0;
   return metrics;
 }
 
 void TfrmMain::FirstTimeInForeground() {
   if (startFullScreen_) ToggleFullScreen();
   // Until held games and the Open-a-game dialog exist, the stored game is dealt.
-  if (fnParseInteger(state_.config.Read(kPosGame, 4)).value_or(-1) >= 0) DealAndShow(true);
+  if (fnParseInteger(state_.config.Read(cfg::kGame)).value_or(-1) >= 0) DealAndShow(true);
   // The dealt table shows before the sound system wakes up.
   table_->repaint();
-  PlaySoundByName("Splash", state_.config.IsYes(kPosSoundSplash));
+  PlaySoundByName("Splash", state_.config.IsYes(cfg::kSoundSplash));
 }
 
 void TfrmMain::DealAndShow(bool otherGame) {
@@ -89,7 +83,7 @@ void TfrmMain::DealAndShow(bool otherGame) {
   FollowCurrentGame(current);
   if (!current.started) return;
   scroller_->ScrollToTop();
-  table_->DealTable(state_.config.IsYes(kPosDealAnimation));
+  table_->DealTable(state_.config.IsYes(cfg::kDealAnimation));
   fnDealShown(session_);
   table_->RedrawTable();
   FitScrollBar();
@@ -107,15 +101,15 @@ void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
 
 void TfrmMain::ChangeGame(int code) {
   if (fnLeaveGame(session_) == TLeaving::Stayed) return;
-  state_.config.Write(kPosGame, 4, fnZeroFill(code, 4));
-  state_.config.Write(kPosGameName, 50, state_.mainGame.Catalogue().NameOf(code, state_.customGames));
+  state_.config.Write(cfg::kGame, fnZeroFill(code, 4));
+  state_.config.Write(cfg::kGameName, state_.mainGame.Catalogue().NameOf(code, state_.customGames));
   DealAndShow(true);
 }
 
 void TfrmMain::mnuNewClick() {
   // After a win the "Game won" window stands instead of a new deal.
   if (fnLeaveGame(session_) != TLeaving::Left) return;
-  PlaySoundByName("New", state_.config.IsYes(kPosSoundNewGame));
+  PlaySoundByName("New", state_.config.IsYes(cfg::kSoundNewGame));
   DealAndShow(false);
 }
 
@@ -156,7 +150,7 @@ QString TfrmMain::ChooseFile(bool save, const QString& folder, const QString& na
 }
 
 void TfrmMain::mnuSaveClick() {
-  const QString name = QString::fromStdString(fnTrim(state_.config.Read(kPosGameName, 50))) + ".gam";
+  const QString name = QString::fromStdString(fnTrim(state_.config.Read(cfg::kGameName))) + ".gam";
   const QString path = ChooseFile(true, SaveFolder(), name);
   if (path.isEmpty()) return;
   if (!fnSaveGameFile(state_, session_.executor, path.toStdString(), session_.clock.RecordedSeconds())) return;
@@ -248,7 +242,7 @@ void TfrmMain::RelayoutWindow() {
 
 void TfrmMain::FitScrollBar() {
   const bool allowed =
-      state_.rules.IsLoaded() && state_.config.IsYes(kPosVertScrollBar) && fnLayoutGrowsDownward(state_.rules);
+      state_.rules.IsLoaded() && state_.config.IsYes(cfg::kVertScrollBar) && fnLayoutGrowsDownward(state_.rules);
   const int cardHeight = appearance_.Images().CardSize().height();
   fitting_ = true;
   if (scroller_->Fit(allowed, table_->LowestDrawn(), table_->RightmostDrawn(), cardHeight)) {
@@ -298,7 +292,7 @@ void TfrmMain::UpdateCommands() {
   const TRuntime& runtime = state_.runtime;
   const bool inProgress = runtime.Flag(TRuntimeFlag::GameInProgress);
   const bool current = state_.rules.IsLoaded();
-  const bool undoAllowed = inProgress && commands_.undoAndSave && state_.config.Read(kPosUndoEnabled, 1) != "2";
+  const bool undoAllowed = inProgress && commands_.undoAndSave && state_.config.Read(cfg::kUndoEnabled) != "2";
   const TUndoHistory& history = session_.executor.History();
   Action("mnuNew")->setEnabled(current);
   Action("mnuRestartGame")->setEnabled(current);

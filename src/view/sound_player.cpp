@@ -11,7 +11,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kPosSoundsEnabled = 141;
 
 }  // namespace
 
@@ -41,7 +40,7 @@ QString TSoundPlayer::SoundFile(const QString& name) {
 }
 
 void TSoundPlayer::PlaySoundByName(const QString& name, bool enabled, bool loop) {
-  if (!config_.IsYes(kPosSoundsEnabled) || !enabled || !HasAudio()) return;
+  if (!config_.IsYes(cfg::kSoundsEnabled) || !enabled || !HasAudio()) return;
   const QString path = SoundFile(name);
   if (path.isEmpty()) {
     StopSound();

@@ -22,7 +22,6 @@ constexpr std::array<int, kStatusPanelCount + 1> kPanelWidths = {77, 23, 57, 350
 constexpr std::array<const char*, kStatusPanelCount + 1> kWidestTexts = {
     "Foundation", "40", "208 cards", "", "Unlimited redeals", "",
 };
-constexpr int kPosShowPilesSize = 245;
 constexpr qint64 kRestMilliseconds = 500;
 // The pointer panels keep this far from the window's right and bottom edges.
 constexpr int kEdgeMargin = 57;
@@ -156,7 +155,7 @@ void C_TStatusPanels::Refresh() {
 }
 
 void C_TStatusPanels::Tick() {
-  if (!restPending_ || !state_.config.IsYes(kPosShowPilesSize) || PointerPanelsShown()) return;
+  if (!restPending_ || !state_.config.IsYes(cfg::kShowPilesSize) || PointerPanelsShown()) return;
   if (sinceMove_.elapsed() < kRestMilliseconds) return;
   restPending_ = false;
   UpdatePileInfo(true, tablePoint_, windowPoint_);

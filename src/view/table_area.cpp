@@ -14,8 +14,6 @@ namespace tablerun {
 namespace {
 
 // Configuration positions.
-constexpr int kPosAnimate = 67;
-constexpr int kPosShadowed = 178;
 constexpr int kShadowDepth = 9;
 
 TMouseButton fnButton(Qt::MouseButton button) {
@@ -248,11 +246,11 @@ void C_TTableArea::ClickStock() {
 }
 
 int C_TTableArea::ShadowDepth() const {
-  return session_->state.config.Read(kPosShadowed, 1) != "N" ? kShadowDepth : 0;
+  return session_->state.config.Read(cfg::kCardsShadowed) != "N" ? kShadowDepth : 0;
 }
 
 bool C_TTableArea::Animate() const {
-  return session_->state.config.Read(kPosAnimate, 1) != "N";
+  return session_->state.config.Read(cfg::kCardsAnimate) != "N";
 }
 
 QPoint C_TTableArea::HeldPlace() const {

@@ -17,7 +17,6 @@ constexpr int kWasteFaceDown = 8;
 constexpr int kThirdFaceDown = 9;
 constexpr int kFoundationFan = 4;
 // Configuration position of "Irregular piles".
-constexpr int kPosIrregularPiles = 179;
 // TMainGame entry of the highlight style of complete foundations.
 constexpr int kHighlightStyle = 107;
 // Room for the depth edges up and left of a stacked pile's home.
@@ -311,7 +310,7 @@ QPoint TTablePainter::PlaceOn(TPileRef pile, int position, const TRect& rect) co
         flat ? 0 : fnPileDepth(position + 1, pile.group == TPileGroup::Dest ? kFoundationDepthMax : kStockDepthMax);
     return home - QPoint(depth, depth);
   }
-  const bool irregular = pile.group == TPileGroup::Fila && state_.config.Read(kPosIrregularPiles, 1) != "N" &&
+  const bool irregular = pile.group == TPileGroup::Fila && state_.config.Read(cfg::kIrregularPiles) != "N" &&
                          state_.rules.Get(slot::kTableauFan) == 1;
   return irregular ? home + QPoint(jitter_.Shift(pile.entry, position), 0) : home;
 }

@@ -116,7 +116,7 @@ TEST(TurnUp, FollowsTheGameAndTheSetting) {
            {"44=1", "Y", "9S"}, {"44=2", "Y", "9S"}, {"44=0", "Y", "#9S"}, {"44=1", "N", "#9S"}}) {
     TPlayTable t;
     t.Set(slots, "Fila1: #9S 8H | Fila2: 9C");
-    t.state.config.Write(239, 1, setting);
+    t.state.config.Write(cfg::kAutomaticFaceUp, setting);
     ASSERT_TRUE(t.Move("8H", "Fila2"));
     EXPECT_EQ(t.Names("Fila1"), left) << slots << " " << setting;
     ASSERT_TRUE(t.executor.UndoMove());

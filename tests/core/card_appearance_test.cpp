@@ -143,29 +143,31 @@ TEST(CardAppearance, NamesNeverLeaveTheirFolder) {
 }
 
 TEST_F(CardAppearanceTest, ResetToDefaultForgetsCustomSetsAndBacks) {
-  for (const int position : {256, 257, 258, 259}) state.config.Write(position, 1, "Y");
-  state.config.Write(kPosCardSize, 1, "S");
+  for (const TConfigField field : {cfg::kCustomDeck, cfg::kCustomCardSet, cfg::kAddOnCardSet, cfg::kAddOnDeck})
+    state.config.Write(field, "Y");
+  state.config.Write(cfg::kCardSize, "S");
   state.store->WriteString("Preference", "Customized_Cards_Set", "Mine");
   state.store->WriteString("Preference", "Additional_Deck", "D007");
   state.display.moreThan256Colours = false;
   fnForgetCustomCardsAndDecks(state);
-  EXPECT_EQ(state.config.Read(kPosCardSize, 1), "B");
-  for (const int position : {256, 257, 258, 259}) EXPECT_EQ(state.config.Read(position, 1), "N");
-  EXPECT_EQ(state.config.Read(kPosCardSet, 3), "003");
+  EXPECT_EQ(state.config.Read(cfg::kCardSize), "B");
+  for (const TConfigField field : {cfg::kCustomDeck, cfg::kCustomCardSet, cfg::kAddOnCardSet, cfg::kAddOnDeck})
+    EXPECT_EQ(state.config.Read(field), "N");
+  EXPECT_EQ(state.config.Read(cfg::kCardSet), "003");
   EXPECT_EQ(state.store->ReadString("Preference", "Customized_Cards_Set", "?"), "");
   EXPECT_EQ(state.store->ReadString("Preference", "Additional_Deck", "?"), "");
   EXPECT_EQ(state.store->ReadInteger("Preference", "Card", 0), 3);
 }
 
 TEST_F(CardAppearanceTest, NarrowScreenFallsBackToSmallCards) {
-  state.config.Write(kPosCustomCardSet, 1, "Y");
+  state.config.Write(cfg::kCustomCardSet, "Y");
   fnFallBackToBuiltInSet(state, 640);
-  EXPECT_EQ(state.config.Read(kPosCardSize, 1), "M");
-  EXPECT_EQ(state.config.Read(kPosCardSet, 3), "003");
-  EXPECT_EQ(state.config.Read(kPosCustomCardSet, 1), "N");
+  EXPECT_EQ(state.config.Read(cfg::kCardSize), "M");
+  EXPECT_EQ(state.config.Read(cfg::kCardSet), "003");
+  EXPECT_EQ(state.config.Read(cfg::kCustomCardSet), "N");
   fnFallBackToBuiltInSet(state, 650);
-  EXPECT_EQ(state.config.Read(kPosCardSize, 1), "B");
-  EXPECT_EQ(state.config.Read(kPosCardSet, 3), "001");
+  EXPECT_EQ(state.config.Read(cfg::kCardSize), "B");
+  EXPECT_EQ(state.config.Read(cfg::kCardSet), "001");
   EXPECT_EQ(state.store->ReadString("Preference", "Card_Size", ""), "B");
 }
 
@@ -186,27 +188,27 @@ TEST_F(CardAppearanceTest, PoolWithEveryEntryOutGivesTheDefaults) {
   folder.Write("Rnd_cfg.dat",
                "[Cards]\nDefault=nB001\nClassic 2=nB003\n[Decks]\nFox=n 002\n"
                "[Backgrounds]\nOak=n 321\nBlue=n 16711680\n");
-  for (const int position : {kPosRandomBackground, kPosRandomDeck, kPosRandomCard})
-    state.config.Write(position, 1, "Y");
-  state.config.Write(kPosCardSet, 3, "005");
-  state.config.Write(kPosBackNumber, 3, "002");
-  state.config.Write(kPosBackgroundPicture, 4, "321");
+  for (const TConfigField field : {cfg::kRandomBackground, cfg::kRandomDeck, cfg::kRandomCard})
+    state.config.Write(field, "Y");
+  state.config.Write(cfg::kCardSet, "005");
+  state.config.Write(cfg::kBackNumber, "002");
+  state.config.Write(cfg::kBackgroundPicture, "321");
   const TRandomChanges changes = fnChooseRandomAppearance(state);
   EXPECT_TRUE(changes.background && changes.deck && changes.cards);
-  EXPECT_EQ(state.config.Read(kPosBackgroundDefault, 1), "Y");
-  EXPECT_EQ(state.config.Read(kPosBackgroundPicture, 4), "0");
-  EXPECT_EQ(state.config.Read(kPosBackNumber, 3), "011");
-  EXPECT_EQ(state.config.Read(kPosCardSet, 3), "001");
+  EXPECT_EQ(state.config.Read(cfg::kBackgroundDefault), "Y");
+  EXPECT_EQ(state.config.Read(cfg::kBackgroundPicture), "0");
+  EXPECT_EQ(state.config.Read(cfg::kBackNumber), "011");
+  EXPECT_EQ(state.config.Read(cfg::kCardSet), "001");
 }
 
 TEST_F(CardAppearanceTest, RandomCardSetFitsTheCardSize) {
   folder.Write("Rnd_cfg.dat", "[Cards]\nDefault=yB001\nClassic small 1=yM003\nClassic large 1=yS001\n");
-  state.config.Write(kPosRandomCard, 1, "Y");
-  state.config.Write(kPosCardSize, 1, "M");
+  state.config.Write(cfg::kRandomCard, "Y");
+  state.config.Write(cfg::kCardSize, "M");
   for (int draw = 0; draw < 20; ++draw) {
-    state.config.Write(kPosCardSet, 3, "000");
+    state.config.Write(cfg::kCardSet, "000");
     fnChooseRandomAppearance(state);
-    EXPECT_EQ(state.config.Read(kPosCardSet, 3), "003");
+    EXPECT_EQ(state.config.Read(cfg::kCardSet), "003");
   }
 }
 
@@ -214,21 +216,21 @@ TEST_F(CardAppearanceTest, RandomEntriesOfEveryKind) {
   folder.Write("plus/b01.dat", "[Sky]\nB501=Clouds at dawn\n");
   struct TCase {
     const char* line;
-    int position, length;
+    TConfigField field;
     const char* value;
     const char* key;
     const char* keyValue;
   };
   for (const TCase& c :
-       {TCase{"Oak=y 321", kPosBackgroundPicture, 4, "321", nullptr, nullptr},
-        {"Blue=y 16711680", kPosBackgroundFixedColour, 15, "16711680", nullptr, nullptr},
-        {"Clouds at dawn=y -103", kPosAddOnBackground, 1, "Y", "Additional_Background", "B501"},
-        {"sea.jpg (/pictures/)=y -102", kPosCustomBackground, 1, "Y", "Customized_Background", "/pictures/sea.jpg"}}) {
+       {TCase{"Oak=y 321", cfg::kBackgroundPicture, "321", nullptr, nullptr},
+        {"Blue=y 16711680", cfg::kBackgroundFixedColour, "16711680", nullptr, nullptr},
+        {"Clouds at dawn=y -103", cfg::kAddOnBackground, "Y", "Additional_Background", "B501"},
+        {"sea.jpg (/pictures/)=y -102", cfg::kCustomBackground, "Y", "Customized_Background", "/pictures/sea.jpg"}}) {
     folder.Write("Rnd_cfg.dat", std::string("[Backgrounds]\n") + c.line + "\n");
-    state.config.Write(kPosRandomBackground, 1, "Y");
+    state.config.Write(cfg::kRandomBackground, "Y");
     fnChooseRandomAppearance(state);
-    EXPECT_EQ(state.config.Read(c.position, c.length), c.value) << c.line;
-    EXPECT_EQ(state.config.Read(kPosBackgroundDefault, 1), "N") << c.line;
+    EXPECT_EQ(state.config.Read(c.field), c.value) << c.line;
+    EXPECT_EQ(state.config.Read(cfg::kBackgroundDefault), "N") << c.line;
     if (c.key) {
       EXPECT_EQ(state.store->ReadString("Preference", c.key, ""), c.keyValue) << c.line;
     }

@@ -5,38 +5,40 @@
 namespace tablerun {
 namespace {
 
+constexpr TConfigField kBookmark{701, 200};  // a long field in the third block
+
 TEST(ConfigRecord, StartsBlankWithTheStoreName) {
   TConfigRecord record;
-  EXPECT_EQ(record.Read(1, 20), "Cfg.dat");
-  EXPECT_EQ(record.Read(62, 4), "");
-  EXPECT_EQ(record.Read(701, 200), "");
+  EXPECT_EQ(record.Read(cfg::kStoreName), "Cfg.dat");
+  EXPECT_EQ(record.Read(cfg::kGame), "");
+  EXPECT_EQ(record.Read(kBookmark), "");
 }
 
 TEST(ConfigRecord, WriteStripsLeadingBlanksAndFitsTheWidth) {
   TConfigRecord record;
-  record.Write(62, 4, "  12");
-  EXPECT_EQ(record.Read(62, 4), "12");
-  EXPECT_EQ(record.Read(62, 5), "12");  // neighbour untouched
-  record.Write(189, 50, std::string(60, 'x'));
-  EXPECT_EQ(record.Read(189, 60), std::string(50, 'x'));
-  record.Write(66, 1, "Y");
-  EXPECT_TRUE(record.IsYes(66));
+  record.Write(cfg::kGame, "  12");
+  EXPECT_EQ(record.Read(cfg::kGame), "12");
+  EXPECT_EQ(record.Read({cfg::kGame.position, 5}), "12");  // neighbour untouched
+  record.Write(cfg::kGameName, std::string(60, 'x'));
+  EXPECT_EQ(record.Read({cfg::kGameName.position, 60}), std::string(50, 'x'));
+  record.Write(cfg::kShowTime, "Y");
+  EXPECT_TRUE(record.IsYes(cfg::kShowTime));
 }
 
 TEST(ConfigRecord, BlocksAreSeparateAndTheThirdGrows) {
   TConfigRecord record;
-  record.Write(251, 1, "Z");
-  EXPECT_EQ(record.Read(251, 1), "Z");
-  EXPECT_EQ(record.Read(1, 1), "C");
-  record.Write(701, 200, "bookmark.gam");
-  EXPECT_EQ(record.Read(701, 200), "bookmark.gam");
-  record.Write(250, 1, "X");  // positions 250, 500 and 1000+ are not used
-  record.Write(1000, 1, "X");
-  EXPECT_EQ(record.Read(250, 1), "");
-  EXPECT_EQ(record.Read(1000, 1), "");
+  record.Write(cfg::kDoubleToTableau, "Z");
+  EXPECT_EQ(record.Read(cfg::kDoubleToTableau), "Z");
+  EXPECT_EQ(record.Read({cfg::kStoreName.position, 1}), "C");
+  record.Write(kBookmark, "bookmark.gam");
+  EXPECT_EQ(record.Read(kBookmark), "bookmark.gam");
+  record.Write({250, 1}, "X");  // positions 250, 500 and 1000+ are not used
+  record.Write({1000, 1}, "X");
+  EXPECT_EQ(record.Read({250, 1}), "");
+  EXPECT_EQ(record.Read({1000, 1}), "");
   record.Reset();
-  EXPECT_EQ(record.Read(701, 200), "");
-  EXPECT_EQ(record.Read(251, 1), "");
+  EXPECT_EQ(record.Read(kBookmark), "");
+  EXPECT_EQ(record.Read(cfg::kDoubleToTableau), "");
 }
 
 }  // namespace

@@ -7,19 +7,17 @@
 namespace tablerun::testing {
 namespace {
 
-constexpr int kPosConfirmQuitGame = 185;
-
 struct EndOfGameTest : ::testing::Test {
   TPlayedGame game{1, "1"};
   TEndOfGame& end = game.session.endOfGame;
 };
 
 TEST_F(EndOfGameTest, AsksBeforeLeavingOnlyWhenThePlayerWantsToBeAsked) {
-  game.state.config.Write(kPosConfirmQuitGame, 1, "N");
+  game.state.config.Write(cfg::kConfirmQuitGame, "N");
   EXPECT_TRUE(end.MayLeaveGame());
   EXPECT_TRUE(game.screen.messages.empty());
 
-  game.state.config.Write(kPosConfirmQuitGame, 1, "Y");
+  game.state.config.Write(cfg::kConfirmQuitGame, "Y");
   game.screen.answers = {TMessageAnswer::Cancel, TMessageAnswer::Ok};
   EXPECT_FALSE(end.MayLeaveGame());
   EXPECT_TRUE(end.MayLeaveGame("Start a new game?"));

@@ -61,9 +61,9 @@ TEST(Executor, RefusesWhatItCannotDo) {
 TEST(Executor, SoundsFollowTheirSwitches) {
   TPlayTable t;
   t.Set("", "Fila1: 9S | Fila2: 8H | Fila3: AH | Fila4: AS");
-  t.state.config.Write(177, 1, "Y");
-  t.state.config.Write(184, 1, "N");
-  t.state.config.Write(143, 1, "Y");
+  t.state.config.Write(cfg::kSoundTableau, "Y");
+  t.state.config.Write(cfg::kSoundFoundation, "N");
+  t.state.config.Write(cfg::kSoundAutoplay, "Y");
   t.Move("8H", "Fila1");
   t.Move("AH", "Dest1");
   t.Move("AS", "Dest_Autoplay2");

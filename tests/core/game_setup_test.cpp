@@ -23,7 +23,7 @@ class GameSetup : public ::testing::Test {
   TTablerunState& state = game.state;
 
   TLayoutMetrics Screen(int width) const { return fnMaximisedWindowMetrics(width, width * 3 / 4, 'B', 9); }
-  std::string Config(int position, int length) const { return state.config.Read(position, length); }
+  std::string Config(TConfigField field) const { return state.config.Read(field); }
   bool Advised(const char* key) const { return state.store->KeyExists(kMessages, key); }
 };
 
@@ -50,12 +50,12 @@ TEST_F(GameSetup, CardSizeFitsTheScreen) {
     testing::TGameState fresh;
     fresh.screen.tickAdvisory = true;
     fresh.state.rules.Set(40, static_cast<int16_t>(c.screenClass));
-    fresh.state.config.Write(kPosCardSize, 1, c.size);
-    fresh.state.config.Write(kPosCardSet, 3, "005");
+    fresh.state.config.Write(cfg::kCardSize, c.size);
+    fresh.state.config.Write(cfg::kCardSet, "005");
     fnFitCardSize(fresh.state, c.width);
     const std::string what = std::to_string(c.width) + " class " + std::to_string(c.screenClass) + " " + c.size;
-    EXPECT_EQ(fresh.state.config.Read(kPosCardSize, 1), c.fitted) << what;
-    EXPECT_EQ(fresh.state.config.Read(kPosCardSet, 3), c.cardSet) << what;
+    EXPECT_EQ(fresh.state.config.Read(cfg::kCardSize), c.fitted) << what;
+    EXPECT_EQ(fresh.state.config.Read(cfg::kCardSet), c.cardSet) << what;
     const std::vector<std::string> keys = fresh.state.store->ReadKeys(kMessages);
     EXPECT_EQ(keys, std::string(c.advice).empty() ? std::vector<std::string>{} : std::vector<std::string>{c.advice})
         << what;
@@ -64,13 +64,13 @@ TEST_F(GameSetup, CardSizeFitsTheScreen) {
 
 TEST_F(GameSetup, NarrowScreenPlaysMediumCardsAndSaysSoOncePerRun) {
   state.rules.Set(40, 1);
-  state.config.Write(kPosGameName, 50, "Klondike");
+  state.config.Write(cfg::kGameName, "Klondike");
   fnFitCardSize(state, 640);
   fnFitCardSize(state, 640);
-  EXPECT_EQ(Config(kPosCardSize, 1), "M");
-  EXPECT_EQ(Config(kPosCardSet, 3), "003");
-  EXPECT_EQ(Config(kPosSavedCardSize, 1), "B");
-  EXPECT_EQ(Config(kPosSavedCardSet, 3), "001");
+  EXPECT_EQ(Config(cfg::kCardSize), "M");
+  EXPECT_EQ(Config(cfg::kCardSet), "003");
+  EXPECT_EQ(Config(cfg::kSavedCardSize), "B");
+  EXPECT_EQ(Config(cfg::kSavedCardSet), "001");
   ASSERT_EQ(game.screen.advisories.size(), 1u);
   EXPECT_EQ(game.screen.advisories.front(),
             "Your video card's display is 640x480 pixels. For the best graphics display the screen resolution should "
@@ -82,25 +82,26 @@ TEST_F(GameSetup, NoAdviceWhenThePlayerTurnedItOff) {
   state.store->WriteString(kMessages, "Msg_Cards_Medium_640x480", "N");
   state.rules.Set(40, 1);
   fnFitCardSize(state, 640);
-  EXPECT_EQ(Config(kPosCardSize, 1), "M");
+  EXPECT_EQ(Config(cfg::kCardSize), "M");
   EXPECT_TRUE(game.screen.advisories.empty());
 }
 
 TEST_F(GameSetup, OwnCardSizeComesBackWhenTheScreenAllows) {
   state.store->WriteString("Preference", "Customized_Cards_Set", "Mine");
-  state.config.Write(kPosCustomCardSet, 1, "Y");
-  state.config.Write(kPosCardSet, 3, "007");
+  state.config.Write(cfg::kCustomCardSet, "Y");
+  state.config.Write(cfg::kCardSet, "007");
   state.rules.Set(40, 1);
   EXPECT_FALSE(fnFitCardSize(state, 640));
-  EXPECT_EQ(Config(kPosCustomCardSet, 1), "N");
+  EXPECT_EQ(Config(cfg::kCustomCardSet), "N");
   EXPECT_EQ(state.store->ReadString("Preference", "Customized_Cards_Set_Old_Big", ""), "Mine");
 
   EXPECT_TRUE(fnFitCardSize(state, 1024));
-  EXPECT_EQ(Config(kPosCardSize, 1), "B");
-  EXPECT_EQ(Config(kPosCardSet, 3), "007");
-  EXPECT_EQ(Config(kPosCustomCardSet, 1), "Y");
-  for (const int position : {kPosSavedCardSize, kPosSavedCardSet, kPosSavedCustomCardSet, kPosSavedAddOnCardSet}) {
-    EXPECT_EQ(Config(position, 3), "") << position;
+  EXPECT_EQ(Config(cfg::kCardSize), "B");
+  EXPECT_EQ(Config(cfg::kCardSet), "007");
+  EXPECT_EQ(Config(cfg::kCustomCardSet), "Y");
+  for (const TConfigField field :
+       {cfg::kSavedCardSize, cfg::kSavedCardSet, cfg::kSavedCustomCardSet, cfg::kSavedAddOnCardSet}) {
+    EXPECT_EQ(Config(field), "") << field.position;
   }
   EXPECT_EQ(state.store->ReadString("Preference", "Customized_Cards_Set", ""), "Mine");
   EXPECT_EQ(state.store->ReadString("Preference", "Customized_Cards_Set_Old_Big", "unset"), "");
@@ -123,7 +124,7 @@ TEST_F(GameSetup, LoadsTheRulesAndLaysTheTableOut) {
 }
 
 TEST_F(GameSetup, AGameMissingFromTheListIsNotSetUp) {
-  state.config.Write(kPosGame, 4, "0999");
+  state.config.Write(cfg::kGame, "0999");
   EXPECT_FALSE(fnSetUpGame(state, Screen(1024)).loaded);
   EXPECT_FALSE(state.rules.IsLoaded());
   EXPECT_EQ(game.screen.messages.size(), 1u);
@@ -133,15 +134,15 @@ TEST_F(GameSetup, StartResetsTheGameAndDealsANewNumber) {
   game.ChooseGame(kKlondike);
   state.mainGame.Set(92, 5);
   state.mainGame.Set(77, 3);
-  state.config.Write(122, 6, "120");
-  state.config.Write(138, 1, "1");
+  state.config.Write(cfg::kScore, "120");
+  state.config.Write(cfg::kLastWasUndo, "1");
   ASSERT_TRUE(fnStartGame(state, TGameStart{}, Screen(1024)).started);
   EXPECT_EQ(state.mainGame.Get(92), 0);
   EXPECT_EQ(state.mainGame.Get(120), -1);
   EXPECT_EQ(state.mainGame.Get(77), 1);
   EXPECT_EQ(state.mainGame.Get(121), 1);
-  EXPECT_EQ(Config(122, 6), "0");
-  EXPECT_EQ(Config(138, 1), "0");
+  EXPECT_EQ(Config(cfg::kScore), "0");
+  EXPECT_EQ(Config(cfg::kLastWasUndo), "0");
   EXPECT_EQ(state.table.Pile(kMazzo).size(), 24u * 3);
   EXPECT_EQ(game.screen.repaints, 1);
 }
@@ -168,10 +169,10 @@ TEST_F(GameSetup, KeepsTheTableWhenNotDealing) {
   game.ChooseGame(kKlondike);
   ASSERT_TRUE(fnStartGame(state, TGameStart{}, Screen(1024)).started);
   const std::string stock = state.table.Pile(kMazzo);
-  const std::string number = Config(kPosGameNumber, 15);
+  const std::string number = Config(cfg::kGameNumber);
   ASSERT_TRUE(fnStartGame(state, TGameStart{.deal = false, .quiet = true}, Screen(1024)).started);
   EXPECT_EQ(state.table.Pile(kMazzo), stock);
-  EXPECT_EQ(Config(kPosGameNumber, 15), number);
+  EXPECT_EQ(Config(cfg::kGameNumber), number);
   EXPECT_EQ(game.screen.repaints, 1);
 }
 

@@ -422,7 +422,7 @@ TEST_F(InitialDeal, AFailedDeckStartsNoGame) {
 TEST_F(InitialDeal, EveryBuiltInGameDealsEachCardOnce) {
   for (const auto& entry : testing::BuiltInCatalogue().Entries()) {
     testing::LoadBuiltInRules(state.rules, entry.code);
-    state.config.Write(kPosGameNumber, 15, "1234567");
+    state.config.Write(cfg::kGameNumber, "1234567");
     ASSERT_TRUE(fnInitialDeal(state)) << entry.name;
     const int cards = state.rules.Get(kRuleCardsInPlay);
     std::vector<int> expected(static_cast<std::size_t>(cards));

@@ -32,7 +32,7 @@ struct PlayCommands : ::testing::Test, testing::TGameState {
   // Deals game number 1 of `code` and shows it.
   void Deal(int code) {
     ChooseGame(code);
-    state.config.Write(kPosGameNumber, 15, "1");
+    state.config.Write(cfg::kGameNumber, "1");
     ASSERT_TRUE(fnDealGame(session, metrics, autoplay, true, 0).started);
     fnDealShown(session);
   }
@@ -93,8 +93,8 @@ TEST_F(PlayCommands, ASavedGameComesBackWithItsGameTableAndTime) {
   Deal(kKlondike);
 
   ASSERT_TRUE(fnLoadGame(session, folder / "a.gam", metrics, autoplay).started);
-  EXPECT_EQ(state.config.Read(kPosGame, 4), "0001");
-  EXPECT_EQ(state.config.Read(kPosGameName, 50), "FreeCell");
+  EXPECT_EQ(state.config.Read(cfg::kGame), "0001");
+  EXPECT_EQ(state.config.Read(cfg::kGameName), "FreeCell");
   EXPECT_EQ(Table(), saved);
   EXPECT_EQ(session.clock.ElapsedSeconds(), 95);
   EXPECT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));

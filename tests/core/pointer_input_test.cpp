@@ -77,8 +77,8 @@ TEST_F(PointerInputTest, DoubleClickFollowsTheTwoPreferences) {
   // Reserves take click moves whenever the tableau may be a destination.
   for (const TCase& c : {TCase{"Y", "N", fnDest(0)}, TCase{"N", "Y", fnAppogg(0)}, TCase{"N", "N", fnFila(7)}}) {
     TPlayedGame fresh(kFreeCell, "1");
-    fresh.state.config.Write(249, 1, c.toFoundations);
-    fresh.state.config.Write(251, 1, c.toTableau);
+    fresh.state.config.Write(cfg::kDoubleToFoundations, c.toFoundations);
+    fresh.state.config.Write(cfg::kDoubleToTableau, c.toTableau);
     const TRect top = fnPileGeometry(fresh.state).CardRect(fnFila(7), 5);
     TPointerInput& input = fresh.session.pointer;
     input.MouseDown(TMouseButton::Left, false, top.left + 1, top.top + 1);
@@ -92,7 +92,7 @@ TEST_F(PointerInputTest, DoubleClickFollowsTheTwoPreferences) {
 
 TEST(PointerInputStockTest, DoubleClickOnTheStockTurnsItTwice) {
   TPlayedGame game(kKlondike, "1");
-  game.state.config.Write(249, 1, "Y");
+  game.state.config.Write(cfg::kDoubleToFoundations, "Y");
   const TRect stock = fnPileGeometry(game.state).CardRect(kMazzo, 0);
   TPointerInput& pointer = game.session.pointer;
   pointer.MouseDown(TMouseButton::Left, false, stock.left + 1, stock.top + 1);
@@ -127,7 +127,7 @@ TEST_F(PointerInputTest, CtrlRightClickOnTheBareTableOpensThePlayAreaMenuWhenAll
   // Far below the piles nothing lies; a card there would be revealed instead.
   const TPoint bare{5, 700};
   ASSERT_FALSE(fnHitTest(Geometry(), bare.x, bare.y, false).pile);
-  game.state.config.Write(253, 1, "Y");
+  game.state.config.Write(cfg::kMainPopupMenu, "Y");
   pointer.MouseDown(TMouseButton::Right, true, bare.x, bare.y);
   pointer.MouseUp(TMouseButton::Right, bare.x, bare.y);
   ASSERT_EQ(game.screen.popups.size(), 1u);
@@ -136,7 +136,7 @@ TEST_F(PointerInputTest, CtrlRightClickOnTheBareTableOpensThePlayAreaMenuWhenAll
   const TPoint ace = TopCard(fnFila(7));
   pointer.MouseDown(TMouseButton::Right, true, ace.x, ace.y);
   pointer.MouseUp(TMouseButton::Right, ace.x, ace.y);
-  game.state.config.Write(253, 1, "N");
+  game.state.config.Write(cfg::kMainPopupMenu, "N");
   pointer.MouseDown(TMouseButton::Right, true, bare.x, bare.y);
   pointer.MouseUp(TMouseButton::Right, bare.x, bare.y);
   EXPECT_EQ(game.screen.popups.size(), 1u);

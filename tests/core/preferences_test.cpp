@@ -28,16 +28,33 @@ TEST_F(PreferencesTest, FirstRunFillsDefaultsAndCreatesThePlayers) {
   const TMainGameSettings settings = fnLoadPreferences(store, record, display);
 
   struct TExpected {
-    int position, length;
+    TConfigField field;
     const char* value;
   };
-  for (const auto& [position, length, value] : std::initializer_list<TExpected>{
-           {1, 20, "Cfg.dat"}, {21, 3, "011"}, {24, 3, "001"}, {27, 1, "N"}, {28, 15, "-2147483633"},
-           {43, 4, "0"}, {47, 15, "32768"}, {62, 4, "0001"}, {68, 6, "20000"}, {74, 2, "10"},
-           {77, 30, "Player 1"}, {112, 4, "0000"}, {120, 2, "01"}, {128, 1, "B"}, {137, 1, "0"},
-           {145, 1, "N"}, {172, 2, "10"}, {178, 1, "Y"}, {189, 50, "FreeCell"}, {246, 1, "N"},
-           {251, 1, "N"}, {252, 1, "Y"}, {254, 1, "Y"}}) {
-    EXPECT_EQ(record.Read(position, length), value) << "position " << position;
+  for (const auto& [field, value] : std::initializer_list<TExpected>{{cfg::kStoreName, "Cfg.dat"},
+                                                                     {cfg::kBackNumber, "011"},
+                                                                     {cfg::kCardSet, "001"},
+                                                                     {cfg::kBackgroundDefault, "N"},
+                                                                     {cfg::kBackgroundColour, "-2147483633"},
+                                                                     {cfg::kBackgroundPicture, "0"},
+                                                                     {cfg::kBackgroundFixedColour, "32768"},
+                                                                     {cfg::kGame, "0001"},
+                                                                     {cfg::kLanguage, "20000"},
+                                                                     {cfg::kCardSpeed, "10"},
+                                                                     {cfg::kPlayer, "Player 1"},
+                                                                     {cfg::kSessionWon, "0000"},
+                                                                     {cfg::kScoreKind, "01"},
+                                                                     {cfg::kCardSize, "B"},
+                                                                     {cfg::kUndoEnabled, "0"},
+                                                                     {cfg::kSoundNewGame, "N"},
+                                                                     {cfg::kCursor, "10"},
+                                                                     {cfg::kCardsShadowed, "Y"},
+                                                                     {cfg::kGameName, "FreeCell"},
+                                                                     {cfg::kCustomBackground, "N"},
+                                                                     {cfg::kDoubleToTableau, "N"},
+                                                                     {cfg::kSoundRedealStill, "Y"},
+                                                                     {cfg::kStartYes, "Y"}}) {
+    EXPECT_EQ(record.Read(field), value) << "position " << field.position;
   }
   EXPECT_EQ(folder.Read("Cfg.dat"),
             "[Preference]\r\nUserDefault=Player 1\r\n\r\n"
@@ -54,13 +71,13 @@ TEST_F(PreferencesTest, StoredValuesAndTheirSpecialRules) {
                "Move_Cards_DragAndDrop=N\r\n[Settings]\r\nRandom_Game_Type=5\r\n");
   TIniFile store = Store();
   const TMainGameSettings settings = fnLoadPreferences(store, record, display);
-  EXPECT_EQ(record.Read(21, 3), "001");               // a stored 0 is the first back
-  EXPECT_EQ(record.Read(62, 4), "0012");              // zero-filled
-  EXPECT_EQ(record.Read(28, 15), "-2147483633");      // 0 means the default colour
-  EXPECT_EQ(record.Read(47, 15), "-2147483633");      // unsigned form accepted
-  EXPECT_EQ(record.Read(178, 1), "N");                // shadows follow animation
-  EXPECT_EQ(record.Read(77, 30), "Ann");
-  EXPECT_EQ(record.Read(256, 1), "Y");
+  EXPECT_EQ(record.Read(cfg::kBackNumber), "001");                     // a stored 0 is the first back
+  EXPECT_EQ(record.Read(cfg::kGame), "0012");                          // zero-filled
+  EXPECT_EQ(record.Read(cfg::kBackgroundColour), "-2147483633");       // 0 means the default colour
+  EXPECT_EQ(record.Read(cfg::kBackgroundFixedColour), "-2147483633");  // unsigned form accepted
+  EXPECT_EQ(record.Read(cfg::kCardsShadowed), "N");                    // shadows follow animation
+  EXPECT_EQ(record.Read(cfg::kPlayer), "Ann");
+  EXPECT_EQ(record.Read(cfg::kCustomDeck), "Y");
   EXPECT_FALSE(store.SectionExists("Users"));         // a player exists already
   EXPECT_EQ(settings[1], (std::pair<int, std::int16_t>{108, 5}));
   EXPECT_EQ(settings[4], (std::pair<int, std::int16_t>{119, 1}));
@@ -69,7 +86,7 @@ TEST_F(PreferencesTest, StoredValuesAndTheirSpecialRules) {
   TDisplayInfo fewColours{false};
   TIniFile empty(fs, screen, folder / "other.dat");
   fnLoadPreferences(empty, record, fewColours);
-  EXPECT_EQ(record.Read(24, 3), "003");
+  EXPECT_EQ(record.Read(cfg::kCardSet), "003");
 }
 
 TEST_F(PreferencesTest, SavingWritesOnlyWhatChangedAndRoundTrips) {
@@ -79,9 +96,9 @@ TEST_F(PreferencesTest, SavingWritesOnlyWhatChangedAndRoundTrips) {
   ASSERT_TRUE(fnSavePreferences(store, record, settings, display));
   EXPECT_EQ(folder.Read("Cfg.dat"), firstRun);
 
-  record.Write(66, 1, "N");
-  record.Write(21, 3, "007");
-  record.Write(28, 15, "255");
+  record.Write(cfg::kShowTime, "N");
+  record.Write(cfg::kBackNumber, "007");
+  record.Write(cfg::kBackgroundColour, "255");
   settings[5].second = 1;  // click-to-move
   ASSERT_TRUE(fnSavePreferences(store, record, settings, display));
   EXPECT_EQ(store.ReadString("Preference", "Back_Card", ""), "7");
@@ -90,7 +107,8 @@ TEST_F(PreferencesTest, SavingWritesOnlyWhatChangedAndRoundTrips) {
   TConfigRecord reloaded;
   TIniFile again = Store();
   EXPECT_EQ(fnLoadPreferences(again, reloaded, display), settings);
-  for (int position : {21, 28, 66, 77}) EXPECT_EQ(reloaded.Read(position, 15), record.Read(position, 15));
+  for (const TConfigField field : {cfg::kBackNumber, cfg::kBackgroundColour, cfg::kShowTime, cfg::kPlayer})
+    EXPECT_EQ(reloaded.Read(field), record.Read(field));
 }
 
 TEST_F(PreferencesTest, AnUnknownGameFallsBackToTheDefaultUnderTheListsName) {
@@ -110,11 +128,11 @@ TEST_F(PreferencesTest, AnUnknownGameFallsBackToTheDefaultUnderTheListsName) {
            TCase{"x", "", names, "0001", "FreeCell"},
            TCase{"0012", "Klondike", noGames, "-001", ""},
        }) {
-    record.Write(62, 4, code);
-    record.Write(189, 50, name);
+    record.Write(cfg::kGame, code);
+    record.Write(cfg::kGameName, name);
     fnCheckCurrentGame(record, gameName);
-    EXPECT_EQ(record.Read(62, 4), expectedCode) << code;
-    EXPECT_EQ(record.Read(189, 50), expectedName) << code;
+    EXPECT_EQ(record.Read(cfg::kGame), expectedCode) << code;
+    EXPECT_EQ(record.Read(cfg::kGameName), expectedName) << code;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "config/text.h"
 #include "engine/deal/game_start.h"
@@ -24,11 +25,11 @@ using testing::TPlayTable;
 // A game with history: a move, a stock turn, and a player and number.
 void Prepare(TPlayTable& t) {
   t.Set("11=1 24=1 55=1", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
-  t.state.config.Write(62, 4, "0007");
-  t.state.config.Write(77, 30, "Ann");
-  t.state.config.Write(153, 15, "0000000012345");
-  t.state.config.Write(128, 1, "B");
-  t.state.config.Write(122, 6, "42");
+  t.state.config.Write(cfg::kGame, "0007");
+  t.state.config.Write(cfg::kPlayer, "Ann");
+  t.state.config.Write(cfg::kGameNumber, "0000000012345");
+  t.state.config.Write(cfg::kCardSize, "B");
+  t.state.config.Write(cfg::kScore, "42");
   t.Move("8H", "Fila2");
   t.executor.PressStock();
 }
@@ -52,9 +53,9 @@ TEST(SavedGame, RoundTripRestoresTableHistoryAndHeader) {
   EXPECT_EQ(saved->elapsedSeconds, 125);
   fnApplySavedGame(loader.state, loader.executor, *saved, TRestoreScope::LoadedGame);
   EXPECT_EQ(loader.Snapshot(), saver.Snapshot());
-  EXPECT_EQ(loader.state.config.Read(77, 30), "Ann");
-  EXPECT_EQ(loader.state.config.Read(153, 15), "0000000012345");
-  EXPECT_EQ(loader.state.config.Read(128, 1), "B");
+  EXPECT_EQ(loader.state.config.Read(cfg::kPlayer), "Ann");
+  EXPECT_EQ(loader.state.config.Read(cfg::kGameNumber), "0000000012345");
+  EXPECT_EQ(loader.state.config.Read(cfg::kCardSize), "B");
   EXPECT_EQ(loader.state.mainGame.Get(95), 2);
   EXPECT_EQ(loader.state.rules.Get(55), 1);
   // Undo after loading goes back as it would have before saving.
@@ -110,15 +111,15 @@ TEST(SavedGame, FileLayoutIsByteForByteTheFormat) {
   executor.StartGame();
   g.state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
   ASSERT_TRUE(executor.PressStock());
-  for (const auto& [position, length, value] :
-       std::initializer_list<std::tuple<int, int, const char*>>{{43, 4, "12"},
-                                                                {28, 15, "16777215"},
-                                                                {27, 1, "N"},
-                                                                {21, 3, "005"},
-                                                                {120, 2, "01"},
-                                                                {122, 6, "42"},
-                                                                {77, 30, "Ann"}}) {
-    g.state.config.Write(position, length, value);
+  for (const auto& [field, value] :
+       std::initializer_list<std::pair<TConfigField, const char*>>{{cfg::kBackgroundPicture, "12"},
+                                                                   {cfg::kBackgroundColour, "16777215"},
+                                                                   {cfg::kBackgroundDefault, "N"},
+                                                                   {cfg::kBackNumber, "005"},
+                                                                   {cfg::kScoreKind, "01"},
+                                                                   {cfg::kScore, "42"},
+                                                                   {cfg::kPlayer, "Ann"}}) {
+    g.state.config.Write(field, value);
   }
   std::stringstream golden;
   golden << std::ifstream(std::string(TABLERUN_SOURCE_DIR) + "/tests/core/data/klondike_deal_1.gam", std::ios::binary)
@@ -181,7 +182,7 @@ TEST(SavedGame, OlderVersionsKeepTheirPilesWhereTheGameHasThem) {
     // Base ranks of the foundations the version had; those it lacked read 0.
     EXPECT_EQ(t.state.rules.Get(55 + foundations - 1), foundations) << version;
     EXPECT_EQ(t.state.rules.Get(70), foundations == 16 ? 16 : 0) << version;
-    EXPECT_EQ(t.state.config.Read(77, 30), "Ann");
+    EXPECT_EQ(t.state.config.Read(cfg::kPlayer), "Ann");
     EXPECT_EQ(saved->elapsedSeconds, 125);
     ASSERT_TRUE(t.executor.UndoMove()) << version;
     EXPECT_EQ(t.Names("Fila1"), "3H") << version;
@@ -207,12 +208,12 @@ TEST(Bookmark, GoesBackToTheMarkedPositionInTheSameGame) {
   ASSERT_TRUE(fnInsertBookmark(t.state, t.executor, folder.Path(), 30));
   const std::string path = t.state.bookmarkFile;
   EXPECT_TRUE(path.starts_with(folder.Path() + "~tb"));
-  t.state.config.Write(77, 30, "Bob");
+  t.state.config.Write(cfg::kPlayer, "Bob");
   t.executor.PressStock();
   t.executor.PressStock();
   EXPECT_EQ(fnGoToBookmark(t.state, t.executor), 30);
   EXPECT_EQ(t.Snapshot(), marked);
-  EXPECT_EQ(t.state.config.Read(77, 30), "Bob");  // the game and its player stay
+  EXPECT_EQ(t.state.config.Read(cfg::kPlayer), "Bob");  // the game and its player stay
   EXPECT_EQ(t.executor.History().undo.Size(), 2);
 
   // A damaged bookmark changes nothing.

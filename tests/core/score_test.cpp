@@ -20,7 +20,7 @@ TEST(ScoreTest, StandardScoreByCardsOnTheFoundationsAndDeck) {
                          TCase{32, 2, 0, "01", -28}, TCase{104, 1, 0, "01", -64}, TCase{52, 0, 10, "02", 0}}) {
     TGameState game;
     game.SetRules({{378, c.cardsInPlay}, {49, c.stripped}, {374, 4}});
-    game.state.config.Write(kPosScoreKind, 2, c.kind);
+    game.state.config.Write(cfg::kScoreKind, c.kind);
     std::string foundation;
     for (int card = 1; card <= c.onFoundations; ++card) foundation += fnZeroFill(card, 3);
     game.state.table.SetPile({TPileGroup::Dest, 0}, foundation);

@@ -56,8 +56,8 @@ TEST_F(StartUpTest, TheStoredGameMustStillExist) {
                                            TCase{"Game=9999\r\nGame_name=Gone\r\n", "0001", "FreeCell"}}) {
     WriteStore(stored);
     ASSERT_TRUE(Start());
-    EXPECT_EQ(state.config.Read(62, 4), code) << stored;
-    EXPECT_EQ(state.config.Read(189, 50), name) << stored;
+    EXPECT_EQ(state.config.Read(cfg::kGame), code) << stored;
+    EXPECT_EQ(state.config.Read(cfg::kGameName), name) << stored;
   }
   EXPECT_TRUE(screen.messages.empty());
 }
@@ -89,10 +89,10 @@ TEST_F(StartUpTest, MarksTheVersionAndClearsWhatEarlierReleasesLeft) {
 TEST(WindowTitle, NamesTheGamePlayerAndDeal) {
   TConfigRecord config;
   EXPECT_EQ(fnWindowTitle(config), "Tablerun 2002 10.2");
-  config.Write(189, 50, "Klondike");
-  config.Write(77, 30, "Player 1");
+  config.Write(cfg::kGameName, "Klondike");
+  config.Write(cfg::kPlayer, "Player 1");
   EXPECT_EQ(fnWindowTitle(config), "Tablerun 2002 10.2  [Klondike]  [Player 1]");
-  config.Write(153, 15, "0000000012345");
+  config.Write(cfg::kGameNumber, "0000000012345");
   EXPECT_EQ(fnWindowTitle(config), "Tablerun 2002 10.2  [Klondike]  [Player 1]  [0000000012345]");
 }
 

@@ -158,7 +158,7 @@ TEST(Undo, SettingsLimitUndo) {
        }) {
     TPlayTable t;
     t.Set("", "Fila1: 9S 8H 7C");
-    t.state.config.Write(137, 1, setting);
+    t.state.config.Write(cfg::kUndoEnabled, setting);
     t.Move("7C", "Fila2");
     t.Move("8H", "Fila3");
     EXPECT_TRUE(t.executor.UndoMove());
@@ -168,7 +168,7 @@ TEST(Undo, SettingsLimitUndo) {
   }
   TPlayTable off;
   off.Set("", "Fila1: 9S 8H");
-  off.state.config.Write(137, 1, "2");
+  off.state.config.Write(cfg::kUndoEnabled, "2");
   off.Move("8H", "Fila2");
   EXPECT_FALSE(off.executor.UndoMove());
   EXPECT_EQ(off.screen.beeps, 1);
@@ -228,7 +228,7 @@ TEST(Undo, DrawFlagFollowsTheLog) {
 TEST(Restart, ReturnsToTheDealtTable) {
   TPlayTable t;
   t.Set("11=1 24=1 54=66", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
-  t.state.config.Write(147, 1, "Y");
+  t.state.config.Write(cfg::kSoundRestart, "Y");
   const TSnapshot dealt = t.Snapshot();
   PlaySome(t);
   t.executor.UndoMove();

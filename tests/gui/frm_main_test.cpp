@@ -45,7 +45,7 @@ class FrmMainTest : public QObject {
       TWorld world;
       QString message;
       QVERIFY(world.library.OpenMainImageLibrary(TABLERUN_PROGRAM_FOLDER, message));
-      world.state.config.Write(172, 2, c.number);
+      world.state.config.Write(cfg::kCursor, c.number);
       TfrmMain window(world.state, world.session, world.appearance, world.library);
       QCOMPARE(window.TableArea()->cursor().shape(), c.shape);
     }
@@ -78,7 +78,7 @@ class FrmMainTest : public QObject {
       window.setGeometry(120, 90, 800, 500);
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
-      world.state.config.Write(66, 1, "N");
+      world.state.config.Write(cfg::kShowTime, "N");
       window.findChild<QAction*>("mnuEsci")->trigger();
       QVERIFY(!window.isVisible());
     }

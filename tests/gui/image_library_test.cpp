@@ -34,10 +34,11 @@ class ImageLibraryTest : public QObject {
       state.dataFolder = data.Path();
       state.store = std::make_unique<TIniFile>(fs, screen, data / "Cfg.dat");
       if (!fnOpenImageLibraryOrTell(state, library)) qFatal("%s", screen.messages.back().text.c_str());
-      state.config.Write(kPosCardSize, 1, size);
-      state.config.Write(kPosCardSet, 3, set);
-      state.config.Write(kPosBackNumber, 3, "011");
-      for (const int position : {256, 257, 258, 259}) state.config.Write(position, 1, "N");
+      state.config.Write(cfg::kCardSize, size);
+      state.config.Write(cfg::kCardSet, set);
+      state.config.Write(cfg::kBackNumber, "011");
+      for (const TConfigField field : {cfg::kCustomDeck, cfg::kCustomCardSet, cfg::kAddOnCardSet, cfg::kAddOnDeck})
+        state.config.Write(field, "N");
       state.rules.Set(kRuleSuitPictures, static_cast<int16_t>(suitRule));
     }
     bool Apply() { return appearance.ApplyCardSet(); }
@@ -104,13 +105,13 @@ class ImageLibraryTest : public QObject {
 
   void backOtherThanElevenIsTheNormalBackStretched() {
     TWorld world("S", "001");
-    world.state.config.Write(kPosBackNumber, 3, "007");
+    world.state.config.Write(cfg::kBackNumber, "007");
     QVERIFY(world.Apply());
     QImage normal;
     QVERIFY(world.library.LoadNamedImage(normal, "DB007"));
     QCOMPARE(world.Images().Back(), normal.scaled(85, 115, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    world.state.config.Write(kPosBackNumber, 3, "011");
+    world.state.config.Write(cfg::kBackNumber, "011");
     QVERIFY(world.appearance.LoadCardBack());
     QImage own;
     QVERIFY(world.library.LoadNamedImage(own, "DS011"));
@@ -187,7 +188,7 @@ class ImageLibraryTest : public QObject {
                            "EmptyPosition", "EmptyPositionJQK"};
     for (const char* size : {"X", "S", "B", "M", "L"}) {
       TWorld world(size, "003");
-      world.state.config.Write(kPosBackNumber, 3, size == QByteArray("L") ? "001" : "011");
+      world.state.config.Write(cfg::kBackNumber, size == QByteArray("L") ? "001" : "011");
       for (const char* mark : marks) {
         QImage picture;
         QVERIFY2(world.appearance.LoadMark(picture, mark), mark);
@@ -292,13 +293,13 @@ class ImageLibraryTest : public QObject {
   void customCardSetOfExactSizeSetsTheCardSize() {
     TWorld world("M", "003");
     world.WriteCardSetImage("Mine", QSize(355, 1152));
-    world.state.config.Write(kPosCustomCardSet, 1, "Y");
+    world.state.config.Write(cfg::kCustomCardSet, "Y");
     world.state.store->WriteString("Preference", "Customized_Cards_Set", "Mine");
     char letter = ' ';
     QVERIFY(world.appearance.ProbeCardSetImage({}, letter));
     QCOMPARE(letter, 'B');
     QVERIFY(world.Apply());
-    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("B"));
+    QCOMPARE(world.state.config.Read(cfg::kCardSize), std::string("B"));
     QCOMPARE(world.Images().CardSize(), QSize(71, 96));
     QImage hearts;
     QVERIFY(world.library.LoadNamedImage(hearts, "CB003H"));
@@ -311,40 +312,40 @@ class ImageLibraryTest : public QObject {
   void customCardSetOfAnotherSizeIsRefusedAndTheDefaultReturns() {
     TWorld world("B", "002");
     world.WriteCardSetImage("Wide", QSize(356, 1152));
-    world.state.config.Write(kPosCustomCardSet, 1, "Y");
+    world.state.config.Write(cfg::kCustomCardSet, "Y");
     world.state.store->WriteString("Preference", "Customized_Cards_Set", "Wide");
     world.appearance.SetScreenWidth(1024);
     QVERIFY(world.Apply());
     const QString path = QString::fromStdString(world.data / "custom card sets/Wide.crs");
     QCOMPARE(world.Messages(), QStringList{"The format of the Customized card set image is not valid.\r" + path});
-    QCOMPARE(world.state.config.Read(kPosCustomCardSet, 1), std::string("N"));
-    QCOMPARE(world.state.config.Read(kPosCardSet, 3), std::string("001"));
-    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("B"));
+    QCOMPARE(world.state.config.Read(cfg::kCustomCardSet), std::string("N"));
+    QCOMPARE(world.state.config.Read(cfg::kCardSet), std::string("001"));
+    QCOMPARE(world.state.config.Read(cfg::kCardSize), std::string("B"));
     QCOMPARE(world.state.store->ReadString("Preference", "Customized_Cards_Set", "?"), std::string(""));
     QVERIFY(!world.Images().Face(1).isNull());
   }
 
   void missingAddOnCardSetFallsBackToTheDefaultSet() {
     TWorld world("B", "002");
-    world.state.config.Write(kPosAddOnCardSet, 1, "Y");
+    world.state.config.Write(cfg::kAddOnCardSet, "Y");
     world.state.store->WriteString("Preference", "Additional_Cards_Set", "C999");
     world.data.Write("Rnd_read.dat", "");
     QVERIFY(world.Apply());
     QCOMPARE(world.Messages(), QStringList{"Error loading the Card Set: C999\rPlease install again Tablerun Plus!"});
     QVERIFY(!world.data.Exists("Rnd_read.dat"));
-    QCOMPARE(world.state.config.Read(kPosCardSet, 3), std::string("001"));
+    QCOMPARE(world.state.config.Read(cfg::kCardSet), std::string("001"));
     QVERIFY(!world.Images().Face(1).isNull());
   }
 
   void customBackNeverLeavesItsFolderAndFallsBackToElevenWhenMissing() {
     TWorld world("B", "001");
-    world.state.config.Write(kPosBackNumber, 3, "007");
-    world.state.config.Write(kPosCustomDeck, 1, "Y");
+    world.state.config.Write(cfg::kBackNumber, "007");
+    world.state.config.Write(cfg::kCustomDeck, "Y");
     world.state.store->WriteString("Preference", "Customized_Deck", "../Cfg");
     QVERIFY(!world.appearance.LoadCardBack());
     QCOMPARE(world.Messages(), QStringList{"Customized deck image not found: ../Cfg"});
-    QCOMPARE(world.state.config.Read(kPosBackNumber, 3), std::string("011"));
-    QCOMPARE(world.state.config.Read(kPosCustomDeck, 1), std::string("N"));
+    QCOMPARE(world.state.config.Read(cfg::kBackNumber), std::string("011"));
+    QCOMPARE(world.state.config.Read(cfg::kCustomDeck), std::string("N"));
     QImage eleven;
     QVERIFY(world.library.LoadNamedImage(eleven, "DB011"));
     QCOMPARE(world.Images().Back(), eleven);
@@ -354,7 +355,7 @@ class ImageLibraryTest : public QObject {
     small.fill(Qt::darkRed);
     QDir().mkpath(QString::fromStdString(world.data / "custom decks"));
     QVERIFY(small.save(QString::fromStdString(world.data / "custom decks/Red.bmp"), "BMP"));
-    world.state.config.Write(kPosCustomDeck, 1, "Y");
+    world.state.config.Write(cfg::kCustomDeck, "Y");
     world.state.store->WriteString("Preference", "Customized_Deck", "Red");
     QVERIFY(world.appearance.LoadCardBack());
     QCOMPARE(world.Images().Back().size(), QSize(71, 96));
@@ -363,10 +364,10 @@ class ImageLibraryTest : public QObject {
 
   void addOnCardSetOfSizeXAndItsBackAndBackground() {
     TWorld world("B", "001");
-    world.state.config.Write(kPosAddOnCardSet, 1, "Y");
+    world.state.config.Write(cfg::kAddOnCardSet, "Y");
     world.state.store->WriteString("Preference", "Additional_Cards_Set", "C001");
     QVERIFY(world.Apply());
-    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("X"));
+    QCOMPARE(world.state.config.Read(cfg::kCardSize), std::string("X"));
     QCOMPARE(world.Images().CardSize(), QSize(102, 138));
     QCOMPARE(world.Images().Face(52).size(), QSize(102, 138));
     QVERIFY(world.Images().Face(1) != world.Images().Face(14));
@@ -375,13 +376,13 @@ class ImageLibraryTest : public QObject {
     QVERIFY(world.screen.messages.empty());
     QCOMPARE(QString::fromStdString(AddOnDisplayName(world.state, "c001", "cards")), QString("Classic extra large"));
 
-    world.state.config.Write(kPosAddOnDeck, 1, "Y");
+    world.state.config.Write(cfg::kAddOnDeck, "Y");
     world.state.store->WriteString("Preference", "Additional_Deck", "D002");
     QVERIFY(world.appearance.LoadCardBack());
     QCOMPARE(world.Images().Back().size(), QSize(102, 138));
 
-    world.state.config.Write(kPosBackgroundDefault, 1, "N");
-    world.state.config.Write(kPosAddOnBackground, 1, "Y");
+    world.state.config.Write(cfg::kBackgroundDefault, "N");
+    world.state.config.Write(cfg::kAddOnBackground, "Y");
     world.state.store->WriteString("Preference", "Additional_Background", "B001");
     QImage table(300, 300, QImage::Format_RGB32);
     DrawBackground(world.state, world.library, table);
@@ -396,15 +397,15 @@ class ImageLibraryTest : public QObject {
     world.Apply();
     QCOMPARE(world.Messages(),
              QStringList{"Can't find/load " + QString::fromStdString(program / "plus/tblradd.rgf").toLower()});
-    QCOMPARE(world.state.config.Read(kPosCardSize, 1), std::string("B"));
+    QCOMPARE(world.state.config.Read(cfg::kCardSize), std::string("B"));
     QCOMPARE(world.Images().CardSize(), QSize(71, 96));
     QVERIFY(!world.Images().Face(1).isNull());
   }
 
   void fadedColourBackgroundIsFullAtTheTopAndBlackAtTheBottom() {
     TWorld world;
-    world.state.config.Write(kPosBackgroundDefault, 1, "Y");
-    world.state.config.Write(kPosFadeBackground, 1, "Y");
+    world.state.config.Write(cfg::kBackgroundDefault, "Y");
+    world.state.config.Write(cfg::kFadeBackground, "Y");
     QImage table(64, 176, QImage::Format_RGB32), clean(64, 176, QImage::Format_RGB32);
     DrawBackground(world.state, world.library, table, &clean);
     // The fade spans the table height plus 80 plus 1: 257 rows in 256 bands.
@@ -413,19 +414,19 @@ class ImageLibraryTest : public QObject {
     QCOMPARE(clean, table);
     for (int y = 1; y < 176; ++y) QVERIFY(qGreen(table.pixel(10, y)) <= qGreen(table.pixel(10, y - 1)));
 
-    world.state.config.Write(kPosFadeBackground, 1, "N");
+    world.state.config.Write(cfg::kFadeBackground, "N");
     DrawBackground(world.state, world.library, table);
     QCOMPARE(table.pixel(63, 175), qRgb(0, 128, 0));
     world.state.display.moreThan256Colours = false;
-    world.state.config.Write(kPosFadeBackground, 1, "Y");
+    world.state.config.Write(cfg::kFadeBackground, "Y");
     DrawBackground(world.state, world.library, table);
     QCOMPARE(table.pixel(63, 175), qRgb(0, 128, 0));
   }
 
   void pictureBackgroundsAreTiled() {
     TWorld world;
-    world.state.config.Write(kPosBackgroundDefault, 1, "N");
-    world.state.config.Write(kPosBackgroundPicture, 4, "321");
+    world.state.config.Write(cfg::kBackgroundDefault, "N");
+    world.state.config.Write(cfg::kBackgroundPicture, "321");
     QImage table(800, 300, QImage::Format_RGB32);
     DrawBackground(world.state, world.library, table);
     QImage tile;
@@ -439,23 +440,23 @@ class ImageLibraryTest : public QObject {
 
   void missingCustomBackgroundIsToldAndTheDefaultReturns() {
     TWorld world;
-    world.state.config.Write(kPosBackgroundDefault, 1, "N");
-    world.state.config.Write(kPosFadeBackground, 1, "N");
-    world.state.config.Write(kPosCustomBackground, 1, "Y");
+    world.state.config.Write(cfg::kBackgroundDefault, "N");
+    world.state.config.Write(cfg::kFadeBackground, "N");
+    world.state.config.Write(cfg::kCustomBackground, "Y");
     world.state.store->WriteString("Preference", "Customized_Background", "sea");
     QImage table(50, 50, QImage::Format_RGB32);
     DrawBackground(world.state, world.library, table);
     const QString path = QString::fromStdString(world.data / "sea.bmp");
     QCOMPARE(world.Messages(), QStringList{"Customized background image not found: " + path});
-    QCOMPARE(world.state.config.Read(kPosBackgroundDefault, 1), std::string("Y"));
-    QCOMPARE(world.state.config.Read(kPosCustomBackground, 1), std::string("N"));
+    QCOMPARE(world.state.config.Read(cfg::kBackgroundDefault), std::string("Y"));
+    QCOMPARE(world.state.config.Read(cfg::kCustomBackground), std::string("N"));
     QCOMPARE(qGreen(table.pixel(0, 0)), 127);  // the default green, faded again
 
     QImage sea(10, 10, QImage::Format_RGB32);
     sea.fill(Qt::blue);
     QVERIFY(sea.save(path, "BMP"));
-    world.state.config.Write(kPosBackgroundDefault, 1, "N");
-    world.state.config.Write(kPosCustomBackground, 1, "Y");
+    world.state.config.Write(cfg::kBackgroundDefault, "N");
+    world.state.config.Write(cfg::kCustomBackground, "Y");
     world.state.store->WriteString("Preference", "Customized_Background", path.toStdString());
     DrawBackground(world.state, world.library, table);
     QCOMPARE(table.pixel(45, 45), qRgb(0, 0, 255));
@@ -469,14 +470,14 @@ class ImageLibraryTest : public QObject {
     // The add-on pack is no newer than the pool.
     world.state.store->WriteInteger("Parameters", "Plus_Date", 99991231);
     world.data.Write("Rnd_cfg.dat", "[Cards]\nDefault=nB001\n[Decks]\nFox=n 002\n[Backgrounds]\nOak=n 321\n");
-    for (const int position : {kPosRandomBackground, kPosRandomDeck, kPosRandomCard})
-      world.state.config.Write(position, 1, "Y");
-    world.state.config.Write(kPosBackNumber, 3, "002");
+    for (const TConfigField field : {cfg::kRandomBackground, cfg::kRandomDeck, cfg::kRandomCard})
+      world.state.config.Write(field, "Y");
+    world.state.config.Write(cfg::kBackNumber, "002");
     const TRandomChanges changes = world.appearance.ChooseRandomAppearance();
     QVERIFY(changes.background && changes.cards);
-    QCOMPARE(world.state.config.Read(kPosCardSet, 3), std::string("001"));
-    QCOMPARE(world.state.config.Read(kPosBackNumber, 3), std::string("011"));
-    QCOMPARE(world.state.config.Read(kPosBackgroundDefault, 1), std::string("Y"));
+    QCOMPARE(world.state.config.Read(cfg::kCardSet), std::string("001"));
+    QCOMPARE(world.state.config.Read(cfg::kBackNumber), std::string("011"));
+    QCOMPARE(world.state.config.Read(cfg::kBackgroundDefault), std::string("Y"));
     QImage eleven;
     QVERIFY(world.library.LoadNamedImage(eleven, "DB011"));
     QCOMPARE(world.Images().Back(), eleven);

@@ -38,7 +38,7 @@ class MainCommandsTest : public QObject {
     TShownWindow() {
       QString message;
       world.library.OpenMainImageLibrary(TABLERUN_PROGRAM_FOLDER, message);
-      world.state.config.Write(241, 1, "N");  // no deal animation: the tests need the dealt table only
+      world.state.config.Write(cfg::kDealAnimation, "N");  // no deal animation: the tests need the dealt table only
       window.resize(1000, 700);
       window.show();
       if (QTest::qWaitForWindowExposed(&window)) QTRY_VERIFY(world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
@@ -48,7 +48,7 @@ class MainCommandsTest : public QObject {
     // FreeCell number 1 instead of the number drawn at start-up.
     void DealNumberOne() {
       bool autoplay = true;
-      world.state.config.Write(153, 15, "1");
+      world.state.config.Write(cfg::kGameNumber, "1");
       QVERIFY(fnDealGame(world.session, fnMaximisedWindowMetrics(1024, 768, 'B', 9), autoplay, false, 0).started);
       fnDealShown(world.session);
       emit window.TableArea()->tableChanged();
@@ -68,9 +68,9 @@ class MainCommandsTest : public QObject {
   void startUpDealsTheStoredGameUnderItsTitle() {
     TShownWindow shown;
     const TTablerunState& state = shown.world.state;
-    QCOMPARE(QString::fromStdString(state.config.Read(189, 50)), QString("FreeCell"));
+    QCOMPARE(QString::fromStdString(state.config.Read(cfg::kGameName)), QString("FreeCell"));
     QVERIFY(!state.table.Pile({TPileGroup::Fila, 0}).empty());
-    const QString number = QString::fromStdString(state.config.Read(153, 15));
+    const QString number = QString::fromStdString(state.config.Read(cfg::kGameNumber));
     QCOMPARE(shown.window.windowTitle(), "Tablerun 2002 10.2  [FreeCell]  [Player 1]  [" + number + "]");
     QVERIFY(shown.world.session.clock.Runs());
     QVERIFY(shown.Action("mnuNew")->isEnabled());
@@ -109,7 +109,7 @@ class MainCommandsTest : public QObject {
     QTRY_VERIFY(!bar->isVisible());
     QCOMPARE(bar->value(), 0);
     // Without "VertScrollBar" the window never scrolls.
-    shown.world.state.config.Write(243, 1, "N");
+    shown.world.state.config.Write(cfg::kVertScrollBar, "N");
     shown.window.resize(1000, 300);
     QTest::qWait(50);
     QVERIFY(!bar->isVisible());
@@ -212,7 +212,7 @@ class MainCommandsTest : public QObject {
     shown.Action("mnuRedo")->trigger();
     QVERIFY(shown.Table() == moved);
     // With undo switched off the commands are too.
-    shown.world.state.config.Write(137, 1, "2");
+    shown.world.state.config.Write(cfg::kUndoEnabled, "2");
     emit shown.window.TableArea()->tableChanged();
     QVERIFY(!shown.Action("mnuUndo")->isEnabled());
   }
@@ -290,7 +290,7 @@ class MainCommandsTest : public QObject {
     for (const TCase& c : {TCase{"Y", TMessageAnswer::Cancel, true, false}, TCase{"Y", TMessageAnswer::Ok, true, true},
                            TCase{"N", TMessageAnswer::Cancel, false, true}}) {
       TShownWindow shown;
-      shown.world.state.config.Write(185, 1, c.confirm);
+      shown.world.state.config.Write(cfg::kConfirmQuitGame, c.confirm);
       shown.MoveOnce();
       const TSnapshot before = shown.Table();
       shown.world.screen.answers = {c.answer};

@@ -18,8 +18,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kPosShowPilesSize = 245;
-
 // Klondike deal 1 in a window of its own; the window owns the panels.
 struct TWorld : testing::TWindowWorld {
   QMainWindow window;
@@ -28,8 +26,8 @@ struct TWorld : testing::TWindowWorld {
   TWorld() {
     std::filesystem::create_symlink(std::string(TABLERUN_PROGRAM_FOLDER) + "TBLR.RGF", program / "TBLR.RGF");
     if (!started || !fnOpenImageLibraryOrTell(state, library)) qFatal("no start-up");
-    state.config.Write(kPosGame, 4, "0000");
-    state.config.Write(kPosGameNumber, 15, "1");
+    state.config.Write(cfg::kGame, "0000");
+    state.config.Write(cfg::kGameNumber, "1");
     const TGameStart start{.deal = true, .animate = false, .numberMode = 0, .quiet = true};
     if (!fnStartGame(state, start, fnMaximisedWindowMetrics(1024, 768, 'B', 9)).started) qFatal("no deal");
     session.BeginGame();
@@ -119,10 +117,10 @@ class StatusPanelsTest : public QObject {
     const QPoint stock = world.On(kMazzo);
     world.panels->PointerMoved(stock, stock);
     QTest::qWait(550);
-    world.state.config.Write(kPosShowPilesSize, 1, "N");
+    world.state.config.Write(cfg::kShowPilesSize, "N");
     world.panels->Tick();
     QVERIFY(!world.panels->PointerPanelsShown());
-    world.state.config.Write(kPosShowPilesSize, 1, "Y");
+    world.state.config.Write(cfg::kShowPilesSize, "Y");
     world.panels->Tick();
     QVERIFY(world.panels->PointerPanelsShown());
     // Moving on hides them again.

@@ -31,8 +31,8 @@ struct TWorld : testing::TWindowWorld {
     std::filesystem::create_symlink(std::string(TABLERUN_PROGRAM_FOLDER) + "TBLR.RGF", program / "TBLR.RGF");
     if (!started || !fnOpenImageLibraryOrTell(state, library)) qFatal("no start-up");
     appearance.StartUp();
-    state.config.Write(kPosGame, 4, fnZeroFill(code, 4));
-    state.config.Write(kPosGameNumber, 15, number);
+    state.config.Write(cfg::kGame, fnZeroFill(code, 4));
+    state.config.Write(cfg::kGameNumber, number);
     const TGameStart start{.deal = true, .animate = animate, .numberMode = 0, .quiet = false};
     if (!fnStartGame(state, start, fnMaximisedWindowMetrics(1024, 768, 'B', 9)).started) qFatal("no deal");
     session.BeginGame();

@@ -23,14 +23,14 @@ struct TGameState {
     state.customGames.SetDataFolder("/nonexistent/");
     state.mainGame.Catalogue() = BuiltInCatalogue();
     state.store = std::make_unique<TIniFile>(fs, screen, "/nonexistent/Cfg.dat", TIniFile::TAccess::InspectOnly);
-    state.config.Write(kPosGameNumber, 15, "1");
-    state.config.Write(128, 1, "B");
-    state.config.Write(24, 3, "001");
+    state.config.Write(cfg::kGameNumber, "1");
+    state.config.Write(cfg::kCardSize, "B");
+    state.config.Write(cfg::kCardSet, "001");
   }
 
   void ChooseGame(int code) {
-    state.config.Write(kPosGame, 4, fnZeroFill(code, 4));
-    state.config.Write(kPosGameName, 50, state.mainGame.Catalogue().NameOf(code, state.customGames));
+    state.config.Write(cfg::kGame, fnZeroFill(code, 4));
+    state.config.Write(cfg::kGameName, state.mainGame.Catalogue().NameOf(code, state.customGames));
   }
 
   // Rules given slot by slot, on top of a single 52-card deck.

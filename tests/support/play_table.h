@@ -32,7 +32,7 @@ class TPlayTable {
     state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
     state.mainGame.Set(77, 1);
     state.mainGame.Set(120, -1);
-    state.config.Write(137, 1, "0");
+    state.config.Write(cfg::kUndoEnabled, "0");
   }
   TPlayTable(const TPlayTable&) = delete;
   TPlayTable& operator=(const TPlayTable&) = delete;

@@ -16,8 +16,8 @@ namespace tablerun::testing {
 struct TPlayedGame : TGameState {
   TPlayedGame(int code, const std::string& number) {
     ChooseGame(code);
-    state.config.Write(kPosGameNumber, 15, number);
-    state.config.Write(kPosScoreKind, 2, "01");
+    state.config.Write(cfg::kGameNumber, number);
+    state.config.Write(cfg::kScoreKind, "01");
     const TGameStart start{.deal = true, .animate = false, .numberMode = 0, .quiet = true};
     started = fnStartGame(state, start, fnMaximisedWindowMetrics(1024, 768, 'B', 9)).started;
     session.endOfGame.SetResultRecorder([this](const TGameResult& result) { results.push_back(result); });

@@ -18,8 +18,8 @@ constexpr int kCardSetRows = 12;
 // Letters with a card set image, in the order the probe tries them.
 constexpr std::array<char, 4> kCardSetLetters = {'X', 'S', 'B', 'M'};
 
-int fnNumberAt(const TConfigRecord& config, int position, int length, int fallback) {
-  const auto number = fnParseInteger(fnTrim(config.Read(position, length)));
+int fnNumberAt(const TConfigRecord& config, TConfigField field, int fallback) {
+  const auto number = fnParseInteger(fnTrim(config.Read(field)));
   return number ? static_cast<int>(*number) : fallback;
 }
 
@@ -119,10 +119,10 @@ bool fnIsAddOnPicture(const std::string& resource) {
 
 TCardChoice fnCardChoice(const TTablerunState& state) {
   TCardChoice choice;
-  const std::string size = state.config.Read(kPosCardSize, 1);
+  const std::string size = state.config.Read(cfg::kCardSize);
   choice.size = !size.empty() && fnCardPixels(size[0]) ? size[0] : 'B';
-  choice.set = fnNumberAt(state.config, kPosCardSet, 3, 1);
-  choice.back = fnNumberAt(state.config, kPosBackNumber, 3, kDefaultBack);
+  choice.set = fnNumberAt(state.config, cfg::kCardSet, 1);
+  choice.back = fnNumberAt(state.config, cfg::kBackNumber, kDefaultBack);
   choice.suitRule = state.rules.Get(kRuleSuitPictures);
   return choice;
 }
@@ -132,22 +132,22 @@ int fnDefaultCardSet(const TDisplayInfo& display) {
 }
 
 void fnForgetCustomCardsAndDecks(TTablerunState& state) {
-  state.config.Write(kPosCardSize, 1, "B");
-  for (const int position : {kPosCustomDeck, kPosCustomCardSet, kPosAddOnCardSet, kPosAddOnDeck})
-    state.config.Write(position, 1, "N");
+  state.config.Write(cfg::kCardSize, "B");
+  for (const TConfigField field : {cfg::kCustomDeck, cfg::kCustomCardSet, cfg::kAddOnCardSet, cfg::kAddOnDeck})
+    state.config.Write(field, "N");
   const int set = fnDefaultCardSet(state.display);
-  state.config.Write(kPosCardSet, 3, fnThreeDigits(set));
+  state.config.Write(cfg::kCardSet, fnThreeDigits(set));
   fnClearKeys(state, {"Customized_Cards_Set", "Additional_Cards_Set", "Customized_Deck", "Additional_Deck"});
   if (state.store) state.store->WriteInteger(kPreference, "Card", set);
 }
 
 void fnFallBackToBuiltInSet(TTablerunState& state, int screenWidth) {
-  state.config.Write(kPosCustomCardSet, 1, "N");
-  state.config.Write(kPosAddOnCardSet, 1, "N");
+  state.config.Write(cfg::kCustomCardSet, "N");
+  state.config.Write(cfg::kAddOnCardSet, "N");
   const bool wide = screenWidth >= 650;
   const int set = wide ? fnDefaultCardSet(state.display) : 3;
-  state.config.Write(kPosCardSize, 1, wide ? "B" : "M");
-  state.config.Write(kPosCardSet, 3, fnThreeDigits(set));
+  state.config.Write(cfg::kCardSize, wide ? "B" : "M");
+  state.config.Write(cfg::kCardSet, fnThreeDigits(set));
   fnClearKeys(state, {"Customized_Cards_Set", "Additional_Cards_Set"});
   if (!state.store) return;
   state.store->WriteInteger(kPreference, "Card", set);
@@ -155,17 +155,17 @@ void fnFallBackToBuiltInSet(TTablerunState& state, int screenWidth) {
 }
 
 void fnResetBack(TTablerunState& state) {
-  state.config.Write(kPosCustomDeck, 1, "N");
-  state.config.Write(kPosAddOnDeck, 1, "N");
-  state.config.Write(kPosBackNumber, 3, fnThreeDigits(kDefaultBack));
+  state.config.Write(cfg::kCustomDeck, "N");
+  state.config.Write(cfg::kAddOnDeck, "N");
+  state.config.Write(cfg::kBackNumber, fnThreeDigits(kDefaultBack));
   fnClearKeys(state, {"Customized_Deck", "Additional_Deck"});
 }
 
 void fnResetBackground(TTablerunState& state) {
-  state.config.Write(kPosCustomBackground, 1, "N");
-  state.config.Write(kPosAddOnBackground, 1, "N");
-  state.config.Write(kPosBackgroundDefault, 1, "Y");
-  state.config.Write(kPosFadeBackground, 1, "Y");
+  state.config.Write(cfg::kCustomBackground, "N");
+  state.config.Write(cfg::kAddOnBackground, "N");
+  state.config.Write(cfg::kBackgroundDefault, "Y");
+  state.config.Write(cfg::kFadeBackground, "Y");
   fnClearKeys(state, {"Customized_Background", "Additional_Background"});
   if (!state.store) return;
   state.store->WriteString(kPreference, "Background_Def", "Y");

@@ -11,24 +11,6 @@ namespace tablerun {
 class TTablerunState;
 struct TDisplayInfo;
 
-inline constexpr int kPosBackNumber = 21;             // 3
-inline constexpr int kPosCardSet = 24;                // 3
-inline constexpr int kPosBackgroundDefault = 27;      // 1
-inline constexpr int kPosBackgroundColour = 28;       // 15
-inline constexpr int kPosBackgroundPicture = 43;      // 4
-inline constexpr int kPosBackgroundFixedColour = 47;  // 15
-inline constexpr int kPosCardSize = 128;              // 1
-inline constexpr int kPosFadeBackground = 135;
-inline constexpr int kPosRandomBackground = 152;
-inline constexpr int kPosRandomCard = 187;
-inline constexpr int kPosRandomDeck = 188;
-inline constexpr int kPosCustomBackground = 246;
-inline constexpr int kPosCustomDeck = 256;
-inline constexpr int kPosCustomCardSet = 257;
-inline constexpr int kPosAddOnCardSet = 258;
-inline constexpr int kPosAddOnDeck = 259;
-inline constexpr int kPosAddOnBackground = 260;
-
 inline constexpr int kDefaultBack = 11;
 inline constexpr int kJokerIndex = 52;
 inline constexpr int kRuleSuitPictures = 50;

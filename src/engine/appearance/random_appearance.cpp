@@ -55,29 +55,29 @@ std::string fnBackgroundPath(const std::string& entry) {
 void fnDrawBackground(TTablerunState& state, TIniFile& pool) {
   const TDrawn drawn = fnDraw(state, pool, "Backgrounds", ' ', "y 0");
   TConfigRecord& config = state.config;
-  config.Write(kPosBackgroundDefault, 1, "N");
-  config.Write(kPosBackgroundPicture, 4, "0");
-  config.Write(kPosBackgroundFixedColour, 15, "0");
-  config.Write(kPosCustomBackground, 1, "N");
-  config.Write(kPosAddOnBackground, 1, "N");
+  config.Write(cfg::kBackgroundDefault, "N");
+  config.Write(cfg::kBackgroundPicture, "0");
+  config.Write(cfg::kBackgroundFixedColour, "0");
+  config.Write(cfg::kCustomBackground, "N");
+  config.Write(cfg::kAddOnBackground, "N");
   fnWriteKey(state, "Customized_Background", "");
   fnWriteKey(state, "Additional_Background", "");
   if (drawn.number == kCustomizedEntry) {
-    config.Write(kPosCustomBackground, 1, "Y");
+    config.Write(cfg::kCustomBackground, "Y");
     fnWriteKey(state, "Customized_Background", fnBackgroundPath(drawn.name));
   } else if (drawn.number == kAddOnEntry) {
-    config.Write(kPosAddOnBackground, 1, "Y");
+    config.Write(cfg::kAddOnBackground, "Y");
     fnWriteKey(state, "Additional_Background", AddOnResourceName(state, drawn.name, "backgrounds"));
   } else if (drawn.number <= 0) {
-    config.Write(kPosBackgroundDefault, 1, "Y");
+    config.Write(cfg::kBackgroundDefault, "Y");
   } else if (drawn.number == 1) {
     const auto custom = state.store ? state.store->ReadInteger(kPreference, "Background_Col", 0) : 0;
-    config.Write(kPosBackgroundColour, 15, std::to_string(custom));
-    if (custom == 0) config.Write(kPosBackgroundDefault, 1, "Y");
+    config.Write(cfg::kBackgroundColour, std::to_string(custom));
+    if (custom == 0) config.Write(cfg::kBackgroundDefault, "Y");
   } else if (drawn.number <= 1000) {
-    config.Write(kPosBackgroundPicture, 4, std::to_string(drawn.number));
+    config.Write(cfg::kBackgroundPicture, std::to_string(drawn.number));
   } else {
-    config.Write(kPosBackgroundFixedColour, 15, std::to_string(drawn.number));
+    config.Write(cfg::kBackgroundFixedColour, std::to_string(drawn.number));
   }
 }
 
@@ -85,33 +85,33 @@ void fnDrawBackground(TTablerunState& state, TIniFile& pool) {
 struct TChoiceSlots {
   const char* section;
   const char* fallback;
-  int customPosition, addOnPosition;
+  TConfigField customField, addOnField;
   const char* customKey;
   const char* addOnKey;
   const char* category;
-  int numberPosition;
+  TConfigField numberField;
 };
 
-constexpr TChoiceSlots kDeckSlots{"Decks",           "y 011",           kPosCustomDeck, kPosAddOnDeck,
-                                  "Customized_Deck", "Additional_Deck", "decks",        kPosBackNumber};
+constexpr TChoiceSlots kDeckSlots{"Decks",           "y 011",           cfg::kCustomDeck, cfg::kAddOnDeck,
+                                  "Customized_Deck", "Additional_Deck", "decks",          cfg::kBackNumber};
 constexpr TChoiceSlots kCardSlots{
-    "Cards", "y 001",    kPosCustomCardSet, kPosAddOnCardSet, "Customized_Cards_Set", "Additional_Cards_Set",
-    "cards", kPosCardSet};
+    "Cards", "y 001",      cfg::kCustomCardSet, cfg::kAddOnCardSet, "Customized_Cards_Set", "Additional_Cards_Set",
+    "cards", cfg::kCardSet};
 
 void fnDrawChoice(TTablerunState& state, TIniFile& pool, const TChoiceSlots& slots, char size) {
   const TDrawn drawn = fnDraw(state, pool, slots.section, size, slots.fallback);
-  state.config.Write(slots.customPosition, 1, "N");
-  state.config.Write(slots.addOnPosition, 1, "N");
+  state.config.Write(slots.customField, "N");
+  state.config.Write(slots.addOnField, "N");
   fnWriteKey(state, slots.customKey, "");
   fnWriteKey(state, slots.addOnKey, "");
   if (drawn.number == kCustomizedEntry) {
-    state.config.Write(slots.customPosition, 1, "Y");
+    state.config.Write(slots.customField, "Y");
     fnWriteKey(state, slots.customKey, drawn.name);
   } else if (drawn.number == kAddOnEntry) {
-    state.config.Write(slots.addOnPosition, 1, "Y");
+    state.config.Write(slots.addOnField, "Y");
     fnWriteKey(state, slots.addOnKey, AddOnResourceName(state, drawn.name, slots.category));
   } else {
-    state.config.Write(slots.numberPosition, 3, fnThreeDigits(drawn.number));
+    state.config.Write(slots.numberField, fnThreeDigits(drawn.number));
   }
 }
 
@@ -195,17 +195,17 @@ void fnWriteRandomPool(TTablerunState& state, const TRandomPool& entries) {
 TRandomChanges fnChooseRandomAppearance(TTablerunState& state) {
   TRandomChanges changes;
   TIniFile pool(state.fs, state.screen, state.dataFolder + kPoolFile, TIniFile::TAccess::InspectOnly);
-  if (state.config.IsYes(kPosRandomBackground)) {
+  if (state.config.IsYes(cfg::kRandomBackground)) {
     fnDrawBackground(state, pool);
     changes.background = true;
   }
-  if (state.config.IsYes(kPosRandomDeck)) {
+  if (state.config.IsYes(cfg::kRandomDeck)) {
     fnDrawChoice(state, pool, kDeckSlots, ' ');
     changes.deck = true;
   }
-  if (state.config.IsYes(kPosRandomCard)) {
+  if (state.config.IsYes(cfg::kRandomCard)) {
     // Only card sets of the current size take part.
-    const std::string size = state.config.Read(kPosCardSize, 1);
+    const std::string size = state.config.Read(cfg::kCardSize);
     fnDrawChoice(state, pool, kCardSlots, size.empty() ? 'B' : size[0]);
     changes.cards = true;
   }

@@ -25,10 +25,10 @@ struct TFit {
   int width;
   int screenClass;
 
-  std::string Read(int position, int length) const { return state.config.Read(position, length); }
-  void Write(int position, int length, const std::string& value) const { state.config.Write(position, length, value); }
-  std::string Current() const { return Read(kPosCardSize, 1); }
-  std::string Saved() const { return Read(kPosSavedCardSize, 1); }
+  std::string Read(TConfigField field) const { return state.config.Read(field); }
+  void Write(TConfigField field, const std::string& value) const { state.config.Write(field, value); }
+  std::string Current() const { return Read(cfg::kCardSize); }
+  std::string Saved() const { return Read(cfg::kSavedCardSize); }
   bool CurrentOrSaved(const char* letter) const { return Current() == letter || Saved() == letter; }
   bool LargeInUse() const { return CurrentOrSaved("S") || CurrentOrSaved("X"); }
   bool WasForced() const { return state.mainGame.Get(kSizeForcedEntry) != 0; }
@@ -43,33 +43,33 @@ struct TFit {
   }
 
   void Force(char letter) const {
-    Write(kPosCustomCardSet, 1, "N");
-    Write(kPosAddOnCardSet, 1, "N");
-    Write(kPosCardSize, 1, std::string(1, letter));
-    Write(kPosCardSet, 3, letter != 'M' && state.display.moreThan256Colours ? "001" : "003");
+    Write(cfg::kCustomCardSet, "N");
+    Write(cfg::kAddOnCardSet, "N");
+    Write(cfg::kCardSize, std::string(1, letter));
+    Write(cfg::kCardSet, letter != 'M' && state.display.moreThan256Colours ? "001" : "003");
   }
 
   void SaveOwnSize() const {
-    Write(kPosSavedCardSize, 1, Current());
-    Write(kPosSavedCardSet, 3, Read(kPosCardSet, 3));
-    Write(kPosSavedCustomCardSet, 1, Read(kPosCustomCardSet, 1));
-    Write(kPosSavedAddOnCardSet, 1, Read(kPosAddOnCardSet, 1));
+    Write(cfg::kSavedCardSize, Current());
+    Write(cfg::kSavedCardSet, Read(cfg::kCardSet));
+    Write(cfg::kSavedCustomCardSet, Read(cfg::kCustomCardSet));
+    Write(cfg::kSavedAddOnCardSet, Read(cfg::kAddOnCardSet));
     CopyPreference(kCustomKey, std::string(kCustomKey) + kOldBig);
     CopyPreference(kAddOnKey, std::string(kAddOnKey) + kOldBig);
   }
 
   void RestoreOwnSize() const {
-    Write(kPosCardSize, 1, Saved());
-    Write(kPosCardSet, 3, Read(kPosSavedCardSet, 3));
-    Write(kPosCustomCardSet, 1, Read(kPosSavedCustomCardSet, 1));
-    Write(kPosAddOnCardSet, 1, Read(kPosSavedAddOnCardSet, 1));
+    Write(cfg::kCardSize, Saved());
+    Write(cfg::kCardSet, Read(cfg::kSavedCardSet));
+    Write(cfg::kCustomCardSet, Read(cfg::kSavedCustomCardSet));
+    Write(cfg::kAddOnCardSet, Read(cfg::kSavedAddOnCardSet));
     for (const char* key : {kCustomKey, kAddOnKey}) {
       CopyPreference(std::string(key) + kOldBig, key);
       ClearPreference(std::string(key) + kOldBig);
     }
-    for (const auto& [position, length] : {std::pair{kPosSavedCardSize, 1}, std::pair{kPosSavedCardSet, 3},
-                                           std::pair{kPosSavedCustomCardSet, 1}, std::pair{kPosSavedAddOnCardSet, 1}}) {
-      Write(position, length, "");
+    for (const TConfigField field :
+         {cfg::kSavedCardSize, cfg::kSavedCardSet, cfg::kSavedCustomCardSet, cfg::kSavedAddOnCardSet}) {
+      Write(field, "");
     }
   }
 
@@ -78,7 +78,7 @@ struct TFit {
     const int shownEntry = medium640 ? kMediumShownEntry : kLargeShownEntry;
     if (state.mainGame.Get(shownEntry) != 0) return;
     state.mainGame.Set(shownEntry, 1);
-    const std::string name = Read(kPosGameName, 50);
+    const std::string name = Read(cfg::kGameName);
     std::string key;
     std::string text;
     switch (advice) {
@@ -159,7 +159,7 @@ struct TFit {
 bool fnFitCardSize(TTablerunState& state, int screenWidth) {
   const TFit fit{state, screenWidth, state.rules.Get(kScreenClass)};
   if (fit.ScreenAllowsOwnSize()) {
-    if (!fit.Read(kPosSavedCardSet, 3).empty()) fit.RestoreOwnSize();
+    if (!fit.Read(cfg::kSavedCardSet).empty()) fit.RestoreOwnSize();
     return true;
   }
   const std::string current = fit.Current();

@@ -7,15 +7,6 @@
 
 namespace tablerun {
 
-inline constexpr int kPosCardSet = 24;
-inline constexpr int kPosCardSize = 128;
-inline constexpr int kPosSavedCardSet = 129;
-inline constexpr int kPosSavedCardSize = 240;
-inline constexpr int kPosCustomCardSet = 257;
-inline constexpr int kPosAddOnCardSet = 258;
-inline constexpr int kPosSavedCustomCardSet = 261;
-inline constexpr int kPosSavedAddOnCardSet = 262;
-
 // Reads the screen class (rule slot 40) of the loaded rules and the size in
 // configuration position 128; may force a smaller size, telling the player
 // once per run. True when the player's own size was restored, so that the

@@ -204,7 +204,7 @@ std::string fnWantedDigits(const std::string& number) {
 }
 
 void fnTenByDigits(TDealWork& work) {
-  std::string digits = fnWantedDigits(fnNormalizedGameNumber(work.State().config.Read(kPosGameNumber, 15)));
+  std::string digits = fnWantedDigits(fnNormalizedGameNumber(work.State().config.Read(cfg::kGameNumber)));
   int pile = 0;
   while (pile < 10 && !work.Deck().empty()) {
     const int card = work.TakeFirst();

@@ -5,7 +5,7 @@
 namespace tablerun {
 
 void fnDrawGameNumber(TTablerunState& state) {
-  state.config.Write(kPosGameNumber, 15, fnNewGameNumber(state.random));
+  state.config.Write(cfg::kGameNumber, fnNewGameNumber(state.random));
 }
 
 }  // namespace tablerun

@@ -5,8 +5,6 @@
 
 namespace tablerun {
 
-inline constexpr int kPosGameNumber = 153;
-
 // Draws a fresh game number and makes it current.
 void fnDrawGameNumber(TTablerunState& state);
 

@@ -23,14 +23,14 @@ TGameCommands fnGameCommands(const TGameRules& rules) {
 }
 
 void fnLayOutGame(TTablerunState& state, TLayoutMetrics metrics) {
-  const std::string size = state.config.Read(kPosCardSize, 1);
+  const std::string size = state.config.Read(cfg::kCardSize);
   metrics.cardSize = size.size() == 1 && TLayoutMetrics::IsCardSize(size[0]) ? size[0] : 'B';
   fnLayoutTable(state.rules, metrics, state.mainGame);
 }
 
 TSetupResult fnSetUpGame(TTablerunState& state, TLayoutMetrics metrics) {
   TSetupResult result;
-  const auto code = fnParseInteger(state.config.Read(kPosGame, 4));
+  const auto code = fnParseInteger(state.config.Read(cfg::kGame));
   std::string error;
   state.rules.Clear();
   if (!fnLoadRuleRecord(state.rules, state.mainGame.Catalogue(), state.customGames, static_cast<int>(code.value_or(-1)),
@@ -42,9 +42,9 @@ TSetupResult fnSetUpGame(TTablerunState& state, TLayoutMetrics metrics) {
   result.loaded = true;
   state.mainGame.Set(kSetupEntry, -1);
 
-  const std::string sizeBefore = state.config.Read(kPosCardSize, 1);
+  const std::string sizeBefore = state.config.Read(cfg::kCardSize);
   result.enableCustomize = fnFitCardSize(state, metrics.screenWidth);
-  if (state.config.Read(kPosCardSize, 1) != sizeBefore ||
+  if (state.config.Read(cfg::kCardSize) != sizeBefore ||
       state.mainGame.Get(kSuitImagesEntry) != state.rules.Get(kSuitImages)) {
     result.reloadCardImages = true;
     state.mainGame.Set(kSuitImagesEntry, state.rules.Get(kSuitImages));

@@ -6,10 +6,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kPosScore = 122;
-constexpr int kPosLastWasUndo = 138;
-constexpr int kPosLastWasRedo = 139;
-
 constexpr int kRedealRoundEntry = 77;
 constexpr int kFreshNumberEntry = 121;
 constexpr int kDragPreferenceEntry = 128;
@@ -27,8 +23,8 @@ void fnResetPerGameState(TTablerunState& state) {
   // The tutor's flags.
   state.mainGame.Set(114, 0);
   state.mainGame.Set(116, 0);
-  state.config.Write(kPosLastWasUndo, 1, "0");
-  state.config.Write(kPosLastWasRedo, 1, "0");
+  state.config.Write(cfg::kLastWasUndo, "0");
+  state.config.Write(cfg::kLastWasRedo, "0");
   // The undo history belongs to the play session, which empties it when the game begins.
 }
 
@@ -43,7 +39,7 @@ bool fnDealNewTable(TTablerunState& state, const TGameStart& start, const TLayou
   state.runtime.SetFlag(TRuntimeFlag::ClockRuns, false);
   state.runtime.SetTime(TRuntimeTime::GameClockStart, 0);
   state.mainGame.Set(kRedealRoundEntry, 1);
-  state.config.Write(kPosScore, 6, "0");
+  state.config.Write(cfg::kScore, "0");
   if (start.numberMode == 2) {
     fnDrawGameNumber(state);
     state.mainGame.Set(kFreshNumberEntry, 1);

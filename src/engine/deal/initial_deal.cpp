@@ -100,7 +100,7 @@ void fnDealToAll(TDealWork& work) {
 
 bool fnInitialDeal(TTablerunState& state) {
   state.table.Clear();
-  std::vector<int> deck = fnGameNumberCardsArray(state.config.Read(kPosGameNumber, 15), state.rules, state.screen);
+  std::vector<int> deck = fnGameNumberCardsArray(state.config.Read(cfg::kGameNumber), state.rules, state.screen);
   if (std::find(deck.begin(), deck.end(), 0) != deck.end()) return false;
   TDealWork work(state, std::move(deck));
   fnDealToAll(work);

@@ -19,8 +19,6 @@ constexpr int kStatisticsOff = 119;
 constexpr int kStatisticsEligible = 120;
 
 // Configuration positions.
-constexpr int kPosSoundGameWon = 144;
-constexpr int kPosConfirmQuitGame = 185;
 
 }  // namespace
 
@@ -30,7 +28,7 @@ TEndOfGameHooks TEndOfGame::Hooks() const {
 
 bool TEndOfGame::MayLeaveGame(const std::string& question) {
   if (state_.runtime.Flag(TRuntimeFlag::WinningAnimation)) return false;
-  if (!state_.config.IsYes(kPosConfirmQuitGame)) return true;
+  if (!state_.config.IsYes(cfg::kConfirmQuitGame)) return true;
   if (!state_.runtime.Flag(TRuntimeFlag::GameInProgress) || state_.runtime.Flag(TRuntimeFlag::GameJustWon)) {
     return true;
   }
@@ -64,7 +62,7 @@ bool TEndOfGame::EndGame() {
   state_.mainGame.Set(kCloseDuringAnimation, 0);
 
   if (won) {
-    if (state_.config.IsYes(kPosSoundGameWon)) state_.screen.PlaySound("Won", false);
+    if (state_.config.IsYes(cfg::kSoundGameWon)) state_.screen.PlaySound("Won", false);
     runtime.SetFlag(TRuntimeFlag::WinningAnimation, true);
     state_.screen.RunWinningAnimation();
     runtime.SetFlag(TRuntimeFlag::WinningAnimation, false);

@@ -23,7 +23,7 @@ constexpr int kOwnScoreFamilies[] = {9, 59};
 }  // namespace
 
 int fnStandardScore(const TTablerunState& state) {
-  if (state.config.Read(kPosScoreKind, 2) != "01") return 0;
+  if (state.config.Read(cfg::kScoreKind) != "01") return 0;
   const TTableView view(state.table, state.rules, state.cards);
   const int cards = view.Rule(kCardsInPlay);
   int base = 0;
@@ -51,7 +51,7 @@ int fnScore(const TTablerunState& state) {
 }
 
 int fnStoredScore(const TTablerunState& state) {
-  return static_cast<int>(fnParseInteger(state.config.Read(kPosScore, 6)).value_or(0));
+  return static_cast<int>(fnParseInteger(state.config.Read(cfg::kScore)).value_or(0));
 }
 
 void fnUpdateScore(TTablerunState& state) {
@@ -61,7 +61,7 @@ void fnUpdateScore(TTablerunState& state) {
   }
   // A score the field cannot hold is kept at the field's limit rather than written as "*".
   const int score = std::clamp(fnScore(state), kLowestStored, kHighestStored);
-  state.config.Write(kPosScore, 6, std::to_string(score));
+  state.config.Write(cfg::kScore, std::to_string(score));
   state.screen.ShowScore(score);
 }
 

@@ -7,9 +7,6 @@
 
 namespace tablerun {
 
-inline constexpr int kPosScoreKind = 120;  // "01" is the kind with a formula
-inline constexpr int kPosScore = 122;      // 6 characters
-
 // Cards on the foundations and in the second waste, counted against the
 // cards in play, jokers and the rule slot 48 credit.
 int fnStandardScore(const TTablerunState& state);

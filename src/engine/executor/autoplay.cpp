@@ -12,8 +12,6 @@ namespace {
 
 using namespace play;
 
-constexpr int kCfgAutomaticFaceUp = 239;
-constexpr int kCfgSoundFaceUp = 180;
 constexpr int kEntryDealShown = 92;
 constexpr int kReachableFoundations = 22;
 constexpr int kAutoFaceUp = 44;
@@ -28,13 +26,13 @@ bool TMoveExecutor::TurnUp(int tableauIndex) {
   if (top <= 0 || !state_.cards.fnIsCardFaceDown(top)) return false;
   RecordUndo();
   state_.cards.fnSetCardFace(top, TCardFace::Up);
-  PlaySound(kCfgSoundFaceUp, "Face_up");
+  PlaySound(cfg::kSoundFaceUp, "Face_up");
   state_.screen.RequestRepaint();
   return true;
 }
 
 bool TMoveExecutor::TurnUpTableauTops() {
-  if (state_.config.Read(kCfgAutomaticFaceUp, 1) == "N" || Rule(kAutoFaceUp) == 0) return false;
+  if (state_.config.Read(cfg::kAutomaticFaceUp) == "N" || Rule(kAutoFaceUp) == 0) return false;
   const TStep step = EnterStep();
   bool turned = false;
   for (int i = 0; i < TableauPiles(); ++i) turned = TurnUp(i) || turned;
@@ -85,7 +83,7 @@ bool TMoveExecutor::AutoplayReserves(bool tutor) {
 
 bool TMoveExecutor::AutoplayTableau(bool tutor, bool withReserves, bool& stopped) {
   const bool rows = Rule(slot::kReleaseRows) > 0 && Rule(slot::kReleaseRowPiles) > 0;
-  const bool turnUp = state_.config.Read(kCfgAutomaticFaceUp, 1) != "N" && Rule(kAutoFaceUp) == 1;
+  const bool turnUp = state_.config.Read(cfg::kAutomaticFaceUp) != "N" && Rule(kAutoFaceUp) == 1;
   bool moved = false;
   for (int i = 0; i < TableauPiles(); ++i) {
     const int top = View().Top(fnFila(i));

@@ -12,7 +12,6 @@ namespace tablerun {
 namespace {
 
 constexpr int kRunLength = 13;
-constexpr int kCfgSoundRedeal = 183;
 constexpr std::string_view kRunLetters = "RS_abc";
 
 bool CollectsRuns(int base) {
@@ -93,7 +92,7 @@ bool TMoveExecutor::TransferCompletedRun(int tableauIndex) {
   }
 
   const TStep step = EnterStep();
-  if (state_.config.IsYes(kCfgSoundRedeal)) state_.screen.PlaySound("Redeal", true);
+  if (state_.config.IsYes(cfg::kSoundRedeal)) state_.screen.PlaySound("Redeal", true);
   // A game without foundations on the table keeps its runs on the second waste.
   const std::string destination =
       state_.mainGame.DestX(target) < TMainGame::kAbsentBelow ? std::string("Waste") : fnPileName(fnDest(target));
@@ -101,7 +100,7 @@ bool TMoveExecutor::TransferCompletedRun(int tableauIndex) {
     const int card = View().Top(pile);
     if (card <= 0 || !ExecuteMove(card, destination)) break;
   }
-  if (state_.config.IsYes(kCfgSoundRedeal)) state_.screen.StopSound();
+  if (state_.config.IsYes(cfg::kSoundRedeal)) state_.screen.StopSound();
   LeaveAutomaticStep(step);
   return true;
 }

@@ -15,9 +15,6 @@ namespace {
 using namespace play;
 
 // Configuration positions of the sounds of moves to piles.
-constexpr int kCfgSoundAutoplay = 143;
-constexpr int kCfgSoundTableau = 177;
-constexpr int kCfgSoundFoundation = 184;
 
 // The number that follows a prefix; nothing when the rest is no number.
 std::optional<int> NumberAfter(std::string_view operation, std::string_view prefix) {
@@ -48,8 +45,8 @@ TTableView TMoveExecutor::View() const {
   return TTableView(state_.table, state_.rules, state_.cards);
 }
 
-void TMoveExecutor::PlaySound(int position, const char* name) {
-  if (state_.config.IsYes(position)) state_.screen.PlaySound(name, false);
+void TMoveExecutor::PlaySound(TConfigField sound, const char* name) {
+  if (state_.config.IsYes(sound)) state_.screen.PlaySound(name, false);
 }
 
 void TMoveExecutor::RecordUndo() {
@@ -189,19 +186,19 @@ bool TMoveExecutor::MoveToPile(int card, TPileRef to, bool autoplay) {
   const bool fromTableau = place->pile.group == TPileGroup::Fila;
   switch (to.group) {
     case TPileGroup::Fila:
-      PlaySound(kCfgSoundTableau, "Tableau");
+      PlaySound(cfg::kSoundTableau, "Tableau");
       TransferCompletedRun(to.entry);
       if (fromTableau) TransferCompletedRun(place->pile.entry);
       break;
     case TPileGroup::Appogg:
-      PlaySound(kCfgSoundTableau, "Tableau");
+      PlaySound(cfg::kSoundTableau, "Tableau");
       break;
     case TPileGroup::Dest:
       UpdateWonFlag();
       if (autoplay) {
-        PlaySound(kCfgSoundAutoplay, "Autoplay");
+        PlaySound(cfg::kSoundAutoplay, "Autoplay");
       } else {
-        PlaySound(kCfgSoundFoundation, "Foundation");
+        PlaySound(cfg::kSoundFoundation, "Foundation");
       }
       if (Rule(kFoundationSorted) == 1) SortFoundation(to);
       break;
@@ -223,7 +220,7 @@ void TMoveExecutor::SortFoundation(TPileRef pile) {
   for (const std::string& code : codes) sorted += code;
   state_.table.SetPile(pile, sorted);
   // The foundation's sounds follow the foundation sound's switch.
-  PlaySound(kCfgSoundFoundation, "Reorder");
+  PlaySound(cfg::kSoundFoundation, "Reorder");
 }
 
 }  // namespace tablerun

@@ -134,7 +134,7 @@ class TMoveExecutor {
   TTableView View() const;
   int TableauPiles() const { return View().TableauPiles(); }
   int Reserves() const { return View().Reserves(); }
-  void PlaySound(int position, const char* name);
+  void PlaySound(TConfigField sound, const char* name);
   void RecordUndo();
   void UpdateWonFlag();
   bool NormalPlay() const;

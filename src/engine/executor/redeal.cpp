@@ -14,11 +14,6 @@ namespace {
 
 using namespace play;
 
-constexpr int kCfgSoundShuffle = 149;
-constexpr int kCfgSoundRedeal = 183;
-constexpr int kCfgRedealAnimation = 242;
-constexpr int kCfgSoundRedealStill = 252;
-
 // Redeal style 9 leaves tableau piles 1, 7, 8, 14, 15, 21, 22 and 28 alone.
 bool IsStandingPile(int i) {
   static constexpr int kStanding[] = {0, 6, 7, 13, 14, 20, 21, 27};
@@ -44,10 +39,10 @@ bool TMoveExecutor::TurnOverRedeal() {
   SetEntry(kRedealRound, Entry(kRedealRound) + 1);
   RecordUndo();
   PourWasteIntoStock();
-  if (state_.config.Read(kCfgRedealAnimation, 1) != "N") {
-    PlaySound(kCfgSoundRedeal, "Redeal");
+  if (state_.config.Read(cfg::kRedealAnimation) != "N") {
+    PlaySound(cfg::kSoundRedeal, "Redeal");
   } else {
-    PlaySound(kCfgSoundRedealStill, "Red_no_a");
+    PlaySound(cfg::kSoundRedealStill, "Red_no_a");
   }
   return true;
 }
@@ -128,7 +123,7 @@ bool TMoveExecutor::GatherRedeal() {
       moved = GatherAndDealBack(style);
       break;
   }
-  if (moved) PlaySound(kCfgSoundShuffle, "Shuffle");
+  if (moved) PlaySound(cfg::kSoundShuffle, "Shuffle");
   state_.screen.RequestRepaint();
   return moved;
 }

@@ -12,8 +12,6 @@ namespace {
 
 using namespace play;
 
-constexpr int kCfgSoundStock = 176;
-constexpr int kCfgSoundShuffle = 149;
 constexpr const char* kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
 // Deal flags: 1–15 take cards; these change how.
@@ -75,7 +73,7 @@ bool TMoveExecutor::TurnStock(bool toSecondWaste) {
   const TPileRef waste = toSecondWaste ? kMazzoWaste : kMazzoVis;
   for (int n = std::max(1, static_cast<int>(Rule(kTurnCount))); n > 0 && StockSize() > 0; --n) {
     Append(waste, TakeStockTop(), TCardFace::Up);
-    PlaySound(kCfgSoundStock, "Stock");
+    PlaySound(cfg::kSoundStock, "Stock");
     UpdateWonFlag();
   }
   if (Rule(kFamily) == 28) {
@@ -156,7 +154,7 @@ bool TMoveExecutor::DealInto(const std::vector<TDealTarget>& targets) {
     if (Rule(slot::kTableauFan) == 8) state_.table.SetPile(fnFila(0), state_.table.Pile(fnFila(0)) + "000");
     const bool faceDown = pile.group == TPileGroup::Fila ? flag == kFlagFaceDownTableau : flag == kFlagFaceDownReserve;
     Append(pile, card, faceDown ? TCardFace::Down : TCardFace::Up);
-    PlaySound(kCfgSoundShuffle, "Shuffle");
+    PlaySound(cfg::kSoundShuffle, "Shuffle");
     if (pile.group == TPileGroup::Fila) TransferCompletedRun(pile.entry);
     dealt = true;
   }

@@ -6,15 +6,13 @@
 namespace tablerun {
 namespace {
 
-constexpr int kCfgSoundShuffle = 149;
-constexpr int kCfgSoundTableau = 177;
 
 }  // namespace
 
 void TMoveExecutor::MovePile(int from, int to) {
   state_.table.SetPile(fnFila(to), state_.table.Pile(fnFila(from)));
   state_.table.SetPile(fnFila(from), "");
-  PlaySound(kCfgSoundTableau, "Shuffle");
+  PlaySound(cfg::kSoundTableau, "Shuffle");
 }
 
 bool TMoveExecutor::RefillGapsFromStock(bool record) {
@@ -24,7 +22,7 @@ bool TMoveExecutor::RefillGapsFromStock(bool record) {
     if (!View().IsEmpty(fnFila(i))) continue;
     if (record && !filled) RecordUndo();
     Append(fnFila(i), TakeStockTop(), TCardFace::Up);
-    PlaySound(kCfgSoundShuffle, "Shuffle");
+    PlaySound(cfg::kSoundShuffle, "Shuffle");
     filled = true;
   }
   return filled;

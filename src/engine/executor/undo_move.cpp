@@ -9,10 +9,6 @@ namespace {
 
 using namespace play;
 
-constexpr int kCfgSoundRedo = 146;
-constexpr int kCfgSoundRestart = 147;
-constexpr int kCfgSoundUndo = 151;
-
 }  // namespace
 
 bool TMoveExecutor::UndoMove() {
@@ -26,22 +22,22 @@ bool TMoveExecutor::StepBack(bool undo) {
   TUndoStack& from = undo ? history_.undo : history_.redo;
   TEventLog& fromLog = undo ? history_.undoLog : history_.redoLog;
   TEventLog& toLog = undo ? history_.redoLog : history_.undoLog;
-  const int lastWas = undo ? kCfgLastWasUndo : kCfgLastWasRedo;
-  const std::string setting = state_.config.Read(kCfgUndoEnabled, 1);
+  const TConfigField lastWas = undo ? cfg::kLastWasUndo : cfg::kLastWasRedo;
+  const std::string setting = state_.config.Read(cfg::kUndoEnabled);
   if (!state_.runtime.Flag(TRuntimeFlag::GameInProgress) || from.Empty() || setting == "2" ||
-      (setting == "1" && state_.config.Read(lastWas, 1) == "1")) {
+      (setting == "1" && state_.config.Read(lastWas) == "1")) {
     state_.screen.Beep();
     return false;
   }
   SetEntry(kUndoRepaint, -1);
   if (undo) {
-    PlaySound(kCfgSoundUndo, "Undo");
+    PlaySound(cfg::kSoundUndo, "Undo");
     history_.RecordRedo(state_.table, state_.cards, state_.config);
   } else {
-    PlaySound(kCfgSoundRedo, "Redo");
+    PlaySound(cfg::kSoundRedo, "Redo");
     history_.RecordUndo(state_.table, state_.cards, state_.config);
   }
-  state_.config.Write(lastWas, 1, "1");
+  state_.config.Write(lastWas, "1");
 
   const bool stockWasEmpty = StockSize() == 0;
   fnRestoreSnapshot(state_.table, state_.cards, from.Pop());
@@ -79,7 +75,7 @@ bool TMoveExecutor::RestartGame() {
   state_.runtime.SetFlag(TRuntimeFlag::GameJustWon, false);
   state_.screen.RequestRepaint();
   if (hooks_.runLostTest) hooks_.runLostTest();
-  PlaySound(kCfgSoundRestart, "Restart");
+  PlaySound(cfg::kSoundRestart, "Restart");
   return true;
 }
 

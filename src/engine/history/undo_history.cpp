@@ -69,13 +69,13 @@ void TUndoStack::Clear() {
 void TUndoHistory::RecordUndo(const TTable& table, const TCardStatusTable& cards, TConfigRecord& config) {
   undo.Push(table, cards);
   undoLog.AppendEmpty();
-  config.Write(kCfgLastWasUndo, 1, "0");
+  config.Write(cfg::kLastWasUndo, "0");
 }
 
 void TUndoHistory::RecordRedo(const TTable& table, const TCardStatusTable& cards, TConfigRecord& config) {
   redo.Push(table, cards);
   redoLog.AppendEmpty();
-  config.Write(kCfgLastWasRedo, 1, "0");
+  config.Write(cfg::kLastWasRedo, "0");
 }
 
 void TUndoHistory::ClearRedo() {

@@ -46,9 +46,6 @@ class TUndoStack {
 };
 
 // Configuration positions of the undo settings.
-inline constexpr int kCfgUndoEnabled = 137;  // "0" unlimited, "1" one step between moves, "2" off
-inline constexpr int kCfgLastWasUndo = 138;
-inline constexpr int kCfgLastWasRedo = 139;
 
 class TUndoHistory {
  public:

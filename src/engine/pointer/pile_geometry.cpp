@@ -163,7 +163,7 @@ int TPileGeometry::PositionAt(TPileRef pile, int x, int y) const {
 }
 
 TPileGeometry fnPileGeometry(const TTablerunState& state) {
-  const std::string letter = state.config.Read(kPosCardSize, 1);
+  const std::string letter = state.config.Read(cfg::kCardSize);
   TLayoutMetrics metrics;
   if (letter.size() == 1 && TLayoutMetrics::IsCardSize(letter[0])) metrics.cardSize = letter[0];
   return TPileGeometry(TTableView(state.table, state.rules, state.cards), state.mainGame, metrics.CardWidth(),

@@ -193,7 +193,7 @@ TPileInfo fnPileInfo(const TTablerunState& state, int x, int y, const THintFile&
   info.panels[kPanelKind] = kind.word;
   info.panels[kPanelCards] = info.cardCount;
   const std::string* fromFile =
-      fnHintFileText(hints, state.config.Read(kPosGame, 4), kind.letter, fnHintPileNumber(pile));
+      fnHintFileText(hints, state.config.Read(cfg::kGame), kind.letter, fnHintPileNumber(pile));
   info.panels[kPanelHint] = fromFile ? *fromFile : kind.hint;
   return info;
 }

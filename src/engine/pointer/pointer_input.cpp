@@ -25,13 +25,6 @@ constexpr int kSelectedCard = 130;
 constexpr int kClicksCounted = 131;
 
 // Configuration positions.
-constexpr int kPosSoundCardUp = 182;
-constexpr int kPosRightToFoundations = 247;
-constexpr int kPosRightToTableau = 248;
-constexpr int kPosDoubleToFoundations = 249;
-constexpr int kPosDoubleToTableau = 251;
-constexpr int kPosMainPopupMenu = 253;
-constexpr int kPosRevealHidden = 255;
 
 // Rule slots.
 constexpr int kStockShownWhenEmpty = 10;
@@ -68,8 +61,8 @@ void TPointerInput::MouseDown(TMouseButton button, bool ctrl, int x, int y) {
 
 void TPointerInput::Press(TMouseButton button, bool ctrl, const THit& hit) {
   if (button == TMouseButton::Right && !ctrl) {
-    const bool toFoundations = state_.config.IsYes(kPosRightToFoundations);
-    const bool toTableau = state_.config.IsYes(kPosRightToTableau);
+    const bool toFoundations = state_.config.IsYes(cfg::kRightToFoundations);
+    const bool toTableau = state_.config.IsYes(cfg::kRightToTableau);
     if ((toFoundations || toTableau) && hit.card > 0) moves_.ClickMove(hit.card, toFoundations, toTableau);
     return;
   }
@@ -77,7 +70,7 @@ void TPointerInput::Press(TMouseButton button, bool ctrl, const THit& hit) {
     // Ctrl + right button reveals a card; on the bare table it opens the play-area menu.
     if (hit.pile)
       Reveal(hit);
-    else if (state_.config.IsYes(kPosMainPopupMenu))
+    else if (state_.config.IsYes(cfg::kMainPopupMenu))
       state_.screen.ShowMainPopup(Entry(kPressX), Entry(kPressY));
     return;
   }
@@ -150,7 +143,7 @@ void TPointerInput::Lift(const THit& hit) {
   picture_.card = card;
   picture_.topCard = Entry(kGroupTop);
   picture_.dragged = lift_.lifted;
-  if (state_.config.IsYes(kPosSoundCardUp) && Entry(kTutorMode) == 0) state_.screen.PlaySound("card_up", false);
+  if (state_.config.IsYes(cfg::kSoundCardUp) && Entry(kTutorMode) == 0) state_.screen.PlaySound("card_up", false);
 }
 
 void TPointerInput::Reveal(const THit& hit) {
@@ -158,7 +151,7 @@ void TPointerInput::Reveal(const THit& hit) {
   const int reserveFan = Rule(kReserveFan);
   const bool fanned = hit.pile->group == TPileGroup::Fila ||
                       (hit.pile->group == TPileGroup::Appogg && (reserveFan == 1 || reserveFan == 2));
-  if (hit.card <= 0 || view.IsFaceDown(hit.card) || !fanned || !state_.config.IsYes(kPosRevealHidden)) {
+  if (hit.card <= 0 || view.IsFaceDown(hit.card) || !fanned || !state_.config.IsYes(cfg::kRevealHidden)) {
     Refuse();
     return;
   }
@@ -215,8 +208,8 @@ void TPointerInput::Drop(int x, int y) {
 }
 
 void TPointerInput::DblClick(int x, int y) {
-  const bool toFoundations = state_.config.IsYes(kPosDoubleToFoundations);
-  const bool toTableau = state_.config.IsYes(kPosDoubleToTableau);
+  const bool toFoundations = state_.config.IsYes(cfg::kDoubleToFoundations);
+  const bool toTableau = state_.config.IsYes(cfg::kDoubleToTableau);
   const THit hit = fnHitTest(fnPileGeometry(state_), x, y, false);
   // On the stock, or with no double-click move wanted, it is a second press.
   if (hit.pile == kMazzo || !(toFoundations || toTableau) || state_.runtime.Flag(TRuntimeFlag::Busy)) {

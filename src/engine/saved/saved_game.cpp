@@ -21,22 +21,17 @@ using namespace play;
 
 constexpr int kHeaderLength = 95;
 constexpr int kFirstStateLine = 12;  // 0-based, after the header, line 2 and ten empty lines
-constexpr int kCfgGameCode = kPosGame;
-constexpr int kCfgPlayerName = kPosPlayer;
-constexpr int kPlayerNameLength = 30;
-constexpr int kGameNumberLength = 15;
-constexpr int kCfgScoreKind = 120;
-constexpr int kCfgScore = 122;
 constexpr int kEntryOtherGame = 78;
 
 // The appearance of the header: configuration position, its length, and the
 // width of its field in the header.
-struct TField {
-  int position;
-  int length;
+struct THeaderField {
+  TConfigField field;
   int width;
 };
-constexpr TField kAppearance[] = {{43, 4, 30}, {28, 15, 15}, {27, 1, 4}, {128, 1, 1}, {24, 3, 9}, {21, 3, 4}};
+constexpr THeaderField kAppearance[] = {
+    {cfg::kBackgroundPicture, 30}, {cfg::kBackgroundColour, 15}, {cfg::kBackgroundDefault, 4},
+    {cfg::kCardSize, 1},           {cfg::kCardSet, 9},           {cfg::kBackNumber, 4}};
 constexpr int kAppearanceWidth = 63;
 
 // The undo sections, in file order: a snapshot's stock, foundation, tableau
@@ -64,17 +59,16 @@ void AddLines(std::string& text, const std::vector<std::string>& lines) {
 
 std::string fnSavedGameText(const TTablerunState& state, const TMoveExecutor& executor, int elapsedSeconds) {
   const TConfigRecord& config = state.config;
-  std::string header = "[S-" + std::string(kSavedGameVersion) + "]" + Padded(config.Read(kCfgGameCode, 4), 4);
-  for (const auto& [position, length, width] : kAppearance) {
-    header += Padded(config.Read(position, length), static_cast<std::size_t>(width));
+  std::string header = "[S-" + std::string(kSavedGameVersion) + "]" + Padded(config.Read(cfg::kGame), 4);
+  for (const auto& [field, width] : kAppearance) {
+    header += Padded(config.Read(field), static_cast<std::size_t>(width));
   }
   header += fnZeroFill(elapsedSeconds, 6);
-  header += fnZeroFill(fnParseInteger(config.Read(kCfgScoreKind, 2)).value_or(0), 2);
-  header += fnZeroFill(fnParseInteger(config.Read(kCfgScore, 6)).value_or(0), 6);
+  header += fnZeroFill(fnParseInteger(config.Read(cfg::kScoreKind)).value_or(0), 2);
+  header += fnZeroFill(fnParseInteger(config.Read(cfg::kScore)).value_or(0), 6);
   header += fnZeroFill(state.mainGame.Get(kRedealRound), 6);
 
-  std::string second = Padded(config.Read(kCfgPlayerName, kPlayerNameLength), 50) +
-                       Padded(config.Read(kPosGameNumber, kGameNumberLength), 15) + " ";
+  std::string second = Padded(config.Read(cfg::kPlayer), 50) + Padded(config.Read(cfg::kGameNumber), 15) + " ";
   for (int i = 0; i < 16; ++i) second += fnZeroFill(state.rules.Get(slot::kFoundationBase + i), 2);
 
   std::string text = header + "\r\n" + second + "\r\n";
@@ -195,19 +189,19 @@ std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& e
 
 void fnApplySavedGame(TTablerunState& state, TMoveExecutor& executor, const TSavedGame& saved, TRestoreScope scope) {
   TConfigRecord& config = state.config;
-  config.Write(kCfgScoreKind, 2, saved.scoreKind);
-  config.Write(kCfgScore, 6, std::to_string(saved.score));
+  config.Write(cfg::kScoreKind, saved.scoreKind);
+  config.Write(cfg::kScore, std::to_string(saved.score));
   state.mainGame.Set(kRedealRound, static_cast<int16_t>(saved.redealRound));
   if (scope == TRestoreScope::LoadedGame) {
-    if (saved.gameCode != config.Read(kCfgGameCode, 4)) state.mainGame.Set(kEntryOtherGame, 0);
-    config.Write(kCfgGameCode, 4, saved.gameCode);
+    if (saved.gameCode != config.Read(cfg::kGame)) state.mainGame.Set(kEntryOtherGame, 0);
+    config.Write(cfg::kGame, saved.gameCode);
     std::size_t at = 0;
-    for (const auto& [position, length, width] : kAppearance) {
-      config.Write(position, length, fnTrimRight(saved.appearance.substr(at, static_cast<std::size_t>(width))));
+    for (const auto& [field, width] : kAppearance) {
+      config.Write(field, fnTrimRight(saved.appearance.substr(at, static_cast<std::size_t>(width))));
       at += static_cast<std::size_t>(width);
     }
-    config.Write(kCfgPlayerName, kPlayerNameLength, saved.playerName);
-    config.Write(kPosGameNumber, kGameNumberLength, saved.gameNumber);
+    config.Write(cfg::kPlayer, saved.playerName);
+    config.Write(cfg::kGameNumber, saved.gameNumber);
     for (std::size_t i = 0; i < saved.baseRanks.size(); ++i) {
       if (saved.baseRanks[i])
         state.rules.Set(slot::kFoundationBase + static_cast<int>(i), static_cast<int16_t>(*saved.baseRanks[i]));

@@ -18,7 +18,7 @@ constexpr int kAutoplayPerGame = 2;
 constexpr int kAutoplayEveryGame = 3;
 
 int fnCurrentCode(const TTablerunState& state) {
-  return static_cast<int>(fnParseInteger(state.config.Read(kPosGame, 4)).value_or(-1));
+  return static_cast<int>(fnParseInteger(state.config.Read(cfg::kGame)).value_or(-1));
 }
 
 bool fnAutoplayAllowed(const TTablerunState& state) {
@@ -64,7 +64,7 @@ bool fnRestartGame(TPlaySession& session) {
   TTablerunState& state = session.state;
   const TRuntime& runtime = state.runtime;
   if (runtime.Flag(TRuntimeFlag::GameInProgress) && !runtime.Flag(TRuntimeFlag::GameJustWon)) {
-    const std::string question = "Restart this game?\rGame number: " + state.config.Read(kPosGameNumber, 15);
+    const std::string question = "Restart this game?\rGame number: " + state.config.Read(cfg::kGameNumber);
     if (state.screen.ShowMessage(TMessageKind::Question, question, TMessageButtons::OkCancel) != TMessageAnswer::Ok)
       return false;
   }
@@ -95,8 +95,8 @@ TCurrentGame fnLoadGame(TPlaySession& session, const std::string& path, const TL
   }
   if (fnLeaveGame(session) == TLeaving::Stayed) return {};
 
-  state.config.Write(kPosGame, 4, fnZeroFill(code, 4));
-  state.config.Write(kPosGameName, 50, name);
+  state.config.Write(cfg::kGame, fnZeroFill(code, 4));
+  state.config.Write(cfg::kGameName, name);
   TCurrentGame current{.started = false, .setUp = fnSetUpGame(state, metrics)};
   if (!current.setUp->loaded) return current;
   fnStartGame(state, TGameStart{.deal = false, .animate = false, .numberMode = 0, .quiet = true}, metrics);

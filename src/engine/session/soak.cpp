@@ -164,9 +164,9 @@ TSoakReport fnSoakGame(const TCatalogue& catalogue, int code, const TSoakOptions
   TTablerunState state(fs, screen);
   state.customGames.SetDataFolder("/nonexistent/");  // built-in games only
   state.mainGame.Catalogue() = catalogue;
-  state.config.Write(kPosGame, 4, fnZeroFill(code, 4));
-  state.config.Write(kPosGameName, 50, catalogue.NameOf(code, state.customGames));
-  state.config.Write(kCfgUndoEnabled, 1, "0");
+  state.config.Write(cfg::kGame, fnZeroFill(code, 4));
+  state.config.Write(cfg::kGameName, catalogue.NameOf(code, state.customGames));
+  state.config.Write(cfg::kUndoEnabled, "0");
   TMoveExecutor executor(state);
   std::mt19937_64 random(options.seed * 1000 + static_cast<std::uint64_t>(code));
   const TLayoutMetrics metrics = fnMaximisedWindowMetrics(1024, 768, 'B', 9);
@@ -174,7 +174,7 @@ TSoakReport fnSoakGame(const TCatalogue& catalogue, int code, const TSoakOptions
   TSoakReport report;
   for (int deal = 0; deal < options.deals; ++deal) {
     const std::string number = std::to_string(random() % kGameNumbers);
-    state.config.Write(kPosGameNumber, 15, number);
+    state.config.Write(cfg::kGameNumber, number);
     state.runtime.SetFlag(TRuntimeFlag::GameInProgress, false);
     const TGameStart start{.deal = true, .animate = false, .numberMode = 0, .quiet = true};
     if (!fnStartGame(state, start, metrics).started) {

@@ -9,7 +9,9 @@
 namespace tablerun {
 namespace {
 
-std::string fnStorePath(const TTablerunState& state) { return state.dataFolder + state.config.Read(1, 20); }
+std::string fnStorePath(const TTablerunState& state) {
+  return state.dataFolder + state.config.Read(cfg::kStoreName);
+}
 
 bool fnLoadCatalogue(TTablerunState& state) {
   const std::string path = state.programFolder + kGamesFileName;
