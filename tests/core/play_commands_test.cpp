@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "config/text.h"
 #include "engine/legality/legal_moves.h"
 #include "engine/saved/saved_game.h"
 #include "engine/state/table_view.h"
@@ -124,6 +127,57 @@ TEST_F(PlayCommands, AnUnreadableFileLeavesTheGameInProgressAlone) {
   }
   EXPECT_EQ(screen.messages[0].text, "File not found: " + folder / "missing.gam");
   EXPECT_TRUE(results.empty());
+}
+
+// A file whose piles are not the game's deck, each card once, is refused
+// before anything changes: extra, doubled, missing and foreign cards, on the
+// table or in an undo step, and piles no deal can make.
+TEST_F(PlayCommands, ASavedGameMustHoldItsGamesDeck) {
+  testing::TTempFolder folder;
+  Deal(kKlondike);
+  MoveOnce();
+  ASSERT_TRUE(fnSaveGameFile(state, session.executor, folder / "k.gam", 0));
+  const std::string text = folder.Read("k.gam");
+  std::vector<std::string> lines;
+  for (const std::string_view line : fnSplitLines(text)) lines.emplace_back(line);
+  constexpr std::size_t kFirstColumn = 12 + 3 + 16;  // header lines, stock group, foundations
+  const std::string column = lines[kFirstColumn];
+  const std::string firstUndoColumn =
+      "[UNDO - Piles]";  // the line after this heading is the first undo step's first column
+  const auto withLine = [&](std::size_t at, const std::string& replacement) {
+    std::vector<std::string> changed = lines;
+    changed[at] = replacement;
+    std::string joined;
+    for (const std::string& line : changed) joined += line + "\r\n";
+    return joined;
+  };
+  const std::size_t undoColumn =
+      static_cast<std::size_t>(std::find(lines.begin(), lines.end(), firstUndoColumn) - lines.begin()) + 1;
+  ASSERT_LT(undoColumn, lines.size());
+  std::string copies;
+  for (int i = 0; i < 20000; ++i) copies += column.substr(0, 4);
+  const std::string lastCard = lines[kFirstColumn + 6].substr(lines[kFirstColumn + 6].size() - 4);
+  const std::string crafted[] = {
+      withLine(kFirstColumn, copies),                           // one card 20,000 times
+      withLine(kFirstColumn, column + lastCard),                // a card twice
+      withLine(kFirstColumn, ""),                               // a card gone
+      withLine(kFirstColumn, "1051"),                           // a joker Klondike has not
+      withLine(kFirstColumn, column + std::string(4000, '0')),  // a thousand holes
+      withLine(undoColumn, lines[undoColumn] + lastCard),       // an undo step with a card twice
+  };
+  const TSnapshot table = Table();
+  for (std::size_t n = 0; n < std::size(crafted); ++n) {
+    SCOPED_TRACE("crafted file " + std::to_string(n));
+    folder.Write("crafted.gam", crafted[n]);
+    screen.messages.clear();
+    EXPECT_FALSE(fnLoadGame(session, folder / "crafted.gam", metrics, autoplay).started);
+    ASSERT_EQ(screen.messages.size(), 1u);
+    EXPECT_EQ(screen.messages[0].kind, TMessageKind::Warning);
+    EXPECT_EQ(Table(), table);
+    EXPECT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  }
+  EXPECT_TRUE(fnLoadGame(session, folder / "k.gam", metrics, autoplay).started);
+  EXPECT_EQ(Table(), table);
 }
 
 TEST_F(PlayCommands, TheGameChoosesTheAutoplaySwitchByMode) {

@@ -1,5 +1,7 @@
 #include "engine/history/table_state_lines.h"
 
+#include <algorithm>
+
 #include "model/card.h"
 
 namespace tablerun {
@@ -93,6 +95,24 @@ bool fnRestoreSnapshot(TTable& table, TCardStatusTable& cards, const TSnapshot& 
     Apply(table, cards, fnSnapshotPile(line), snapshot[static_cast<std::size_t>(line)], codes);
   }
   return true;
+}
+
+std::vector<int> fnCardsOfSnapshot(const TSnapshot& snapshot) {
+  std::vector<int> cards;
+  for (const std::string& line : snapshot) {
+    if (!IsStateLineText(line)) return {};
+    for (std::size_t at = 0; at < line.size(); at += 4) {
+      if (const int code = CodeAt(line, at); code != 0) cards.push_back(code);
+    }
+  }
+  std::sort(cards.begin(), cards.end());
+  return cards;
+}
+
+int fnLongestLine(const TSnapshot& snapshot) {
+  std::size_t longest = 0;
+  for (const std::string& line : snapshot) longest = std::max(longest, line.size() / 4);
+  return static_cast<int>(longest);
 }
 
 }  // namespace tablerun

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/card_status_table.h"
 #include "model/table.h"
@@ -25,6 +26,12 @@ bool fnIsStateLine(std::string_view line);
 // Lays the pile and writes each card's face; false, changing nothing, for a
 // line that is no state line.
 bool fnApplyStateLine(TTable& table, TCardStatusTable& cards, TPileRef pile, std::string_view line);
+
+// Every card code of the snapshot, sorted, holes left out; nothing when a line
+// is no state line.
+std::vector<int> fnCardsOfSnapshot(const TSnapshot& snapshot);
+// The most positions, holes included, that any one line of the snapshot has.
+int fnLongestLine(const TSnapshot& snapshot);
 
 TSnapshot fnTakeSnapshot(const TTable& table, const TCardStatusTable& cards);
 // False, changing nothing, when any line is no state line.

@@ -11,6 +11,7 @@
 #include "engine/deal/game_number.h"
 #include "engine/state/legality_slots.h"
 #include "engine/state/play_entries.h"
+#include "engine/saved/saved_deck.h"
 #include "engine/saved/saved_game_upgrade.h"
 #include "engine/state/tablerun_state.h"
 
@@ -274,7 +275,10 @@ std::optional<int> fnGoToBookmark(TTablerunState& state, TMoveExecutor& executor
   const auto text = fnReadWholeFile(state.fs, path);
   std::string error;
   const auto saved = text ? fnParseSavedGame(*text, error) : std::nullopt;
-  if (!saved) return std::nullopt;
+  const int code = static_cast<int>(fnParseInteger(state.config.Read(kCfgGameCode, 4)).value_or(-1));
+  if (!saved || fnCheckSavedDeck(state, *saved, code, state.config.Read(kPosGameNumber, kGameNumberLength))) {
+    return std::nullopt;
+  }
   fnApplySavedGame(state, executor, *saved, TRestoreScope::Bookmark);
   return saved->elapsedSeconds;
 }

@@ -5,6 +5,7 @@
 #include "engine/executor/autoplay_preference.h"
 #include "engine/deal/game_number.h"
 #include "engine/deal/game_start.h"
+#include "engine/saved/saved_deck.h"
 #include "engine/saved/saved_game.h"
 #include "engine/end/score.h"
 
@@ -85,11 +86,18 @@ TCurrentGame fnLoadGame(TPlaySession& session, const std::string& path, const TL
   }
   const auto text = fnReadWholeFile(state.fs, path);
   std::string error = "The file cannot be read.";
-  const auto saved = text ? fnParseSavedGame(*text, error) : std::nullopt;
+  auto saved = text ? fnParseSavedGame(*text, error) : std::nullopt;
   const int code = saved ? static_cast<int>(fnParseInteger(saved->gameCode).value_or(-1)) : -1;
   const std::string name = saved ? state.mainGame.Catalogue().NameOf(code, state.customGames) : "";
-  if (!saved || name.empty()) {
-    if (saved) error = "The game " + saved->gameCode + " is not in the games list.";
+  if (saved && name.empty()) {
+    error = "The game " + saved->gameCode + " is not in the games list.";
+    saved.reset();
+  }
+  if (const auto problem = saved ? fnCheckSavedDeck(state, *saved, code, saved->gameNumber) : std::nullopt) {
+    error = *problem;
+    saved.reset();
+  }
+  if (!saved) {
     state.screen.ShowMessage(TMessageKind::Warning, "Can't load " + path + "\r" + error);
     return {};
   }

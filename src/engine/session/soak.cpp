@@ -11,6 +11,7 @@
 #include "engine/deal/game_start.h"
 #include "engine/legality/legal_moves.h"
 #include "engine/state/play_entries.h"
+#include "engine/saved/saved_deck.h"
 #include "engine/saved/saved_game.h"
 #include "engine/state/silent_screen.h"
 #include "engine/state/tablerun_state.h"
@@ -35,19 +36,6 @@ struct TPlayedState {
   bool operator==(const TPlayedState&) const = default;
 };
 
-// Every card code on the table, sorted; holes left out.
-std::vector<int> CardsOnTable(const TSnapshot& table) {
-  std::vector<int> cards;
-  for (const std::string& line : table) {
-    for (std::size_t at = 0; at + 4 <= line.size(); at += 4) {
-      const int code = fnParseCardText(std::string_view(line).substr(at, 3)).value_or(0);
-      if (code != 0) cards.push_back(code);
-    }
-  }
-  std::sort(cards.begin(), cards.end());
-  return cards;
-}
-
 // The first card lost or doubled against the deck as dealt, as text.
 std::string CardsProblem(const std::vector<int>& dealt, const std::vector<int>& now) {
   if (dealt == now) return "";
@@ -66,7 +54,7 @@ class TSoakDeal {
 
   // Empty when the deal played through; else what failed.
   std::string Play(int moves, int& played) {
-    dealt_ = CardsOnTable(Now().table);
+    dealt_ = fnCardsOfSnapshot(Now().table);
     steps_ = {Now()};
     for (played = 0; played < moves; ++played) {
       const auto acted = Act();
@@ -102,7 +90,7 @@ class TSoakDeal {
       if (after != before) return std::string("a stock press changed the table but reported nothing");
       return std::string();
     }
-    if (auto problem = CardsProblem(dealt_, CardsOnTable(after.table)); !problem.empty()) return problem;
+    if (auto problem = CardsProblem(dealt_, fnCardsOfSnapshot(after.table)); !problem.empty()) return problem;
     steps_.push_back(after);
     if (executor_.History().undo.Size() != static_cast<int>(steps_.size()) - 1) {
       return "the action left " +
@@ -124,6 +112,8 @@ class TSoakDeal {
     std::string error;
     const auto saved = fnParseSavedGame(fnSavedGameText(state_, executor_, 0), error);
     if (!saved) return error;
+    const int code = static_cast<int>(fnParseInteger(saved->gameCode).value_or(-1));
+    if (const auto problem = fnCheckSavedDeck(state_, *saved, code, saved->gameNumber)) return *problem;
     fnApplySavedGame(state_, executor_, *saved, TRestoreScope::LoadedGame);
     const TUndoHistory& loaded = executor_.History();
     if (Now() != before) return "the table or its counters differ";
