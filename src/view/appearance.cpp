@@ -55,6 +55,10 @@ void TAppearance::Tell(const QString& message) {
   state_.screen.ShowMessage(TMessageKind::Error, message.toStdString());
 }
 
+void TAppearance::TellUndecodable() {
+  if (const QStringList damaged = library_.TakeUndecodable(); !damaged.isEmpty()) Tell(damaged.join("\r"));
+}
+
 QString TAppearance::Key(const char* key) const {
   return state_.store ? fnQ(state_.store->ReadString(kPreference, key, "")) : QString();
 }
@@ -87,7 +91,9 @@ bool TAppearance::ApplyCardSet() {
       fnFallBackToBuiltInSet(state_, screenWidth_);
     }
   }
-  return LoadCardImages(false);
+  const bool loaded = LoadCardImages(false);
+  TellUndecodable();
+  return loaded;
 }
 
 bool TAppearance::AddOnLibraryReady(const QString& resource) {

@@ -56,6 +56,8 @@ class TAppearance {
   bool AddOnLibraryReady(const QString& resource);
   void ForgetAddOnPool();
   void Tell(const QString& message);
+  // Pictures that did not decode since the last time, in one message.
+  void TellUndecodable();
   QString Key(const char* key) const;
   QString CustomCardSetPath(const QString& name) const;
 

@@ -33,14 +33,17 @@ TResourceFile::~TResourceFile() {
   if (open_) QResource::unregisterResource(path_, root_);
 }
 
-QImage TResourceFile::Picture(const QString& name) const {
+QImage TResourceFile::Picture(const QString& name, bool* undecodable) const {
+  if (undecodable) *undecodable = false;
   if (!open_ || !fnIsPlainName(name)) return {};
   // Every picture of the libraries is PNG; without detection no image plug-in is loaded to be asked.
   const QString path = ":" + root_ + "/" + name.toUpper();
   if (!QFile::exists(path)) return {};
   QImageReader reader(path, "PNG");
   reader.setAutoDetectImageFormat(false);
-  return reader.read();
+  QImage picture = reader.read();
+  if (undecodable) *undecodable = picture.isNull();
+  return picture;
 }
 
 QByteArray TResourceFile::Data(const QString& folder, const QString& name) const {
@@ -50,7 +53,7 @@ QByteArray TResourceFile::Data(const QString& folder, const QString& name) const
 }
 
 QString fnLibraryMissingMessage(const QString& path) {
-  return "Can't find/load " + QFileInfo(path).absoluteFilePath().toLower();
+  return "Can't find/load " + QFileInfo(path).absoluteFilePath();
 }
 
 bool TImageLibrary::OpenMainImageLibrary(const QString& programFolder, QString& message) {
@@ -71,9 +74,9 @@ bool TImageLibrary::LoadNamedImage(QImage& target, const QString& name, QString*
       if (addOnFailure) *addOnFailure = fnLibraryMissingMessage(AddOnPath("tblradd.rgf"));
       return false;
     }
-    picture = addOn.Picture(name);
+    picture = Picture(addOn, name);
   } else if (IsOpen()) {
-    picture = main_->Picture(name);
+    picture = Picture(*main_, name);
   }
   if (picture.isNull()) return false;
   target = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -118,8 +121,35 @@ bool TImageLibrary::LoadCursor(const QString& name, QCursor& cursor) const {
   return true;
 }
 
+QImage TImageLibrary::Picture(const TResourceFile& library, const QString& name) const {
+  bool undecodable = false;
+  QImage picture = library.Picture(name, &undecodable);
+  if (undecodable) {
+    const std::lock_guard lock(undecodableMutex_);
+    const QString what = name.toUpper() + " in " + QFileInfo(library.Path()).absoluteFilePath();
+    mainDamaged_ = mainDamaged_ || &library == main_.get();
+    if (!undecodableSeen_.contains(what)) {
+      undecodableSeen_.insert(what);
+      undecodable_ << "The picture " + what + " cannot be read: the file is damaged.";
+    }
+  }
+  return picture;
+}
+
+QStringList TImageLibrary::TakeUndecodable() const {
+  const std::lock_guard lock(undecodableMutex_);
+  QStringList taken;
+  taken.swap(undecodable_);
+  return taken;
+}
+
+bool TImageLibrary::MainLibraryDamaged() const {
+  const std::lock_guard lock(undecodableMutex_);
+  return mainDamaged_;
+}
+
 bool TImageLibrary::LoadAddOnImage(const QString& file, const QString& name, QImage& target) const {
-  const QImage picture = TResourceFile(AddOnPath(file)).Picture(name);
+  const QImage picture = Picture(TResourceFile(AddOnPath(file)), name);
   if (picture.isNull()) return false;
   target = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   return true;

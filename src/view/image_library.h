@@ -9,8 +9,11 @@
 #include <QCursor>
 #include <QImage>
 #include <QPixmap>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <mutex>
 
 namespace tablerun {
 
@@ -24,7 +27,9 @@ class TResourceFile {
 
   bool IsOpen() const { return open_; }
   // Case-insensitive; a null picture or empty data when the name is missing.
-  QImage Picture(const QString& name) const;
+  // `undecodable`, when given, tells a picture that is there but cannot be read.
+  QImage Picture(const QString& name, bool* undecodable = nullptr) const;
+  const QString& Path() const { return path_; }
   QByteArray Data(const QString& folder, const QString& name) const;
 
  private:
@@ -36,7 +41,7 @@ class TResourceFile {
 class TImageLibrary {
  public:
   // programFolder ends in "/". On failure `message` is the text to show before
-  // the program stops: "Can't find/load " and the lower-cased path.
+  // the program stops: "Can't find/load " and the path.
   bool OpenMainImageLibrary(const QString& programFolder, QString& message);
   bool IsOpen() const { return main_ && main_->IsOpen(); }
 
@@ -58,9 +63,22 @@ class TImageLibrary {
   QByteArray LoadAddOnData(const QString& file, const QString& name) const;
   QString AddOnPath(const QString& file) const { return programFolder_ + "plus/" + file; }
 
+  // What to tell of pictures that are in a library but cannot be decoded
+  // (a damaged file): each picture once, from any thread, to be shown by the
+  // caller. Loading such a picture fails as for a missing one.
+  QStringList TakeUndecodable() const;
+  // A picture of TBLR.RGF did not decode: the program cannot go on, as without the library.
+  bool MainLibraryDamaged() const;
+
  private:
+  QImage Picture(const TResourceFile& library, const QString& name) const;
+
   QString programFolder_;
   std::unique_ptr<TResourceFile> main_;
+  mutable std::mutex undecodableMutex_;
+  mutable QSet<QString> undecodableSeen_;
+  mutable QStringList undecodable_;
+  mutable bool mainDamaged_ = false;
 };
 
 // The picture with the pixels of one colour made transparent.
@@ -69,7 +87,7 @@ QImage fnWithTransparentColour(const QImage& picture, QRgb transparent);
 // the colour of its top-left pixel. Null when the library lacks it.
 QPixmap fnCornerMaskedPicture(const TImageLibrary& library, const QString& name);
 
-// "Can't find/load " and the lower-cased full path of a library.
+// "Can't find/load " and the full path of a library, spelled as on disk.
 QString fnLibraryMissingMessage(const QString& path);
 
 }  // namespace tablerun

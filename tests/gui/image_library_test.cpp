@@ -285,9 +285,38 @@ class ImageLibraryTest : public QObject {
     TImageLibrary library;
     QVERIFY(!fnOpenImageLibraryOrTell(state, library));
     QCOMPARE(screen.messages.size(), std::size_t(1));
-    QCOMPARE(screen.messages[0].text, std::string("Can't find/load /nonexistent/program folder/tblr.rgf"));
+    QCOMPARE(screen.messages[0].text, std::string("Can't find/load /nonexistent/Program Folder/TBLR.RGF"));
     QImage picture;
     QVERIFY(!library.LoadNamedImage(picture, "CB001H"));
+  }
+
+  void aDamagedLibraryIsToldOncePictureByPictureAndStopsTheProgram() {
+    testing::TTempFolder program;
+    QFile built(QString(TABLERUN_PROGRAM_FOLDER) + "TBLR.RGF");
+    QVERIFY(built.open(QIODevice::ReadOnly));
+    QByteArray bytes = built.readAll();
+    // The library's index stays whole; the pixel data of every picture is spoilt.
+    for (qsizetype at = bytes.indexOf("IDAT"); at >= 0; at = bytes.indexOf("IDAT", at + 4)) {
+      for (qsizetype n = at + 8; n < std::min(at + 40, bytes.size()); ++n) bytes[n] = '\x55';
+    }
+    const QString folder = QString::fromStdString(program.Path()) + "Program Folder/";
+    QVERIFY(QDir().mkpath(folder));
+    QFile damaged(folder + "TBLR.RGF");
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    QVERIFY(damaged.write(bytes) == bytes.size());
+    damaged.close();
+
+    TWorld world("B", "003", 0, folder.toStdString());
+    QVERIFY(!world.library.MainLibraryDamaged());
+    QVERIFY(!world.Apply());
+    QVERIFY(world.library.MainLibraryDamaged());
+    const QStringList told = world.Messages();
+    QCOMPARE(told.size(), 1);
+    const QString face = QString::fromStdString(fnCardSetResource('B', 3, 0));
+    QVERIFY2(told[0].contains("The picture " + face + " in " + folder + "TBLR.RGF cannot be read"), qPrintable(told[0]));
+    // Told once: loading the same pictures again adds nothing.
+    QVERIFY(!world.Apply());
+    QCOMPARE(world.Messages().size(), 1);
   }
 
   void customCardSetOfExactSizeSetsTheCardSize() {
@@ -396,7 +425,7 @@ class ImageLibraryTest : public QObject {
     TWorld world("X", "001", 0, program.Path());
     world.Apply();
     QCOMPARE(world.Messages(),
-             QStringList{"Can't find/load " + QString::fromStdString(program / "plus/tblradd.rgf").toLower()});
+             QStringList{"Can't find/load " + QString::fromStdString(program / "plus/tblradd.rgf")});
     QCOMPARE(world.state.config.Read(cfg::kCardSize), std::string("B"));
     QCOMPARE(world.Images().CardSize(), QSize(71, 96));
     QVERIFY(!world.Images().Face(1).isNull());
