@@ -1,10 +1,6 @@
 // Start-up: find the data folder, read the preferences, show the main window.
 #include <QApplication>
 #include <QScreen>
-#include <QSocketNotifier>
-
-#include <unistd.h>
-#include <csignal>
 #include <cstdlib>
 
 #include "config/advisory.h"
@@ -16,27 +12,9 @@
 #include "view/frm_main.h"
 #include "view/qt_screen.h"
 #include "view/table_area.h"
+#include "view/termination.h"
 
 namespace {
-
-int gTerminationPipe[2] = {-1, -1};
-
-void fnOnTerminate(int) {
-  const char byte = 1;
-  [[maybe_unused]] const auto ignored = ::write(gTerminationPipe[1], &byte, 1);
-}
-
-// A request to terminate closes the window the normal way, so the settings are saved.
-void fnCloseOnTermination(QWidget& window) {
-  if (::pipe(gTerminationPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(gTerminationPipe[0], QSocketNotifier::Read, &window);
-  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] { window.close(); });
-  struct sigaction action {};
-  action.sa_handler = fnOnTerminate;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-}
 
 std::string fnEnvironment(const std::string& name) {
   const char* value = std::getenv(name.c_str());
@@ -66,6 +44,8 @@ int main(int argc, char** argv) {
   appearance.SetScreenWidth(screenSize.width());
   appearance.SetSharpPictures(application.devicePixelRatio() > 1.0);
   appearance.StartUp();
+  // A damaged library would leave the cards invisible: the same stop as a missing one.
+  if (library.MainLibraryDamaged()) return 1;
 
   tablerun::TSystemClock clock;
   tablerun::TPlaySession session(state, clock);
@@ -80,7 +60,7 @@ int main(int argc, char** argv) {
   });
   window.ConnectScreen(screen);
   screen.SetTableArea(window.TableArea());
-  fnCloseOnTermination(window);
+  tablerun::fnTerminateOnSignals(window);
   window.RestorePlacement();
   window.show();
   if (!place.display.moreThan256Colours) {

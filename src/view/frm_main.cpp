@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 
 #include "config/text.h"
 #include "engine/session/start_up.h"
+#include "engine/session/window_placement.h"
 #include "engine/session/window_title.h"
 #include "view/full_screen.h"
 #include "view/image_library.h"
@@ -165,6 +167,7 @@ void TfrmMain::ConnectCommand(const char* name, void (TfrmMain::*handler)()) {
 }
 
 void TfrmMain::ConnectScreen(TQtScreen& screen) {
+  screen_ = &screen;
   screen.SetParentWindow(this);
   screen.SetScoreLabels(lblScore_, lblTempo_);
   screen.SetSoundPlayer(sounds_);
@@ -268,19 +271,12 @@ void TfrmMain::UpdateTitle() {
 void TfrmMain::RestorePlacement() {
   const TIniFile& store = *state_.store;
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  const auto read = [&store](const char* key, int fallback) {
-    return static_cast<int>(store.ReadInteger(kPreference, key, fallback));
-  };
-  QRect placed(read("MainWindowState_Left", 50), read("MainWindowState_Top", 50),
-               read("MainWindowState_Width", screen.width() - 150),
-               read("MainWindowState_Height", screen.height() - 150));
-  // Keep at least a third of the window on the screen.
-  placed.setWidth(std::max(placed.width(), 200));
-  placed.setHeight(std::max(placed.height(), 150));
-  placed.moveLeft(
-      std::clamp(placed.left(), screen.left() - placed.width() * 2 / 3, screen.right() - placed.width() / 3));
-  placed.moveTop(std::clamp(placed.top(), screen.top(), screen.bottom() - placed.height() / 3));
-  setGeometry(placed);
+  const auto read = [&store](const char* key, int fallback) { return store.ReadInteger(kPreference, key, fallback); };
+  const TWindowPlacement placed = fnFitWindowPlacement(
+      read("MainWindowState_Left", 50), read("MainWindowState_Top", 50),
+      read("MainWindowState_Width", screen.width() - 150), read("MainWindowState_Height", screen.height() - 150),
+      {screen.left(), screen.top(), screen.width(), screen.height()});
+  setGeometry(placed.left, placed.top, placed.width, placed.height);
   if (store.ReadString(kPreference, "MainWindowState_Maximized", "Y") == "Y") setWindowState(Qt::WindowMaximized);
   startFullScreen_ = store.ReadString(kPreference, "Full_Screen", "N") == "Y";
 }
@@ -324,7 +320,7 @@ bool TfrmMain::AskToClose() {
   SavePlacement();
   // During the winning animation the close waits for its end.
   if (runtime.Flag(TRuntimeFlag::WinningAnimation)) return session_.endOfGame.CloseRequested();
-  if (state_.store->ReadString(kPreference, "ConfirmQuit", "N") != "N" &&
+  if (!terminating_ && state_.store->ReadString(kPreference, "ConfirmQuit", "N") != "N" &&
       state_.screen.ShowMessage(TMessageKind::Question, "Exit Tablerun 2002?", TMessageButtons::OkCancel) !=
           TMessageAnswer::Ok) {
     return false;
@@ -354,6 +350,23 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::mnuEsciClick() {
   close();
+}
+
+void TfrmMain::Terminate() {
+  terminating_ = true;
+  if (screen_) screen_->Silence();
+  // The code that opened a box or menu goes on with its cautious answer and returns to the event loop.
+  if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) dialog->reject();
+  }
+  QTimer::singleShot(0, this, &TfrmMain::CloseWhenFree);
+}
+
+void TfrmMain::CloseWhenFree() {
+  constexpr int kRetryMilliseconds = 50;
+  // An automatic sequence or the winning animation is told to stop first.
+  if (isVisible() && !close()) QTimer::singleShot(kRetryMilliseconds, this, &TfrmMain::CloseWhenFree);
 }
 
 void TfrmMain::mnuAboutClick() {

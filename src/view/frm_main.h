@@ -40,6 +40,10 @@ class TfrmMain final : public QMainWindow {
   void RestorePlacement();
   // The core's screen shows the time, score, sounds and "Game won" here.
   void ConnectScreen(TQtScreen& screen);
+  // The program is asked to end (SIGTERM, SIGINT): open boxes and menus give
+  // their cautious answer, nothing more is asked, and the window closes as
+  // soon as no automatic sequence runs, saving and recording as Exit does.
+  void Terminate();
 
   // Asks for a saved game's path (save: where to write it); an empty answer cancels.
   using TFileChooser = std::function<QString(bool save, const QString& folder, const QString& name)>;
@@ -101,6 +105,7 @@ class TfrmMain final : public QMainWindow {
   QToolBar* VisibleToolbar() const;
   void SavePlacement();
   bool AskToClose();
+  void CloseWhenFree();
 
   // Commands (frm_main_commands.cpp).
   void FillGamesMenu();
@@ -142,6 +147,8 @@ class TfrmMain final : public QMainWindow {
   bool autoplaySwitch_ = true;
   bool xpStyle_ = true;
   bool firstShow_ = true;
+  bool terminating_ = false;
+  TQtScreen* screen_ = nullptr;  // outlives the window
   // The bar's coming or going resizes the view while the layout follows it.
   bool fitting_ = false;
   bool startFullScreen_ = false;

@@ -61,7 +61,7 @@ TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
   }
-  switch (box.exec()) {
+  switch (silent_ ? static_cast<int>(QMessageBox::NoButton) : box.exec()) {
     case QMessageBox::Cancel:
       return TMessageAnswer::Cancel;
     case QMessageBox::Yes:
@@ -70,7 +70,7 @@ TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text
       return TMessageAnswer::No;
     case QMessageBox::Ok:
       return TMessageAnswer::Ok;
-    default:  // closed without a button: the cautious answer
+    default:  // closed without a button, or the program is ending: the cautious answer
       return buttons == TMessageButtons::Ok      ? TMessageAnswer::Ok
              : buttons == TMessageButtons::YesNo ? TMessageAnswer::No
                                                  : TMessageAnswer::Cancel;
@@ -78,6 +78,7 @@ TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text
 }
 
 bool TQtScreen::ShowAdvisory(const std::string& text) {
+  if (silent_) return false;
   QMessageBox box(QMessageBox::Information, QApplication::applicationName(), fnDisplayText(text), QMessageBox::Ok,
                   parent_);
   fnPrepareMessageBox(box);

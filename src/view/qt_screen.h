@@ -25,6 +25,9 @@ class TQtScreen final : public TScreen {
   // The table that shows moves and changed piles.
   void SetTableArea(C_TTableArea* table);
 
+  // The program is ending: from now on nothing is asked or shown, every
+  // question gets its cautious answer.
+  void Silence() { silent_ = true; }
   TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) override;
   bool ShowAdvisory(const std::string& text) override;
   // The core has checked the event's own sound setting.
@@ -60,6 +63,7 @@ class TQtScreen final : public TScreen {
   QPointer<TSoundPlayer> sounds_;
   std::function<void()> gameWon_;
   std::function<void(int, int)> mainPopup_;
+  bool silent_ = false;
 };
 
 }  // namespace tablerun

@@ -1,16 +1,25 @@
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QtTest>
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <optional>
 
 #include "engine/session/start_up.h"
 #include "engine/session/window_title.h"
 #include "support/window_world.h"
 #include "view/appearance.h"
 #include "view/frm_main.h"
+#include "view/qt_screen.h"
 #include "view/table_area.h"
+#include "view/termination.h"
 
 namespace tablerun {
 
@@ -68,6 +77,49 @@ class FrmMainTest : public QObject {
     QCOMPARE(about->text(), QString("A&bout Tablerun 2002..."));
     QCOMPARE(window.findChild<QAction*>("mnuNew")->shortcut(), QKeySequence("F2"));
     QVERIFY(!window.findChild<QMenu*>("mnuTwoPlayersMode")->menuAction()->isVisible());
+  }
+
+  void aStoredPlacementIsFittedToTheScreen() {
+    TWorld world;
+    for (const auto& [key, value] : {std::pair{"MainWindowState_Left", "-90000"}, {"MainWindowState_Top", "50"},
+                                     {"MainWindowState_Width", "40000"}, {"MainWindowState_Height", "2147483647"},
+                                     {"MainWindowState_Maximized", "N"}}) {
+      world.state.store->WriteString("Preference", key, value);
+    }
+    TfrmMain window(world.state, world.session, world.appearance, world.library);
+    window.RestorePlacement();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(window.geometry()), qPrintable(QString("%1,%2 %3x%4")
+                                                              .arg(window.x())
+                                                              .arg(window.y())
+                                                              .arg(window.width())
+                                                              .arg(window.height())));
+  }
+
+  void aTerminationSignalClosesAnOpenBoxAndEndsAsExitDoes() {
+    TWorld world;
+    world.state.store->WriteString("Preference", "ConfirmQuit", "Y");  // Exit would ask; an ending must not
+    TQtScreen screen;
+    TfrmMain window(world.state, world.session, world.appearance, world.library);
+    window.ConnectScreen(screen);
+    QVERIFY(fnTerminateOnSignals(window));
+    window.setGeometry(120, 90, 700, 500);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    bool boxWasOpen = false;
+    std::optional<TMessageAnswer> answer;
+    QTimer::singleShot(300, [&boxWasOpen] {
+      boxWasOpen = QApplication::activeModalWidget() != nullptr;
+      ::kill(::getpid(), SIGTERM);
+    });
+    QTimer::singleShot(0, [&] {
+      answer = screen.ShowMessage(TMessageKind::Question, "Leave the game?", TMessageButtons::OkCancel);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+    QVERIFY(boxWasOpen);
+    QCOMPARE(answer, std::optional(TMessageAnswer::Cancel));
+    QVERIFY(world.Store().find("MainWindowState_Maximized=N\r\n") != std::string::npos);
   }
 
   void exitSavesPlacementAndChangedSettings() {
