@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string error;
   const std::string text = fnSavedGameText(state, session.executor, 0);
   const auto saved = fnParseSavedGame(text, error);
-  const int code = static_cast<int>(fnParseInteger(state.config.Read(kPosGame, 4)).value_or(-1));
+  const int code = static_cast<int>(fnParseInteger(state.config.Read(cfg::kGame)).value_or(-1));
   // What the program saves it must take back, whole.
   if (!saved || fnCheckSavedDeck(state, *saved, code, saved->gameNumber)) std::abort();
   const TSnapshot before = fnTakeSnapshot(state.table, state.cards);

@@ -216,12 +216,17 @@ TEST(Bookmark, GoesBackToTheMarkedPositionInTheSameGame) {
   EXPECT_EQ(t.state.config.Read(cfg::kPlayer), "Bob");  // the game and its player stay
   EXPECT_EQ(t.executor.History().undo.Size(), 2);
 
-  // A damaged bookmark changes nothing.
-  folder.Write(path.substr(folder.Path().size()), "[S-0920]");
+  // A damaged bookmark, or one with a card the table does not hold, changes nothing.
+  const std::string whole = folder.Read(path.substr(folder.Path().size()));
   t.executor.PressStock();
   const TSnapshot now = t.Snapshot();
-  EXPECT_FALSE(fnGoToBookmark(t.state, t.executor));
-  EXPECT_EQ(t.Snapshot(), now);
+  const std::size_t firstColumn = 12 + 3 + 16;
+  const std::string column(fnSplitLines(whole)[firstColumn]);
+  for (const std::string& damaged : {std::string("[S-0920]"), WithLine(whole, firstColumn, column + "0011")}) {
+    folder.Write(path.substr(folder.Path().size()), damaged);
+    EXPECT_FALSE(fnGoToBookmark(t.state, t.executor));
+    EXPECT_EQ(t.Snapshot(), now);
+  }
   t.screen.answers.push_back(TMessageAnswer::Cancel);
   EXPECT_FALSE(fnInsertBookmark(t.state, t.executor, folder.Path(), 0));
 }

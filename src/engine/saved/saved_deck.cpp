@@ -1,6 +1,5 @@
 #include "engine/saved/saved_deck.h"
 
-#include "engine/deal/game_number.h"
 #include "engine/deal/initial_deal.h"
 #include "engine/state/silent_screen.h"
 #include "model/rule_record.h"
@@ -15,7 +14,7 @@ std::optional<std::vector<int>> fnDealtCards(const TTablerunState& state, int ga
   if (!fnLoadRuleRecord(scratch.rules, state.mainGame.Catalogue(), state.customGames, gameCode, error)) {
     return std::nullopt;
   }
-  scratch.config.Write(kPosGameNumber, 15, gameNumber);
+  scratch.config.Write(cfg::kGameNumber, gameNumber);
   if (!fnInitialDeal(scratch)) return std::nullopt;
   return fnCardsOfSnapshot(fnTakeSnapshot(scratch.table, scratch.cards));
 }

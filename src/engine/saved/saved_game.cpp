@@ -275,8 +275,8 @@ std::optional<int> fnGoToBookmark(TTablerunState& state, TMoveExecutor& executor
   const auto text = fnReadWholeFile(state.fs, path);
   std::string error;
   const auto saved = text ? fnParseSavedGame(*text, error) : std::nullopt;
-  const int code = static_cast<int>(fnParseInteger(state.config.Read(kCfgGameCode, 4)).value_or(-1));
-  if (!saved || fnCheckSavedDeck(state, *saved, code, state.config.Read(kPosGameNumber, kGameNumberLength))) {
+  // A bookmark is of the game on the table: it holds the cards the table holds.
+  if (!saved || fnSavedDeckProblem(*saved, fnCardsOfSnapshot(fnTakeSnapshot(state.table, state.cards)))) {
     return std::nullopt;
   }
   fnApplySavedGame(state, executor, *saved, TRestoreScope::Bookmark);
