@@ -9,9 +9,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kStockGroupPiles = 373;
-constexpr int kSecondWastePlaced = 377;
-
 void fnPrintPile(const TTablerunState& state, TPileRef pile) {
   std::printf("%s: %s\n", fnToolPileName(pile).c_str(), fnStateLine(state.table, state.cards, pile).c_str());
 }
@@ -20,11 +17,8 @@ void fnPrintPile(const TTablerunState& state, TPileRef pile) {
 
 void fnPrintTable(const TTablerunState& state) {
   const TTableView view(state.table, state.rules, state.cards);
-  const int stockPiles = state.rules.Get(kStockGroupPiles);
-  const bool secondWaste = stockPiles >= 3 || state.rules.Get(kSecondWastePlaced) > 0;
   for (const TPileRef pile : {kMazzo, kMazzoVis, kMazzoWaste}) {
-    const bool used = pile.entry < stockPiles || (pile == kMazzoWaste && secondWaste);
-    if (used || !view.IsEmpty(pile)) fnPrintPile(state, pile);
+    if (view.Uses(pile) || !view.IsEmpty(pile)) fnPrintPile(state, pile);
   }
   for (int f = 0; f < view.Foundations(); ++f) fnPrintPile(state, fnDest(f));
   for (int p = 0; p < view.TableauPiles(); ++p) fnPrintPile(state, fnFila(p));

@@ -1,131 +1,144 @@
-// Every built-in game, laid out on the screens players have, shows each of
-// its piles inside the table and no two piles on top of each other.
+// Every built-in game, started as the program starts it in a maximised window
+// on the screens players have, shows each of its piles inside the table and
+// no two piles on top of each other, even when every pile holds a long fan.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <climits>
 #include <string>
 #include <vector>
 
-#include "model/layout.h"
-#include "support/built_in_games.h"
+#include "config/config_fields.h"
+#include "engine/appearance/table_painting.h"
+#include "engine/deal/game_start.h"
+#include "engine/pointer/pile_geometry.h"
+#include "support/game_state.h"
 
 namespace tablerun {
 namespace {
 
-struct TScreenCase {
+struct TScreenSize {
   int width, height;
-  char cardSize;  // the size the set-up chooses there
 };
-constexpr TScreenCase kScreens[] = {{640, 480, 'M'}, {1024, 768, 'B'}, {1920, 1080, 'B'}};
+constexpr TScreenSize kScreens[] = {{640, 480}, {1024, 768}, {1920, 1080}};
 
-// Games that need a wider screen are refused on narrower ones.
-bool fnCanBePlayed(const TGameRules& rules, const TScreenCase& screen) {
-  switch (rules.Get(40)) {
-    case 1: return screen.width >= 650;
-    case 2: return screen.width >= (screen.cardSize == 'S' || screen.cardSize == 'X' ? 1100 : 810);
-    default: return true;
+// A whole suit built down from the King: the longest fan most games build.
+constexpr int kLongFan = 13;
+
+std::string fnRectText(const TRect& rect) {
+  return std::to_string(rect.left) + "," + std::to_string(rect.top) + " to " + std::to_string(rect.right) + "," +
+         std::to_string(rect.bottom);
+}
+
+std::vector<TPileRef> fnAllPiles() {
+  std::vector<TPileRef> piles;
+  for (const TPileGroup group : {TPileGroup::Mazzo, TPileGroup::Dest, TPileGroup::Fila, TPileGroup::Appogg}) {
+    for (int entry = 0; entry < fnPileGroupSize(group); ++entry) piles.push_back({group, entry});
   }
-}
-
-// What a pile claims of the table. A tableau pile or reserve fanned downwards
-// claims its whole column below it; one fanned to the right claims the room
-// the layout gives it (entry 73), and at least room to show three cards.
-struct TArea {
-  std::string name;
-  int left, top, right, bottom;  // right and bottom excluded
-};
-
-bool fnOverlap(const TArea& a, const TArea& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-enum class TFan { None, Down, Right };
-
-TFan fnFan(const TGameRules& rules, TPileGroup group) {
-  const int arrangement = group == TPileGroup::Fila ? rules.Get(3) : group == TPileGroup::Appogg ? rules.Get(5) : 0;
-  const bool down = group == TPileGroup::Fila ? (arrangement == 1 || arrangement == 7 || arrangement == 8 ||
-                                                 arrangement == 12 || arrangement == 13)
-                                              : (arrangement == 1 || arrangement == 13);
-  if (down) return TFan::Down;
-  return group != TPileGroup::Dest && arrangement == 2 ? TFan::Right : TFan::None;
-}
-
-struct TPileCheck {
-  TPileRef pile;
-  int x, y;  // table coordinates
-  bool had;  // the game's counts say it has the pile
-};
-
-std::vector<TPileCheck> fnPiles(const TGameRules& rules, const TMainGame& game) {
-  std::vector<TPileCheck> piles;
-  const int stockPiles = rules.Get(373);
-  for (int i = 0; i < 3; ++i) {
-    const bool had = i < stockPiles || (i == 2 && rules.Get(377) > 0);
-    piles.push_back({{TPileGroup::Mazzo, i}, game.MazzoX(i), game.MazzoY(i), had});
-  }
-  for (int i = 0; i < 16; ++i)
-    piles.push_back({{TPileGroup::Dest, i}, game.DestX(i), game.DestY(i), i < rules.Get(374)});
-  for (int i = 0; i < 40; ++i)
-    piles.push_back({{TPileGroup::Fila, i}, game.FilaX(i), game.FilaY(i), i < rules.Get(375)});
-  for (int i = 0; i < 12; ++i)
-    piles.push_back({{TPileGroup::Appogg, i}, game.AppoggX(i), game.AppoggY(i), i < rules.Get(376)});
   return piles;
 }
 
-// The faults of one game's layout on one screen, one line each.
-std::vector<std::string> fnLayoutFaults(const TGameRules& rules, const TScreenCase& screen) {
-  const TLayoutMetrics metrics = fnMaximisedWindowMetrics(screen.width, screen.height, screen.cardSize, 9);
-  TMainGame game;
-  fnLayoutTable(rules, metrics, game);
-  const int cw = metrics.CardWidth();
-  const int ch = metrics.CardHeight();
-  // Piles fanned downwards without end make the table scroll; it can grow to
-  // the height of the table image, the screen's.
-  const int arrangement = rules.Get(3);
-  const bool grows = arrangement == 1 || arrangement == 8 || arrangement == 12;
-  const int bottom = grows ? metrics.screenHeight : metrics.tableHeight;
+// The same face-up run on every pile, so that the geometry fans each pile as
+// far as a long game takes it.
+void fnLayLongFans(TTablerunState& state) {
+  std::string run;
+  for (int card = 1; card <= kLongFan; ++card) {
+    state.cards.fnSetCardFace(card, TCardFace::Up);
+    run += fnZeroFill(card, 3);
+  }
+  for (const TPileRef pile : fnAllPiles()) state.table.SetPile(pile, run);
+}
 
-  std::vector<std::string> faults;
-  std::vector<TArea> areas;
-  for (const TPileCheck& pile : fnPiles(rules, game)) {
-    const std::string name = fnPileName(pile.pile);
-    if (game.IsPileAbsent(pile.pile)) {
-      if (pile.had) faults.push_back(name + " is not on the table");
+struct TFault {
+  std::string text;
+  bool longFan;  // only the fan of kLongFan cards meets the table's edge or another pile
+};
+
+// The faults of the running game's layout, one each.
+std::vector<TFault> fnLayoutFaults(const TTablerunState& state, const TLayoutMetrics& metrics) {
+  const TPileGeometry geometry = fnPileGeometry(state);
+  // Such a table grows below the window, with a scroll bar; no other may.
+  const bool grows = fnLayoutGrowsDownward(state.rules);
+  const auto outside = [&](const TRect& rect, bool mayGrow) {
+    return rect.left < 0 || rect.right > metrics.tableWidth || rect.top < metrics.top ||
+           (!mayGrow && rect.bottom > metrics.tableHeight);
+  };
+  const std::string fanned = " fanned to " + std::to_string(kLongFan) + " cards";
+  std::vector<TFault> faults;
+  struct TPlaced {
+    std::string name;
+    TRect first, claim;
+  };
+  std::vector<TPlaced> placed;
+  for (const TPileRef pile : fnAllPiles()) {
+    const std::string name = fnPileName(pile);
+    const bool has = geometry.View().Uses(pile);
+    if (geometry.OnTable(pile) != has) {
+      faults.push_back(
+          {name + (has ? " is not on the table" : " is on the table, but the game has no such pile"), false});
       continue;
     }
-    if (!pile.had) {
-      faults.push_back(name + " is on the table, but the game has no such pile");
-      continue;
+    if (!has) continue;
+    const TPlaced here{name, geometry.CardRect(pile, 0), geometry.PileRect(pile)};
+    if (outside(here.first, false))
+      faults.push_back({name + " at " + fnRectText(here.first) + " leaves the table", false});
+    else if (outside(here.claim, grows))
+      faults.push_back({name + fanned + " at " + fnRectText(here.claim) + " leaves the table", true});
+    for (const TPlaced& other : placed) {
+      if (fnOverlapArea(here.first, other.first) > 0) {
+        faults.push_back(
+            {name + " at " + fnRectText(here.first) + " lies on " + other.name + " at " + fnRectText(other.first),
+             false});
+      } else if (fnOverlapArea(here.claim, other.claim) > 0) {
+        faults.push_back({name + fanned + " at " + fnRectText(here.claim) + " overlaps " + other.name + fanned +
+                              " at " + fnRectText(other.claim),
+                          true});
+      }
     }
-    if (pile.x < 0 || pile.x + cw > metrics.tableWidth || pile.y < metrics.top || pile.y + ch > bottom)
-      faults.push_back(name + " at " + std::to_string(pile.x) + "," + std::to_string(pile.y) + " leaves the table");
-    TArea area{name, pile.x, pile.y, pile.x + cw, pile.y + ch};
-    switch (fnFan(rules, pile.pile.group)) {
-      case TFan::Down: area.bottom = INT_MAX; break;
-      case TFan::Right: area.right = pile.x + std::max<int>(game.Get(73), cw + 2 * game.Get(69)); break;
-      case TFan::None: break;
-    }
-    for (const TArea& other : areas) {
-      if (fnOverlap(area, other)) faults.push_back(name + " overlaps " + other.name);
-    }
-    areas.push_back(area);
+    placed.push_back(here);
   }
   return faults;
 }
 
-TEST(LayoutCatalogue, EveryBuiltInGameFitsTheTableOnEveryScreen) {
-  const TCatalogue& catalogue = testing::BuiltInCatalogue();
+// Layouts whose long fans are known to meet: the geometry never closes a fan
+// up, and these columns leave room for fewer cards. Remove a case once mended.
+struct TKnownLongFans {
+  int code;
+  int screenWidth;
+};
+// La Belle Lucie's fans spread right have room for nine cards at 1024 pixels.
+constexpr TKnownLongFans kKnownLongFans[] = {{15, 1024}};
 
-  for (const auto& entry : catalogue.Entries()) {
-    TGameRules rules;
-    testing::LoadBuiltInRules(rules, entry.code);
-    for (const TScreenCase& screen : kScreens) {
-      if (!fnCanBePlayed(rules, screen)) continue;
-      for (const std::string& fault : fnLayoutFaults(rules, screen)) {
-        ADD_FAILURE() << entry.name << " (" << entry.code << ") on " << screen.width << "x" << screen.height << " "
-                      << screen.cardSize << ": " << fault;
+bool fnLongFansKnownToMeet(int code, int screenWidth) {
+  for (const TKnownLongFans& known : kKnownLongFans) {
+    if (known.code == code && known.screenWidth == screenWidth) return true;
+  }
+  return false;
+}
+
+TEST(LayoutCatalogue, EveryBuiltInGameFitsTheTableOnEveryScreen) {
+  for (const TCatalogueEntry& entry : testing::BuiltInCatalogue().Entries()) {
+    for (const TScreenSize& screen : kScreens) {
+      testing::TGameState game;
+      TTablerunState& state = game.state;
+      const std::string where = entry.name + " (" + std::to_string(entry.code) + ") on " +
+                                std::to_string(screen.width) + "x" + std::to_string(screen.height);
+      // Refused on this screen: the program never lays it out there.
+      if (!state.mainGame.Catalogue().CanBeShown(entry.code, screen.width, game.screen, state.customGames)) continue;
+      game.ChooseGame(entry.code);
+      const TLayoutMetrics metrics = fnMaximisedWindowMetrics(screen.width, screen.height, 'B', 9);
+      const TGameStart start{.deal = true, .animate = false, .numberMode = 0, .quiet = true};
+      if (!fnStartGame(state, start, metrics).started) {
+        ADD_FAILURE() << where << ": the game does not start";
+        continue;
       }
+      fnLayLongFans(state);
+      const bool known = fnLongFansKnownToMeet(entry.code, screen.width);
+      bool longFansMeet = false;
+      for (const TFault& fault : fnLayoutFaults(state, metrics)) {
+        longFansMeet = longFansMeet || fault.longFan;
+        if (!(known && fault.longFan))
+          ADD_FAILURE() << where << " with cards " << state.config.Read(cfg::kCardSize) << ": " << fault.text;
+      }
+      if (known && !longFansMeet) ADD_FAILURE() << where << ": the long fans no longer meet; remove the known case";
     }
   }
 }

@@ -24,18 +24,8 @@ long fnOverlapArea(const TRect& a, const TRect& b) {
 }
 
 bool TPileGeometry::OnTable(TPileRef pile) const {
-  if (!fnIsPileRef(pile) || game_.IsPileAbsent(pile)) return false;
-  switch (pile.group) {
-    case TPileGroup::Mazzo:
-      return true;
-    case TPileGroup::Dest:
-      return pile.entry < view_.Foundations();
-    case TPileGroup::Fila:
-      return pile.entry < view_.TableauPiles();
-    case TPileGroup::Appogg:
-      return pile.entry < view_.Reserves();
-  }
-  return false;
+  // The stock group's piles are on the table wherever the layout puts them.
+  return fnIsPileRef(pile) && !game_.IsPileAbsent(pile) && (pile.group == TPileGroup::Mazzo || view_.Uses(pile));
 }
 
 int TPileGeometry::FanStyle(TPileRef pile) const {

@@ -10,6 +10,8 @@ namespace {
 constexpr int kFoundationCountSlot = 374;
 constexpr int kTableauCountSlot = 375;
 constexpr int kReserveCountSlot = 376;
+constexpr int kStockPilesSlot = 373;
+constexpr int kSecondWastePlacedSlot = 377;
 
 // Pile lists hold nothing but digits, so the three characters convert directly.
 int CodeAt(const std::string& pile, std::size_t at) {
@@ -25,6 +27,21 @@ int TTableView::InUse(int slot, TPileGroup group) const {
 int TTableView::Foundations() const { return InUse(kFoundationCountSlot, TPileGroup::Dest); }
 int TTableView::TableauPiles() const { return InUse(kTableauCountSlot, TPileGroup::Fila); }
 int TTableView::Reserves() const { return InUse(kReserveCountSlot, TPileGroup::Appogg); }
+
+bool TTableView::Uses(TPileRef pile) const {
+  if (!fnIsPileRef(pile)) return false;
+  switch (pile.group) {
+    case TPileGroup::Mazzo:
+      return pile.entry < Rule(kStockPilesSlot) || (pile == kMazzoWaste && Rule(kSecondWastePlacedSlot) > 0);
+    case TPileGroup::Dest:
+      return pile.entry < Foundations();
+    case TPileGroup::Fila:
+      return pile.entry < TableauPiles();
+    case TPileGroup::Appogg:
+      return pile.entry < Reserves();
+  }
+  return false;
+}
 
 int TTableView::CardAt(TPileRef pile, int position) const {
   const std::string& text = table_.Pile(pile);

@@ -45,6 +45,10 @@ public:
   int Foundations() const;
   int TableauPiles() const;
   int Reserves() const;
+  // Whether the game has the pile: the first piles of each kind up to its
+  // count; of the stock group, the first up to rule slot 373, and the second
+  // waste when slot 377 places it.
+  bool Uses(TPileRef pile) const;
 
   // Positions, holes included.
   int Count(TPileRef pile) const { return static_cast<int>(table_.Pile(pile).size() / 3); }
