@@ -1,74 +1,38 @@
 // Cards in flight: a move's cards on their way to a pile, and the deal, card
 // by card from the pile the cards come from.
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
+#include <algorithm>
+#include <cstdlib>
+#include <set>
 
-#include "engine/session/play_session.h"
 #include "engine/appearance/table_painting.h"
+#include "engine/session/play_session.h"
 #include "view/appearance.h"
+#include "view/card_flights.h"
 #include "view/table_area.h"
 #include "view/table_painter.h"
 
 namespace tablerun {
 namespace {
 
-// Configuration positions.
 // Rule slots.
 constexpr int kDealPileAfterPile = 52;
 constexpr int kFamily = 54;
 
-// Input waits while cards move: the engine's busy flag and the table's own,
-// as they were before when it ends.
-class TBusy {
- public:
-  TBusy(TRuntime& runtime, bool& flying)
-      : runtime_(runtime), flying_(flying), wasBusy_(runtime.Flag(TRuntimeFlag::Busy)), wasFlying_(flying) {
-    runtime_.SetFlag(TRuntimeFlag::Busy, true);
-    flying_ = true;
-  }
-  ~TBusy() {
-    runtime_.SetFlag(TRuntimeFlag::Busy, wasBusy_);
-    flying_ = wasFlying_;
-  }
-  TBusy(const TBusy&) = delete;
-  TBusy& operator=(const TBusy&) = delete;
-
- private:
-  TRuntime& runtime_;
-  bool& flying_;
-  bool wasBusy_;
-  bool wasFlying_;
-};
-
 }  // namespace
 
-void C_TTableArea::Wait(int milliseconds) {
-  QElapsedTimer timer;
-  timer.start();
-  do {
-    QCoreApplication::processEvents();
-    if (timer.elapsed() < milliseconds) QThread::msleep(1);
-  } while (timer.elapsed() < milliseconds);
+int C_TTableArea::StepDelay() const {
+  return std::max(std::atoi(session_->state.config.Read(cfg::kCardSpeed).c_str()), 0);
 }
 
-void C_TTableArea::FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast, bool lift) {
-  const TBusy busy(session_->state.runtime, flying_);
-  const int speed = std::atoi(session_->state.config.Read(cfg::kCardSpeed).c_str());
-  const int delay = fast ? speed / 4 : speed;
+void C_TTableArea::Fly(const QImage& picture, std::vector<int> cards, QPoint from, QPoint to, bool standing) {
   // A lifted card lands raised above its place, its shadow showing, then drops.
-  const int raise = lift ? ShadowDepth() : 0;
-  const QPoint end = to - QPoint(raise, raise);
-  update(moving_.Show(picture, from, 0, appearance_->Images()));
-  for (const TPoint step : fnFlightPath({from.x(), from.y()}, {end.x(), end.y()}, fast)) {
-    update(moving_.MoveTo(QPoint(step.x, step.y)));
-    Wait(delay);
-  }
-  if (raise > 0) {
-    update(moving_.Show(picture, end, raise, appearance_->Images()));
-    Wait(2 * delay);
-  }
-  update(moving_.Hide());
+  TFlight flight{.picture = picture,
+                 .cards = std::move(cards),
+                 .lead = 0,
+                 .frames = fnFlightFrames(from, to, false, StepDelay(), ShadowDepth()),
+                 .standing = standing};
+  flights_->Add(std::move(flight));
+  FollowFlights();
 }
 
 QPoint C_TTableArea::DealOrigin() const {
@@ -106,45 +70,37 @@ void C_TTableArea::DealCardByCard() {
       }
     }
   }
-  for (const auto& [pile, position] : order) {
-    if (position == 0) painter_->Hide(pile, 0);
-  }
+  std::set<int> away;
+  for (const auto& [pile, position] : order) away.insert(view.CardAt(pile, position));
+  painter_->SetAway(away);
   painter_->DrawTable();
-  const QPoint origin = DealOrigin();
-  painter_->DrawCardAt(-1, origin);
   update();
-  const TBusy busy(session_->state.runtime, flying_);
-  Wait(100);
-  TScreen& screen = session_->state.screen;
-  const bool sound = session_->state.config.IsYes(cfg::kSoundShuffle);
-  if (sound) screen.PlaySound("Shuffle", true);
+  const QPoint origin = DealOrigin();
+  flights_->SetDeck(painter_->CardPicture(-1, false), origin);
+  dealing_ = session_->state.config.IsYes(cfg::kSoundShuffle);
+  if (dealing_) session_->state.screen.PlaySound("Shuffle", true);
   const QPoint start = origin + QPoint(geometry.CardWidth() / 7, geometry.CardHeight() / 7);
+  const int delay = StepDelay() / 4;
+  // The first card leaves once the deck has shown for a moment.
+  int lead = 100;
   for (const auto& [pile, position] : order) {
-    Wait(2);
     const int card = view.CardAt(pile, position);
-    if (card > 0) {
-      const bool faceUp = !view.IsFaceDown(card);
-      const QImage picture = painter_->CardPicture(card, faceUp);
-      if (faceUp) {
-        // The card shows its face on the deck for an instant before it leaves.
-        update(moving_.Show(picture, origin, 0, appearance_->Images()));
-        Wait(2);
-        update(moving_.Hide());
-      }
-      update(moving_.Show(picture, start, 0, appearance_->Images()));
-      Wait(1);
-      FlyCard(picture, start, painter_->CardPlace(pile, position), true, false);
+    if (card <= 0) continue;
+    const bool faceUp = !view.IsFaceDown(card);
+    TFlight flight{.picture = painter_->CardPicture(card, faceUp),
+                   .cards = {card},
+                   .lead = lead + 2,
+                   .frames = {},
+                   .standing = false};
+    // A face-up card shows its face on the deck for an instant before it leaves.
+    if (faceUp) flight.frames.push_back({origin, 2, 0});
+    flight.frames.push_back({start, 1, 0});
+    for (const TFlightFrame& frame : fnFlightFrames(start, painter_->CardPlace(pile, position), true, delay, 0)) {
+      flight.frames.push_back(frame);
     }
-    painter_->Hide(pile, position + 1);
-    RedrawChangedPiles();
+    flights_->Add(std::move(flight));
+    lead = 0;
   }
-  if (sound) screen.StopSound();
-  painter_->ShowAll();
-  RedrawChangedPiles();
-  // The back left at the origin goes; the origin pile shows its top again.
-  const QRect deck(origin, QSize(geometry.CardWidth(), geometry.CardHeight()));
-  painter_->Repaint(deck.adjusted(-15, -15, 0, 0));
-  update(deck.adjusted(-15, -15, 0, 0));
 }
 
 }  // namespace tablerun

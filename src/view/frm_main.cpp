@@ -162,7 +162,11 @@ QAction* TfrmMain::Action(const char* name) const {
 void TfrmMain::ConnectCommand(const char* name, void (TfrmMain::*handler)()) {
   if (auto* action = Action(name)) {
     action->setEnabled(true);
-    connect(action, &QAction::triggered, this, handler);
+    // A command never lands in the middle of a move: the cards in flight land first.
+    connect(action, &QAction::triggered, this, [this, handler] {
+      if (table_) table_->FinishFlights();
+      (this->*handler)();
+    });
   }
 }
 
@@ -335,6 +339,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+  table_->FinishFlights();
   if (!AskToClose()) {
     event->ignore();
     return;
@@ -370,10 +375,10 @@ void TfrmMain::CloseWhenFree() {
 }
 
 void TfrmMain::mnuAboutClick() {
-  QMessageBox about(QMessageBox::NoIcon, "About Tablerun 2002",
-                    QString("<b>Tablerun 2002</b><p>Version %1</p><p>Patience card games for one player.</p>")
-                        .arg(TABLERUN_VERSION),
-                    QMessageBox::Ok, this);
+  QMessageBox about(
+      QMessageBox::NoIcon, "About Tablerun 2002",
+      QString("<b>Tablerun 2002</b><p>Version %1</p><p>Patience card games for one player.</p>").arg(TABLERUN_VERSION),
+      QMessageBox::Ok, this);
   about.setIconPixmap(windowIcon().pixmap(64, 64));
   fnPrepareMessageBox(about);
   about.exec();

@@ -15,8 +15,8 @@
 #include "config/preferences.h"
 #include "config/text.h"
 #include "dialogs/frm_game_won.h"
-#include "engine/saved/saved_game.h"
 #include "engine/appearance/table_painting.h"
+#include "engine/saved/saved_game.h"
 #include "view/appearance.h"
 #include "view/frm_main.h"
 #include "view/full_screen.h"
@@ -85,7 +85,7 @@ void TfrmMain::DealAndShow(bool otherGame) {
   scroller_->ScrollToTop();
   table_->DealTable(state_.config.IsYes(cfg::kDealAnimation));
   fnDealShown(session_);
-  table_->RedrawTable();
+  table_->RedrawChangedPiles();
   FitScrollBar();
   UpdateCommands();
 }
@@ -100,6 +100,7 @@ void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
 }
 
 void TfrmMain::ChangeGame(int code) {
+  table_->FinishFlights();
   if (fnLeaveGame(session_) == TLeaving::Stayed) return;
   state_.config.Write(cfg::kGame, fnZeroFill(code, 4));
   state_.config.Write(cfg::kGameName, state_.mainGame.Catalogue().NameOf(code, state_.customGames));
@@ -165,6 +166,7 @@ void TfrmMain::mnuLoadGameClick() {
   if (current.setUp || current.started) FollowCurrentGame(current);
   if (!current.started) return;
   state_.store->WriteString(kPreference, "Dir_Save", QFileInfo(path).absolutePath().toStdString() + "/");
+  table_->RedrawTable();
   TableChanged();
 }
 
@@ -235,6 +237,7 @@ void TfrmMain::ToggleFullScreen() {
 void TfrmMain::RelayoutWindow() {
   ArrangePanels();
   if (!table_ || fitting_ || !state_.rules.IsLoaded() || IsPaused()) return;
+  table_->FinishFlights();
   fnLayOutGame(state_, Metrics());
   table_->RedrawTable();
   FitScrollBar();
@@ -269,7 +272,9 @@ void TfrmMain::StopSound() {
 
 void TfrmMain::ShowGameWonWindow() {
   TfrmGameWon window(library_, xpStyle_, this);
-  switch (window.exec()) {
+  const int chosen = window.exec();
+  table_->FinishFlights();
+  switch (chosen) {
     case TfrmGameWon::NewGame:
       mnuNewClick();
       break;
@@ -282,7 +287,7 @@ void TfrmMain::ShowGameWonWindow() {
 }
 
 void TfrmMain::TableChanged() {
-  table_->RedrawTable();
+  table_->RedrawChangedPiles();
   FitScrollBar();
   UpdateCommands();
   statusPanels_->Refresh();

@@ -84,8 +84,14 @@ void TfrmMain::BuildMainPopup() {
   item("Change deck", "popMainDeck");
   item("Change background", "popMainBackground");
   popMain_->addSeparator();
-  connect(item("Pause", "popMainPause", "Ctrl+P"), &QAction::triggered, this, [this] { SetPause(!IsPaused()); });
-  connect(item("Quit game", "popMainQuitGame", "Ctrl+Q"), &QAction::triggered, this, &TfrmMain::mnuQuitGameClick);
+  connect(item("Pause", "popMainPause", "Ctrl+P"), &QAction::triggered, this, [this] {
+    table_->FinishFlights();
+    SetPause(!IsPaused());
+  });
+  connect(item("Quit game", "popMainQuitGame", "Ctrl+Q"), &QAction::triggered, this, [this] {
+    table_->FinishFlights();
+    mnuQuitGameClick();
+  });
   popMain_->addSeparator();
   item("Card counter", "popMainCardCounter", "F8");
 }

@@ -109,16 +109,11 @@ void TQtScreen::SetTableArea(C_TTableArea* table) {
 }
 
 void TQtScreen::RequestRepaint() {
-  if (table_) table_->RedrawChangedPiles();
-  if (parent_) parent_->update();
+  if (table_) table_->PlayChanged();
 }
 
 void TQtScreen::ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) {
   if (table_) table_->ShowCardsMoved(card, from, position, to);
-}
-
-void TQtScreen::ProcessPendingEvents() {
-  QApplication::processEvents();
 }
 
 void TQtScreen::ShowScore(int score) {

@@ -37,7 +37,6 @@ class TQtScreen final : public TScreen {
   void Beep() override;
   void RequestRepaint() override;
   void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) override;
-  void ProcessPendingEvents() override;
 
   // The labels of the tool bar row that show the score and the time, once the window has them.
   void SetScoreLabels(QLabel* score, QLabel* time) {

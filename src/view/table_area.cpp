@@ -8,6 +8,7 @@
 
 #include "engine/session/play_session.h"
 #include "view/appearance.h"
+#include "view/card_flights.h"
 #include "view/table_painter.h"
 
 namespace tablerun {
@@ -46,6 +47,26 @@ void C_TTableArea::Attach(TPlaySession& session, TAppearance& appearance, const 
   appearance_ = &appearance;
   library_ = &library;
   painter_ = std::make_unique<TTablePainter>(session.state, appearance, library);
+  flights_ = std::make_unique<TCardFlights>(appearance);
+  connect(flights_.get(), &TCardFlights::repaint, this, [this](const QRegion& area) { update(area); });
+  connect(flights_.get(), &TCardFlights::landed, this, &C_TTableArea::FollowFlights);
+  connect(flights_.get(), &TCardFlights::settled, this, [this] {
+    if (dealing_) session_->state.screen.StopSound();
+    dealing_ = false;
+  });
+}
+
+void C_TTableArea::FinishFlights() {
+  if (flights_) flights_->Finish();
+}
+
+bool C_TTableArea::Flying() const {
+  return flights_ && flights_->Flying();
+}
+
+void C_TTableArea::FollowFlights() {
+  painter_->SetAway(flights_->Away());
+  RedrawChangedPiles();
 }
 
 bool C_TTableArea::EnsurePainter() {
@@ -78,6 +99,7 @@ void C_TTableArea::SetBare(bool bare) {
 
 void C_TTableArea::DealTable(bool animate) {
   bare_ = false;
+  FinishFlights();
   if (!EnsurePainter()) return update();
   moving_.Hide();
   painter_->SetJitter(TJitterTable(session_->state.random));
@@ -94,9 +116,9 @@ void C_TTableArea::DealTable(bool animate) {
   }
 }
 
+// Held cards and cards in flight stay out of their piles.
 void C_TTableArea::RedrawTable() {
   if (!EnsurePainter()) return update();
-  painter_->ShowAll();
   DrawWhole();
   update();
 }
@@ -104,10 +126,12 @@ void C_TTableArea::RedrawTable() {
 void C_TTableArea::RedrawChangedPiles() {
   if (!painter_ || !painter_->IsReady()) return;
   painter_->SetDrawUsed(session_->executor.History().undoLog.Count(TEventKind::Draw) > 0);
-  const QRegion dirty = painter_->RedrawChangedPiles();
-  if (dirty.isEmpty()) return;
+  update(painter_->RedrawChangedPiles());
+}
+
+void C_TTableArea::PlayChanged() {
+  RedrawChangedPiles();
   changed_ = true;
-  update(dirty);
 }
 
 void C_TTableArea::SetCloth(const QColor& colour) {
@@ -159,6 +183,7 @@ void C_TTableArea::paintEvent(QPaintEvent* event) {
   for (const TOverlay* overlay : {&revealed_, &selected_}) {
     if (overlay->card != 0) painter.drawImage(overlay->at, overlay->picture);
   }
+  flights_->Paint(painter);
   moving_.Paint(painter);
 }
 
@@ -169,8 +194,8 @@ void C_TTableArea::resizeEvent(QResizeEvent* event) {
 
 bool C_TTableArea::Refused(bool press) {
   if (!session_ || !painter_ || !painter_->IsReady()) return true;
-  if (flying_ && press) session_->state.screen.Beep();
-  return flying_;
+  if (press) FinishFlights();
+  return false;
 }
 
 void C_TTableArea::mousePressEvent(QMouseEvent* event) {
@@ -201,31 +226,35 @@ void C_TTableArea::imgSfondoMouseDown(const QMouseEvent& event) {
   // The double click that follows takes the place of this press.
   if (SecondPressOfDoubleClick(event) || Refused(true)) return;
   const QPoint at = fnPoint(event);
+  const int steps = PlaySteps();
   session_->pointer.MouseDown(fnButton(event.button()), event.modifiers().testFlag(Qt::ControlModifier), at.x(),
                               at.y());
-  FollowPointer();
+  FollowPointer(steps);
 }
 
 void C_TTableArea::imgSfondoMouseMove(const QMouseEvent& event) {
   emit pointerMoved(fnPoint(event));
   if (Refused(false)) return;
   const QPoint at = fnPoint(event);
+  const int steps = PlaySteps();
   session_->pointer.MouseMove(at.x(), at.y());
-  FollowPointer();
+  FollowPointer(steps);
 }
 
 void C_TTableArea::imgSfondoMouseUp(const QMouseEvent& event) {
   if (Refused(false)) return;
   const QPoint at = fnPoint(event);
+  const int steps = PlaySteps();
   session_->pointer.MouseUp(fnButton(event.button()), at.x(), at.y());
-  FollowPointer();
+  FollowPointer(steps);
 }
 
 void C_TTableArea::imgSfondoDblClick(const QMouseEvent& event) {
   if (Refused(true)) return;
   const QPoint at = fnPoint(event);
+  const int steps = PlaySteps();
   session_->pointer.DblClick(at.x(), at.y());
-  FollowPointer();
+  FollowPointer(steps);
 }
 
 void C_TTableArea::SetCursors(const QCursor& normal, const QCursor& holding) {
@@ -240,9 +269,10 @@ void C_TTableArea::ClickStock() {
   if (!geometry.OnTable(kMazzo)) return;
   const TRect home = geometry.CardRect(kMazzo, 0);
   lastPress_ = {};
+  const int steps = PlaySteps();
   session_->pointer.MouseDown(TMouseButton::Left, false, home.left + 1, home.top + 1);
   session_->pointer.MouseUp(TMouseButton::Left, home.left + 1, home.top + 1);
-  FollowPointer();
+  FollowPointer(steps);
 }
 
 int C_TTableArea::ShadowDepth() const {
@@ -260,7 +290,11 @@ QPoint C_TTableArea::HeldPlace() const {
   return QPoint(dragged.left - raise, dragged.top - raise);
 }
 
-void C_TTableArea::FollowPointer() {
+int C_TTableArea::PlaySteps() const {
+  return session_->executor.History().undo.Size();
+}
+
+void C_TTableArea::FollowPointer(int stepsBefore) {
   const TPointerPicture& now = session_->pointer.Picture();
   const TTableView view(session_->state.table, session_->state.rules, session_->state.cards);
   if (now.card != 0 && heldCard_ == 0) {
@@ -281,23 +315,27 @@ void C_TTableArea::FollowPointer() {
   FollowOverlay(revealed_, now.revealedCard, false);
   FollowOverlay(selected_, now.selectedCard, true);
   RedrawChangedPiles();
-  if (changed_) emit tableChanged();
+  // Every change of play records an undo snapshot first.
+  if (changed_ || PlaySteps() != stepsBefore) emit tableChanged();
   changed_ = false;
 }
 
 void C_TTableArea::PutDown() {
-  if (!heldFlown_ && moving_.Visible() && Animate()) {
-    const TTableView view(session_->state.table, session_->state.rules, session_->state.cards);
-    if (const auto place = view.FindCard(heldCard_)) {
-      const QImage cards = moving_.Cards();
-      const QPoint from = moving_.Place();
-      update(moving_.Hide());
-      FlyCard(cards, from, painter_->CardPlace(place->pile, place->position), false, true);
-    }
-  }
-  heldFlown_ = false;
+  const QImage cards = moving_.Cards();
+  const QPoint from = moving_.Place();
   update(moving_.Hide());
   painter_->ShowAll();
+  if (heldFlown_ || cards.isNull() || !Animate()) {
+    heldFlown_ = false;
+    return;
+  }
+  // Refused: the cards fly back to where they were lifted.
+  const TTableView view(session_->state.table, session_->state.rules, session_->state.cards);
+  if (const auto place = view.FindCard(heldCard_)) {
+    std::vector<int> group;
+    for (int at = place->position; at < view.Count(place->pile); ++at) group.push_back(view.CardAt(place->pile, at));
+    Fly(cards, std::move(group), from, painter_->CardPlace(place->pile, place->position), false);
+  }
 }
 
 void C_TTableArea::FollowOverlay(TOverlay& overlay, int card, bool inverted) {
@@ -316,6 +354,7 @@ void C_TTableArea::FollowOverlay(TOverlay& overlay, int card, bool inverted) {
 
 void C_TTableArea::ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) {
   constexpr int kEntryDealShown = 92;
+  changed_ = true;
   if (!painter_ || !painter_->IsReady() || session_->state.mainGame.Get(kEntryDealShown) == 0 || !isVisible()) return;
   // The second waste is no pile a card is searched in: find it by its code.
   const std::string& text = session_->state.table.Pile(to);
@@ -331,13 +370,16 @@ void C_TTableArea::ShowCardsMoved(int card, TPileRef from, int position, TPileRe
   if (held) {
     heldFlown_ = true;
     update(moving_.Hide());
+    painter_->ShowAll();
   }
-  painter_->ShowAll();
-  painter_->Hide(to, arrived);
-  RedrawChangedPiles();
-  if (Animate()) FlyCard(cards, start, painter_->CardPlace(to, arrived), false, true);
-  painter_->ShowAll();
-  RedrawChangedPiles();
+  if (!Animate()) return;
+  std::vector<int> group;
+  for (std::size_t at = static_cast<std::size_t>(arrived) * 3; at + 3 <= text.size(); at += 3) {
+    group.push_back(fnParseCardText(std::string_view(text).substr(at, 3)).value_or(0));
+  }
+  // Cards taken from a fanned pile stand there while earlier flights end.
+  const bool standing = !held && (from.group == TPileGroup::Fila || from.group == TPileGroup::Appogg);
+  Fly(cards, std::move(group), start, painter_->CardPlace(to, arrived), standing);
 }
 
 QColor fnColourFromStore(int stored) {

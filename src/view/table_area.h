@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "model/pile_names.h"
 #include "view/moving_picture.h"
@@ -16,6 +17,7 @@
 namespace tablerun {
 
 class TAppearance;
+class TCardFlights;
 class TImageLibrary;
 class TPlaySession;
 class TTablePainter;
@@ -30,8 +32,11 @@ class C_TTableArea final : public QWidget {
   void Attach(TPlaySession& session, TAppearance& appearance, const TImageLibrary& library);
   // Draws the table as dealt, card by card when `animate`.
   void DealTable(bool animate);
-  // Draws every pile again: after undo, redo, restart, a loaded game or a new card set.
+  // Draws every pile again: after a loaded game, a new layout or a new card set.
   void RedrawTable();
+  // Every card on its way lands at once: a command sees a settled table.
+  void FinishFlights();
+  bool Flying() const;
   // The table's pointer, and the one shown while cards are held.
   void SetCursors(const QCursor& normal, const QCursor& holding);
   // A click just inside the stock's home place (the Space key).
@@ -40,6 +45,9 @@ class C_TTableArea final : public QWidget {
   void SetBare(bool bare);
   // Draws again only the piles that changed since they were drawn.
   void RedrawChangedPiles();
+  // Play changed the table: the piles are drawn again, and the window hears
+  // of it once the pointer event that caused it ends.
+  void PlayChanged();
   // The executor put `card`, with the cards that lay above it at `position`
   // of `from`, on `to`: the cards fly there.
   void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to);
@@ -90,12 +98,16 @@ class C_TTableArea final : public QWidget {
   void imgSfondoMouseMove(const QMouseEvent& event);
   void imgSfondoMouseUp(const QMouseEvent& event);
   void imgSfondoDblClick(const QMouseEvent& event);
-  // Input is refused while cards fly; a press says so.
+  // Input waits for a table to play on; a press first lands the cards in flight.
   bool Refused(bool press);
-  // Draws what pointer input reports after each event.
-  void FollowPointer();
+  // Draws what pointer input reports after each event; tells the window when
+  // play changed the table (the undo history held `stepsBefore` steps).
+  void FollowPointer(int stepsBefore);
+  int PlaySteps() const;
   void FollowOverlay(TOverlay& overlay, int card, bool inverted);
   void PutDown();
+  // The cards away in flights are left out of their piles until they land.
+  void FollowFlights();
   // Creates the table image on first use and when the window outgrows it.
   bool EnsurePainter();
   // The whole table image again: every pile, or the bare background.
@@ -105,8 +117,10 @@ class C_TTableArea final : public QWidget {
   bool Animate() const;
 
   // card_flight.cpp: flights and the deal.
-  void FlyCard(const QImage& picture, QPoint from, QPoint to, bool fast, bool lift);
-  void Wait(int milliseconds);
+  // `cards` fly as `picture`; `standing` keeps them where they start while
+  // earlier flights end.
+  void Fly(const QImage& picture, std::vector<int> cards, QPoint from, QPoint to, bool standing);
+  int StepDelay() const;
   void DealCardByCard();
   QPoint DealOrigin() const;
 
@@ -120,13 +134,16 @@ class C_TTableArea final : public QWidget {
   // The size the background was painted for; the table is never smaller.
   QSize baseSize_;
   std::unique_ptr<TTablePainter> painter_;
+  std::unique_ptr<TCardFlights> flights_;
+  // The held cards.
   TMovingPicture moving_;
   TOverlay revealed_;
   TOverlay selected_;
   int heldCard_ = 0;
   // The held cards already flew to where the drop put them.
   bool heldFlown_ = false;
-  bool flying_ = false;
+  // The shuffle sound plays until the dealt cards land.
+  bool dealing_ = false;
   bool changed_ = false;
   bool bare_ = false;
   TPress lastPress_;

@@ -111,15 +111,27 @@ TTablePainter::TDrawn TTablePainter::Showing(const TPileGeometry& geometry, TPil
   TDrawn showing;
   int count = view.Count(pile);
   if (const auto hidden = hidden_.find(Key(pile)); hidden != hidden_.end()) count = std::min(count, hidden->second);
+  const bool stacked = Stacked(pile);
+  // Cards away leave a pile as it was before they came: a stacked pile shows
+  // the card below, a fanned one an empty place where a card lies over them.
+  std::size_t present = 0;
   for (int position = 0; position < count; ++position) {
-    const int card = view.CardAt(pile, position);
+    int card = view.CardAt(pile, position);
+    if (away_.count(card) != 0) {
+      if (stacked) continue;
+      card = 0;
+    } else {
+      present = showing.cards.size() + 1;
+    }
     const bool down = pile.group == TPileGroup::Mazzo ? FaceDownOnTop(pile) : card > 0 && view.IsFaceDown(card);
     showing.cards.push_back(down ? -card : card);
   }
+  showing.cards.resize(present);
+  count = static_cast<int>(present);
   if (count == 0) showing.mark = fnEmptyMark(state_, pile, drawUsed_);
   showing.highlighted = pile.group == TPileGroup::Dest && count == view.Count(pile) &&
                         state_.mainGame.Get(kHighlightStyle) != 0 && fnFoundationComplete(view, pile.entry);
-  if (Stacked(pile)) {
+  if (stacked) {
     showing.area = fnQRect(geometry.CardRect(pile, 0)).adjusted(-kDepthRoom, -kDepthRoom, 0, 0);
   } else {
     QRect area = fnQRect(geometry.CardRect(pile, 0));

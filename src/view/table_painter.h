@@ -10,10 +10,11 @@
 #include <QRegion>
 #include <array>
 #include <map>
+#include <set>
 #include <vector>
 
-#include "engine/pointer/pile_geometry.h"
 #include "engine/appearance/table_painting.h"
+#include "engine/pointer/pile_geometry.h"
 #include "engine/state/tablerun_state.h"
 
 namespace tablerun {
@@ -44,6 +45,8 @@ class TTablePainter {
   // still to be dealt, cards on their way).
   void Hide(TPileRef pile, int position) { hidden_[Key(pile)] = position; }
   void ShowAll() { hidden_.clear(); }
+  // Cards on their way, left out wherever they lie until they land.
+  void SetAway(std::set<int> cards) { away_ = std::move(cards); }
 
   // Everything again, after a new card set or a new game: the whole table.
   QRect DrawTable();
@@ -105,6 +108,7 @@ class TTablePainter {
   TJitterTable jitter_;
   bool drawUsed_ = false;
   std::map<int, int> hidden_;
+  std::set<int> away_;
   std::map<int, TDrawn> drawn_;
   QMap<QString, QImage> marks_;
 };

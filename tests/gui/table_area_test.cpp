@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "config/text.h"
+#include "engine/appearance/table_painting.h"
 #include "engine/deal/game_number.h"
 #include "engine/deal/game_start.h"
-#include "engine/appearance/table_painting.h"
 #include "support/window_world.h"
 #include "view/background.h"
 #include "view/table_area.h"
@@ -47,6 +47,10 @@ struct TWorld : testing::TWindowWorld {
     session.executor.RunOpeningMoves();
   }
 
+  // Waits for the cards in flight to land.
+  bool Landed() {
+    return QTest::qWaitFor([&] { return !table.Flying(); }, 10000);
+  }
   TPileGeometry Geometry() const { return fnPileGeometry(state); }
   TTableView View() const { return Geometry().View(); }
   QRect TopCard(TPileRef pile) const { return fnQRect(Geometry().CardRect(pile, View().Count(pile) - 1)); }
@@ -135,6 +139,8 @@ class TableAreaTest : public QObject {
   void animatedDealEndsWithTheSameTable() {
     TWorld plain(kKlondike, "7");
     TWorld animated(kKlondike, "7", true);
+    QVERIFY(animated.table.Flying());
+    QVERIFY(animated.Landed());
     QCOMPARE(animated.table.TableImage(), plain.table.TableImage());
   }
 
@@ -156,6 +162,10 @@ class TableAreaTest : public QObject {
     QTest::mouseRelease(&world.table, Qt::LeftButton, {}, grab + cell.topLeft() - source.topLeft());
     QCOMPARE(world.View().Top(fnAppogg(0)), card);
     QCOMPARE(world.View().Count(from), count - 1);
+    // The table already holds the move; the picture shows the card only once it lands.
+    QVERIFY(world.table.Flying());
+    QVERIFY(!world.Shows(card, cell.topLeft()));
+    QVERIFY(world.Landed());
     QVERIFY(world.Shows(card, cell.topLeft()));
     QVERIFY(world.Shows(world.View().Top(from), world.TopCard(from).topLeft()));
     QCOMPARE(changed.count(), 1);
@@ -171,6 +181,7 @@ class TableAreaTest : public QObject {
     QTest::mouseMove(&world.table, QPoint(500, 700));
     QTest::mouseRelease(&world.table, Qt::LeftButton, {}, QPoint(500, 700));
     QCOMPARE(world.state.table.Pile(from), before);
+    QVERIFY(world.Landed());
     QVERIFY(world.Shows(world.View().Top(from), source.topLeft()));
   }
 
@@ -180,6 +191,7 @@ class TableAreaTest : public QObject {
     QVERIFY(place && place->position == world.View().Count(place->pile) - 1);
     fnDoubleClick(world.table, world.TopCard(place->pile).center());
     QCOMPARE(world.View().Top(fnDest(0)), kAceOfHearts);
+    QVERIFY(world.Landed());
     QVERIFY(world.Shows(kAceOfHearts, world.TopCard(fnDest(0)).topLeft()));
   }
 

@@ -41,6 +41,8 @@ class TRecordingScreen final : public TScreen {
   std::vector<std::pair<int, int>> popups;  // where the play-area pop-up menu opened
   // Runs while the winning animation plays, as the player acting meanwhile.
   std::function<void()> duringWinningAnimation;
+  // Told of moves and repaints too, as a window's table that flies the cards.
+  TScreen* table = nullptr;
 
   TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) override {
     messages.push_back({kind, text, buttons});
@@ -58,11 +60,14 @@ class TRecordingScreen final : public TScreen {
   void PlaySound(const std::string& name, bool) override { sounds.push_back(name); }
   void StopSound() override {}
   void Beep() override { ++beeps; }
-  void RequestRepaint() override { ++repaints; }
+  void RequestRepaint() override {
+    ++repaints;
+    if (table) table->RequestRepaint();
+  }
   void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) override {
     moves.push_back({card, from, position, to});
+    if (table) table->ShowCardsMoved(card, from, position, to);
   }
-  void ProcessPendingEvents() override {}
   void ShowScore(int shown) override { score = shown; }
   void ShowElapsedTime(const std::string& text) override { times.push_back(text); }
   void RunWinningAnimation() override {

@@ -19,8 +19,6 @@ class TScreen : public TMessages {
   // `card`, with the cards that lay above it at `position` of `from`, has just
   // been put on `to`: the screen flies the picture across.
   virtual void ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) = 0;
-  // Long sequences call this between steps so the window stays alive.
-  virtual void ProcessPendingEvents() = 0;
 
   // The score and the elapsed time ("h:nn:ss") in the window's tool bar row.
   virtual void ShowScore(int score) = 0;

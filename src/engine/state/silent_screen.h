@@ -19,7 +19,6 @@ class TSilentScreen : public TScreen {
   void Beep() override {}
   void RequestRepaint() override {}
   void ShowCardsMoved(int, TPileRef, int, TPileRef) override {}
-  void ProcessPendingEvents() override {}
   void ShowScore(int) override {}
   void ShowElapsedTime(const std::string&) override {}
   void RunWinningAnimation() override {}
