@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include <initializer_list>
+
 #include "config/text.h"
 #include "engine/session/start_up.h"
 #include "engine/session/window_placement.h"
@@ -203,6 +205,12 @@ void TfrmMain::BuildPanels() {
   pnlScore_ = BuildPanel("pnlScore", "Score:", "lblScore", lblScore_);
   lblTempo_->setText("0:00:00");
   lblScore_->setText("0");
+  // The clock's tick repaints its own text only: the panels are opaque, and
+  // the time's label is as wide as the widest time, so it never resizes.
+  for (QWidget* opaque : std::initializer_list<QWidget*>{pnlTempo_, pnlScore_, lblTempo_, lblScore_}) {
+    opaque->setAutoFillBackground(true);
+  }
+  lblTempo_->setFixedWidth(lblTempo_->fontMetrics().horizontalAdvance("00:00:00") + 2);
   const auto hideMenu = [this](QFrame* panel, const char* name, const char* caption, bool time) {
     auto* menu = new QMenu(panel);
     menu->setObjectName(name);

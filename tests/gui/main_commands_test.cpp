@@ -2,19 +2,22 @@
 // on the offscreen platform, with FreeCell dealt at start-up.
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
+#include <map>
+
 #include "dialogs/advanced_form.h"
 #include "dialogs/frm_game_won.h"
+#include "engine/history/table_state_lines.h"
 #include "engine/legality/legal_moves.h"
 #include "engine/pointer/pile_geometry.h"
 #include "engine/pointer/pile_info.h"
 #include "engine/session/play_commands.h"
-#include "engine/history/table_state_lines.h"
 #include "engine/session/window_title.h"
 #include "model/pile_names.h"
 #include "support/window_world.h"
@@ -195,6 +198,29 @@ class MainCommandsTest : public QObject {
     QTRY_COMPARE(panels->PanelText(0), QString("Waste"));
     auto* hint = shown.window.findChild<QFrame*>("pnlStatus3");
     QVERIFY(hint->contentsRect().width() > hint->fontMetrics().horizontalAdvance(panels->PanelText(3)));
+  }
+
+  void aClockTickRepaintsOnlyTheTime() {
+    TShownWindow shown;
+    auto* time = shown.window.findChild<QLabel*>("lblTempo");
+    QTest::qWait(100);
+    struct TPaints : QObject {
+      std::map<QObject*, int> count;
+      bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count[watched];
+        return false;
+      }
+    } paints;
+    const auto bars = shown.window.findChildren<QToolBar*>();
+    for (QToolBar* bar : bars) bar->installEventFilter(&paints);
+    time->installEventFilter(&paints);
+    const QSize size = time->size();
+    // The widest time there is, as the screen shows a tick.
+    time->setText("10:00:00");
+    QTest::qWait(50);
+    QVERIFY(paints.count[time] > 0);
+    for (QToolBar* bar : bars) QCOMPARE(paints.count[bar], 0);
+    QCOMPARE(time->size(), size);
   }
 
   void undoAndRedoGoBackAndForth() {
