@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "contact_sheet.h"
+#include "config/config_fields.h"
 #include "engine/appearance/appearance_catalogue.h"
 #include "engine/appearance/card_appearance.h"
 #include "support/recording_screen.h"
@@ -62,7 +63,7 @@ void fnAddBacks(TContactSheet& sheet, const TImageLibrary& library) {
 
 // The marks on a felt-like green, and a stacked pile with its relief and a lifted card's shadow.
 void fnAddMarks(TContactSheet& sheet, TAppearance& appearance, TTablerunState& state, char size) {
-  state.config.Write(kPosCardSize, 1, std::string(1, size));
+  state.config.Write(cfg::kCardSize, std::string(1, size));
   appearance.ApplyCardSet();
   sheet.Caption(QString("Empty-pile marks at size %1").arg(size));
   sheet.NewRow();
@@ -189,11 +190,11 @@ int main(int argc, char** argv) {
   TContactSheet sheet;
   sheet.Caption("Card set " + QString::fromStdString(fnThreeDigits(set)));
   for (const char size : QByteArray(kSizes)) {
-    state.config.Write(kPosCardSize, 1, std::string(1, size));
-    state.config.Write(kPosCardSet, 3, fnThreeDigits(set));
-    state.config.Write(kPosBackNumber, 3, size == 'L' ? "001" : "011");
+    state.config.Write(cfg::kCardSize, std::string(1, size));
+    state.config.Write(cfg::kCardSet, fnThreeDigits(set));
+    state.config.Write(cfg::kBackNumber, size == 'L' ? "001" : "011");
     // Size X has no built-in set: the add-on pack's first one stands in.
-    state.config.Write(kPosAddOnCardSet, 1, size == 'X' ? "Y" : "N");
+    state.config.Write(cfg::kAddOnCardSet, size == 'X' ? "Y" : "N");
     state.store->WriteString("Preference", "Additional_Cards_Set", size == 'X' ? "C001" : "");
     QImage probe;
     if (size != 'X' && !library.LoadNamedImage(probe, fnCardSetImageName(size, set, 0))) continue;
@@ -203,8 +204,8 @@ int main(int argc, char** argv) {
     fnAddCardSet(sheet, appearance.Images(), size);
   }
   fnAddBacks(sheet, library);
-  state.config.Write(kPosCardSet, 3, "001");
-  state.config.Write(kPosBackNumber, 3, "011");
+  state.config.Write(cfg::kCardSet, "001");
+  state.config.Write(cfg::kBackNumber, "011");
   fnAddMarks(sheet, appearance, state, 'B');
   fnAddMarks(sheet, appearance, state, 'M');
   fnAddBackgrounds(sheet, library);
