@@ -343,7 +343,24 @@ bool TfrmMain::AskToClose() {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) statusPanels_->HidePointerPanels();
+  if (event->type() == QEvent::WindowStateChange) KeepModalWindowsWithProgram(watched);
   return QMainWindow::eventFilter(watched, event);
+}
+
+// Some window managers give every dialog a minimise button whatever it asks
+// for. A minimised modal window would leave the table blocked with nothing to
+// answer, so the whole program goes to the task bar with it and comes back
+// with it.
+void TfrmMain::KeepModalWindowsWithProgram(const QObject* watched) {
+  if (watched == this) {
+    if (isMinimized()) return;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window != this && window->isModal() && window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    return;
+  }
+  const auto* window = qobject_cast<const QWidget*>(watched);
+  if (window && window->isWindow() && window->isModal() && window->isMinimized() && !isMinimized()) showMinimized();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -66,7 +66,8 @@ class TfrmMain final : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  // Any key press hides the panels beside the pointer.
+  // Any key press hides the panels beside the pointer; a minimised modal window
+  // takes the program with it.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
@@ -98,6 +99,7 @@ class TfrmMain final : public QMainWindow {
   void AddRadioPair(QMenu& menu, const char* first, const char* second, const char* name,
                     void (TfrmMain::*choose)(bool));
   void SetToolbarFlat(bool flat);
+  void KeepModalWindowsWithProgram(const QObject* watched);
   void SetToolbarStyle(bool xp);
   void ConnectCommand(const char* name, void (TfrmMain::*handler)());
   QFrame* BuildPanel(const char* panel, const char* caption, const char* label, QLabel*& value);

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -120,6 +121,27 @@ class FrmMainTest : public QObject {
     QVERIFY(boxWasOpen);
     QCOMPARE(answer, std::optional(TMessageAnswer::Cancel));
     QVERIFY(world.Store().find("MainWindowState_Maximized=N\r\n") != std::string::npos);
+  }
+
+  // A modal window minimised by the window manager must not leave the table
+  // blocked on screen: the program goes with it and comes back with it.
+  void aMinimisedModalWindowTakesTheProgramWithIt() {
+    TWorld world;
+    TfrmMain window(world.state, world.session, world.appearance, world.library);
+    window.show();
+    QDialog tool(&window);
+    tool.show();
+    tool.setWindowState(Qt::WindowMinimized);
+    QVERIFY(!window.isMinimized());
+
+    QDialog box(&window);
+    box.setModal(true);
+    box.show();
+    box.setWindowState(Qt::WindowMinimized);
+    QVERIFY(window.isMinimized());
+    window.setWindowState(Qt::WindowNoState);
+    QVERIFY(!box.isMinimized());
+    QVERIFY(tool.isMinimized());
   }
 
   void exitSavesPlacementAndChangedSettings() {
