@@ -9,7 +9,7 @@ namespace {
 
 void BM_Deal(benchmark::State& bench) {
   TGameRules rules;
-  rules.Set(378, static_cast<int16_t>(bench.range(0)));
+  rules.Set(rule::kCards, static_cast<int16_t>(bench.range(0)));
   TConsoleScreen screen;
   std::mt19937_64 generator(1);
   const std::string number = fnNewGameNumber(generator);

@@ -16,11 +16,11 @@ namespace {
 class TSevenPiles {
  public:
   TSevenPiles() {
-    state.rules.Set(374, 4);
-    state.rules.Set(375, 7);
-    state.rules.Set(378, 52);
+    state.rules.Set(rule::kFoundations, 4);
+    state.rules.Set(rule::kTableauPiles, 7);
+    state.rules.Set(rule::kCards, 52);
     state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
-    state.mainGame.Set(77, 1);
+    state.mainGame.Set(entries::kRedealRound, 1);
     int card = 1;
     for (int pile = 0; pile < 7; ++pile) {
       std::string text;

@@ -13,7 +13,7 @@ TGameRules fnKlondikeLikeRules() {
   TGameRules rules;
   const std::pair<int, int> slots[] = {{378, 52},  {373, 2},   {374, 4}, {375, 7}, {3, 1},   {10, 1},  {11, 1},
                                        {363, 1},   {362, 4},   {365, 1}, {364, 7}, {367, 2}, {366, 1}};
-  for (const auto& [slot, value] : slots) rules.Set(slot, static_cast<int16_t>(value));
+  for (const auto& [slot, value] : slots) rules.Set(TRuleSlot{slot}, static_cast<int16_t>(value));
   return rules;
 }
 

@@ -33,7 +33,7 @@ class TOpening {
 public:
   TOpening(std::span<const TSlots> slots, std::span<const int> tableau, int faceUp, int stock) {
     for (const auto& [first, count, value] : slots) {
-      for (int slot = first; slot < first + count; ++slot) rules.Set(slot, static_cast<int16_t>(value));
+      for (int slot = first; slot < first + count; ++slot) rules.Set(TRuleSlot{slot}, static_cast<int16_t>(value));
     }
     TConsoleScreen screen;
     const std::vector<int> deck = fnGameNumberCardsArray("1", rules, screen);

@@ -76,9 +76,9 @@ std::string fnNormalizedGameNumber(const std::string& gameNumber) {
 }
 
 std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGameRules& rules, TMessages& messages) {
-  const int decksCards = rules.Get(378);
-  const bool jokers = rules.Get(46) == 1;
-  const int size = decksCards + (jokers ? rules.Get(381) : 0);
+  const int decksCards = rules.Get(rule::kCards);
+  const bool jokers = rules.Get(rule::kJokersInDeck) == 1;
+  const int size = decksCards + (jokers ? rules.Get(rule::kJokers) : 0);
   // A rule record with no cards (or fewer positions than that) cannot be dealt into.
   if (size <= 0) return {};
   std::vector<int> deck(static_cast<std::size_t>(size), 0);
@@ -99,7 +99,7 @@ std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGa
 
   if (jokers) {
     int jokerY = y;
-    for (int j = 1; j <= rules.Get(381) && j <= 4; ++j) {
+    for (int j = 1; j <= rules.Get(rule::kJokers) && j <= 4; ++j) {
       jokerY = fnWithinDeck(jokerY + kOffsets[d(1)][j - 1], size);
       const int free = fnFreePosition(deck, jokerY, true);
       if (free >= 0) deck[static_cast<std::size_t>(free)] = kFirstJoker - 1 + j;
@@ -128,7 +128,7 @@ std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGa
     }
   }
 
-  const int stripped = rules.Get(49);
+  const int stripped = rules.Get(rule::kStrippedDeck);
   if (stripped == 1 || stripped == 2) {
     std::erase_if(deck, [stripped](int code) {
       const int rank = code >= 1 && code <= 208 ? fnCardRank(code) : 0;

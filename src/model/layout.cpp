@@ -7,9 +7,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kColumnSpacingEntry = 73;
-constexpr int kStockGroupCopies = 132;  // X 132–134, window Y 136–138, Y 140–142
-constexpr int kFoundationCopies = 144;  // X 144–159, window Y 161–176, Y 178–193
 constexpr int kReserveLeftOfTableau = 5;
 // How far each side of a tableau pile the last reserve of "005" must stay away.
 constexpr int kReserveClearance = 85;
@@ -46,29 +43,29 @@ std::optional<int> fnTableauStartClearOfReserves(const TLayoutRun& run) {
 // The positions again in the entries that painting and the preview read, and
 // the room of a tableau fanned to the right.
 void fnAfterThePositions(const TGameRules& rules, TMainGame& game, int scrollPosition) {
-  if (rules.Get(3) == 2) {
+  if (rules.Get(rule::kTableauArrangement) == 2) {
     const int room = game.FilaY(1) == game.FilaY(0) ? game.FilaX(1) - game.FilaX(0) : game.DestX(0) - game.FilaX(0);
-    game.Set(kColumnSpacingEntry, fnToEntry(room));
+    game.Set(entries::kColumnSpacing, fnToEntry(room));
   }
   // Entry 94 is still 0, so the Y getters give table coordinates.
   for (int pile = 0; pile < fnPileGroupSize(TPileGroup::Mazzo); ++pile) {
-    game.Set(kStockGroupCopies + pile, fnToEntry(game.MazzoX(pile)));
-    game.Set(kStockGroupCopies + 4 + pile, fnToEntry(game.MazzoY(pile) - scrollPosition));
-    game.Set(kStockGroupCopies + 8 + pile, fnToEntry(game.MazzoY(pile)));
+    game.Set(entries::kMazzoCopyX + pile, fnToEntry(game.MazzoX(pile)));
+    game.Set(entries::kMazzoCopyWindowY + pile, fnToEntry(game.MazzoY(pile) - scrollPosition));
+    game.Set(entries::kMazzoCopyY + pile, fnToEntry(game.MazzoY(pile)));
   }
   for (int pile = 0; pile < fnPileGroupSize(TPileGroup::Dest); ++pile) {
-    game.Set(kFoundationCopies + pile, fnToEntry(game.DestX(pile)));
-    game.Set(kFoundationCopies + 17 + pile, fnToEntry(game.DestY(pile) - scrollPosition));
-    game.Set(kFoundationCopies + 34 + pile, fnToEntry(game.DestY(pile)));
+    game.Set(entries::kDestCopyX + pile, fnToEntry(game.DestX(pile)));
+    game.Set(entries::kDestCopyWindowY + pile, fnToEntry(game.DestY(pile) - scrollPosition));
+    game.Set(entries::kDestCopyY + pile, fnToEntry(game.DestY(pile)));
   }
-  game.Set(TMainGame::kScrollEntry, fnToEntry(scrollPosition));
+  game.Set(entries::kScrollY, fnToEntry(scrollPosition));
 }
 
 }  // namespace
 
 void fnLayoutTable(const TGameRules& rules, const TLayoutMetrics& metrics, TMainGame& game, int scrollPosition) {
   game.ResetPositions();
-  game.Set(TMainGame::kScrollEntry, 0);
+  game.Set(entries::kScrollY, 0);
   fnSetFanSteps(rules, metrics.cardSize, game);
   TLayoutRun run(rules, metrics, game);
   fnSetPileSpacing(run);

@@ -6,9 +6,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kRowSpacingEntry = 72;
-constexpr int kColumnSpacingEntry = 73;
-
 // The kind digit is the first digit of its slot; a negative slot reads as 0.
 int fnFirstDigit(int value) {
   if (value < 0) return 0;
@@ -16,14 +13,16 @@ int fnFirstDigit(int value) {
   return value;
 }
 
-TLayoutCode fnCode(const TGameRules& rules, int kindSlot, int variantSlot) {
+TLayoutCode fnCode(const TGameRules& rules, TRuleSlot kindSlot, TRuleSlot variantSlot) {
   return {fnFirstDigit(rules.Get(kindSlot)), rules.Get(variantSlot)};
 }
 
 // Counts beyond the groups would only address piles that do not exist, and
 // with no negative counts none of the (n + 1), (n + 4) or (h + 1) divisors
 // below can be 0.
-int fnCount(const TGameRules& rules, int slot, int most) { return std::clamp<int>(rules.Get(slot), 0, most); }
+int fnCount(const TGameRules& rules, TRuleSlot slot, int most) {
+  return std::clamp<int>(rules.Get(slot), 0, most);
+}
 
 }  // namespace
 
@@ -35,17 +34,17 @@ TLayoutRun::TLayoutRun(const TGameRules& gameRules, const TLayoutMetrics& layout
       fixedX1(fixedFirstX),
       cw(layoutMetrics.CardWidth()),
       ch(layoutMetrics.CardHeight()),
-      n(fnCount(gameRules, 375, 40)),
-      h(fnCount(gameRules, 374, 16)),
-      r(fnCount(gameRules, 376, 12)),
-      k(fnCount(gameRules, 373, 3)),
-      stock(fnCode(gameRules, 363, 362)),
-      foundation(fnCode(gameRules, 365, 364)),
-      tableau(fnCode(gameRules, 367, 366)),
-      reserve(fnCode(gameRules, 370, 369)),
-      secondWaste(fnCode(gameRules, 372, 371)),
-      stockShown(gameRules.Get(10) == 1),
-      stockTurns(gameRules.Get(11) == 1),
+      n(fnCount(gameRules, rule::kTableauPiles, 40)),
+      h(fnCount(gameRules, rule::kFoundations, 16)),
+      r(fnCount(gameRules, rule::kReserves, 12)),
+      k(fnCount(gameRules, rule::kStockPiles, 3)),
+      stock(fnCode(gameRules, rule::kStockLayoutKind, rule::kStockLayoutVariant)),
+      foundation(fnCode(gameRules, rule::kFoundationLayoutKind, rule::kFoundationLayoutVariant)),
+      tableau(fnCode(gameRules, rule::kTableauLayoutKind, rule::kTableauLayoutVariant)),
+      reserve(fnCode(gameRules, rule::kReserveLayoutKind, rule::kReserveLayoutVariant)),
+      secondWaste(fnCode(gameRules, rule::kSecondWasteLayoutKind, rule::kSecondWasteLayoutVariant)),
+      stockShown(gameRules.Get(rule::kStockShown) == 1),
+      stockTurns(gameRules.Get(rule::kStockTurnsToWaste) == 1),
       smallScreen(layoutMetrics.screenHeight < 500) {
   const int top = metrics.top;
   const int windowHeight = metrics.windowHeight;
@@ -82,17 +81,17 @@ TLayoutRun::TLayoutRun(const TGameRules& gameRules, const TLayoutMetrics& layout
 
 void fnSetPileSpacing(const TLayoutRun& run) {
   TMainGame& game = run.game;
-  game.Set(kRowSpacingEntry, fnToEntry(run.ch));
-  game.Set(kColumnSpacingEntry, fnToEntry(run.cw));
+  game.Set(entries::kRowSpacing, fnToEntry(run.ch));
+  game.Set(entries::kColumnSpacing, fnToEntry(run.cw));
   // A tableau fanned downwards may grow until the next row that holds piles.
   const int kind = run.tableau.kind;
-  if (run.rules.Get(3) != 1 || kind < 1 || kind > 3) return;
+  if (run.rules.Get(rule::kTableauArrangement) != 1 || kind < 1 || kind > 3) return;
   int next = 5;
   for (const auto& [code, count] : {std::pair{run.stock, run.k}, {run.foundation, run.h}, {run.reserve, run.r}}) {
     if (count > 0 && code.kind > kind && code.kind <= 4) next = std::min(next, code.kind);
   }
   const int room = next <= 4 ? run.row[next] - run.row[kind] : run.metrics.windowHeight - run.row[kind];
-  game.Set(kRowSpacingEntry, fnToEntry(room));
+  game.Set(entries::kRowSpacing, fnToEntry(room));
 }
 
 int TLayoutRun::Row(int kind) const {

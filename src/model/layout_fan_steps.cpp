@@ -1,26 +1,25 @@
-#include "model/fan_steps.h"
 #include "model/layout_run.h"
+#include "model/main_game_entries.h"
 
 namespace tablerun {
 namespace {
 
-using namespace fan;
 
-constexpr int kOffset105 = 105;
-constexpr int kOffset106 = 106;
 
 }  // namespace
 
 void fnSetFanSteps(const TGameRules& rules, char cardSize, TMainGame& game) {
   const TCardSizeSteps& size = fnCardSizeSteps(cardSize);
-  const int tableau = rules.Get(3);
-  const int foundations = rules.Get(4);
-  const int reserves = rules.Get(5);
+  const int tableau = rules.Get(rule::kTableauArrangement);
+  const int foundations = rules.Get(rule::kFoundationArrangement);
+  const int reserves = rules.Get(rule::kReserveArrangement);
 
-  for (const int entry : {kDownFaceUp, kRightFaceUp, kDownFaceDown, kRightFaceDown}) game.Set(entry, 0);
-  game.Set(kArrangement5, 3);
-  game.Set(kArrangement5Across, 3);
-  game.Set(kArrangement4, 6);
+  for (const TMainGameEntry entry :
+       {entries::kFanDownFaceUp, entries::kFanRightFaceUp, entries::kFanDownFaceDown, entries::kFanRightFaceDown})
+    game.Set(entry, 0);
+  game.Set(entries::kFanArrangement5, 3);
+  game.Set(entries::kFanArrangement5Across, 3);
+  game.Set(entries::kFanArrangement4, 6);
 
   if (fnIsOneOf(tableau, {1, 7, 12}) || fnIsOneOf(reserves, {1, 13})) {
     int faceUp = size.down;
@@ -32,19 +31,19 @@ void fnSetFanSteps(const TGameRules& rules, char cardSize, TMainGame& game) {
       faceUp *= 2;
       faceDown *= 2;
     }
-    game.Set(kDownFaceUp, fnToEntry(faceUp));
-    game.Set(kDownFaceDown, fnToEntry(faceDown));
+    game.Set(entries::kFanDownFaceUp, fnToEntry(faceUp));
+    game.Set(entries::kFanDownFaceDown, fnToEntry(faceDown));
   }
-  if (tableau == 2 || rules.Get(6) != 0 || reserves == 2 || foundations == 2) {
-    game.Set(kRightFaceUp, fnToEntry(size.right));
-    game.Set(kRightFaceDown, fnToEntry(size.rightFaceDown));
+  if (tableau == 2 || rules.Get(rule::kSplitTableauArrangement) != 0 || reserves == 2 || foundations == 2) {
+    game.Set(entries::kFanRightFaceUp, fnToEntry(size.right));
+    game.Set(entries::kFanRightFaceDown, fnToEntry(size.rightFaceDown));
   }
   if (tableau == 6) {
-    game.Set(kArrangement6, fnToEntry(size.arrangement6));
-    game.Set(kArrangement6Across, fnToEntry(size.arrangement6));
+    game.Set(entries::kFanArrangement6, fnToEntry(size.arrangement6));
+    game.Set(entries::kFanArrangement6Across, fnToEntry(size.arrangement6));
   }
-  game.Set(kOffset105, fnToEntry(size.offset105));
-  game.Set(kOffset106, fnToEntry(size.offset106));
+  game.Set(entries::kCardOffset105, fnToEntry(size.offset105));
+  game.Set(entries::kCardOffset106, fnToEntry(size.offset106));
 }
 
 }  // namespace tablerun

@@ -8,7 +8,6 @@ namespace {
 constexpr int kStock = 0;
 constexpr int kWaste = 1;
 constexpr int kSecondWaste = 2;
-constexpr int kSecondWastePlacedSlot = 377;
 
 // Piles from x1 to the right, each step beyond its left neighbour.
 template <typename Place>
@@ -143,7 +142,7 @@ void fnPlaceReserves(TLayoutRun& run) {
 }
 
 void fnPlaceSecondWaste(TLayoutRun& run) {
-  if (run.rules.Get(kSecondWastePlacedSlot) <= 0) return;
+  if (run.rules.Get(rule::kSecondWastePlaced) <= 0) return;
   const int kind = run.secondWaste.kind;
   switch (run.secondWaste.variant) {
     case 6: run.PlaceMazzo(kSecondWaste, run.game.FilaX(1), run.Row(kind)); break;

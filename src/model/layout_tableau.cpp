@@ -5,8 +5,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kTableauRowsSlot = 368;
-
 // A row of piles from x1, each gap to the right of its neighbour; the first
 // `wideGaps` gaps are 15 pixels instead.
 void fnPlaceRow(TLayoutRun& run, int x1, int gap, int wideGaps = 0) {
@@ -20,7 +18,7 @@ void fnPlaceRow(TLayoutRun& run, int x1, int gap, int wideGaps = 0) {
 // n / rows, with rows and the result taken as 1 when they are 0 (a game
 // without the rows slot, or with more rows than piles).
 int fnPilesPerRow(const TLayoutRun& run) {
-  return std::max(run.n / std::max<int>(run.rules.Get(kTableauRowsSlot), 1), 1);
+  return std::max(run.n / std::max<int>(run.rules.Get(rule::kTableauRows), 1), 1);
 }
 
 // The piles wrapped every fnPilesPerRow, from firstY down the rows of a centred block.

@@ -9,19 +9,19 @@ bool Holds(int count, int pile) { return pile >= 0 && pile < count; }
 }  // namespace
 
 int TMainGame::X(const TPositions& positions, int pile) const {
-  return Holds(positions.count, pile) ? Get(positions.xEntry + pile) : positions.absent;
+  return Holds(positions.count, pile) ? Get(positions.x + pile) : positions.absent;
 }
 
 int TMainGame::WindowY(const TPositions& positions, int pile) const {
-  return Holds(positions.count, pile) ? Get(positions.yEntry + pile) - ScrollY() : positions.absent;
+  return Holds(positions.count, pile) ? Get(positions.y + pile) - ScrollY() : positions.absent;
 }
 
 void TMainGame::SetX(const TPositions& positions, int pile, int16_t x) {
-  if (Holds(positions.count, pile)) Set(positions.xEntry + pile, x);
+  if (Holds(positions.count, pile)) Set(positions.x + pile, x);
 }
 
 void TMainGame::SetY(const TPositions& positions, int pile, int16_t y) {
-  if (Holds(positions.count, pile)) Set(positions.yEntry + pile, y);
+  if (Holds(positions.count, pile)) Set(positions.y + pile, y);
 }
 
 int TMainGame::FilaX(int pile) const {

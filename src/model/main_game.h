@@ -8,23 +8,23 @@
 
 #include "model/catalogue.h"
 #include "model/int16_table.h"
+#include "model/main_game_entries.h"
 #include "model/pile_names.h"
 
 namespace tablerun {
 
 class TMainGame {
-public:
-  static constexpr int kScrollEntry = 94;
+ public:
   // Positions below this mark a pile that is not on the current table.
   static constexpr int kAbsentBelow = -9999;
 
   TMainGame() { ResetPositions(); }
 
   // Out of range: reads 0, writes nothing.
-  int16_t Get(int entry) const { return entries_.Get(entry); }
-  void Set(int entry, int16_t value) { entries_.Set(entry, value); }
+  int16_t Get(TMainGameEntry entry) const { return entries_.Get(entry.index); }
+  void Set(TMainGameEntry entry, int16_t value) { entries_.Set(entry.index, value); }
 
-  int ScrollY() const { return Get(kScrollEntry); }
+  int ScrollY() const { return Get(entries::kScrollY); }
 
   // The built-in games, read once at start-up.
   TCatalogue& Catalogue() { return catalogue_; }
@@ -63,14 +63,17 @@ public:
 private:
   // Where a group's positions lie in the entries.
   struct TPositions {
-    int xEntry;
-    int yEntry;
+    TMainGameEntry x;
+    TMainGameEntry y;
     int count;
     int16_t absent;
   };
-  static constexpr TPositions kDestPositions{0, 17, fnPileGroupSize(TPileGroup::Dest), -10001};
-  static constexpr TPositions kAppoggPositions{34, 47, fnPileGroupSize(TPileGroup::Appogg), -10003};
-  static constexpr TPositions kMazzoPositions{60, 64, fnPileGroupSize(TPileGroup::Mazzo), -10000};
+  static constexpr TPositions kDestPositions{entries::kDestX, entries::kDestY, fnPileGroupSize(TPileGroup::Dest),
+                                             -10001};
+  static constexpr TPositions kAppoggPositions{entries::kAppoggX, entries::kAppoggY,
+                                               fnPileGroupSize(TPileGroup::Appogg), -10003};
+  static constexpr TPositions kMazzoPositions{entries::kMazzoX, entries::kMazzoY, fnPileGroupSize(TPileGroup::Mazzo),
+                                              -10000};
   static constexpr int16_t kFilaAbsent = -10002;
   static constexpr int kFilaCount = fnPileGroupSize(TPileGroup::Fila);
 

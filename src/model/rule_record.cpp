@@ -39,7 +39,7 @@ int fnEngineBuild(int wizard) {
   }
 }
 
-void fnFill(TGameRules& rules, int first, int count, int value) {
+void fnFill(TGameRules& rules, TRuleSlot first, int count, int value) {
   for (int i = 0; i < count; ++i) rules.Set(first + i, static_cast<int16_t>(value));
 }
 
@@ -61,21 +61,23 @@ int fnColumnValue(const TCatalogue::TColumn& column, int slot) {
 
 void fnOverlayRuleText(TGameRules& rules, std::string_view text) {
   if (const auto perTurn = fnNumber(fnPart(text, 0, 3))) {
-    rules.Set(24, static_cast<int16_t>(*perTurn));
-    if (const auto deals = fnNumber(fnPart(text, 3, 3))) rules.Set(16, static_cast<int16_t>(*deals));
+    rules.Set(rule::kCardsPerTurn, static_cast<int16_t>(*perTurn));
+    if (const auto deals = fnNumber(fnPart(text, 3, 3))) rules.Set(rule::kDeals, static_cast<int16_t>(*deals));
   }
-  const int tableau = rules.Get(375);
-  const int foundations = rules.Get(374);
+  const int tableau = rules.Get(rule::kTableauPiles);
+  const int foundations = rules.Get(rule::kFoundations);
   const std::string_view empty = fnPart(text, 6, 1);
-  if (empty == "1") fnFill(rules, 135, tableau, 91);
-  if (empty == "2") fnFill(rules, 135, tableau, -1);
-  if (empty == "3") fnFill(rules, 135, tableau, 0);
+  if (empty == "1") fnFill(rules, rule::kTableauEmpty, tableau, 91);
+  if (empty == "2") fnFill(rules, rule::kTableauEmpty, tableau, -1);
+  if (empty == "3") fnFill(rules, rule::kTableauEmpty, tableau, 0);
 
   struct TGroup {
     std::size_t directionAt, buildAt;
-    int directionSlot, buildSlot, piles;
+    TRuleSlot directionSlot, buildSlot;
+    int piles;
   };
-  for (const TGroup& group : {TGroup{7, 9, 175, 215, tableau}, TGroup{12, 14, 71, 87, foundations}}) {
+  for (const TGroup& group : {TGroup{7, 9, rule::kTableauDirection, rule::kTableauBuild, tableau},
+                              TGroup{12, 14, rule::kFoundationDirection, rule::kFoundationBuild, foundations}}) {
     const int direction = fnNumber(fnPart(text, group.directionAt, 2)).value_or(-1);
     const int build = fnNumber(fnPart(text, group.buildAt, 3)).value_or(-1);
     if (direction != -1) fnFill(rules, group.directionSlot, group.piles, fnEngineDirection(direction));
@@ -93,7 +95,7 @@ bool fnLoadRuleRecord(TGameRules& rules, const TCatalogue& catalogue, const TCus
     error = "Game " + std::to_string(gameCode) + " is not in the games list.";
     return false;
   }
-  for (const auto& [slot, value] : catalogue.Column(column)) rules.Set(slot, value);
+  for (const auto& [slot, value] : catalogue.Column(column)) rules.Set(TRuleSlot{slot}, value);
   if (isCustom) fnOverlayRuleText(rules, ruleText);
   rules.Backup();
   return true;

@@ -7,9 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "model/rule_slots.h"
+
 namespace tablerun {
 
 struct TRuleSlotName {
+  constexpr TRuleSlotName(const char* slotName, TRuleSlot firstSlot, int slotCount)
+      : name(slotName), first(firstSlot.index), count(slotCount) {}
+
   const char* name;
   int first;  // slot index of the only or first entry
   int count;  // 1, or the length of a per-pile array (16, 40 or 12)

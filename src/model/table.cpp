@@ -45,7 +45,7 @@ bool TTable::fnIsTopOfTableau(int code) const {
 }
 
 int TTable::TableauInUse() const {
-  return std::clamp<int>(rules_.Get(kRuleTableauCount), 0, fnPileGroupSize(TPileGroup::Fila));
+  return std::clamp<int>(rules_.Get(rule::kTableauPiles), 0, fnPileGroupSize(TPileGroup::Fila));
 }
 
 }  // namespace tablerun

@@ -15,7 +15,7 @@ int fnDeckCommand(int argc, char** argv) {
     return 2;
   }
   TGameRules rules;
-  rules.Set(378, 52);
+  rules.Set(rule::kCards, 52);
   for (int i = 2; i < argc; i += 2) {
     const std::string option = argv[i];
     const auto value = i + 1 < argc ? fnParseInteger(argv[i + 1]) : std::nullopt;
@@ -25,12 +25,12 @@ int fnDeckCommand(int argc, char** argv) {
     }
     const auto number = static_cast<int16_t>(*value);
     if (option == "--cards") {
-      rules.Set(378, number);
+      rules.Set(rule::kCards, number);
     } else if (option == "--jokers") {
-      rules.Set(46, 1);
-      rules.Set(381, number);
+      rules.Set(rule::kJokersInDeck, 1);
+      rules.Set(rule::kJokers, number);
     } else if (option == "--stripped") {
-      rules.Set(49, number);
+      rules.Set(rule::kStrippedDeck, number);
     } else {
       std::fprintf(stderr, "unknown option %s\n", option.c_str());
       return 2;

@@ -75,7 +75,8 @@ int fnGamesShow(int code, const std::string& gamesFile) {
   if (!fnLoadGamesList(gamesFile, catalogue) || !fnLoadGameRules(gamesFile, code, rules)) return 1;
   std::printf("%03d %s\n", code, catalogue.Entries()[static_cast<std::size_t>(catalogue.Index(code))].name.c_str());
   for (int slot = 0; slot < TGameRules::kSize; ++slot) {
-    if (rules.Get(slot) != 0) std::printf("%3d\t%s\t%d\n", slot, fnRuleSlotLabel(slot).c_str(), rules.Get(slot));
+    if (rules.Get(TRuleSlot{slot}) != 0)
+      std::printf("%3d\t%s\t%d\n", slot, fnRuleSlotLabel(slot).c_str(), rules.Get(TRuleSlot{slot}));
   }
   return 0;
 }

@@ -119,8 +119,12 @@ void fnPrintLayout(const TMainGame& game) {
     print({TPileGroup::Fila, pile}, numbered("Fila", pile), game.FilaX(pile), game.FilaY(pile));
   for (int pile = 0; pile < fnPileGroupSize(TPileGroup::Appogg); ++pile)
     print({TPileGroup::Appogg, pile}, numbered("Appogg", pile), game.AppoggX(pile), game.AppoggY(pile));
-  for (const int entry : {68, 69, 70, 71, 72, 73, 76, 79, 80, 87, 88, 105, 106})
-    std::printf("entry %d %d\n", entry, game.Get(entry));
+  for (const TMainGameEntry entry :
+       {entries::kFanDownFaceUp, entries::kFanRightFaceUp, entries::kFanDownFaceDown, entries::kFanRightFaceDown,
+        entries::kRowSpacing, entries::kColumnSpacing, entries::kFanArrangement4, entries::kFanArrangement5,
+        entries::kFanArrangement5Across, entries::kFanArrangement6, entries::kFanArrangement6Across,
+        entries::kCardOffset105, entries::kCardOffset106})
+    std::printf("entry %d %d\n", entry.index, game.Get(entry));
 }
 
 }  // namespace

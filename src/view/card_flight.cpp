@@ -12,13 +12,6 @@
 #include "view/table_painter.h"
 
 namespace tablerun {
-namespace {
-
-// Rule slots.
-constexpr int kDealPileAfterPile = 52;
-constexpr int kFamily = 54;
-
-}  // namespace
 
 int C_TTableArea::StepDelay() const {
   return std::max(std::atoi(session_->state.config.Read(cfg::kCardSpeed).c_str()), 0);
@@ -44,7 +37,7 @@ QPoint C_TTableArea::DealOrigin() const {
   if (geometry.OnTable(fnAppogg(0)) && view.Count(fnAppogg(0)) <= 1) return home(fnAppogg(0));
   if (geometry.OnTable(kMazzoWaste)) return home(kMazzoWaste);
   if (geometry.OnTable(fnDest(0))) return home(fnDest(0));
-  const int family = view.Rule(kFamily);
+  const int family = view.Rule(rule::kFamily);
   if (family == 46 || family == 74) return QPoint(-static_cast<int>(1.1 * geometry.CardWidth()), 0);
   return home(fnFila(0));
 }
@@ -59,7 +52,7 @@ void C_TTableArea::DealCardByCard() {
   }
   int highest = 0;
   for (int i = 0; i < view.TableauPiles(); ++i) highest = std::max(highest, view.Count(fnFila(i)));
-  if (view.Rule(kDealPileAfterPile) != 0) {
+  if (view.Rule(rule::kPileDealAndMaxScore) != 0) {
     for (int i = 0; i < view.TableauPiles(); ++i) {
       for (int k = 0; k < view.Count(fnFila(i)); ++k) order.emplace_back(fnFila(i), k);
     }

@@ -36,8 +36,7 @@ namespace {
 
 constexpr const char* kPreference = "Preference";
 
-// Configuration positions.
-constexpr int kEntryAutoplayMode = 109;
+// The Autoplay mode whose switch is remembered at exit.
 constexpr int kAutoplayRemembered = 1;
 
 constexpr int kTickMilliseconds = 1000;
@@ -146,7 +145,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   statusPanels_ = new C_TStatusPanels(*this, state_, library_);
   qApp->installEventFilter(this);
 
-  if (state_.mainGame.Get(kEntryAutoplayMode) == kAutoplayRemembered)
+  if (state_.mainGame.Get(entries::kAutoplayMode) == kAutoplayRemembered)
     autoplaySwitch_ = store.ReadString(kPreference, "AutoPlay", "Y") == "Y";
   timer1_.setObjectName("Timer1");
   timer1_.setInterval(kTickMilliseconds);
@@ -372,7 +371,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   if (IsPaused()) SetPause(false);
   StopSound();
   timer1_.stop();
-  if (state_.mainGame.Get(kEntryAutoplayMode) == kAutoplayRemembered)
+  if (state_.mainGame.Get(entries::kAutoplayMode) == kAutoplayRemembered)
     state_.store->WriteString(kPreference, "AutoPlay", autoplaySwitch_ ? "Y" : "N");
   fnSaveSettings(state_);
   event->accept();

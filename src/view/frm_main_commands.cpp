@@ -33,8 +33,6 @@ constexpr const char* kPreference = "Preference";
 constexpr const char* kFileFilter = "Tablerun Game (*.gam)";
 constexpr const char* kOpenFilter = "Tablerun Game (*.gam *.GAM)";
 
-// Configuration positions.
-
 }  // namespace
 
 void TfrmMain::FillGamesMenu() {

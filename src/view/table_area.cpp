@@ -14,7 +14,6 @@
 namespace tablerun {
 namespace {
 
-// Configuration positions.
 constexpr int kShadowDepth = 9;
 
 TMouseButton fnButton(Qt::MouseButton button) {
@@ -353,9 +352,9 @@ void C_TTableArea::FollowOverlay(TOverlay& overlay, int card, bool inverted) {
 }
 
 void C_TTableArea::ShowCardsMoved(int card, TPileRef from, int position, TPileRef to) {
-  constexpr int kEntryDealShown = 92;
   changed_ = true;
-  if (!painter_ || !painter_->IsReady() || session_->state.mainGame.Get(kEntryDealShown) == 0 || !isVisible()) return;
+  if (!painter_ || !painter_->IsReady() || session_->state.mainGame.Get(entries::kDealShown) == 0 || !isVisible())
+    return;
   // The second waste is no pile a card is searched in: find it by its code.
   const std::string& text = session_->state.table.Pile(to);
   const std::string code = fnCardText(card);

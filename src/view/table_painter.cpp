@@ -4,21 +4,13 @@
 #include <algorithm>
 
 #include "engine/appearance/card_appearance.h"
-#include "engine/state/legality_slots.h"
+#include "model/rule_slots.h"
 #include "view/appearance.h"
 #include "view/image_library.h"
 
 namespace tablerun {
 namespace {
 
-// Rule slots: the stock group's piles show backs.
-constexpr int kStockFaceDown = 7;
-constexpr int kWasteFaceDown = 8;
-constexpr int kThirdFaceDown = 9;
-constexpr int kFoundationFan = 4;
-// Configuration position of "Irregular piles".
-// TMainGame entry of the highlight style of complete foundations.
-constexpr int kHighlightStyle = 107;
 // Room for the depth edges up and left of a stacked pile's home.
 constexpr int kDepthRoom = 15;
 // Room for the jitter beside a fanned pile.
@@ -102,7 +94,7 @@ bool TTablePainter::Stacked(TPileRef pile) const {
 
 bool TTablePainter::FaceDownOnTop(TPileRef pile) const {
   if (pile.group != TPileGroup::Mazzo) return false;
-  static constexpr int kFaceSlots[] = {kStockFaceDown, kWasteFaceDown, kThirdFaceDown};
+  static constexpr TRuleSlot kFaceSlots[] = {rule::kStockFace, rule::kWasteFaceDown, rule::kSecondWasteFaceDown};
   return state_.rules.Get(kFaceSlots[pile.entry]) != 0;
 }
 
@@ -130,7 +122,7 @@ TTablePainter::TDrawn TTablePainter::Showing(const TPileGeometry& geometry, TPil
   count = static_cast<int>(present);
   if (count == 0) showing.mark = fnEmptyMark(state_, pile, drawUsed_);
   showing.highlighted = pile.group == TPileGroup::Dest && count == view.Count(pile) &&
-                        state_.mainGame.Get(kHighlightStyle) != 0 && fnFoundationComplete(view, pile.entry);
+                        state_.mainGame.Get(entries::kHighlightStyle) != 0 && fnFoundationComplete(view, pile.entry);
   if (stacked) {
     showing.area = fnQRect(geometry.CardRect(pile, 0)).adjusted(-kDepthRoom, -kDepthRoom, 0, 0);
   } else {
@@ -224,8 +216,8 @@ void TTablePainter::DrawPile(QPainter& painter, const TPileGeometry& geometry, T
   }
   QRect top;
   if (Stacked(pile)) {
-    const bool flat = pile.group == TPileGroup::Dest &&
-                      (state_.rules.Get(kFoundationFan) == 2 || state_.rules.Get(kFoundationFan) == 7);
+    const bool flat = pile.group == TPileGroup::Dest && (state_.rules.Get(rule::kFoundationArrangement) == 2 ||
+                                                         state_.rules.Get(rule::kFoundationArrangement) == 7);
     const int maximum = pile.group == TPileGroup::Dest ? kFoundationDepthMax : kStockDepthMax;
     const QPoint at = flat ? home : DrawPileDepth(painter, home, count, maximum);
     DrawCard(painter, std::abs(showing.cards.back()), showing.cards.back() > 0, at);
@@ -296,7 +288,7 @@ void TTablePainter::DrawCardAt(int card, QPoint at) {
 }
 
 void TTablePainter::HighlightFoundation(QPainter& painter, const QRect& card) const {
-  const int style = state_.mainGame.Get(kHighlightStyle);
+  const int style = state_.mainGame.Get(entries::kHighlightStyle);
   const int colour =
       state_.store ? static_cast<int>(state_.store->ReadInteger("Preference", "HighLights_Foundations_Color", 0)) : 0;
   painter.fillRect(card.adjusted(1, 1, -1, -1), QBrush(fnHighlightColour(colour), fnHighlightPattern(style)));
@@ -316,14 +308,14 @@ std::vector<QPoint> TTablePainter::CardPlaces(TPileRef pile) const {
 QPoint TTablePainter::PlaceOn(TPileRef pile, int position, const TRect& rect) const {
   const QPoint home = fnQRect(rect).topLeft();
   if (Stacked(pile)) {
-    const bool flat = pile.group == TPileGroup::Dest &&
-                      (state_.rules.Get(kFoundationFan) == 2 || state_.rules.Get(kFoundationFan) == 7);
+    const bool flat = pile.group == TPileGroup::Dest && (state_.rules.Get(rule::kFoundationArrangement) == 2 ||
+                                                         state_.rules.Get(rule::kFoundationArrangement) == 7);
     const int depth =
         flat ? 0 : fnPileDepth(position + 1, pile.group == TPileGroup::Dest ? kFoundationDepthMax : kStockDepthMax);
     return home - QPoint(depth, depth);
   }
   const bool irregular = pile.group == TPileGroup::Fila && state_.config.Read(cfg::kIrregularPiles) != "N" &&
-                         state_.rules.Get(slot::kTableauFan) == 1;
+                         state_.rules.Get(rule::kTableauArrangement) == 1;
   return irregular ? home + QPoint(jitter_.Shift(pile.entry, position), 0) : home;
 }
 

@@ -15,7 +15,7 @@ using testing::TPlayTable;
 // Foundations on the table, and the deal shown, as after a real set-up.
 void PutFoundationsOnTable(TPlayTable& t) {
   for (int f = 0; f < 16; ++f) t.state.mainGame.SetDestX(f, static_cast<int16_t>(100 + f * 80));
-  t.state.mainGame.Set(92, 1);
+  t.state.mainGame.Set(entries::kDealShown, 1);
 }
 
 struct TFillRow {
@@ -26,19 +26,20 @@ struct TFillRow {
 
 TEST(AutoFill, EmptyPileTakesCardsByFillMode) {
   for (const auto& [slots, piles, filled] : std::initializer_list<TFillRow>{
-           {"25=2", "Mazzo: #KD | Mazzo_Vis: 9H", "9H"},
-           {"25=2", "Mazzo: #KD", "KD"},
-           {"25=2", "", ""},
-           {"25=3", "Mazzo: #KD | Mazzo_Vis: 9H", "KD"},
-           {"25=1", "Appogg1: 3C 4C", "4C"},
-           {"25=2 27=1 28=1", "Mazzo_Vis: 9H", ""},  // pile 1 lies in the rows that wait
-           {"25=5", "Mazzo_Vis: 7C 8C 9H 10H", "10H 9H 8C"},
-           {"25=18", "Mazzo: #2D #3D #4D #5D #6D", "#6D #5D #4D 3D"},
-           {"25=9", "Mazzo: #2D #3D #4D #5D #6D", "6D 5D 4D 3D"},
-           {"25=0", "Mazzo_Vis: 9H", ""},
+           {"auto fill=2", "Mazzo: #KD | Mazzo_Vis: 9H", "9H"},
+           {"auto fill=2", "Mazzo: #KD", "KD"},
+           {"auto fill=2", "", ""},
+           {"auto fill=3", "Mazzo: #KD | Mazzo_Vis: 9H", "KD"},
+           {"auto fill=1", "Appogg1: 3C 4C", "4C"},
+           {"auto fill=2 release rows=1 release row piles=1", "Mazzo_Vis: 9H",
+            ""},  // pile 1 lies in the rows that wait
+           {"auto fill=5", "Mazzo_Vis: 7C 8C 9H 10H", "10H 9H 8C"},
+           {"auto fill=18", "Mazzo: #2D #3D #4D #5D #6D", "#6D #5D #4D 3D"},
+           {"auto fill=9", "Mazzo: #2D #3D #4D #5D #6D", "6D 5D 4D 3D"},
+           {"auto fill=0", "Mazzo_Vis: 9H", ""},
        }) {
     TPlayTable t;
-    t.Set(std::string("375=2 ") + slots, std::string("Fila1: 5H | Fila2: 6S | ") + piles);
+    t.Set(std::string("tableau piles=2 ") + slots, std::string("Fila1: 5H | Fila2: 6S | ") + piles);
     const TSnapshot before = t.Snapshot();
     ASSERT_TRUE(t.Move("5H", "Fila2"));
     EXPECT_EQ(t.Names("Fila1"), filled) << slots << " with " << piles;
@@ -55,7 +56,7 @@ TEST(AutoFill, StockFillsThePilesFromTheEleventhOn) {
   for (int i = 1; i <= 12; ++i) {
     if (i != 10 && i != 11) piles += " | Fila" + std::to_string(i) + ": KC";
   }
-  t.Set("375=12 25=7", piles);
+  t.Set("tableau piles=12 auto fill=7", piles);
   EXPECT_TRUE(t.executor.AutoFillEmptyPiles());
   EXPECT_EQ(t.Names("Fila10"), "");
   EXPECT_EQ(t.Names("Fila11"), "4D");
@@ -63,22 +64,22 @@ TEST(AutoFill, StockFillsThePilesFromTheEleventhOn) {
 
 TEST(AutoFill, WaitsForTheFirstMoveWhereTheGameSaysSo) {
   TPlayTable t;
-  t.Set("375=2 25=2 42=1", "Fila2: 6S | Mazzo_Vis: 9H");
+  t.Set("tableau piles=2 auto fill=2 tableau to foundation only=1", "Fila2: 6S | Mazzo_Vis: 9H");
   EXPECT_FALSE(t.executor.AutoFillEmptyPiles());
   EXPECT_EQ(t.Names("Fila1"), "");
-  t.state.mainGame.Set(95, 1);
+  t.state.mainGame.Set(entries::kMoveCounter, 1);
   EXPECT_TRUE(t.executor.AutoFillEmptyPiles());
   EXPECT_EQ(t.Names("Fila1"), "9H");
 }
 
 TEST(AutoFill, AfterTheDealTheFilledTableCountsAsDealt) {
   TPlayTable t;
-  t.Set("375=2 25=2", "Fila2: 6S | Mazzo_Vis: 9H");
+  t.Set("tableau piles=2 auto fill=2", "Fila2: 6S | Mazzo_Vis: 9H");
   t.executor.RunOpeningMoves();
   EXPECT_EQ(t.Names("Fila1"), "9H");
   EXPECT_TRUE(t.executor.History().undo.Empty());
-  EXPECT_EQ(t.state.mainGame.Get(95), 0);    // the player has not moved
-  EXPECT_EQ(t.state.mainGame.Get(120), -1);  // nor has the game started to count
+  EXPECT_EQ(t.state.mainGame.Get(entries::kMoveCounter), 0);          // the player has not moved
+  EXPECT_EQ(t.state.mainGame.Get(entries::kStatisticsEligible), -1);  // nor has the game started to count
   EXPECT_FALSE(t.executor.UndoMove());
 }
 
@@ -86,9 +87,10 @@ TEST(AutoFill, AllButOnePileTakesAStockCard) {
   // Pile 6 stays empty when it is; otherwise the first empty pile does.
   for (const bool sixEmpty : {false, true}) {
     TPlayTable t;
-    t.Set("375=9 25=17", std::string("Fila1: KC | Fila2: KD | Fila4: KH | Fila5: KS | Fila7: QC | Fila8: QD | ") +
-                             (sixEmpty ? "" : "Fila6: QS | ") + "Mazzo: #2C #3C #4C");
-    t.state.mainGame.Set(95, 1);
+    t.Set("tableau piles=9 auto fill=17",
+          std::string("Fila1: KC | Fila2: KD | Fila4: KH | Fila5: KS | Fila7: QC | Fila8: QD | ") +
+              (sixEmpty ? "" : "Fila6: QS | ") + "Mazzo: #2C #3C #4C");
+    t.state.mainGame.Set(entries::kMoveCounter, 1);
     EXPECT_TRUE(t.executor.AutoFillEmptyPiles());
     EXPECT_EQ(t.Names("Fila3"), sixEmpty ? "4C" : "");
     EXPECT_EQ(t.Names("Fila9"), sixEmpty ? "3C" : "4C");
@@ -98,7 +100,7 @@ TEST(AutoFill, AllButOnePileTakesAStockCard) {
 
 TEST(AutoFill, HolesFilledFromTheStockComeBackOnUndo) {
   TPlayTable t;
-  t.Set("375=2 25=16", "Fila1: -- 5H | Fila2: 6S 2D | Mazzo: #KD #QD");
+  t.Set("tableau piles=2 auto fill=16", "Fila1: -- 5H | Fila2: 6S 2D | Mazzo: #KD #QD");
   const TSnapshot before = t.Snapshot();
   ASSERT_TRUE(t.Move("2D", "Fila1"));
   EXPECT_EQ(t.Names("Fila1"), "QD 5H 2D");
@@ -112,8 +114,10 @@ TEST(TurnUp, FollowsTheGameAndTheSetting) {
     const char* setting;
     const char* left;
   };
-  for (const auto& [slots, setting, left] : std::initializer_list<TRow>{
-           {"44=1", "Y", "9S"}, {"44=2", "Y", "9S"}, {"44=0", "Y", "#9S"}, {"44=1", "N", "#9S"}}) {
+  for (const auto& [slots, setting, left] : std::initializer_list<TRow>{{"auto face up=1", "Y", "9S"},
+                                                                        {"auto face up=2", "Y", "9S"},
+                                                                        {"auto face up=0", "Y", "#9S"},
+                                                                        {"auto face up=1", "N", "#9S"}}) {
     TPlayTable t;
     t.Set(slots, "Fila1: #9S 8H | Fila2: 9C");
     t.state.config.Write(cfg::kAutomaticFaceUp, setting);
@@ -141,9 +145,9 @@ TEST(CompletedRun, GoesToTheFirstEmptyRunFoundationAsOneStep) {
            {"'c'", "#9C 10D JS QH KS AH 2S 3H 4S 5H 6S 7H", "8S", false},  // twelve face up only
        }) {
     TPlayTable t;
-    t.Set(std::string("375=2 374=2 55*2=") + base, std::string("Fila1: ") + pile + " | Fila2: " + last);
+    t.Set(std::string("tableau piles=2 foundations=2 foundation base*2=") + base, std::string("Fila1: ") + pile + " | Fila2: " + last);
     PutFoundationsOnTable(t);
-    t.state.mainGame.Set(92, 0);
+    t.state.mainGame.Set(entries::kDealShown, 0);
     const TSnapshot before = t.Snapshot();
     ASSERT_TRUE(t.Move(last, "Fila1"));
     const std::string context = std::string(base) + " " + pile;
@@ -156,14 +160,15 @@ TEST(CompletedRun, GoesToTheFirstEmptyRunFoundationAsOneStep) {
 
 TEST(CompletedRun, OffTheTableTheRunGoesToTheSecondWaste) {
   TPlayTable t;
-  t.Set("375=2 374=1 55='S'", "Fila1: KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S | Fila2: AS");
+  t.Set("tableau piles=2 foundations=1 foundation base='S'", "Fila1: KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S | Fila2: AS");
   ASSERT_TRUE(t.Move("AS", "Fila1"));
   EXPECT_EQ(t.Names("Fila1"), "");
   EXPECT_EQ(t.Names("Mazzo_Waste"), "AS 2S 3S 4S 5S 6S 7S 8S 9S 10S JS QS KS");
 }
 
 // Foundation 1 builds hearts up from the Ace; two decks, so two Twos compete.
-constexpr const char* kHeartsUp = "374=1 55=1 71=1 87=0 34=26";
+constexpr const char* kHeartsUp =
+    "foundations=1 foundation base=1 foundation direction=1 foundation build=0 foundation capacity=26";
 
 TEST(Autoplay, ReservesAreTriedAgainAfterEachTableauCard) {
   TPlayTable t;
@@ -181,7 +186,7 @@ TEST(Autoplay, ReservesAreTriedAgainAfterEachTableauCard) {
 TEST(Autoplay, OnlyTopCardsToFoundationsAndTurnsUpOnlyWhereAllowed) {
   for (const int faceUp : {0, 1, 2}) {
     TPlayTable t;
-    t.Set(std::string(kHeartsUp) + " 44=" + std::to_string(faceUp),
+    t.Set(std::string(kHeartsUp) + " auto face up=" + std::to_string(faceUp),
           "Fila1: AH 2H 9S | Fila2: #3H | Fila3: 8H | Appogg1: 7S | Mazzo_Vis: 5S");
     PutFoundationsOnTable(t);
     t.executor.SetAutoplay(true);

@@ -62,10 +62,10 @@ TEST_F(CatalogueTest, HiddenLinesShiftTheColumnsOfLaterGames) {
   for (const auto& [code, perTurn, deals, piles] :
        {TCase{0, 1, -1, 7}, TCase{1, 0, 1, 8}, TCase{11, 3, -1, 4}}) {
     ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, custom, code, error)) << error;
-    EXPECT_EQ(rules.Get(24), perTurn) << code;
-    EXPECT_EQ(rules.Get(16), deals) << code;
-    EXPECT_EQ(rules.Get(375), piles) << code;
-    EXPECT_EQ(rules.Get(497), 0);  // not in the list
+    EXPECT_EQ(rules.Get(rule::kCardsPerTurn), perTurn) << code;
+    EXPECT_EQ(rules.Get(rule::kDeals), deals) << code;
+    EXPECT_EQ(rules.Get(rule::kTableauPiles), piles) << code;
+    EXPECT_EQ(rules.Get(rule::kGameTime), 0);  // not in the list
   }
 }
 

@@ -12,10 +12,10 @@ namespace {
 
 TGameRules fnRules(int cards, int jokers = 0, int stripped = 0) {
   TGameRules rules;
-  rules.Set(378, static_cast<int16_t>(cards));
-  rules.Set(46, jokers > 0 ? 1 : 0);
-  rules.Set(381, static_cast<int16_t>(jokers));
-  rules.Set(49, static_cast<int16_t>(stripped));
+  rules.Set(rule::kCards, static_cast<int16_t>(cards));
+  rules.Set(rule::kJokersInDeck, jokers > 0 ? 1 : 0);
+  rules.Set(rule::kJokers, static_cast<int16_t>(jokers));
+  rules.Set(rule::kStrippedDeck, static_cast<int16_t>(stripped));
   return rules;
 }
 

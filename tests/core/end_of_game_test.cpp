@@ -47,7 +47,7 @@ TEST_F(EndOfGameTest, ALostGameIsRecordedOnceWithItsTime) {
 }
 
 TEST_F(EndOfGameTest, AGameTheTutorMovedInFirstIsNotEligible) {
-  game.state.mainGame.Set(120, 0);
+  game.state.mainGame.Set(entries::kStatisticsEligible, 0);
   end.EndGame();
   ASSERT_EQ(game.results.size(), 1u);
   EXPECT_FALSE(game.results[0].eligible);
@@ -64,7 +64,7 @@ TEST_F(EndOfGameTest, ACloseDuringTheWinningAnimationWaitsAndTheWinIsStillRecord
 }
 
 TEST_F(EndOfGameTest, AScoreGameReachingItsTargetEndsWon) {
-  game.state.rules.Set(53, -52);  // the dealt table's own score
+  game.state.rules.Set(rule::kWinningScore, -52);  // the dealt table's own score
   EXPECT_TRUE(end.EndGame());
   EXPECT_TRUE(game.results.at(0).won);
   EXPECT_EQ(game.screen.gameWonWindows, 1);

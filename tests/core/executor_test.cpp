@@ -55,7 +55,7 @@ TEST(Executor, RefusesWhatItCannotDo) {
   }
   EXPECT_FALSE(t.Move("KD", "Fila2"));  // on no pile
   EXPECT_EQ(t.executor.History().undo.Size(), 0);
-  EXPECT_EQ(t.state.mainGame.Get(95), 0);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kMoveCounter), 0);
 }
 
 TEST(Executor, SoundsFollowTheirSwitches) {
@@ -75,23 +75,23 @@ TEST(Executor, CountsMovesAndMakesTheGameCount) {
   t.Set("", "Fila1: 9S 8H 7S");
   for (const int after : {1, 2, 2}) {
     t.Move("7S", t.Names("Fila1").ends_with("7S") ? "Fila2" : "Fila1");
-    EXPECT_EQ(t.state.mainGame.Get(95), after);
+    EXPECT_EQ(t.state.mainGame.Get(entries::kMoveCounter), after);
   }
-  EXPECT_EQ(t.state.mainGame.Get(120), 1);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kStatisticsEligible), 1);
 
   TPlayTable demo;
   demo.Set("", "Fila1: 9S 8H");
-  demo.state.mainGame.Set(114, 3);
+  demo.state.mainGame.Set(entries::kTutorMode, 3);
   demo.Move("8H", "Fila2");
-  EXPECT_EQ(demo.state.mainGame.Get(120), 0);  // the demo played before the player
-  demo.state.mainGame.Set(114, 0);
+  EXPECT_EQ(demo.state.mainGame.Get(entries::kStatisticsEligible), 0);  // the demo played before the player
+  demo.state.mainGame.Set(entries::kTutorMode, 0);
   demo.Move("8H", "Fila3");
-  EXPECT_EQ(demo.state.mainGame.Get(120), 1);
+  EXPECT_EQ(demo.state.mainGame.Get(entries::kStatisticsEligible), 1);
 }
 
 TEST(Executor, FirstMoveOpensTheFillPhase) {
   TPlayTable t;
-  t.Set("43=1", "Fila1: 9S 8H | Fila3: 5D | Mazzo: KC QC JC");
+  t.Set("fill phase=1", "Fila1: 9S 8H | Fila3: 5D | Mazzo: KC QC JC");
   EXPECT_TRUE(t.Move("8H", "Fila3"));
   EXPECT_EQ(t.Names("Fila2"), "JC");
   EXPECT_EQ(t.Names("Fila4"), "QC");
@@ -104,7 +104,7 @@ TEST(Executor, FirstMoveOpensTheFillPhase) {
 
 TEST(Executor, TableauCardsGoOnlyToFoundationsBeforeTheFirstMove) {
   TPlayTable t;
-  t.Set("42=1 55*4=1 71*4=1", "Fila1: 9S AH | Fila2: 10D");
+  t.Set("tableau to foundation only=1 foundation base*4=1 foundation direction*4=1", "Fila1: 9S AH | Fila2: 10D");
   EXPECT_FALSE(t.Move("9S", "Fila2"));
   EXPECT_TRUE(t.Move("AH", "Dest1"));
   EXPECT_TRUE(t.Move("9S", "Fila2"));
@@ -112,7 +112,7 @@ TEST(Executor, TableauCardsGoOnlyToFoundationsBeforeTheFirstMove) {
 
 TEST(Executor, SortedFoundationsKeepCodeOrder) {
   TPlayTable t;
-  t.Set("32=1", "Dest1: 5H 2H | Fila1: 3H");
+  t.Set("sort foundations=1", "Dest1: 5H 2H | Fila1: 3H");
   t.Move("3H", "Dest1");
   EXPECT_EQ(t.Names("Dest1"), "2H 3H 5H");
 }

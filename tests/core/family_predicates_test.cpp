@@ -12,7 +12,7 @@ using testing::TLegalityTable;
 
 TEST(FamilyPredicates, ReservesOpenFromTheEndOfTheirRow) {
   TLegalityTable t;
-  t.SetRules("376=12 15=-14");
+  t.SetRules("reserves=12 reserve lift rule=-14");
   t.Lay("Appogg1: 2C | Appogg3: 3C | Appogg6: 4C | Appogg9: 5C | Appogg11: 6C | Appogg12: 7C");
   const TMoveLegality legality = t.Legality();
   const std::pair<int, bool> reserves[] = {{0, false}, {2, true},  {5, false}, {8, true},
@@ -24,7 +24,7 @@ TEST(FamilyPredicates, ReservesOpenFromTheEndOfTheirRow) {
 
 TEST(FamilyPredicates, TheInnerGridOpensFromItsBorder) {
   TLegalityTable t;
-  t.SetRules("375=26");
+  t.SetRules("tableau piles=26");
   std::string border;
   for (int p = 1; p <= 14; ++p) border += "Fila" + std::to_string(p) + ": 2C | ";
   t.Lay(border + "Fila15: 5H");
@@ -39,7 +39,7 @@ TEST(FamilyPredicates, TheInnerGridOpensFromItsBorder) {
 
 TEST(FamilyPredicates, TheGridFillsFromNeighbourToNeighbour) {
   TLegalityTable t;
-  t.SetRules("375=25 215*25=113");
+  t.SetRules("tableau piles=25 tableau build*25=113");
   t.Lay("Mazzo_Vis: 5H 6H");
   EXPECT_TRUE(t.Can("6H", "Fila13"));  // the first card goes anywhere
   t.Lay("Fila1: 2C");
@@ -60,7 +60,7 @@ TEST(FamilyPredicates, TheGridFillsFromNeighbourToNeighbour) {
 
 TEST(FamilyPredicates, RowsReleaseWhenThePilesBelowAreEmpty) {
   TLegalityTable t;
-  t.SetRules("375=8 27=2 28=3");
+  t.SetRules("tableau piles=8 release rows=2 release row piles=3");
   t.Lay("Fila1: 5H | Fila4: 6H | Fila2: 7H | Fila8: 8H");
   const TMoveLegality legality = t.Legality();
   EXPECT_FALSE(fnRowReleases(legality.View(), 0));
@@ -74,7 +74,7 @@ TEST(FamilyPredicates, RowsReleaseWhenThePilesBelowAreEmpty) {
 
 TEST(FamilyPredicates, EveryTwentiethTableauMoveReleasesTheTableau) {
   TLegalityTable t;
-  t.SetRules("54=23 55=1");
+  t.SetRules("family=23 foundation base=1");
   t.Lay("Fila1: AH | Mazzo_Vis: 2C");
   EXPECT_TRUE(t.Can("AH", "Dest1"));
   t.context.tableauMovesLogged = 7;
@@ -88,13 +88,13 @@ TEST(FamilyPredicates, EveryTwentiethTableauMoveReleasesTheTableau) {
 
 TEST(FamilyPredicates, WhileTheWasteLastsCardsFillTheRowInOrder) {
   testing::ExpectPlacements({
-      {"Fila1: KS | Mazzo_Vis: 2C KH", "215*8=38", "KH", "Fila2", true},  // the first empty pile
-      {"Fila1: KS | Mazzo_Vis: 2C KH", "215*8=38", "KH", "Fila3", false},
-      {"Fila1: KS 9C | Mazzo_Vis: 5H", "215*8=38", "5H", "Fila1", true},  // the last pile of the row
-      {"Fila1: KS | Fila2: KD | Mazzo_Vis: 5H", "215*8=38", "5H", "Fila2", true},
-      {"Fila1: KS | Fila2: KD | Mazzo_Vis: 5H", "215*8=38", "5H", "Fila1", false},
-      {"Fila1: KS | Fila2: KD 5H | Mazzo_Vis: 2C", "215*8=38", "5H", "Fila1", false},  // tableau cards stay
-      {"Fila1: QS | Mazzo_Vis: 2C QH", "215*8=48", "QH", "Fila2", true},
+      {"Fila1: KS | Mazzo_Vis: 2C KH", "tableau build*8=38", "KH", "Fila2", true},  // the first empty pile
+      {"Fila1: KS | Mazzo_Vis: 2C KH", "tableau build*8=38", "KH", "Fila3", false},
+      {"Fila1: KS 9C | Mazzo_Vis: 5H", "tableau build*8=38", "5H", "Fila1", true},  // the last pile of the row
+      {"Fila1: KS | Fila2: KD | Mazzo_Vis: 5H", "tableau build*8=38", "5H", "Fila2", true},
+      {"Fila1: KS | Fila2: KD | Mazzo_Vis: 5H", "tableau build*8=38", "5H", "Fila1", false},
+      {"Fila1: KS | Fila2: KD 5H | Mazzo_Vis: 2C", "tableau build*8=38", "5H", "Fila1", false},  // tableau cards stay
+      {"Fila1: QS | Mazzo_Vis: 2C QH", "tableau build*8=48", "QH", "Fila2", true},
   });
 }
 

@@ -124,7 +124,8 @@ TEST(GameDefinitions, TheBuiltInGamesSurviveTheRoundTrip) {
     TGameRules rules;
     testing::LoadBuiltInRules(rules, game.code);
     for (int slot = 1; slot < TGameRules::kSize; ++slot)
-      EXPECT_EQ(rules.Get(slot), game.slots[static_cast<std::size_t>(slot)]) << game.name << " slot " << slot;
+      EXPECT_EQ(rules.Get(TRuleSlot{slot}), game.slots[static_cast<std::size_t>(slot)])
+          << game.name << " slot " << slot;
   }
 }
 

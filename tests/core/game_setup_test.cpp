@@ -49,7 +49,7 @@ TEST_F(GameSetup, CardSizeFitsTheScreen) {
   for (const TCase& c : cases) {
     testing::TGameState fresh;
     fresh.screen.tickAdvisory = true;
-    fresh.state.rules.Set(40, static_cast<int16_t>(c.screenClass));
+    fresh.state.rules.Set(rule::kScreenClass, static_cast<int16_t>(c.screenClass));
     fresh.state.config.Write(cfg::kCardSize, c.size);
     fresh.state.config.Write(cfg::kCardSet, "005");
     fnFitCardSize(fresh.state, c.width);
@@ -63,7 +63,7 @@ TEST_F(GameSetup, CardSizeFitsTheScreen) {
 }
 
 TEST_F(GameSetup, NarrowScreenPlaysMediumCardsAndSaysSoOncePerRun) {
-  state.rules.Set(40, 1);
+  state.rules.Set(rule::kScreenClass, 1);
   state.config.Write(cfg::kGameName, "Klondike");
   fnFitCardSize(state, 640);
   fnFitCardSize(state, 640);
@@ -80,7 +80,7 @@ TEST_F(GameSetup, NarrowScreenPlaysMediumCardsAndSaysSoOncePerRun) {
 
 TEST_F(GameSetup, NoAdviceWhenThePlayerTurnedItOff) {
   state.store->WriteString(kMessages, "Msg_Cards_Medium_640x480", "N");
-  state.rules.Set(40, 1);
+  state.rules.Set(rule::kScreenClass, 1);
   fnFitCardSize(state, 640);
   EXPECT_EQ(Config(cfg::kCardSize), "M");
   EXPECT_TRUE(game.screen.advisories.empty());
@@ -90,7 +90,7 @@ TEST_F(GameSetup, OwnCardSizeComesBackWhenTheScreenAllows) {
   state.store->WriteString("Preference", "Customized_Cards_Set", "Mine");
   state.config.Write(cfg::kCustomCardSet, "Y");
   state.config.Write(cfg::kCardSet, "007");
-  state.rules.Set(40, 1);
+  state.rules.Set(rule::kScreenClass, 1);
   EXPECT_FALSE(fnFitCardSize(state, 640));
   EXPECT_EQ(Config(cfg::kCustomCardSet), "N");
   EXPECT_EQ(state.store->ReadString("Preference", "Customized_Cards_Set_Old_Big", ""), "Mine");
@@ -111,8 +111,8 @@ TEST_F(GameSetup, LoadsTheRulesAndLaysTheTableOut) {
   game.ChooseGame(kKlondike);
   const TSetupResult result = fnSetUpGame(state, Screen(1024));
   ASSERT_TRUE(result.loaded);
-  EXPECT_EQ(state.rules.Get(375), 7);
-  EXPECT_EQ(state.mainGame.Get(83), -1);
+  EXPECT_EQ(state.rules.Get(rule::kTableauPiles), 7);
+  EXPECT_EQ(state.mainGame.Get(entries::kSetUp), -1);
   EXPECT_TRUE(result.commands.autoplay);
   EXPECT_TRUE(result.commands.tutor);
   EXPECT_TRUE(result.commands.undoAndSave);
@@ -132,15 +132,15 @@ TEST_F(GameSetup, AGameMissingFromTheListIsNotSetUp) {
 
 TEST_F(GameSetup, StartResetsTheGameAndDealsANewNumber) {
   game.ChooseGame(kKlondike);
-  state.mainGame.Set(92, 5);
-  state.mainGame.Set(77, 3);
+  state.mainGame.Set(entries::kDealShown, 5);
+  state.mainGame.Set(entries::kRedealRound, 3);
   state.config.Write(cfg::kScore, "120");
   state.config.Write(cfg::kLastWasUndo, "1");
   ASSERT_TRUE(fnStartGame(state, TGameStart{}, Screen(1024)).started);
-  EXPECT_EQ(state.mainGame.Get(92), 0);
-  EXPECT_EQ(state.mainGame.Get(120), -1);
-  EXPECT_EQ(state.mainGame.Get(77), 1);
-  EXPECT_EQ(state.mainGame.Get(121), 1);
+  EXPECT_EQ(state.mainGame.Get(entries::kDealShown), 0);
+  EXPECT_EQ(state.mainGame.Get(entries::kStatisticsEligible), -1);
+  EXPECT_EQ(state.mainGame.Get(entries::kRedealRound), 1);
+  EXPECT_EQ(state.mainGame.Get(entries::kFreshNumber), 1);
   EXPECT_EQ(Config(cfg::kScore), "0");
   EXPECT_EQ(Config(cfg::kLastWasUndo), "0");
   EXPECT_EQ(state.table.Pile(kMazzo).size(), 24u * 3);
@@ -154,15 +154,15 @@ TEST_F(GameSetup, ANewDealOfTheSameGameRestoresLearnedRules) {
   ASSERT_TRUE(first.started);
   EXPECT_TRUE(first.setUp.has_value());
   const std::string firstDeal = state.table.Pile(fnFila(6));
-  state.rules.Set(135, 4);
-  state.rules.Set(55, 9);
+  state.rules.Set(rule::kTableauEmpty, 4);
+  state.rules.Set(rule::kFoundationBase, 9);
   const TStartResult again = fnStartGame(state, sameNumber, Screen(1024));
   ASSERT_TRUE(again.started);
   EXPECT_FALSE(again.setUp.has_value());
-  EXPECT_EQ(state.rules.Get(135), 13);
-  EXPECT_EQ(state.rules.Get(55), 1);
+  EXPECT_EQ(state.rules.Get(rule::kTableauEmpty), 13);
+  EXPECT_EQ(state.rules.Get(rule::kFoundationBase), 1);
   EXPECT_EQ(state.table.Pile(fnFila(6)), firstDeal);
-  EXPECT_EQ(state.mainGame.Get(121), 0);
+  EXPECT_EQ(state.mainGame.Get(entries::kFreshNumber), 0);
 }
 
 TEST_F(GameSetup, KeepsTheTableWhenNotDealing) {
@@ -179,7 +179,7 @@ TEST_F(GameSetup, KeepsTheTableWhenNotDealing) {
 TEST_F(GameSetup, AFailedDeckStartsNoGame) {
   game.ChooseGame(kKlondike);
   ASSERT_TRUE(fnSetUpGame(state, Screen(1024)).loaded);
-  state.rules.Set(kRuleCardsInPlay, 100);
+  state.rules.Set(rule::kCards, 100);
   EXPECT_FALSE(fnStartGame(state, TGameStart{}, Screen(1024)).started);
   EXPECT_TRUE(state.table.Pile(kMazzo).empty());
 }

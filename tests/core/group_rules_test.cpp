@@ -20,21 +20,22 @@ struct TGroupRow {
 
 TEST(GroupRules, TheGroupRuleJudgesEveryPair) {
   for (const auto& [position, slots, card, pile, allowed] : std::initializer_list<TGroupRow>{
-           {"Fila1: 9S 9H 2C", "2=0", "9S", 0, true},
-           {"Fila1: 9S 8H 7C", "2=1 215=3", "9S", 0, true},
-           {"Fila1: 9S 8H 7H", "2=1 215=3", "9S", 0, false},
-           {"Fila1: 9S 8H 7H", "2=1 215=3", "8H", 0, false},
-           {"Fila1: 9S 8H 7C", "2=1 215=3 216=0", "9S", 1, false},  // by the rules of the pile asked
-           {"Fila1: 9S 8S 7S", "2=10 215=2", "9S", 0, true},
-           {"Fila1: 9S 8H", "2=10 215=2", "9S", 0, false},
-           {"Fila1: 9S 8S", "2=10 175=1", "9S", 0, false},  // the pile's direction still holds
-           {"Fila1: 9S 8C", "2=11", "9S", 0, true},
-           {"Fila1: 9S 8H", "2=11", "9S", 0, false},
-           {"Fila1: 9S 8H", "2=12", "9S", 0, false},
-           {"Fila1: 9S 8H", "2=99", "8H", 0, true},  // a single card always passes
-           {"Fila1: 9S 8S", "2=99", "9S", 0, false},
-           {"Fila1: 9S 8S", "2=1", "2C", 0, false},  // not on the table
-           {"Fila1: 9S 8S", "2=1", "9S", 40, false},
+           {"Fila1: 9S 9H 2C", "group rule=0", "9S", 0, true},
+           {"Fila1: 9S 8H 7C", "group rule=1 tableau build=3", "9S", 0, true},
+           {"Fila1: 9S 8H 7H", "group rule=1 tableau build=3", "9S", 0, false},
+           {"Fila1: 9S 8H 7H", "group rule=1 tableau build=3", "8H", 0, false},
+           {"Fila1: 9S 8H 7C", "group rule=1 tableau build=3 tableau build[2]=0", "9S", 1,
+            false},  // by the rules of the pile asked
+           {"Fila1: 9S 8S 7S", "group rule=10 tableau build=2", "9S", 0, true},
+           {"Fila1: 9S 8H", "group rule=10 tableau build=2", "9S", 0, false},
+           {"Fila1: 9S 8S", "group rule=10 tableau direction=1", "9S", 0, false},  // the pile's direction still holds
+           {"Fila1: 9S 8C", "group rule=11", "9S", 0, true},
+           {"Fila1: 9S 8H", "group rule=11", "9S", 0, false},
+           {"Fila1: 9S 8H", "group rule=12", "9S", 0, false},
+           {"Fila1: 9S 8H", "group rule=99", "8H", 0, true},  // a single card always passes
+           {"Fila1: 9S 8S", "group rule=99", "9S", 0, false},
+           {"Fila1: 9S 8S", "group rule=1", "2C", 0, false},  // not on the table
+           {"Fila1: 9S 8S", "group rule=1", "9S", 40, false},
        }) {
     TLegalityTable t;
     t.SetRules(slots);
@@ -42,7 +43,7 @@ TEST(GroupRules, TheGroupRuleJudgesEveryPair) {
     EXPECT_EQ(t.Legality().IsValidGroup(CardCode(card), pile), allowed) << card << " on " << position << " " << slots;
   }
   TLegalityTable t;
-  t.SetRules("2=12");
+  t.SetRules("group rule=12");
   t.Lay("Fila1: 9S 8H");
   t.context.redealRound = 3;
   EXPECT_TRUE(t.Legality().IsValidGroup(CardCode("9S"), 0));
@@ -53,34 +54,35 @@ TEST(GroupRules, TheGroupLimitCountsFreePlaces) {
   const char* spaces = "Fila1: 9S 8H 7S 6H | Fila2: 2C | Appogg2: 3C";
   const char* crowded = "Fila1: 9S 8H 7S | Fila2: 2C | Appogg2: 3C";
   for (const auto& [position, slots, card, toEmpty, allowed] : std::initializer_list<TGroupRow>{
-           {spaces, "375=4 376=2 14=-5", "9S", 0, true},
-           {spaces, "375=4 376=2 14=-5", "9S", 1, false},
-           {spaces, "375=4 376=2 14=-5", "8H", 1, true},
-           {crowded, "375=2 376=2 14=-5", "8H", 0, true},  // no empty pile: one more than the free cells
-           {crowded, "375=2 376=2 14=-5", "9S", 0, false},
-           {spaces, "375=4 376=2 14=-6", "9S", 0, false},
-           {spaces, "375=4 376=2 14=-6", "8H", 0, true},
-           {spaces, "375=4 376=2 14=-1", "9S", 1, true},
-           {"Fila1: KS QH JC", "14=-12", "KS", 0, true},
-           {"Fila1: KS QH JC", "14=-12", "QH", 0, false},
-           {"Fila1: KS QH JC", "14=-12", "JC", 0, true},
-           {"Fila1: 9S 8H 7S", "14=-13", "9S", 0, true},  // the whole pile
-           {"Fila1: 9S 8H 7S", "14=-13", "8H", 0, false},
-           {"Fila1: 9S 8H 7S", "14=-13", "7S", 0, true},
-           {"Mazzo_Vis: 7S", "14=-13", "7S", 0, false},
-           {"Fila3: 5H 4S | Fila1: 2C", "375=40 14=-15", "5H", 0, false},
-           {"Fila3: 5H 4S", "375=40 14=-15", "5H", 0, true},
-           {"Fila1: -- 5H 6H", "14=-16", "5H", 0, true},  // only holes before it
-           {"Fila1: 2C 5H 6H", "14=-16", "5H", 0, false},
-           {"Fila1: 2C 5H 6H", "14=-16", "2C", 0, true},
-           {"Fila1: 2C 5H 6H -- --", "14=-16", "6H", 0, true},
-           {"Fila1: 9S 8H", "14=-17", "8H", 0, true},
-           {"Fila1: 9S 8H", "14=-3", "9S", 0, true},  // other negative values: the empty piles, at least 1
-           {"Fila1: 9S 8H | Fila2: 2C | Fila3: 3C", "375=3 14=-3", "9S", 0, false},
-           {"Fila1: 9S 8H | Fila2: 2C | Fila3: 3C", "375=3 14=-3", "8H", 0, true},
-           {"Fila1: 9S 8H", "14=2", "9S", 0, true},
-           {"Fila1: 9S 8H 7S", "14=2", "9S", 0, false},
-           {"Fila1: 9S", "14=0", "9S", 0, false},
+           {spaces, "tableau piles=4 reserves=2 group limit=-5", "9S", 0, true},
+           {spaces, "tableau piles=4 reserves=2 group limit=-5", "9S", 1, false},
+           {spaces, "tableau piles=4 reserves=2 group limit=-5", "8H", 1, true},
+           {crowded, "tableau piles=2 reserves=2 group limit=-5", "8H", 0,
+            true},  // no empty pile: one more than the free cells
+           {crowded, "tableau piles=2 reserves=2 group limit=-5", "9S", 0, false},
+           {spaces, "tableau piles=4 reserves=2 group limit=-6", "9S", 0, false},
+           {spaces, "tableau piles=4 reserves=2 group limit=-6", "8H", 0, true},
+           {spaces, "tableau piles=4 reserves=2 group limit=-1", "9S", 1, true},
+           {"Fila1: KS QH JC", "group limit=-12", "KS", 0, true},
+           {"Fila1: KS QH JC", "group limit=-12", "QH", 0, false},
+           {"Fila1: KS QH JC", "group limit=-12", "JC", 0, true},
+           {"Fila1: 9S 8H 7S", "group limit=-13", "9S", 0, true},  // the whole pile
+           {"Fila1: 9S 8H 7S", "group limit=-13", "8H", 0, false},
+           {"Fila1: 9S 8H 7S", "group limit=-13", "7S", 0, true},
+           {"Mazzo_Vis: 7S", "group limit=-13", "7S", 0, false},
+           {"Fila3: 5H 4S | Fila1: 2C", "tableau piles=40 group limit=-15", "5H", 0, false},
+           {"Fila3: 5H 4S", "tableau piles=40 group limit=-15", "5H", 0, true},
+           {"Fila1: -- 5H 6H", "group limit=-16", "5H", 0, true},  // only holes before it
+           {"Fila1: 2C 5H 6H", "group limit=-16", "5H", 0, false},
+           {"Fila1: 2C 5H 6H", "group limit=-16", "2C", 0, true},
+           {"Fila1: 2C 5H 6H -- --", "group limit=-16", "6H", 0, true},
+           {"Fila1: 9S 8H", "group limit=-17", "8H", 0, true},
+           {"Fila1: 9S 8H", "group limit=-3", "9S", 0, true},  // other negative values: the empty piles, at least 1
+           {"Fila1: 9S 8H | Fila2: 2C | Fila3: 3C", "tableau piles=3 group limit=-3", "9S", 0, false},
+           {"Fila1: 9S 8H | Fila2: 2C | Fila3: 3C", "tableau piles=3 group limit=-3", "8H", 0, true},
+           {"Fila1: 9S 8H", "group limit=2", "9S", 0, true},
+           {"Fila1: 9S 8H 7S", "group limit=2", "9S", 0, false},
+           {"Fila1: 9S", "group limit=0", "9S", 0, false},
        }) {
     TLegalityTable t;
     t.SetRules(slots);
@@ -92,7 +94,7 @@ TEST(GroupRules, TheGroupLimitCountsFreePlaces) {
 
 TEST(GroupRules, AGroupToAnEmptyPileCountsThatPileOut) {
   TLegalityTable t;
-  t.SetRules("375=4 376=2 14=-5 215*4=3 135*4=-1 2=1");
+  t.SetRules("tableau piles=4 reserves=2 group limit=-5 tableau build*4=3 tableau empty*4=-1 group rule=1");
   t.Lay("Fila1: 9S 8H 7S 6H | Fila2: 10H | Appogg2: 3C");
   EXPECT_TRUE(t.Can("9S", "Fila2"));   // onto a card: the lift has checked the limit
   EXPECT_FALSE(t.Can("9S", "Fila3"));  // 4 > 1 free cell + 2 empty piles
@@ -116,7 +118,7 @@ TEST(GroupRules, FreeAtTheSideOfItsRow) {
   };
   for (const auto& [position, free] : tableau) {
     TLegalityTable t;
-    t.SetRules("375=40 376=12");
+    t.SetRules("tableau piles=40 reserves=12");
     t.Lay(position);
     EXPECT_EQ(t.Legality().IsFreeAtRowSide(CardCode("5H")), free) << position;
   }

@@ -51,19 +51,19 @@ class InitialDeal : public ::testing::Test {
     std::sort(all.begin(), all.end());
     return all;
   }
-  void Deal(const std::map<int, int>& slots) {
-    game.SetRules(slots);
+  void Deal(const std::map<TRuleSlot, int>& given) {
+    game.SetRules(given);
     ASSERT_TRUE(fnInitialDeal(state));
   }
 };
 
 TEST_F(InitialDeal, StockThenSevenPilesWithTheirTopCardsUp) {
-  std::map<int, int> slots = {{379, 24}, {7, 1}, {375, 7}};
+  std::map<TRuleSlot, int> given = {{rule::kStockDeal, 24}, {rule::kStockFace, 1}, {rule::kTableauPiles, 7}};
   for (int pile = 0; pile < 7; ++pile) {
-    slots[382 + pile] = pile + 1;
-    slots[422 + pile] = 1;
+    given[rule::kTableauDeal + pile] = pile + 1;
+    given[rule::kTableauFaces + pile] = 1;
   }
-  Deal(slots);
+  Deal(given);
   EXPECT_EQ(Cards(kMazzo), std::vector<int>(kDeckOfOne.begin(), kDeckOfOne.begin() + 24));
   EXPECT_EQ(Faces(kMazzo), std::string(24, 'd'));
   std::size_t next = 24;
@@ -76,15 +76,24 @@ TEST_F(InitialDeal, StockThenSevenPilesWithTheirTopCardsUp) {
 }
 
 TEST_F(InitialDeal, FaceUpStockWhenSlotSevenIsZero) {
-  Deal({{379, 52}, {7, 0}});
+  Deal({{rule::kStockDeal, 52}, {rule::kStockFace, 0}});
   EXPECT_EQ(Faces(kMazzo), std::string(52, 'u'));
 }
 
 TEST_F(InitialDeal, AceStartersOnFoundationsSetTheirBaseRanks) {
-  Deal({{374, 4}, {103, 93}, {104, 93}, {105, 93}, {106, 93}, {55, 7}, {56, 7}, {57, 7}, {58, 7}, {379, 48}});
+  Deal({{rule::kFoundations, 4},
+        {rule::kFoundationStarter, 93},
+        {rule::kFoundationStarter + 1, 93},
+        {rule::kFoundationStarter + 2, 93},
+        {rule::kFoundationStarter + 3, 93},
+        {rule::kFoundationBase, 7},
+        {rule::kFoundationBase + 1, 7},
+        {rule::kFoundationBase + 2, 7},
+        {rule::kFoundationBase + 3, 7},
+        {rule::kStockDeal, 48}});
   for (int f = 0; f < 4; ++f) {
     EXPECT_EQ(Cards(fnDest(f)), std::vector<int>{f * 13 + 1});
-    EXPECT_EQ(state.rules.Get(55 + f), 1);
+    EXPECT_EQ(state.rules.Get(rule::kFoundationBase + f), 1);
   }
   EXPECT_EQ(AllCards().size(), 52u);
 }
@@ -99,16 +108,19 @@ TEST_F(InitialDeal, StarterCodes) {
   // wraps round the 52 cards to 027.
   for (const TCase& c :
        std::vector<TCase>{{5, 2, 31}, {20, 0, 40}, {55, 0, 18}, {91, 2, 27}, {95, 1, 26}, {95, 5, 14}, {107, 0, 7}}) {
-    game.SetRules({{374, 6}, {103 + c.foundation, c.code}});
+    game.SetRules({{rule::kFoundations, 6}, {rule::kFoundationStarter + c.foundation, c.code}});
     ASSERT_TRUE(fnInitialDeal(state));
     EXPECT_EQ(Cards(fnDest(c.foundation)), std::vector<int>{c.card}) << "code " << c.code;
-    EXPECT_EQ(state.rules.Get(55 + c.foundation), fnCardRank(c.card));
+    EXPECT_EQ(state.rules.Get(rule::kFoundationBase + c.foundation), fnCardRank(c.card));
   }
 }
 
 TEST_F(InitialDeal, StartersChooseAmongFoundationsAlreadyStarted) {
   // 040 is the Ace of spades, 004 the Four of hearts: 043 (a Four) and 039 (a King) are passed over.
-  Deal({{374, 3}, {103, 20}, {104, 21}, {105, 22}});
+  Deal({{rule::kFoundations, 3},
+        {rule::kFoundationStarter, 20},
+        {rule::kFoundationStarter + 1, 21},
+        {rule::kFoundationStarter + 2, 22}});
   EXPECT_EQ(Cards(fnDest(0)), std::vector<int>{40});
   EXPECT_EQ(Cards(fnDest(1)), std::vector<int>{4});
   EXPECT_EQ(Cards(fnDest(2)), std::vector<int>{15});
@@ -116,21 +128,29 @@ TEST_F(InitialDeal, StartersChooseAmongFoundationsAlreadyStarted) {
 
 TEST_F(InitialDeal, AStarterTheDeckNoLongerHoldsPlacesNothing) {
   // Queens and Kings are filtered out, so the King starter finds no card.
-  Deal({{36, 16}, {374, 2}, {103, 95}, {104, 91}, {55, 9}, {379, 52}});
+  Deal({{rule::kDeckArrangement, 16},
+        {rule::kFoundations, 2},
+        {rule::kFoundationStarter, 95},
+        {rule::kFoundationStarter + 1, 91},
+        {rule::kFoundationBase, 9},
+        {rule::kStockDeal, 52}});
   EXPECT_TRUE(Cards(fnDest(0)).empty());
-  EXPECT_EQ(state.rules.Get(55), 9);
+  EXPECT_EQ(state.rules.Get(rule::kFoundationBase), 9);
   const std::vector<int> all = AllCards();
   EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
   EXPECT_EQ(all.size(), 44u);
 }
 
 TEST_F(InitialDeal, KingOrBelowBaseBecomesTheRankBelowFoundationOne) {
-  Deal({{55, 1}, {135, 91}, {136, 91}, {137, 5}});
-  EXPECT_EQ(state.rules.Get(135), 13);
-  EXPECT_EQ(state.rules.Get(136), 13);
-  EXPECT_EQ(state.rules.Get(137), 5);
-  Deal({{55, 8}, {135, 91}});
-  EXPECT_EQ(state.rules.Get(135), 7);
+  Deal({{rule::kFoundationBase, 1},
+        {rule::kTableauEmpty, 91},
+        {rule::kTableauEmpty + 1, 91},
+        {rule::kTableauEmpty + 2, 5}});
+  EXPECT_EQ(state.rules.Get(rule::kTableauEmpty), 13);
+  EXPECT_EQ(state.rules.Get(rule::kTableauEmpty + 1), 13);
+  EXPECT_EQ(state.rules.Get(rule::kTableauEmpty + 2), 5);
+  Deal({{rule::kFoundationBase, 8}, {rule::kTableauEmpty, 91}});
+  EXPECT_EQ(state.rules.Get(rule::kTableauEmpty), 7);
 }
 
 TEST_F(InitialDeal, DeckFiltersKeepOnlyTheirCards) {
@@ -153,7 +173,10 @@ TEST_F(InitialDeal, DeckFiltersKeepOnlyTheirCards) {
       {12, 5, 104, 40, [](int) { return true; }},
   };
   for (const TCase& c : cases) {
-    game.SetRules({{36, c.filter}, {375, c.piles}, {378, c.cardsInPlay}, {379, 200}});
+    game.SetRules({{rule::kDeckArrangement, c.filter},
+                   {rule::kTableauPiles, c.piles},
+                   {rule::kCards, c.cardsInPlay},
+                   {rule::kStockDeal, 200}});
     ASSERT_TRUE(fnInitialDeal(state));
     const std::vector<int> stock = Cards(kMazzo);
     EXPECT_EQ(stock.size(), c.kept) << "filter " << c.filter << " with " << c.piles << " piles";
@@ -187,14 +210,15 @@ TEST_F(InitialDeal, ArrangementsOfTheRemainingDeck) {
       {5, fnFila(0), "040 004 043 039 028", "ddduu"},
   };
   for (const TCase& c : cases) {
-    std::map<int, int> slots = {{36, c.arrangement}, {374, 4}, {375, 13}};
+    std::map<TRuleSlot, int> given = {
+        {rule::kDeckArrangement, c.arrangement}, {rule::kFoundations, 4}, {rule::kTableauPiles, 13}};
     for (int p = 0; p < 9; ++p) {
-      slots[382 + p] = 4;
-      slots[422 + p] = 1;
+      given[rule::kTableauDeal + p] = 4;
+      given[rule::kTableauFaces + p] = 1;
     }
-    slots[382 + 12] = 4;
-    slots[422 + 12] = 1;
-    game.SetRules(slots);
+    given[rule::kTableauDeal + 12] = 4;
+    given[rule::kTableauFaces + 12] = 1;
+    game.SetRules(given);
     ASSERT_TRUE(fnInitialDeal(state));
     EXPECT_EQ(PileText(state.table, fnPileName(c.pile)), c.cards) << "arrangement " << c.arrangement;
     EXPECT_EQ(Faces(c.pile), c.faces) << "arrangement " << c.arrangement;
@@ -209,12 +233,12 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
   };
   struct TCase {
     int arrangement;
-    std::map<int, int> slots;
+    std::map<TRuleSlot, int> given;
     std::function<void()> check;
   };
   const std::vector<TCase> cases = {
       {1,
-       {{375, 13}, {379, 10}},
+       {{rule::kTableauPiles, 13}, {rule::kStockDeal, 10}},
        [&] {
          // Pile 7 is dealt 026, the King of diamonds; it goes under the stock.
          EXPECT_EQ(Cards(kMazzo).front(), 26);
@@ -226,7 +250,7 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
          EXPECT_EQ(AllCards().size(), 23u);
        }},
       {2,
-       {{375, 4}},
+       {{rule::kTableauPiles, 4}},
        [&] {
          for (const auto& pile : tableau(4)) {
            ASSERT_FALSE(pile.empty());
@@ -235,7 +259,11 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
          }
        }},
       {3,
-       {{375, 4}, {382, 6}, {383, 6}, {384, 6}, {385, 6}},
+       {{rule::kTableauPiles, 4},
+        {rule::kTableauDeal, 6},
+        {rule::kTableauDeal + 1, 6},
+        {rule::kTableauDeal + 2, 6},
+        {rule::kTableauDeal + 3, 6}},
        [&] {
          for (const auto& pile : tableau(4)) {
            EXPECT_EQ(pile.size(), 6u);
@@ -248,7 +276,7 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
          }
        }},
       {9,
-       {{375, 16}},
+       {{rule::kTableauPiles, 16}},
        [&] {
          // The first phase keeps codes 1–13 and 27–29; the pile that got 029 is emptied.
          const auto piles = tableau(16);
@@ -257,7 +285,7 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
          for (const int card : AllCards()) EXPECT_NE(card, 29);
        }},
       {17,
-       {{375, 12}, {376, 1}},
+       {{rule::kTableauPiles, 12}, {rule::kReserves, 1}},
        [&] {
          const auto piles = tableau(12);
          for (int p = 0; p < 12; ++p) {
@@ -268,7 +296,7 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
          EXPECT_EQ(AllCards().size(), 52u);
        }},
       {18,
-       {{375, 16}},
+       {{rule::kTableauPiles, 16}},
        [&] {
          int sum = 0;
          for (const auto& pile : tableau(16)) {
@@ -276,12 +304,13 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
            EXPECT_FALSE(fnIsFaceCard(pile.front()));
            sum += fnCardRank(pile.front());
          }
-         EXPECT_EQ(
-             state.mainGame.Get(122) + state.mainGame.Get(123) + state.mainGame.Get(124) + state.mainGame.Get(125),
-             sum);
+         EXPECT_EQ(state.mainGame.Get(entries::kFamilyScratch) + state.mainGame.Get((entries::kFamilyScratch + 1)) +
+                       state.mainGame.Get((entries::kFamilyScratch + 2)) +
+                       state.mainGame.Get((entries::kFamilyScratch + 3)),
+                   sum);
        }},
       {19,
-       {{375, 10}},
+       {{rule::kTableauPiles, 10}},
        [&] {
          for (const auto& pile : tableau(10)) {
            ASSERT_EQ(pile.size(), 1u);
@@ -290,12 +319,12 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
        }},
   };
   for (const TCase& c : cases) {
-    std::map<int, int> slots = c.slots;
-    slots[36] = c.arrangement;
+    std::map<TRuleSlot, int> given = c.given;
+    given[rule::kDeckArrangement] = c.arrangement;
     if (c.arrangement == 1 || c.arrangement == 9) {
-      for (int p = 0; p < slots[375]; ++p) slots[382 + p] = 1;
+      for (int p = 0; p < given[rule::kTableauPiles]; ++p) given[rule::kTableauDeal + p] = 1;
     }
-    game.SetRules(slots);
+    game.SetRules(given);
     ASSERT_TRUE(fnInitialDeal(state));
     SCOPED_TRACE("arrangement " + std::to_string(c.arrangement));
     c.check();
@@ -303,7 +332,7 @@ TEST_F(InitialDeal, ArrangementsKeepTheirPromise) {
 }
 
 TEST_F(InitialDeal, FourRowsOfTwelveWithAHoleAfterTheSixth) {
-  Deal({{36, 22}, {375, 4}});
+  Deal({{rule::kDeckArrangement, 22}, {rule::kTableauPiles, 4}});
   for (int p = 0; p < 4; ++p) {
     EXPECT_EQ(Faces(fnFila(p)), "uuuuuu-uuuuuu");
     for (const int card : Cards(fnFila(p))) EXPECT_NE(fnCardRank(card), 1);
@@ -312,18 +341,21 @@ TEST_F(InitialDeal, FourRowsOfTwelveWithAHoleAfterTheSixth) {
 
 TEST_F(InitialDeal, KingsGoToTheBottomOfTheirPiles) {
   // The first thirteen cards of game 1 hold one King, 039.
-  Deal({{33, 1}, {375, 1}, {382, 13}, {422, 1}});
+  Deal({{rule::kKingsToBottom, 1}, {rule::kTableauPiles, 1}, {rule::kTableauDeal, 13}, {rule::kTableauFaces, 1}});
   EXPECT_EQ(PileText(state.table, "Fila1"), "039 040 004 043 015 006 016 045 018 035 034 007 049");
 }
 
 TEST_F(InitialDeal, TableauPileOneAlternatesCardsAndHoles) {
-  Deal({{3, 8}, {375, 2}, {382, 3}, {383, 3}});
+  Deal({{rule::kTableauArrangement, 8},
+        {rule::kTableauPiles, 2},
+        {rule::kTableauDeal, 3},
+        {rule::kTableauDeal + 1, 3}});
   EXPECT_EQ(PileText(state.table, "Fila1"), "040 000 004 000 043");
   EXPECT_EQ(PileText(state.table, "Fila2"), "039 015 006");
 }
 
 TEST_F(InitialDeal, SecondWasteCardAndWasteDeal) {
-  Deal({{359, 152}, {380, 3}, {462, 2}});
+  Deal({{rule::kSecondWasteStarter, 152}, {rule::kWasteDeal, 3}, {rule::kSecondWasteDeal, 2}});
   EXPECT_EQ(PileText(state.table, "Mazzo_Waste"), "052 039 015");
   EXPECT_EQ(PileText(state.table, "Mazzo_Vis"), "040 004 043");
   EXPECT_EQ(Faces(kMazzoVis), "uuu");
@@ -344,36 +376,39 @@ TEST_F(InitialDeal, FoundationStartModes) {
       {8, {5, 5, 5, 5, 4, 3, 3, 3, 3}},
   };
   for (const TCase& c : cases) {
-    game.SetRules({{1, c.mode}, {374, 9}, {379, 1}});
+    game.SetRules({{rule::kFoundationStartMode, c.mode}, {rule::kFoundations, 9}, {rule::kStockDeal, 1}});
     ASSERT_TRUE(fnInitialDeal(state));
     for (int f = 0; f < 9; ++f)
-      EXPECT_EQ(state.rules.Get(55 + f), c.baseRanks[static_cast<std::size_t>(f)])
+      EXPECT_EQ(state.rules.Get(rule::kFoundationBase + f), c.baseRanks[static_cast<std::size_t>(f)])
           << "mode " << c.mode << " foundation " << f;
     EXPECT_EQ(Cards(fnDest(c.mode == 8 ? 4 : 0)), std::vector<int>{4}) << "mode " << c.mode;
   }
   // Mode 5 starts before the stock takes its card: the deck's first card, an
   // Ace (040), and every other Ace in deck order, one to each next foundation.
-  game.SetRules({{1, 5}, {374, 9}, {379, 1}});
+  game.SetRules({{rule::kFoundationStartMode, 5}, {rule::kFoundations, 9}, {rule::kStockDeal, 1}});
   ASSERT_TRUE(fnInitialDeal(state));
   std::vector<std::vector<int>> started;
   for (int f = 0; f < 5; ++f) started.push_back(Cards(fnDest(f)));
   EXPECT_EQ(started, (std::vector<std::vector<int>>{{40}, {27}, {14}, {1}, {}}));
-  for (int f = 0; f < 16; ++f) EXPECT_EQ(state.rules.Get(55 + f), 1) << "foundation " << f;
+  for (int f = 0; f < 16; ++f) EXPECT_EQ(state.rules.Get(rule::kFoundationBase + f), 1) << "foundation " << f;
 }
 
 TEST_F(InitialDeal, DealtCardsPlayToTheFoundationsPileByPile) {
-  std::map<int, int> slots = {{374, 4}, {375, 13}, {26, 1}, {34, 13}};
+  std::map<TRuleSlot, int> given = {{rule::kFoundations, 4},
+                                    {rule::kTableauPiles, 13},
+                                    {rule::kStarterPlayByPile, 1},
+                                    {rule::kFoundationCapacity, 13}};
   for (int f = 0; f < 4; ++f) {
-    slots[55 + f] = 1;
-    slots[71 + f] = 1;
-    slots[103 + f] = 93;
-    slots[119 + f] = 13;
+    given[rule::kFoundationBase + f] = 1;
+    given[rule::kFoundationDirection + f] = 1;
+    given[rule::kFoundationStarter + f] = 93;
+    given[rule::kFoundationSize + f] = 13;
   }
   for (int p = 0; p < 12; ++p) {
-    slots[382 + p] = 4;
-    slots[422 + p] = 1;
+    given[rule::kTableauDeal + p] = 4;
+    given[rule::kTableauFaces + p] = 1;
   }
-  Deal(slots);
+  Deal(given);
   for (int f = 0; f < 4; ++f) {
     const std::vector<int> run = Cards(fnDest(f));
     ASSERT_FALSE(run.empty());
@@ -385,13 +420,17 @@ TEST_F(InitialDeal, DealtCardsPlayToTheFoundationsPileByPile) {
 }
 
 TEST_F(InitialDeal, AcesReplacedFromTheStock) {
-  std::map<int, int> slots = {{374, 4}, {375, 13}, {103, 96}, {379, 10}, {34, 13}};
+  std::map<TRuleSlot, int> given = {{rule::kFoundations, 4},
+                                    {rule::kTableauPiles, 13},
+                                    {rule::kFoundationStarter, 96},
+                                    {rule::kStockDeal, 10},
+                                    {rule::kFoundationCapacity, 13}};
   for (int f = 0; f < 4; ++f) {
-    slots[55 + f] = 1;
-    slots[71 + f] = 1;
+    given[rule::kFoundationBase + f] = 1;
+    given[rule::kFoundationDirection + f] = 1;
   }
-  for (int p = 0; p < 13; ++p) slots[382 + p] = 3;
-  Deal(slots);
+  for (int p = 0; p < 13; ++p) given[rule::kTableauDeal + p] = 3;
+  Deal(given);
   int aces = 0;
   for (int f = 0; f < 4; ++f) aces += static_cast<int>(Cards(fnDest(f)).size());
   for (int p = 0; p < 13; ++p) {
@@ -404,7 +443,11 @@ TEST_F(InitialDeal, AcesReplacedFromTheStock) {
 }
 
 TEST_F(InitialDeal, HeartsKingUnderTheStockAndQueenOnPileOne) {
-  Deal({{54, 22}, {379, 30}, {375, 2}, {382, 11}, {383, 11}});
+  Deal({{rule::kFamily, 22},
+        {rule::kStockDeal, 30},
+        {rule::kTableauPiles, 2},
+        {rule::kTableauDeal, 11},
+        {rule::kTableauDeal + 1, 11}});
   EXPECT_EQ(Cards(kMazzo).front(), 13);
   EXPECT_EQ(Cards(fnFila(0)).back(), 12);
   EXPECT_EQ(Faces(fnFila(0)).back(), 'u');
@@ -412,7 +455,7 @@ TEST_F(InitialDeal, HeartsKingUnderTheStockAndQueenOnPileOne) {
 }
 
 TEST_F(InitialDeal, AFailedDeckStartsNoGame) {
-  game.SetRules({{378, 100}, {379, 10}});
+  game.SetRules({{rule::kCards, 100}, {rule::kStockDeal, 10}});
   EXPECT_FALSE(fnInitialDeal(state));
   EXPECT_TRUE(Cards(kMazzo).empty());
   ASSERT_EQ(game.screen.messages.size(), 1u);
@@ -424,15 +467,15 @@ TEST_F(InitialDeal, EveryBuiltInGameDealsEachCardOnce) {
     testing::LoadBuiltInRules(state.rules, entry.code);
     state.config.Write(cfg::kGameNumber, "1234567");
     ASSERT_TRUE(fnInitialDeal(state)) << entry.name;
-    const int cards = state.rules.Get(kRuleCardsInPlay);
+    const int cards = state.rules.Get(rule::kCards);
     std::vector<int> expected(static_cast<std::size_t>(cards));
     for (int code = 1; code <= cards; ++code) expected[static_cast<std::size_t>(code - 1)] = code;
     EXPECT_EQ(AllCards(), expected) << entry.name;
     const std::string stockFaces = Faces(kMazzo);
-    const char stockFace = state.rules.Get(7) == 0 ? 'u' : 'd';
+    const char stockFace = state.rules.Get(rule::kStockFace) == 0 ? 'u' : 'd';
     EXPECT_EQ(stockFaces, std::string(stockFaces.size(), stockFace)) << entry.name;
     for (int p = 0; p < View().TableauPiles(); ++p) {
-      const int pattern = state.rules.Get(422 + p);
+      const int pattern = state.rules.Get(rule::kTableauFaces + p);
       const std::string faces = Faces(fnFila(p));
       if (pattern >= 1 && !faces.empty()) {
         EXPECT_EQ(faces.back(), 'u') << entry.name << " pile " << p;

@@ -32,7 +32,7 @@ TSlots fnSecondWaste(int code, int count) { return fnFamily(372, 371, 377, code,
 
 TGameRules fnRules(const TSlots& slots) {
   TGameRules rules;
-  for (const auto& [slot, value] : slots) rules.Set(slot, static_cast<int16_t>(value));
+  for (const auto& [slot, value] : slots) rules.Set(TRuleSlot{slot}, static_cast<int16_t>(value));
   return rules;
 }
 
@@ -138,8 +138,8 @@ TEST(Layout, WholeTablesOfTheCommonShapes) {
     TMainGame game;
     fnLayoutTable(fnRules(c.shape), fnWindow(), game);
     EXPECT_EQ(fnPlaced(game), c.placed);
-    EXPECT_EQ(game.Get(72), c.rowSpacing);
-    EXPECT_EQ(game.Get(73), 71);
+    EXPECT_EQ(game.Get(entries::kRowSpacing), c.rowSpacing);
+    EXPECT_EQ(game.Get(entries::kColumnSpacing), 71);
   }
 }
 
@@ -162,31 +162,31 @@ TEST(Layout, FanStepsFollowTheCardSizeAndTheArrangements) {
     fnLayoutTable(
         fnRules(fnJoin({fnTableau(2001, 7), {{3, c.tableau}, {5, c.reserves}, {4, c.foundations}, {6, c.sideways}}})),
         fnWindow(c.size), game);
-    EXPECT_EQ(game.Get(68), c.down);
-    EXPECT_EQ(game.Get(70), c.downFaceDown);
-    EXPECT_EQ(game.Get(69), c.right);
-    EXPECT_EQ(game.Get(71), c.rightFaceDown);
-    EXPECT_EQ(game.Get(87), c.arrangement6);
-    EXPECT_EQ(game.Get(88), c.arrangement6);
-    EXPECT_EQ(game.Get(105), c.offset105);
-    EXPECT_EQ(game.Get(106), c.offset106);
-    EXPECT_EQ(game.Get(76), 6);
-    EXPECT_EQ(game.Get(79), 3);
-    EXPECT_EQ(game.Get(80), 3);
+    EXPECT_EQ(game.Get(entries::kFanDownFaceUp), c.down);
+    EXPECT_EQ(game.Get(entries::kFanDownFaceDown), c.downFaceDown);
+    EXPECT_EQ(game.Get(entries::kFanRightFaceUp), c.right);
+    EXPECT_EQ(game.Get(entries::kFanRightFaceDown), c.rightFaceDown);
+    EXPECT_EQ(game.Get(entries::kFanArrangement6), c.arrangement6);
+    EXPECT_EQ(game.Get(entries::kFanArrangement6Across), c.arrangement6);
+    EXPECT_EQ(game.Get(entries::kCardOffset105), c.offset105);
+    EXPECT_EQ(game.Get(entries::kCardOffset106), c.offset106);
+    EXPECT_EQ(game.Get(entries::kFanArrangement4), 6);
+    EXPECT_EQ(game.Get(entries::kFanArrangement5), 3);
+    EXPECT_EQ(game.Get(entries::kFanArrangement5Across), 3);
   }
 }
 
 TEST(Layout, ALaterLayoutReplacesTheStepsOfTheEarlierOne) {
   TMainGame game;
   fnLayoutTable(fnRules(kKlondike), fnWindow('B'), game);
-  EXPECT_EQ(game.Get(68), 18);
+  EXPECT_EQ(game.Get(entries::kFanDownFaceUp), 18);
   fnLayoutTable(fnRules(kKlondike), fnWindow('X'), game);
-  EXPECT_EQ(game.Get(68), 24);
-  EXPECT_EQ(game.Get(70), 6);
+  EXPECT_EQ(game.Get(entries::kFanDownFaceUp), 24);
+  EXPECT_EQ(game.Get(entries::kFanDownFaceDown), 6);
   fnLayoutTable(fnRules(fnJoin({fnTableau(2001, 7), {{3, 2}}})), fnWindow('X'), game);
-  EXPECT_EQ(game.Get(68), 0);
-  EXPECT_EQ(game.Get(70), 0);
-  EXPECT_EQ(game.Get(69), 16);
+  EXPECT_EQ(game.Get(entries::kFanDownFaceUp), 0);
+  EXPECT_EQ(game.Get(entries::kFanDownFaceDown), 0);
+  EXPECT_EQ(game.Get(entries::kFanRightFaceUp), 16);
   EXPECT_TRUE(game.IsPileAbsent(kMazzo));
   EXPECT_TRUE(game.IsPileAbsent({TPileGroup::Dest, 0}));
 }
@@ -310,7 +310,7 @@ TEST(Layout, PositionsAreCopiedForPaintingWithTheScrollPosition) {
                             TCopy{138, -10040}, TCopy{140, 75}, TCopy{142, -10000}, TCopy{144, 475},
                             TCopy{147, 748}, TCopy{148, -10001}, TCopy{161, 35}, TCopy{178, 75}, TCopy{181, 75},
                             TCopy{182, -10001}}) {
-    EXPECT_EQ(game.Get(copy.entry), copy.value) << "entry " << copy.entry;
+    EXPECT_EQ(game.Get(TMainGameEntry{copy.entry}), copy.value) << "entry " << copy.entry;
   }
 }
 
@@ -327,7 +327,7 @@ TEST(Layout, AFanToTheRightGetsTheRoomUpToTheNextPile) {
     fnLayoutTable(
         fnRules(fnJoin({fnStock(5, 1), fnFoundations(1008, 4), fnTableau(2018, 18), {{3, 2}, {10, 1}, {368, c.rows}}})),
         fnWindow(), game);
-    EXPECT_EQ(game.Get(73), c.room);
+    EXPECT_EQ(game.Get(entries::kColumnSpacing), c.room);
   }
 }
 

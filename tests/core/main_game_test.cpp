@@ -9,19 +9,19 @@ namespace {
 
 TEST(MainGame, EntriesStayInsideTheirTables) {
   TMainGame game;
-  game.Set(195, -32768);
-  game.Set(196, 5);
-  game.Set(-1, 5);
-  EXPECT_EQ(game.Get(195), -32768);
-  EXPECT_EQ(game.Get(196), 0);
-  EXPECT_EQ(game.Get(-1), 0);
+  game.Set(TMainGameEntry{195}, -32768);
+  game.Set(TMainGameEntry{196}, 5);
+  game.Set(TMainGameEntry{-1}, 5);
+  EXPECT_EQ(game.Get(TMainGameEntry{195}), -32768);
+  EXPECT_EQ(game.Get(TMainGameEntry{196}), 0);
+  EXPECT_EQ(game.Get(TMainGameEntry{-1}), 0);
 
   TGameRules rules;
-  rules.Set(502, 7);
-  rules.Set(503, 9);
-  EXPECT_EQ(rules.Get(502), 7);
-  EXPECT_EQ(rules.Get(503), 0);
-  EXPECT_EQ(rules.Get(0), 0);
+  rules.Set(rule::kReferencePlayed, 7);
+  rules.Set(TRuleSlot{503}, 9);
+  EXPECT_EQ(rules.Get(rule::kReferencePlayed), 7);
+  EXPECT_EQ(rules.Get(TRuleSlot{503}), 0);
+  EXPECT_EQ(rules.Get(TRuleSlot{0}), 0);
 }
 
 // The positions held in entries, with the entry each pile index maps to.
@@ -46,14 +46,14 @@ const TEntryPositions kEntryPositions[] = {
 
 TEST(MainGame, EntryPositionsScrollOnlyY) {
   TMainGame game;
-  game.Set(TMainGame::kScrollEntry, 120);
+  game.Set(entries::kScrollY, 120);
   for (const TEntryPositions& range : kEntryPositions) {
     SCOPED_TRACE(range.group);
     for (int pile = 0; pile < range.count; ++pile) {
       (game.*range.setX)(pile, static_cast<int16_t>(100 + pile));
       (game.*range.setY)(pile, static_cast<int16_t>(500 + pile));
-      EXPECT_EQ(game.Get(range.xEntry + pile), 100 + pile);
-      EXPECT_EQ(game.Get(range.yEntry + pile), 500 + pile);
+      EXPECT_EQ(game.Get(TMainGameEntry{range.xEntry + pile}), 100 + pile);
+      EXPECT_EQ(game.Get(TMainGameEntry{range.yEntry + pile}), 500 + pile);
       EXPECT_EQ((game.*range.x)(pile), 100 + pile);
       EXPECT_EQ((game.*range.y)(pile), 380 + pile);
     }
@@ -63,12 +63,12 @@ TEST(MainGame, EntryPositionsScrollOnlyY) {
     EXPECT_EQ((game.*range.x)(range.count), range.absent);
     EXPECT_EQ((game.*range.y)(-1), range.absent);
   }
-  for (const int unused : {16, 33, 46, 59, 63, 67}) EXPECT_EQ(game.Get(unused), 0) << unused;
+  for (const int unused : {16, 33, 46, 59, 63, 67}) EXPECT_EQ(game.Get(TMainGameEntry{unused}), 0) << unused;
 }
 
 TEST(MainGame, TableauPositionsStayInTableCoordinates) {
   TMainGame game;
-  game.Set(TMainGame::kScrollEntry, 120);
+  game.Set(entries::kScrollY, 120);
   game.SetFilaX(39, 300);
   game.SetFilaY(39, 700);
   EXPECT_EQ(game.FilaX(39), 300);
@@ -119,10 +119,10 @@ TEST(MainGame, AbsenceByXOrScrolledY) {
   game.SetFilaY(0, -4999);
   game.SetAppoggX(0, 0);
   game.SetAppoggY(0, -4999);
-  game.Set(TMainGame::kScrollEntry, 5000);
+  game.Set(entries::kScrollY, 5000);
   EXPECT_FALSE(game.IsPileAbsent({TPileGroup::Fila, 0}));
   EXPECT_FALSE(game.IsPileAbsent({TPileGroup::Appogg, 0}));
-  game.Set(TMainGame::kScrollEntry, 5001);
+  game.Set(entries::kScrollY, 5001);
   EXPECT_TRUE(game.IsPileAbsent({TPileGroup::Fila, 0}));
   EXPECT_TRUE(game.IsPileAbsent({TPileGroup::Appogg, 0}));
   EXPECT_TRUE(game.IsPileAbsent({TPileGroup::Mazzo, 3}));

@@ -18,7 +18,7 @@ using testing::TLegalityTable;
 
 TEST(MoveLegality, OnlyPilesOfTheGameAreDestinations) {
   TLegalityTable t;
-  t.SetRules("215*8=2 135*8=-1 87*4=12 335*4=0");
+  t.SetRules("tableau build*8=2 tableau empty*8=-1 foundation build*4=12 reserve accepts*4=0");
   t.Lay("Mazzo_Vis: 5H | Fila8: 6S");
   for (const char* name : {"Fila1", "Fila01", "Fila08", "Dest1", "Dest04", "Appogg4"}) {
     EXPECT_TRUE(t.Can("5H", name)) << name;
@@ -37,35 +37,36 @@ TEST(MoveLegality, OnlyPilesOfTheGameAreDestinations) {
 
 TEST(MoveLegality, TableauChecksBeforeAndAfterTheBuild) {
   ExpectPlacements({
-      {"Fila1: #9S | Fila2: 8H", "215=3", "8H", "Fila1", false},  // a face-down top card
-      {"Fila1: #9S | Fila2: 8H", "215=3 54=40", "8H", "Fila1", true},
-      {"Fila1: KS QH | Fila2: JC", "215=3 35=2", "JC", "Fila1", false},  // full
-      {"Fila1: KS QH | Fila2: JC", "215=3 35=3", "JC", "Fila1", true},
-      {"Fila1: 9S 8H 7S", "215=2 175=2", "7S", "Fila1", false},        // a card on itself
-      {"Fila1: 9S 8H 7S", "215=2 175=2", "8H", "Fila1", false},        // a group on its own top card
-      {"Fila1: 9S | Fila2: 8H 7S", "215*2=3", "8H", "Fila1", true},
-      {"Fila1: 9S | Fila2: 8H 7H", "215*2=3 2=1", "8H", "Fila1", false},  // the group is no run
-      {"Fila1: 9S | Fila2: 8H 7H", "215*2=3", "8H", "Fila1", true},       // ... and need not be
+      {"Fila1: #9S | Fila2: 8H", "tableau build=3", "8H", "Fila1", false},  // a face-down top card
+      {"Fila1: #9S | Fila2: 8H", "tableau build=3 family=40", "8H", "Fila1", true},
+      {"Fila1: KS QH | Fila2: JC", "tableau build=3 tableau capacity=2", "JC", "Fila1", false},  // full
+      {"Fila1: KS QH | Fila2: JC", "tableau build=3 tableau capacity=3", "JC", "Fila1", true},
+      {"Fila1: 9S 8H 7S", "tableau build=2 tableau direction=2", "7S", "Fila1", false},  // a card on itself
+      {"Fila1: 9S 8H 7S", "tableau build=2 tableau direction=2", "8H", "Fila1", false},  // a group on its own top card
+      {"Fila1: 9S | Fila2: 8H 7S", "tableau build*2=3", "8H", "Fila1", true},
+      {"Fila1: 9S | Fila2: 8H 7H", "tableau build*2=3 group rule=1", "8H", "Fila1", false},  // the group is no run
+      {"Fila1: 9S | Fila2: 8H 7H", "tableau build*2=3", "8H", "Fila1", true},                // ... and need not be
   });
 }
 
 TEST(MoveLegality, FoundationsTakeSingleCardsUpToTheirCapacity) {
   const char* full = "Dest1: AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH | Fila1: AH'";
   ExpectPlacements({
-      {"Fila1: AH 2S", "55=1 71=1", "AH", "Dest1", false},  // a group never goes to a foundation
-      {"Fila1: 2S AH", "55=1 71=1", "AH", "Dest1", true},
-      {full, "55=1 71=1 87=2", "AH'", "Dest1", false},
-      {full, "87=20", "AH'", "Dest1", true},  // uncapped
-      {full, "34=52 87=20", "AH'", "Dest1", true},
+      {"Fila1: AH 2S", "foundation base=1 foundation direction=1", "AH", "Dest1",
+       false},  // a group never goes to a foundation
+      {"Fila1: 2S AH", "foundation base=1 foundation direction=1", "AH", "Dest1", true},
+      {full, "foundation base=1 foundation direction=1 foundation build=2", "AH'", "Dest1", false},
+      {full, "foundation build=20", "AH'", "Dest1", true},  // uncapped
+      {full, "foundation capacity=52 foundation build=20", "AH'", "Dest1", true},
       {"Dest1: AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH AH' 2H' 3H' 4H' 5H' 6H' 7H' 8H' 9H' 10H' JH' QH' KH' "
        "AD 2D 3D 4D 5D 6D 7D 8D 9D 10D JD QD KD AD' 2D' 3D' 4D' 5D' 6D' 7D' 8D' 9D' 10D' JD' QD' KD' | Fila1: AC",
-       "87=20", "AC", "Dest1", false},  // ... up to 52 cards
+       "foundation build=20", "AC", "Dest1", false},  // ... up to 52 cards
   });
 }
 
 TEST(MoveLegality, TableauCardsGoOnlyToFoundationsBeforeTheFirstMove) {
   TLegalityTable t;
-  t.SetRules("42=1 55*4=1 71*4=1 135*8=-1");
+  t.SetRules("tableau to foundation only=1 foundation base*4=1 foundation direction*4=1 tableau empty*8=-1");
   t.Lay("Fila1: AH | Mazzo_Vis: 2C");
   EXPECT_TRUE(t.Can("AH", "Dest1"));
   EXPECT_FALSE(t.Can("AH", "Fila2"));
@@ -79,38 +80,44 @@ TEST(MoveLegality, TableauCardsGoOnlyToFoundationsBeforeTheFirstMove) {
 TEST(MoveLegality, StockFirstRules) {
   ExpectPlacements({
       // 1: tableau cards reach the foundations only once stock and waste are empty.
-      {"Fila1: AH | Mazzo: 5C", "37=1 55=1", "AH", "Dest1", false},
-      {"Fila1: AH", "37=1 55=1", "AH", "Dest1", true},
-      {"Fila1: 9S | Fila2: 8S | Mazzo: 5C", "37=1", "8S", "Fila1", true},
-      {"Mazzo_Vis: AH | Mazzo: 5C", "37=1 55=1", "AH", "Dest1", true},
+      {"Fila1: AH | Mazzo: 5C", "stock first=1 foundation base=1", "AH", "Dest1", false},
+      {"Fila1: AH", "stock first=1 foundation base=1", "AH", "Dest1", true},
+      {"Fila1: 9S | Fila2: 8S | Mazzo: 5C", "stock first=1", "8S", "Fila1", true},
+      {"Mazzo_Vis: AH | Mazzo: 5C", "stock first=1 foundation base=1", "AH", "Dest1", true},
       // 2 and 3: tableau cards wait for any destination; the waste card goes to one pile.
-      {"Fila1: 9S | Fila2: 8S | Mazzo_Vis: 5C", "37=2", "8S", "Fila1", false},
-      {"Fila2: 8S", "37=2 135*8=-1", "8S", "Fila1", true},
-      {"Mazzo_Vis: 5C 6C 7C", "37=2 380=4 135*8=-1", "7C", "Fila2", true},  // 4 − 3 = pile 1
-      {"Mazzo_Vis: 5C 6C 7C", "37=2 380=4 135*8=-1", "7C", "Fila1", false},
-      {"Mazzo_Vis: 5C 6C 7C", "37=2 380=1 375=12 135*12=-1", "7C", "Fila11", true},  // 1 − 3 wraps to 10
-      {"Mazzo_Vis: 5C 6C 7C", "37=2 380=1 375=12 135*12=-1", "7C", "Fila1", false},
-      {"Mazzo_Vis: 5C 6C", "37=2 380=1 375=12 135*12=-1", "5C", "Fila12", false},  // only the top card
-      {"Mazzo_Vis: 7C", "37=3 135*8=-1", "7C", "Fila1", true},  // every pile empty: pile 0
-      {"Mazzo_Vis: 7C", "37=3 135*8=-1", "7C", "Fila2", false},
-      {"Mazzo_Vis: 7C | Fila1: 9S 8H | Fila3: 2C 3C | Fila4: 4C", "37=3 135*8=-1", "7C", "Fila4", true},
-      {"Mazzo_Vis: 7C | Fila1: 9S 8H | Fila3: 2C 3C | Fila4: 4C", "37=3 135*8=-1", "7C", "Fila2", false},
-      {"Mazzo_Vis: 7C | Fila8: 9S 8H", "37=3 135*8=-1", "7C", "Fila1", true},  // counted round the piles
+      {"Fila1: 9S | Fila2: 8S | Mazzo_Vis: 5C", "stock first=2", "8S", "Fila1", false},
+      {"Fila2: 8S", "stock first=2 tableau empty*8=-1", "8S", "Fila1", true},
+      {"Mazzo_Vis: 5C 6C 7C", "stock first=2 waste deal=4 tableau empty*8=-1", "7C", "Fila2", true},  // 4 − 3 = pile 1
+      {"Mazzo_Vis: 5C 6C 7C", "stock first=2 waste deal=4 tableau empty*8=-1", "7C", "Fila1", false},
+      {"Mazzo_Vis: 5C 6C 7C", "stock first=2 waste deal=1 tableau piles=12 tableau empty*12=-1", "7C", "Fila11",
+       true},  // 1 − 3 wraps to 10
+      {"Mazzo_Vis: 5C 6C 7C", "stock first=2 waste deal=1 tableau piles=12 tableau empty*12=-1", "7C", "Fila1", false},
+      {"Mazzo_Vis: 5C 6C", "stock first=2 waste deal=1 tableau piles=12 tableau empty*12=-1", "5C", "Fila12",
+       false},                                                                     // only the top card
+      {"Mazzo_Vis: 7C", "stock first=3 tableau empty*8=-1", "7C", "Fila1", true},  // every pile empty: pile 0
+      {"Mazzo_Vis: 7C", "stock first=3 tableau empty*8=-1", "7C", "Fila2", false},
+      {"Mazzo_Vis: 7C | Fila1: 9S 8H | Fila3: 2C 3C | Fila4: 4C", "stock first=3 tableau empty*8=-1", "7C", "Fila4",
+       true},
+      {"Mazzo_Vis: 7C | Fila1: 9S 8H | Fila3: 2C 3C | Fila4: 4C", "stock first=3 tableau empty*8=-1", "7C", "Fila2",
+       false},
+      {"Mazzo_Vis: 7C | Fila8: 9S 8H", "stock first=3 tableau empty*8=-1", "7C", "Fila1",
+       true},  // counted round the piles
   });
 }
 
 TEST(MoveLegality, FoundationSetRules) {
   ExpectPlacements({
-      {"Dest2: AS | Fila1: AH", "51=1 55*4=1", "AH", "Dest1", true},
-      {"Dest2: AS | Fila1: AS'", "51=1 55*4=1", "AS'", "Dest1", false},
-      {"Dest2: AS 2S | Fila1: AH", "51=1 55*4=1", "AH", "Dest3", true},
+      {"Dest2: AS | Fila1: AH", "foundation set rule=1 foundation base*4=1", "AH", "Dest1", true},
+      {"Dest2: AS | Fila1: AS'", "foundation set rule=1 foundation base*4=1", "AS'", "Dest1", false},
+      {"Dest2: AS 2S | Fila1: AH", "foundation set rule=1 foundation base*4=1", "AH", "Dest3", true},
       // Started with a red class: the next foundation takes the other, the one after the first again.
-      {"Dest1: AH | Fila1: AS", "51=2 55*4=1", "AS", "Dest2", true},
-      {"Dest1: AH | Fila1: AD", "51=2 55*4=1", "AD", "Dest2", false},
-      {"Dest1: AH | Fila1: AD", "51=2 55*4=1", "AD", "Dest3", true},
-      {"Dest1: AH | Fila1: AS", "51=2 55*4=1", "AS", "Dest3", false},
-      {"Dest3: AH | Fila1: AS", "51=2 55*4=1", "AS", "Dest1", false},  // filled backwards too
-      {"Fila1: AS", "51=2 55*4=1", "AS", "Dest3", true},
+      {"Dest1: AH | Fila1: AS", "foundation set rule=2 foundation base*4=1", "AS", "Dest2", true},
+      {"Dest1: AH | Fila1: AD", "foundation set rule=2 foundation base*4=1", "AD", "Dest2", false},
+      {"Dest1: AH | Fila1: AD", "foundation set rule=2 foundation base*4=1", "AD", "Dest3", true},
+      {"Dest1: AH | Fila1: AS", "foundation set rule=2 foundation base*4=1", "AS", "Dest3", false},
+      {"Dest3: AH | Fila1: AS", "foundation set rule=2 foundation base*4=1", "AS", "Dest1",
+       false},  // filled backwards too
+      {"Fila1: AS", "foundation set rule=2 foundation base*4=1", "AS", "Dest3", true},
   });
 }
 
@@ -135,14 +142,27 @@ TEST(MoveLegality, WhatMayLeaveAPile) {
     const char* card;
     bool leaves;
   };
-  for (const auto& [slots, card, leaves] : std::initializer_list<TRow>{
-           {"", "10D", true},    {"", "QH", true},    {"", "KS", false},  // face down
-           {"", "9S", false},    {"14=2", "QH", false},                    // not a run; too many
-           {"", "5C", true},     {"", "4C", false},   {"8=1", "5C", false}, {"", "6C", false},
-           {"19=0", "2H", false}, {"19=1", "2H", true}, {"19=1", "AH", false}, {"19=2", "2H", true},
-           {"19=3", "2H", false}, {"", "8C", true},    {"", "7C", false},   {"15=-11", "7C", true}}) {
+  for (const auto& [slots, card, leaves] :
+       std::initializer_list<TRow>{{"", "10D", true},
+                                   {"", "QH", true},
+                                   {"", "KS", false},  // face down
+                                   {"", "9S", false},
+                                   {"group limit=2", "QH", false},  // not a run; too many
+                                   {"", "5C", true},
+                                   {"", "4C", false},
+                                   {"waste face down=1", "5C", false},
+                                   {"", "6C", false},
+                                   {"foundation take back=0", "2H", false},
+                                   {"foundation take back=1", "2H", true},
+                                   {"foundation take back=1", "AH", false},
+                                   {"foundation take back=2", "2H", true},
+                                   {"foundation take back=3", "2H", false},
+                                   {"", "8C", true},
+                                   {"", "7C", false},
+                                   {"reserve lift rule=-11", "7C", true}}) {
     TLegalityTable row;
-    row.SetRules("2=1 215*8=3 19=1 14=-1 15=0 8=0");
+    row.SetRules(
+        "group rule=1 tableau build*8=3 foundation take back=1 group limit=-1 reserve lift rule=0 waste face down=0");
     row.SetRules(slots);
     row.Lay("Fila1: #KS QH JC 10D | Fila2: 9S 9H | Mazzo_Vis: 4C 5C | Mazzo: #6C | Dest1: AH 2H | Appogg1: 7C 8C");
     EXPECT_EQ(row.Legality().CanLeave(CardCode(card)), leaves) << card << " with " << slots;
@@ -151,7 +171,7 @@ TEST(MoveLegality, WhatMayLeaveAPile) {
 
 TEST(MoveLegality, TheDrawExplainsItself) {
   TLegalityTable t;
-  t.SetRules("14=-17");
+  t.SetRules("group limit=-17");
   t.Lay("Fila1: 9S 8H 7S");
   t.context.redealRound = 2;
   EXPECT_TRUE(t.Legality().GroupFitsLimit(CardCode("7S"), false));
@@ -170,7 +190,7 @@ TEST(MoveLegality, TheDrawExplainsItself) {
 
 TEST(MoveLegality, BuildingWaitsForTheStockAndSaysSo) {
   TLegalityTable t;
-  t.SetRules("215=129");
+  t.SetRules("tableau build=129");
   t.Lay("Fila1: 9S | Fila2: 8S | Mazzo: 2C");
   EXPECT_TRUE(t.Legality().TableauWaitsForStock());
   EXPECT_FALSE(t.Can("8S", "Fila1"));
@@ -188,7 +208,7 @@ TEST(MoveLegality, BuildingWaitsForTheStockAndSaysSo) {
 
 TEST(MoveLegality, ACardWithoutASuitInABalancedGroup) {
   TLegalityTable t;
-  t.SetRules("55*4=1 87=29");
+  t.SetRules("foundation base*4=1 foundation build=29");
   t.Lay("Fila1: JK1 | Fila2: 5C");
   EXPECT_FALSE(t.Can("JK1", "Dest1"));
   ASSERT_EQ(t.screen.messages.size(), 1u);
@@ -200,14 +220,14 @@ TEST(MoveLegality, TheProgramStateExplainsOnItsScreen) {
   TPosixFileSystem fs;
   testing::TRecordingScreen screen;
   TTablerunState state(fs, screen);
-  state.rules.Set(375, 8);
-  state.rules.Set(14, -17);
+  state.rules.Set(rule::kTableauPiles, 8);
+  state.rules.Set(rule::kGroupLimit, -17);
   testing::LayPiles(state.table, "Fila1: 048 047");
-  state.mainGame.Set(77, 1);
-  state.mainGame.Set(95, 2);
-  state.mainGame.Set(99, 47);
-  state.mainGame.Set(114, 0);
-  state.mainGame.Set(122, 1);
+  state.mainGame.Set(entries::kRedealRound, 1);
+  state.mainGame.Set(entries::kMoveCounter, 2);
+  state.mainGame.Set(entries::kGroupTop, 47);
+  state.mainGame.Set(entries::kTutorMode, 0);
+  state.mainGame.Set(entries::kFamilyScratch, 1);
   const TMoveContext context = fnMoveContext(state.mainGame, false);
   EXPECT_FALSE(context.singleCard);
   EXPECT_EQ(context.redealRound, 1);
@@ -233,8 +253,13 @@ TEST(MoveLegality, EveryCodeAnswersAndNoCardGoesOnItself) {
       TLegalityTable t;
       const std::string empty = std::to_string(emptyRules[static_cast<std::size_t>(code + 2) % std::size(emptyRules)]);
       const std::string codes = std::to_string(code);
-      t.SetRules("374=16 375=26 376=12 30=0 37=2 380=0 14=-5 2=1 27=3 28=-4 59=7 54=23 71*16=2 175*26=2 255*26=2 "
-                 "55*16=" + empty + " 135*26=" + empty + " 87*16=" + codes + " 215*26=" + codes + " 335*12=" + codes);
+      t.SetRules(
+          "foundations=16 tableau piles=26 reserves=12 grid row width=0 stock first=2 waste deal=0 group limit=-5 "
+          "group rule=1 release rows=3 release row piles=-4 foundation base[5]=7 family=23 foundation direction*16=2 "
+          "tableau direction*26=2 tableau wrap*26=2 "
+          "foundation base*16=" +
+          empty + " tableau empty*26=" + empty + " foundation build*16=" + codes + " tableau build*26=" + codes +
+          " reserve accepts*12=" + codes);
       t.Lay(position);
       t.context.familyValue = 30;
       t.context.stockTurns = -5;
@@ -257,7 +282,7 @@ TEST(MoveLegality, EveryCodeAnswersAndNoCardGoesOnItself) {
 
 TEST(MoveLegality, LocateCard) {
   TLegalityTable t;
-  t.SetRules("375=3 376=2");
+  t.SetRules("tableau piles=3 reserves=2");
   t.Lay("Mazzo: 2C | Mazzo_Vis: 3C | Dest16: 4C | Fila3: 5C | Fila4: 6C | Appogg2: 7C | Appogg3: 8C | "
         "Mazzo_Waste: 9C");
   const TMoveLegality legality = t.Legality();

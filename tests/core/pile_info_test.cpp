@@ -4,7 +4,8 @@
 
 #include "engine/pointer/hit_test.h"
 #include "engine/pointer/pile_info.h"
-#include "engine/state/play_entries.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 #include "support/played_game.h"
 #include "support/temp_folder.h"
 
@@ -121,8 +122,8 @@ TEST_F(PileInfoTest, CountedRedealsAndTheLastPass) {
       {0, 1, "No redeal", "none", ""},
   };
   for (const TCase& c : cases) {
-    game.state.rules.Set(play::kDeals, static_cast<int16_t>(c.deals));
-    game.state.mainGame.Set(play::kRedealRound, static_cast<int16_t>(c.passesMade));
+    game.state.rules.Set(rule::kDeals, static_cast<int16_t>(c.deals));
+    game.state.mainGame.Set(entries::kRedealRound, static_cast<int16_t>(c.passesMade));
     const TPileInfo info = Info(kMazzo);
     SCOPED_TRACE(c.panel);
     EXPECT_EQ(info.panels[kPanelRedeals], c.panel);

@@ -52,7 +52,7 @@ TEST_F(PlayCommands, DealingStartsTheGameAndItsClock) {
   Deal(kFreeCell);
   EXPECT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
   EXPECT_TRUE(session.clock.Runs());
-  EXPECT_EQ(state.mainGame.Get(92), 1);
+  EXPECT_EQ(state.mainGame.Get(entries::kDealShown), 1);
   EXPECT_EQ(state.table.Pile(fnFila(0)).size(), 7u * 3);
   clock.Advance(5);
   // Another game is read afresh: Klondike has a stock, FreeCell none.
@@ -189,10 +189,10 @@ TEST_F(PlayCommands, TheGameChoosesTheAutoplaySwitchByMode) {
     bool expected;
   };
   for (const TCase& c : {TCase{1, true, true}, TCase{1, false, false}, TCase{2, true, false}, TCase{3, false, true}}) {
-    state.mainGame.Set(109, static_cast<int16_t>(c.mode));
+    state.mainGame.Set(entries::kAutoplayMode, static_cast<int16_t>(c.mode));
     EXPECT_EQ(fnAutoplaySwitchForGame(state, c.current), c.expected) << c.mode << c.current;
   }
-  state.mainGame.Set(109, 2);
+  state.mainGame.Set(entries::kAutoplayMode, 2);
   fnToggleAutoplay(session, true);
   EXPECT_TRUE(session.executor.AutoplayActive());
   EXPECT_EQ(state.store->ReadString("Autoplay", "Games", ""), "YYYYYYYYYYY");

@@ -104,7 +104,7 @@ TEST(PointerInputStockTest, DoubleClickOnTheStockTurnsItTwice) {
 }
 
 TEST_F(PointerInputTest, ClickClickSelectsThenMovesToTheSecondClick) {
-  game.state.mainGame.Set(129, 1);
+  game.state.mainGame.Set(entries::kClickClick, 1);
   const TPoint ace = TopCard(fnFila(7));
   const TPoint foundation = Inside(Geometry().TopRect(fnDest(0)));
   // A second click on the selected card lets it go.

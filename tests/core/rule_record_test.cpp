@@ -42,17 +42,17 @@ TEST_F(RuleRecordTest, ACustomGameLaysItsRuleTextOverItsBase) {
   // 3 per turn, unlimited deals, any card on empty piles, tableau down in colour, foundations up in suit.
   folder.Write("GAM_CUST.DAT", fnCustomFile({{fnHead("8001", "Mine", "0005"), "003-0120100300000"}}));
   ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, custom, 8001, error)) << error;
-  EXPECT_EQ(rules.Get(24), 3);
-  EXPECT_EQ(rules.Get(16), -1);
+  EXPECT_EQ(rules.Get(rule::kCardsPerTurn), 3);
+  EXPECT_EQ(rules.Get(rule::kDeals), -1);
   for (int pile = 0; pile < 4; ++pile) {
-    EXPECT_EQ(rules.Get(135 + pile), -1);
-    EXPECT_EQ(rules.Get(175 + pile), 0);
-    EXPECT_EQ(rules.Get(215 + pile), 1);
-    EXPECT_EQ(rules.Get(71 + pile), 1);
-    EXPECT_EQ(rules.Get(87 + pile), 0);
+    EXPECT_EQ(rules.Get(rule::kTableauEmpty + pile), -1);
+    EXPECT_EQ(rules.Get(rule::kTableauDirection + pile), 0);
+    EXPECT_EQ(rules.Get(rule::kTableauBuild + pile), 1);
+    EXPECT_EQ(rules.Get(rule::kFoundationDirection + pile), 1);
+    EXPECT_EQ(rules.Get(rule::kFoundationBuild + pile), 0);
   }
-  EXPECT_EQ(rules.Get(135 + 4), 0);  // only the piles the game has
-  EXPECT_EQ(rules.Get(215 + 4), 0);
+  EXPECT_EQ(rules.Get(rule::kTableauEmpty + 4), 0);  // only the piles the game has
+  EXPECT_EQ(rules.Get(rule::kTableauBuild + 4), 0);
 }
 
 TEST_F(RuleRecordTest, FieldsThatAreNotNumbersAreSkipped) {
@@ -68,24 +68,24 @@ TEST_F(RuleRecordTest, FieldsThatAreNotNumbersAreSkipped) {
            TCase{"", 1, 1, 13, 3, 1}}) {
     folder.Write("GAM_CUST.DAT", fnCustomFile({{fnHead("8001", "Mine", "0005"), text}}));
     ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, custom, 8001, error)) << error;
-    EXPECT_EQ(rules.Get(24), perTurn) << text;
-    EXPECT_EQ(rules.Get(16), deals) << text;
-    EXPECT_EQ(rules.Get(135), empty) << text;
-    EXPECT_EQ(rules.Get(215), tableauBuild) << text;
-    EXPECT_EQ(rules.Get(71), foundationDirection) << text;
+    EXPECT_EQ(rules.Get(rule::kCardsPerTurn), perTurn) << text;
+    EXPECT_EQ(rules.Get(rule::kDeals), deals) << text;
+    EXPECT_EQ(rules.Get(rule::kTableauEmpty), empty) << text;
+    EXPECT_EQ(rules.Get(rule::kTableauBuild), tableauBuild) << text;
+    EXPECT_EQ(rules.Get(rule::kFoundationDirection), foundationDirection) << text;
   }
 }
 
 TEST_F(RuleRecordTest, RestoreBringsBackWhatPlayLearned) {
   ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, custom, 5, error)) << error;
   EXPECT_TRUE(rules.IsLoaded());
-  rules.Set(55, 7);
-  rules.Set(135, 6);
-  rules.Set(24, 9);
+  rules.Set(rule::kFoundationBase, 7);
+  rules.Set(rule::kTableauEmpty, 6);
+  rules.Set(rule::kCardsPerTurn, 9);
   rules.Restore();
-  EXPECT_EQ(rules.Get(55), 1);
-  EXPECT_EQ(rules.Get(135), 13);
-  EXPECT_EQ(rules.Get(24), 9);  // only base ranks and empty-pile rules come back
+  EXPECT_EQ(rules.Get(rule::kFoundationBase), 1);
+  EXPECT_EQ(rules.Get(rule::kTableauEmpty), 13);
+  EXPECT_EQ(rules.Get(rule::kCardsPerTurn), 9);  // only base ranks and empty-pile rules come back
 }
 
 TEST_F(RuleRecordTest, UnknownGamesAreRefused) {

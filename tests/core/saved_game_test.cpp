@@ -24,7 +24,7 @@ using testing::TPlayTable;
 
 // A game with history: a move, a stock turn, and a player and number.
 void Prepare(TPlayTable& t) {
-  t.Set("11=1 24=1 55=1", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
+  t.Set("stock turns to waste=1 cards per turn=1 foundation base=1", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
   t.state.config.Write(cfg::kGame, "0007");
   t.state.config.Write(cfg::kPlayer, "Ann");
   t.state.config.Write(cfg::kGameNumber, "0000000012345");
@@ -46,7 +46,7 @@ TEST(SavedGame, RoundTripRestoresTableHistoryAndHeader) {
   EXPECT_EQ(lines[1].substr(66, 4), "0100");
 
   TPlayTable loader;
-  loader.Set("11=1 24=1", "Fila5: KD");
+  loader.Set("stock turns to waste=1 cards per turn=1", "Fila5: KD");
   std::string error;
   const auto saved = fnParseSavedGame(text, error);
   ASSERT_TRUE(saved) << error;
@@ -56,8 +56,8 @@ TEST(SavedGame, RoundTripRestoresTableHistoryAndHeader) {
   EXPECT_EQ(loader.state.config.Read(cfg::kPlayer), "Ann");
   EXPECT_EQ(loader.state.config.Read(cfg::kGameNumber), "0000000012345");
   EXPECT_EQ(loader.state.config.Read(cfg::kCardSize), "B");
-  EXPECT_EQ(loader.state.mainGame.Get(95), 2);
-  EXPECT_EQ(loader.state.rules.Get(55), 1);
+  EXPECT_EQ(loader.state.mainGame.Get(entries::kMoveCounter), 2);
+  EXPECT_EQ(loader.state.rules.Get(rule::kFoundationBase), 1);
   // Undo after loading goes back as it would have before saving.
   ASSERT_TRUE(loader.executor.UndoMove());
   ASSERT_TRUE(saver.executor.UndoMove());
@@ -180,8 +180,8 @@ TEST(SavedGame, OlderVersionsKeepTheirPilesWhereTheGameHasThem) {
               std::string(foundations == 16 ? "2H" : "") + (tableau == 40 ? "3H" : "") + (reserves == 12 ? "4H" : ""))
         << version;
     // Base ranks of the foundations the version had; those it lacked read 0.
-    EXPECT_EQ(t.state.rules.Get(55 + foundations - 1), foundations) << version;
-    EXPECT_EQ(t.state.rules.Get(70), foundations == 16 ? 16 : 0) << version;
+    EXPECT_EQ(t.state.rules.Get(rule::kFoundationBase + foundations - 1), foundations) << version;
+    EXPECT_EQ(t.state.rules.Get(rule::kFoundationBase + 15), foundations == 16 ? 16 : 0) << version;
     EXPECT_EQ(t.state.config.Read(cfg::kPlayer), "Ann");
     EXPECT_EQ(saved->elapsedSeconds, 125);
     ASSERT_TRUE(t.executor.UndoMove()) << version;

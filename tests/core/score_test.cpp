@@ -19,7 +19,7 @@ TEST(ScoreTest, StandardScoreByCardsOnTheFoundationsAndDeck) {
   for (const TCase& c : {TCase{52, 0, 0, "01", -52}, TCase{52, 0, 10, "01", -2}, TCase{52, 0, 52, "01", 208},
                          TCase{32, 2, 0, "01", -28}, TCase{104, 1, 0, "01", -64}, TCase{52, 0, 10, "02", 0}}) {
     TGameState game;
-    game.SetRules({{378, c.cardsInPlay}, {49, c.stripped}, {374, 4}});
+    game.SetRules({{rule::kCards, c.cardsInPlay}, {rule::kStrippedDeck, c.stripped}, {rule::kFoundations, 4}});
     game.state.config.Write(cfg::kScoreKind, c.kind);
     std::string foundation;
     for (int card = 1; card <= c.onFoundations; ++card) foundation += fnZeroFill(card, 3);

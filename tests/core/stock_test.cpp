@@ -11,11 +11,11 @@ namespace {
 using testing::TPlayTable;
 
 // Turning games: rule slot 11 = 1.
-constexpr const char* kTurning = "11=1 24=1 16=-1 7=1";
+constexpr const char* kTurning = "stock turns to waste=1 cards per turn=1 deals=-1 stock face=1";
 
 TEST(Stock, TurnsTheCountPerPressWhileCardsLast) {
   TPlayTable t;
-  t.Set("11=1 24=3", "Mazzo: #5H #6H");
+  t.Set("stock turns to waste=1 cards per turn=3", "Mazzo: #5H #6H");
   EXPECT_TRUE(t.executor.PressStock());
   EXPECT_EQ(t.Names("Mazzo_Vis"), "6H 5H");
   EXPECT_EQ(t.Names("Mazzo"), "");
@@ -27,25 +27,25 @@ TEST(Stock, TurnOverRedealRestoresTheTurningOrder) {
   for (int n = 0; n < 4; ++n) t.executor.PressStock();
   EXPECT_EQ(t.Names("Mazzo_Vis"), "AC 2C 3C 4C");
   EXPECT_FALSE(t.executor.PressStock());  // the press marks the stock
-  EXPECT_EQ(t.state.mainGame.Get(93), 1);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kStockPressed), 1);
   EXPECT_TRUE(t.executor.PressStock());  // the release redeals
   EXPECT_EQ(t.Names("Mazzo"), "#4C #3C #2C #AC");
-  EXPECT_EQ(t.state.mainGame.Get(77), 2);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 2);
   t.executor.PressStock();
   EXPECT_EQ(t.Names("Mazzo_Vis"), "AC");  // the first card turned comes first again
 }
 
 TEST(Stock, ThreeDealsMeanTwoTurnOvers) {
   TPlayTable t;
-  t.Set("11=1 24=3 16=3", "Mazzo: 4C 3C 2C AC");
+  t.Set("stock turns to waste=1 cards per turn=3 deals=3", "Mazzo: 4C 3C 2C AC");
   int turnOvers = 0;
   for (int press = 0; press < 20; ++press) {
-    const int round = t.state.mainGame.Get(77);
+    const int round = t.state.mainGame.Get(entries::kRedealRound);
     t.executor.PressStock();
-    if (t.state.mainGame.Get(77) > round) ++turnOvers;
+    if (t.state.mainGame.Get(entries::kRedealRound) > round) ++turnOvers;
   }
   EXPECT_EQ(turnOvers, 2);
-  EXPECT_EQ(t.state.mainGame.Get(77), 3);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 3);
   EXPECT_EQ(t.Names("Mazzo"), "");
   const TSnapshot before = t.Snapshot();
   EXPECT_FALSE(t.executor.PressStock());
@@ -54,7 +54,7 @@ TEST(Stock, ThreeDealsMeanTwoTurnOvers) {
 
 TEST(Stock, WaitsForAnEmptyWasteWhenTheGameSaysSo) {
   TPlayTable t;
-  t.Set("11=1 24=1 18=1", "Mazzo: 3C 2C | Mazzo_Vis: AC");
+  t.Set("stock turns to waste=1 cards per turn=1 turn only with empty waste=1", "Mazzo: 3C 2C | Mazzo_Vis: AC");
   EXPECT_FALSE(t.executor.PressStock());
   t.state.table.SetPile(kMazzoVis, "");
   EXPECT_TRUE(t.executor.PressStock());
@@ -62,7 +62,7 @@ TEST(Stock, WaitsForAnEmptyWasteWhenTheGameSaysSo) {
 
 TEST(Stock, SecondWasteVariantTurnsToTheSecondWaste) {
   TPlayTable t;
-  t.Set("11=1 24=1 371=1", "Mazzo: 3C 2C");
+  t.Set("stock turns to waste=1 cards per turn=1 second waste layout variant=1", "Mazzo: 3C 2C");
   EXPECT_TRUE(t.executor.PressStock());
   EXPECT_EQ(t.Names("Mazzo_Waste"), "2C");
   EXPECT_EQ(t.Names("Mazzo_Vis"), "");
@@ -76,14 +76,14 @@ struct TDealRow {
 
 TEST(Stock, DealFlagsDecideWhichPilesTakeACard) {
   for (const auto& [rules, operation, expected] : std::initializer_list<TDealRow>{
-           {"375=4 295*4=1", "Add_Tableaus", "KH AH/2H QH/JH/10H"},
-           {"375=4 295*4=1 297=0", "Add_Tableaus", "KH AH/2H QH//JH"},
-           {"375=4 295*4=1 297=7", "Add_Tableaus", "KH AH/2H QH//JH"},
-           {"375=4 295*4=1 295=7", "Add_Tableaus", "KH AH/2H QH/JH/10H"},
-           {"375=4 295*4=1 296=6", "Add_Tableaus", "KH AH/2H #QH/JH/10H"},
-           {"375=4 295*4=0", "Add_Tableaus_Last", "KH AH/2H QH/JH/10H"},
-           {"375=4 295*4=1", "Add_Tableau_03", "KH/2H/AH/"},
-           {"375=4 295*4=1", "Fill_Tableaus", "KH/2H/AH/QH"},
+           {"tableau piles=4 tableau row deal*4=1", "Add_Tableaus", "KH AH/2H QH/JH/10H"},
+           {"tableau piles=4 tableau row deal*4=1 tableau row deal[3]=0", "Add_Tableaus", "KH AH/2H QH//JH"},
+           {"tableau piles=4 tableau row deal*4=1 tableau row deal[3]=7", "Add_Tableaus", "KH AH/2H QH//JH"},
+           {"tableau piles=4 tableau row deal*4=1 tableau row deal=7", "Add_Tableaus", "KH AH/2H QH/JH/10H"},
+           {"tableau piles=4 tableau row deal*4=1 tableau row deal[2]=6", "Add_Tableaus", "KH AH/2H #QH/JH/10H"},
+           {"tableau piles=4 tableau row deal*4=0", "Add_Tableaus_Last", "KH AH/2H QH/JH/10H"},
+           {"tableau piles=4 tableau row deal*4=1", "Add_Tableau_03", "KH/2H/AH/"},
+           {"tableau piles=4 tableau row deal*4=1", "Fill_Tableaus", "KH/2H/AH/QH"},
        }) {
     TPlayTable t;
     t.Set(rules, "Fila1: KH | Fila2: 2H | Mazzo: #10H #JH #QH #AH");
@@ -96,7 +96,7 @@ TEST(Stock, DealFlagsDecideWhichPilesTakeACard) {
 
 TEST(Stock, DealsToReservesWithTheirFlags) {
   TPlayTable t;
-  t.Set("376=3 347*3=1 348=5", "Mazzo: #3S #2S #AS");
+  t.Set("reserves=3 reserve row deal*3=1 reserve row deal[2]=5", "Mazzo: #3S #2S #AS");
   EXPECT_TRUE(t.executor.ExecuteMove(1, "Add_Reserves"));
   EXPECT_EQ(t.Names("Appogg1") + "/" + t.Names("Appogg2") + "/" + t.Names("Appogg3"), "AS/#2S/3S");
 }
@@ -115,7 +115,7 @@ TEST(Stock, TheLastEightCardsGoToTheTableau) {
            {"#8D #7D #6D #5D #4D #3D #2D", "///////", "2D 4D/3D 5D"},
        }) {
     TPlayTable t;
-    t.Set("375=8 295*8=0 376=2 347*2=3", std::string("Mazzo: ") + stock);
+    t.Set("tableau piles=8 tableau row deal*8=0 reserves=2 reserve row deal*2=3", std::string("Mazzo: ") + stock);
     EXPECT_TRUE(t.executor.PressStock()) << stock;
     std::string piles = t.Names("Fila1");
     for (int i = 2; i <= 8; ++i) piles += "/" + t.Names("Fila" + std::to_string(i));
@@ -127,7 +127,8 @@ TEST(Stock, TheLastEightCardsGoToTheTableau) {
 TEST(Stock, PileNumbersBeyondTheGameAreSkipped) {
   TPlayTable t;
   // Flag 8 deals to the four piles after each flagged pile: pile 8 has none after it.
-  t.Set("375=8 295*8=0 295=8 302=8", "Mazzo: #9D #8D #7D #6D #5D #4D #3D #2D");
+  t.Set("tableau piles=8 tableau row deal*8=0 tableau row deal=8 tableau row deal[8]=8",
+        "Mazzo: #9D #8D #7D #6D #5D #4D #3D #2D");
   EXPECT_TRUE(t.executor.PressStock());
   EXPECT_EQ(t.Names("Fila2") + "/" + t.Names("Fila5"), "2D/5D");
   EXPECT_EQ(t.Names("Mazzo"), "#9D #8D #7D #6D");
@@ -139,7 +140,7 @@ TEST(Stock, PileNumbersBeyondTheGameAreSkipped) {
 
 TEST(Stock, GapsStopARowDeal) {
   TPlayTable t;
-  t.Set("375=2 295*2=2", "Fila2: 5C | Mazzo: 2D 3D");
+  t.Set("tableau piles=2 tableau row deal*2=2", "Fila2: 5C | Mazzo: 2D 3D");
   EXPECT_FALSE(t.executor.PressStock());
   ASSERT_EQ(t.screen.messages.size(), 1u);
   EXPECT_EQ(t.screen.messages[0].text, "Fill in any gaps in the tableau before dealing.");
@@ -161,14 +162,14 @@ TEST(Stock, RedealOrderIsFixed) {
 
 TEST(Stock, GatheringRedealRefillsPilesToTheirDealCount) {
   TPlayTable t;
-  t.Set("375=18 374=4 17=1 16=2 382=3 422=3", "");
+  t.Set("tableau piles=18 foundations=4 redeal style=1 deals=2 tableau deal=3 tableau faces=3", "");
   for (int card = 1; card <= 52; ++card) {
     const TPileRef pile = fnFila((card - 1) % 18);
     t.state.table.SetPile(pile, t.state.table.Pile(pile) + fnCardText(card));
   }
   EXPECT_FALSE(t.executor.PressStock());
   EXPECT_TRUE(t.executor.PressStock());
-  EXPECT_EQ(t.state.mainGame.Get(77), 2);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 2);
   std::vector<int> sizes;
   for (int i = 0; i < 18; ++i) sizes.push_back(static_cast<int>(t.state.table.Pile(fnFila(i)).size() / 3));
   std::vector<int> expected(17, 3);
@@ -177,12 +178,13 @@ TEST(Stock, GatheringRedealRefillsPilesToTheirDealCount) {
   EXPECT_TRUE(t.executor.History().undoLog.LastHolds(TEventKind::Redeal));
   EXPECT_FALSE(t.executor.PressStock());  // the last deal is reached: the press marks nothing new
   t.executor.UndoMove();
-  EXPECT_EQ(t.state.mainGame.Get(77), 1);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 1);
 }
 
 TEST(Stock, GatheringDealsBackInTheFixedOrder) {
   TPlayTable t;
-  t.Set("375=2 17=2 16=-1 382=1 422=1", "Fila1: AH 2H 3H 4H 5H | Fila2: 6H 7H 8H 9H 10H");
+  t.Set("tableau piles=2 redeal style=2 deals=-1 tableau deal=1 tableau faces=1",
+        "Fila1: AH 2H 3H 4H 5H | Fila2: 6H 7H 8H 9H 10H");
   t.executor.PressStock();
   EXPECT_TRUE(t.executor.PressStock());
   // Gathered 5H 4H 3H 2H AH 10H 9H 8H 7H 6H, redealt 10H 7H 5H 2H 4H 9H 3H 6H AH 8H.
@@ -204,7 +206,7 @@ TEST(Stock, GapsInTheTableau) {
            {"CloseTableauGaps", "Fila2: 5C | Fila4: 6C | Fila3: 8C", "6C/5C/8C//"},
        }) {
     TPlayTable t;
-    t.Set("375=4", piles);
+    t.Set("tableau piles=4", piles);
     const bool done = std::string_view(operation) == "CloseTableauGaps" ? t.executor.CloseTableauGaps()
                                                                         : t.executor.ExecuteMove(1, operation);
     EXPECT_TRUE(done) << operation << " on " << piles;
@@ -214,7 +216,7 @@ TEST(Stock, GapsInTheTableau) {
     EXPECT_EQ(t.executor.History().undo.Size(), 1);
   }
   TPlayTable full;
-  full.Set("375=2", "Fila1: 5C | Fila2: 6C | Mazzo: 2D");
+  full.Set("tableau piles=2", "Fila1: 5C | Fila2: 6C | Mazzo: 2D");
   EXPECT_FALSE(full.executor.ExecuteMove(1, "Stock_To_Pile_Monte_Carlo"));
   EXPECT_FALSE(full.executor.CloseTableauGaps());
   EXPECT_EQ(full.screen.messages.back().text, "No tableau space to fill.");
@@ -237,7 +239,7 @@ TEST(Stock, GatheringStyles) {
            {19, "//5H AH 2H/3H 4H"},
        }) {
     TPlayTable t;
-    t.Set("375=2 16=-1 382=3 422=3 17=" + std::to_string(style), "Fila1: AH 2H 3H | Fila2: 4H 5H");
+    t.Set("tableau piles=2 deals=-1 tableau deal=3 tableau faces=3 redeal style=" + std::to_string(style), "Fila1: AH 2H 3H | Fila2: 4H 5H");
     t.executor.PressStock();
     EXPECT_TRUE(t.executor.PressStock()) << style;
     const std::string table =
@@ -245,13 +247,13 @@ TEST(Stock, GatheringStyles) {
     EXPECT_EQ(table, expected) << "style " << style;
     t.executor.UndoMove();
     EXPECT_EQ(t.Names("Fila1") + "/" + t.Names("Fila2"), "AH 2H 3H/4H 5H") << style;
-    EXPECT_EQ(t.state.mainGame.Get(77), 1) << style;
+    EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 1) << style;
   }
 }
 
 TEST(Stock, WasteToReservesOncePerGame) {
   TPlayTable t;
-  t.Set("376=8 17=20 16=-1", "Mazzo_Vis: AS 2S 3S");
+  t.Set("reserves=8 redeal style=20 deals=-1", "Mazzo_Vis: AS 2S 3S");
   t.executor.PressStock();
   EXPECT_TRUE(t.executor.PressStock());
   EXPECT_EQ(t.Names("Appogg1") + "/" + t.Names("Appogg3"), "AS/3S");

@@ -77,26 +77,26 @@ TEST(TablePainting, EmptyPilesShowTheMarkTheirRulesChoose) {
   };
   using K = TEmptyMark::TKind;
   for (const auto& [rules, piles, pile, mark] : std::initializer_list<TRow>{
-           {"54=8", "", kMazzo, {K::Picture, "021"}},
-           {"17=1 16=3", "", kMazzo, {K::Mark, "StockUp"}},
-           {"16=3", "Mazzo_Vis: AC", kMazzo, {K::Mark, "StockStop"}},
-           {"16=3", "Mazzo_Vis: AC 2C", kMazzo, {K::Mark, "StockUp"}},
-           {"16=1", "Mazzo_Vis: AC 2C", kMazzo, {K::Mark, "StockStop"}},
-           {"10=1", "", kMazzoVis, {K::Mark, "StockVisible"}},
-           {"16=0", "", kMazzoVis, {K::Mark, "StockStop"}},
-           {"16=3 17=0", "", kMazzoVis, {}},
+           {"family=8", "", kMazzo, {K::Picture, "021"}},
+           {"redeal style=1 deals=3", "", kMazzo, {K::Mark, "StockUp"}},
+           {"deals=3", "Mazzo_Vis: AC", kMazzo, {K::Mark, "StockStop"}},
+           {"deals=3", "Mazzo_Vis: AC 2C", kMazzo, {K::Mark, "StockUp"}},
+           {"deals=1", "Mazzo_Vis: AC 2C", kMazzo, {K::Mark, "StockStop"}},
+           {"stock shown=1", "", kMazzoVis, {K::Mark, "StockVisible"}},
+           {"deals=0", "", kMazzoVis, {K::Mark, "StockStop"}},
+           {"deals=3 redeal style=0", "", kMazzoVis, {}},
            {"", "", kMazzoWaste, {K::Mark, "StockVisible"}},
-           {"56=1", "", fnDest(1), {K::Mark, "FoundationA"}},
-           {"55=7", "", fnDest(0), {K::Mark, "Foundation7"}},
-           {"55=94", "", fnDest(0), {K::Background, ""}},
-           {"55=1 87=10", "", fnDest(0), {K::Mark, "Foundation12"}},
-           {"55=50", "", fnDest(0), {K::Mark, "Foundation"}},
-           {"135=13", "", fnFila(0), {K::Mark, "Foundation13"}},
-           {"136=77", "", fnFila(1), {K::Mark, "FirstTableauAll"}},
+           {"foundation base[2]=1", "", fnDest(1), {K::Mark, "FoundationA"}},
+           {"foundation base=7", "", fnDest(0), {K::Mark, "Foundation7"}},
+           {"foundation base=94", "", fnDest(0), {K::Background, ""}},
+           {"foundation base=1 foundation build=10", "", fnDest(0), {K::Mark, "Foundation12"}},
+           {"foundation base=50", "", fnDest(0), {K::Mark, "Foundation"}},
+           {"tableau empty=13", "", fnFila(0), {K::Mark, "Foundation13"}},
+           {"tableau empty[2]=77", "", fnFila(1), {K::Mark, "FirstTableauAll"}},
            {"", "", fnFila(2), {K::Mark, "Position"}},
-           {"335=9", "", fnAppogg(3), {K::Mark, "EmptyPositionJQK"}},
-           {"336=4", "", fnAppogg(1), {K::Mark, "Position"}},
-           {"337=107", "", fnAppogg(2), {K::Mark, "FoundationA"}},
+           {"reserve accepts=9", "", fnAppogg(3), {K::Mark, "EmptyPositionJQK"}},
+           {"reserve accepts[2]=4", "", fnAppogg(1), {K::Mark, "Position"}},
+           {"reserve accepts[3]=107", "", fnAppogg(2), {K::Mark, "FoundationA"}},
            {"", "", fnAppogg(0), {K::Mark, "EmptyPosition"}},
        }) {
     TPlayTable t;
@@ -107,24 +107,25 @@ TEST(TablePainting, EmptyPilesShowTheMarkTheirRulesChoose) {
 
 TEST(TablePainting, AStockPressedForARedealShowsItPushedDown) {
   TPlayTable t;
-  t.Set("16=3", "Mazzo_Vis: AC 2C");
-  t.state.mainGame.Set(93, 1);
+  t.Set("deals=3", "Mazzo_Vis: AC 2C");
+  t.state.mainGame.Set(entries::kStockPressed, 1);
   EXPECT_EQ(fnEmptyMark(t.state, kMazzo, false), (TEmptyMark{TEmptyMark::TKind::Mark, "StockDown"}));
-  t.Set("16=1", "Mazzo_Vis: AC 2C");
-  t.state.mainGame.Set(93, 1);
+  t.Set("deals=1", "Mazzo_Vis: AC 2C");
+  t.state.mainGame.Set(entries::kStockPressed, 1);
   EXPECT_EQ(fnEmptyMark(t.state, kMazzo, false), (TEmptyMark{TEmptyMark::TKind::Mark, "StockStop"}));
 }
 
 TEST(TablePainting, TheGatheringStockShowsItsOwnPictureUntilTheDrawIsUsed) {
   TPlayTable t;
-  t.Set("54=73", "");
+  t.Set("family=73", "");
   EXPECT_EQ(fnEmptyMark(t.state, kMazzo, false).kind, TEmptyMark::TKind::Picture);
   EXPECT_EQ(fnEmptyMark(t.state, kMazzo, true).kind, TEmptyMark::TKind::Mark);
 }
 
 TEST(TablePainting, FoundationIsCompleteAtItsOwnSizeOrTheGamesSize) {
   TPlayTable t;
-  t.Set("119=2 120=-1 34=3", "Dest1: AH 2H | Dest2: AC 2C 3C | Dest3: AD 2D 3D");
+  t.Set("foundation size=2 foundation size[2]=-1 foundation capacity=3",
+        "Dest1: AH 2H | Dest2: AC 2C 3C | Dest3: AD 2D 3D");
   const TTableView view(t.state.table, t.state.rules, t.state.cards);
   EXPECT_TRUE(fnFoundationComplete(view, 0));
   EXPECT_TRUE(fnFoundationComplete(view, 1));

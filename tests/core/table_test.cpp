@@ -12,11 +12,11 @@ using testing::PileText;
 
 class TableTest : public ::testing::Test {
 protected:
-  TableTest() { rules.Set(kRuleTableauCount, 7); }
+ TableTest() { rules.Set(rule::kTableauPiles, 7); }
 
-  TCardStatusTable cards;
-  TGameRules rules;
-  TTable table{cards, rules};
+ TCardStatusTable cards;
+ TGameRules rules;
+ TTable table{cards, rules};
 };
 
 TEST_F(TableTest, TopCardByName) {
@@ -125,9 +125,9 @@ TEST_F(TableTest, TopOfTableauCountsOnlyThePilesInUse) {
   EXPECT_TRUE(table.fnIsTopOfTableau(26));
   EXPECT_TRUE(table.fnIsTopOfTableau(40));
   for (const int code : {13, 33, 50, 60, 0}) EXPECT_FALSE(table.fnIsTopOfTableau(code)) << code;
-  rules.Set(kRuleTableauCount, 8);
+  rules.Set(rule::kTableauPiles, 8);
   EXPECT_TRUE(table.fnIsTopOfTableau(50));
-  rules.Set(kRuleTableauCount, 99);  // more than the group holds
+  rules.Set(rule::kTableauPiles, 99);  // more than the group holds
   EXPECT_TRUE(table.fnIsTopOfTableau(50));
 }
 

@@ -104,7 +104,7 @@ void PlaySome(TPlayTable& t) {
 
 TEST(Undo, UndoAndRedoRestoreTheTableExactly) {
   TPlayTable t;
-  t.Set("11=1 24=1", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
+  t.Set("stock turns to waste=1 cards per turn=1", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
   std::vector<TSnapshot> seen{t.Snapshot()};
   t.Move("8H", "Fila2");
   seen.push_back(t.Snapshot());
@@ -120,7 +120,7 @@ TEST(Undo, UndoAndRedoRestoreTheTableExactly) {
   }
   EXPECT_FALSE(t.executor.UndoMove());
   EXPECT_EQ(t.screen.beeps, 1);
-  EXPECT_EQ(t.state.mainGame.Get(95), 0);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kMoveCounter), 0);
   for (int step = 1; step <= 4; ++step) {
     ASSERT_TRUE(t.executor.RedoMove());
     EXPECT_EQ(t.Snapshot(), seen[static_cast<std::size_t>(step)]) << "redo to step " << step;
@@ -185,22 +185,22 @@ TEST(Undo, RefusedWithoutAGameInProgress) {
 
 TEST(Undo, TurnOverRedealRollsTheRoundBackAndForth) {
   TPlayTable t;
-  t.Set("11=1 24=1 16=-1", "Mazzo_Vis: AC 2C");
+  t.Set("stock turns to waste=1 cards per turn=1 deals=-1", "Mazzo_Vis: AC 2C");
   t.executor.PressStock();
   t.executor.PressStock();
-  ASSERT_EQ(t.state.mainGame.Get(77), 2);
+  ASSERT_EQ(t.state.mainGame.Get(entries::kRedealRound), 2);
   t.executor.UndoMove();
-  EXPECT_EQ(t.state.mainGame.Get(77), 1);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 1);
   EXPECT_EQ(t.Names("Mazzo_Vis"), "AC 2C");
   t.executor.RedoMove();
-  EXPECT_EQ(t.state.mainGame.Get(77), 2);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 2);
   EXPECT_EQ(t.Names("Mazzo"), "2C AC");
 }
 
 TEST(Undo, StockTurnCounterFollowsTheLog) {
   TPlayTable t;
   // Flag 11: every press deals a row and advances the stock-turn counter.
-  t.Set("375=2 295*2=11", "Mazzo: 4D 3D 2D AD");
+  t.Set("tableau piles=2 tableau row deal*2=11", "Mazzo: 4D 3D 2D AD");
   t.executor.PressStock();
   t.executor.PressStock();
   EXPECT_EQ(t.executor.StockTurns(), 2);
@@ -218,31 +218,31 @@ TEST(Undo, DrawFlagFollowsTheLog) {
   t.Set("", "Fila1: 9S 8H");
   t.Move("8H", "Fila2");
   t.executor.History().undoLog.ReplaceLast(TEventKind::Draw);
-  t.state.mainGame.Set(122, 1);
+  t.state.mainGame.Set(entries::kFamilyScratch, 1);
   t.executor.UndoMove();
-  EXPECT_EQ(t.state.mainGame.Get(122), 0);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kFamilyScratch), 0);
   t.executor.RedoMove();
-  EXPECT_EQ(t.state.mainGame.Get(122), 1);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kFamilyScratch), 1);
 }
 
 TEST(Restart, ReturnsToTheDealtTable) {
   TPlayTable t;
-  t.Set("11=1 24=1 54=66", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
+  t.Set("stock turns to waste=1 cards per turn=1 family=66", "Fila1: #9S 8H | Fila2: 9C | Mazzo: #3C #2C #AC");
   t.state.config.Write(cfg::kSoundRestart, "Y");
   const TSnapshot dealt = t.Snapshot();
   PlaySome(t);
   t.executor.UndoMove();
-  t.state.mainGame.Set(77, 3);
-  t.state.mainGame.Set(122, 1);
+  t.state.mainGame.Set(entries::kRedealRound, 3);
+  t.state.mainGame.Set(entries::kFamilyScratch, 1);
   t.executor.SetStockTurns(4);
   EXPECT_TRUE(t.executor.RestartGame());
   EXPECT_EQ(t.Snapshot(), dealt);
   EXPECT_TRUE(t.executor.History().undo.Empty());
   EXPECT_TRUE(t.executor.History().redo.Empty());
   EXPECT_TRUE(t.executor.History().undoLog.Empty());
-  EXPECT_EQ(t.state.mainGame.Get(77), 1);
-  EXPECT_EQ(t.state.mainGame.Get(95), 0);
-  EXPECT_EQ(t.state.mainGame.Get(122), 0);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kRedealRound), 1);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kMoveCounter), 0);
+  EXPECT_EQ(t.state.mainGame.Get(entries::kFamilyScratch), 0);
   EXPECT_EQ(t.executor.StockTurns(), 0);
   EXPECT_TRUE(t.state.runtime.Flag(TRuntimeFlag::GameInProgress));
   EXPECT_EQ(t.screen.sounds.back(), "Restart");

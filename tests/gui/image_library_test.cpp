@@ -39,7 +39,7 @@ class ImageLibraryTest : public QObject {
       state.config.Write(cfg::kBackNumber, "011");
       for (const TConfigField field : {cfg::kCustomDeck, cfg::kCustomCardSet, cfg::kAddOnCardSet, cfg::kAddOnDeck})
         state.config.Write(field, "N");
-      state.rules.Set(kRuleSuitPictures, static_cast<int16_t>(suitRule));
+      state.rules.Set(rule::kSuitImages, static_cast<int16_t>(suitRule));
     }
     bool Apply() { return appearance.ApplyCardSet(); }
     const TCardImages& Images() const { return appearance.Images(); }

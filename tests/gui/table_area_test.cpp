@@ -20,7 +20,6 @@ constexpr int kFreeCell = 1;
 constexpr int kKlondike = 0;
 constexpr int kSpider = 3;
 constexpr int kAceOfHearts = 1;
-constexpr int kEntryDealShown = 92;
 
 // A program folder with the games list and the image library the build made,
 // a data folder of the test's own, and a table showing game `code`.
@@ -43,7 +42,7 @@ struct TWorld : testing::TWindowWorld {
     table.SetBackground(background);
     table.show();
     table.DealTable(animate);
-    state.mainGame.Set(kEntryDealShown, 1);
+    state.mainGame.Set(entries::kDealShown, 1);
     session.executor.RunOpeningMoves();
   }
 
@@ -213,7 +212,7 @@ class TableAreaTest : public QObject {
 
   void clickClickMovesTheSelectedCard() {
     TWorld world(kFreeCell);
-    world.state.mainGame.Set(129, 1);
+    world.state.mainGame.Set(entries::kClickClick, 1);
     const TPileRef from = fnFila(0);
     const int card = world.View().Top(from);
     QTest::mouseClick(&world.table, Qt::LeftButton, {}, world.TopCard(from).center());

@@ -34,10 +34,10 @@ struct TGameState {
   }
 
   // Rules given slot by slot, on top of a single 52-card deck.
-  void SetRules(const std::map<int, int>& slots) {
+  void SetRules(const std::map<TRuleSlot, int>& given) {
     state.rules.Clear();
-    state.rules.Set(kRuleCardsInPlay, 52);
-    for (const auto& [slot, value] : slots) state.rules.Set(slot, static_cast<int16_t>(value));
+    state.rules.Set(rule::kCards, 52);
+    for (const auto& [slot, value] : given) state.rules.Set(slot, static_cast<int16_t>(value));
   }
 };
 

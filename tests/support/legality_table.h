@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/legality/move_legality.h"
+#include "model/rule_slot_names.h"
 #include "support/recording_screen.h"
 #include "support/table_text.h"
 
@@ -40,7 +41,9 @@ class TLegalityTable {
 public:
   // Four foundations of 13, eight tableau piles without limit, four reserves,
   // any group size; everything else 0 until a test says otherwise.
-  TLegalityTable() { SetRules("374=4 375=8 376=4 34=13 35=-1 14=-1"); }
+ TLegalityTable() {
+   SetRules("foundations=4 tableau piles=8 reserves=4 foundation capacity=13 tableau capacity=-1 group limit=-1");
+ }
   // The table refers to the cards and rules beside it.
   TLegalityTable(const TLegalityTable&) = delete;
   TLegalityTable& operator=(const TLegalityTable&) = delete;
@@ -62,18 +65,39 @@ public:
     LayPiles(table, codes);
   }
 
-  // "215*8=3 55='Q' 14=-5": a slot, how many slots from it (1 unless "*n"), and
-  // the value, a number or a letter in quotes.
+  // "tableau build*8=3 foundation base[2]='Q' group limit=-5": a rule as the
+  // game definitions name it, the pile (1 unless "[n]"), how many piles from it
+  // (1 unless "*n"), and the value, a number or a letter in quotes.
   void SetRules(std::string_view slots) {
     std::istringstream words{std::string(slots)};
+    std::string name;
     for (std::string word; words >> word;) {
       const auto equals = word.find('=');
-      const auto star = word.find('*');
-      const int first = std::stoi(word.substr(0, std::min(star, equals)));
-      const int count = star < equals ? std::stoi(word.substr(star + 1, equals - star - 1)) : 1;
+      if (equals == std::string::npos) {
+        name += word + " ";
+        continue;
+      }
+      std::string spec = name + word.substr(0, equals);
+      name.clear();
+      int count = 1;
+      if (const auto star = spec.find('*'); star != std::string::npos) {
+        count = std::stoi(spec.substr(star + 1));
+        spec.resize(star);
+      }
+      int pile = 1;
+      if (const auto bracket = spec.find('['); bracket != std::string::npos) {
+        pile = std::stoi(spec.substr(bracket + 1));
+        spec.resize(bracket);
+      }
+      const auto slot = fnFindRuleSlot(spec);
+      if (!slot) {
+        ADD_FAILURE() << "no rule \"" << spec << "\"";
+        continue;
+      }
       const std::string value = word.substr(equals + 1);
       const int number = value.front() == '\'' ? value[1] : std::stoi(value);
-      for (int slot = first; slot < first + count; ++slot) rules.Set(slot, static_cast<int16_t>(number));
+      const TRuleSlot first = TRuleSlot{slot->first} + (pile - 1);
+      for (int i = 0; i < count; ++i) rules.Set(first + i, static_cast<int16_t>(number));
     }
   }
 

@@ -30,8 +30,8 @@ class TPlayTable {
  public:
   TPlayTable() {
     state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
-    state.mainGame.Set(77, 1);
-    state.mainGame.Set(120, -1);
+    state.mainGame.Set(entries::kRedealRound, 1);
+    state.mainGame.Set(entries::kStatisticsEligible, -1);
     state.config.Write(cfg::kUndoEnabled, "0");
   }
   TPlayTable(const TPlayTable&) = delete;

@@ -123,7 +123,7 @@ TCardChoice fnCardChoice(const TTablerunState& state) {
   choice.size = !size.empty() && fnCardPixels(size[0]) ? size[0] : 'B';
   choice.set = fnNumberAt(state.config, cfg::kCardSet, 1);
   choice.back = fnNumberAt(state.config, cfg::kBackNumber, kDefaultBack);
-  choice.suitRule = state.rules.Get(kRuleSuitPictures);
+  choice.suitRule = state.rules.Get(rule::kSuitImages);
   return choice;
 }
 

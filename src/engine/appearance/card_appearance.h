@@ -13,7 +13,6 @@ struct TDisplayInfo;
 
 inline constexpr int kDefaultBack = 11;
 inline constexpr int kJokerIndex = 52;
-inline constexpr int kRuleSuitPictures = 50;
 inline constexpr int kDefaultGreen = 0x008000;  // TColor
 
 struct TCardPixels {

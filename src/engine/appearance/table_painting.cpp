@@ -3,22 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/state/legality_slots.h"
-#include "engine/state/play_entries.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
-
-using namespace play;
-
-// Rule slots that choose the marks of empty piles.
-constexpr int kStockShown = 10;
-constexpr int kFoundationMarks = 55;
-constexpr int kFoundationSpecialMarks = 87;
-constexpr int kFoundationSizes = 119;
-constexpr int kCardsPerFoundation = 34;
-constexpr int kTableauMarks = 135;
-constexpr int kReserveMarks = 335;
 
 // A mark kind of the foundation mark table; None for a kind the table lacks.
 TEmptyMark fnFoundationTableMark(int kind) {
@@ -49,33 +38,33 @@ TEmptyMark fnMark(const char* name) {
 
 TEmptyMark fnStockMark(const TTablerunState& state, bool drawUsed) {
   const TGameRules& rules = state.rules;
-  const int family = rules.Get(kFamily);
+  const int family = rules.Get(rule::kFamily);
   if (family == 8 || family == 45 || family == 71 || (family == 73 && !drawUsed)) {
     return {TEmptyMark::TKind::Picture, "021"};
   }
-  const int deals = rules.Get(kDeals);
-  const bool redealLeft = state.mainGame.Get(kRedealRound) < deals || deals < 0;
+  const int deals = rules.Get(rule::kDeals);
+  const bool redealLeft = state.mainGame.Get(entries::kRedealRound) < deals || deals < 0;
   // A press waiting for its release to redeal shows the stock pushed down.
-  const TEmptyMark up = fnMark(state.mainGame.Get(kStockPressed) != 0 ? "StockDown" : "StockUp");
-  if (rules.Get(kRedealStyle) > 0 && redealLeft) return up;
+  const TEmptyMark up = fnMark(state.mainGame.Get(entries::kStockPressed) != 0 ? "StockDown" : "StockUp");
+  if (rules.Get(rule::kRedealStyle) > 0 && redealLeft) return up;
   if (state.table.Pile(kMazzoVis).size() <= 3) return fnMark("StockStop");
   return redealLeft ? up : fnMark("StockStop");
 }
 
 TEmptyMark fnWasteMark(const TTablerunState& state) {
   const TGameRules& rules = state.rules;
-  if (rules.Get(kStockShown) == 1) return fnMark("StockVisible");
-  const int deals = rules.Get(kDeals);
+  if (rules.Get(rule::kStockShown) == 1) return fnMark("StockVisible");
+  const int deals = rules.Get(rule::kDeals);
   if (deals == 0) return fnMark("StockStop");
-  if (rules.Get(kRedealStyle) <= 0 || rules.Get(kStockShown) != 0) return {};
-  return fnMark(state.mainGame.Get(kRedealRound) >= deals && deals != -1 ? "StockStop" : "StockUp");
+  if (rules.Get(rule::kRedealStyle) <= 0 || rules.Get(rule::kStockShown) != 0) return {};
+  return fnMark(state.mainGame.Get(entries::kRedealRound) >= deals && deals != -1 ? "StockStop" : "StockUp");
 }
 
 TEmptyMark fnReserveMark(const TGameRules& rules, int i) {
-  const int kind = rules.Get(kReserveMarks + i);
+  const int kind = rules.Get(rule::kReserveAccepts + i);
   if (kind == 4) return fnMark("Position");
-  if (rules.Get(kReserveMarks) == 9) return fnMark("EmptyPositionJQK");
-  if (rules.Get(kReserveMarks) == 8) return fnMark("Foundation13");
+  if (rules.Get(rule::kReserveAccepts) == 9) return fnMark("EmptyPositionJQK");
+  if (rules.Get(rule::kReserveAccepts) == 8) return fnMark("Foundation13");
   switch (kind) {
     case 88:
       return fnMark("Foundation11");
@@ -170,12 +159,12 @@ TEmptyMark fnEmptyMark(const TTablerunState& state, TPileRef pile, bool drawUsed
       if (i == 1) return fnWasteMark(state);
       return fnMark("StockVisible");
     case TPileGroup::Dest: {
-      if (rules.Get(kFoundationSpecialMarks + i) == 10) return fnMark("Foundation12");
-      const TEmptyMark mark = fnFoundationTableMark(rules.Get(kFoundationMarks + i));
+      if (rules.Get(rule::kFoundationBuild + i) == 10) return fnMark("Foundation12");
+      const TEmptyMark mark = fnFoundationTableMark(rules.Get(rule::kFoundationBase + i));
       return mark.kind == TEmptyMark::TKind::None ? fnMark("Foundation") : mark;
     }
     case TPileGroup::Fila: {
-      const int kind = rules.Get(kTableauMarks + i);
+      const int kind = rules.Get(rule::kTableauEmpty + i);
       const TEmptyMark mark = fnFoundationTableMark(kind);
       if (mark.kind != TEmptyMark::TKind::None) return mark;
       return fnMark(kind != 0 ? "FirstTableauAll" : "Position");
@@ -187,16 +176,16 @@ TEmptyMark fnEmptyMark(const TTablerunState& state, TPileRef pile, bool drawUsed
 }
 
 bool fnFoundationComplete(const TTableView& view, int foundation) {
-  const int size = view.Rule(kFoundationSizes + foundation);
-  const int wanted = size == -1 ? view.Rule(kCardsPerFoundation) : size;
+  const int size = view.Rule(rule::kFoundationSize + foundation);
+  const int wanted = size == -1 ? view.Rule(rule::kFoundationCapacity) : size;
   return wanted > 0 && view.Count(fnDest(foundation)) == wanted;
 }
 
 bool fnLayoutGrowsDownward(const TGameRules& rules) {
-  constexpr int kTableauArrangement = 3, kFoundationArrangement = 5, kTallFamily = 53;
-  const int arrangement = rules.Get(kTableauArrangement);
-  return arrangement == 1 || arrangement == 8 || arrangement == 12 || rules.Get(kFoundationArrangement) == 13 ||
-         rules.Get(kFamily) == kTallFamily;
+  constexpr int kTallFamily = 53;
+  const int arrangement = rules.Get(rule::kTableauArrangement);
+  return arrangement == 1 || arrangement == 8 || arrangement == 12 || rules.Get(rule::kReserveArrangement) == 13 ||
+         rules.Get(rule::kFamily) == kTallFamily;
 }
 
 }  // namespace tablerun

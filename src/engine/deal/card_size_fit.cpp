@@ -8,11 +8,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kScreenClass = 40;
-constexpr int kSizeForcedEntry = 78;
-constexpr int kMediumShownEntry = 86;
-constexpr int kLargeShownEntry = 102;
-
 constexpr const char* kPreference = "Preference";
 constexpr const char* kCustomKey = "Customized_Cards_Set";
 constexpr const char* kAddOnKey = "Additional_Cards_Set";
@@ -31,8 +26,8 @@ struct TFit {
   std::string Saved() const { return Read(cfg::kSavedCardSize); }
   bool CurrentOrSaved(const char* letter) const { return Current() == letter || Saved() == letter; }
   bool LargeInUse() const { return CurrentOrSaved("S") || CurrentOrSaved("X"); }
-  bool WasForced() const { return state.mainGame.Get(kSizeForcedEntry) != 0; }
-  void MarkForced() const { state.mainGame.Set(kSizeForcedEntry, 1); }
+  bool WasForced() const { return state.mainGame.Get(entries::kSizeForced) != 0; }
+  void MarkForced() const { state.mainGame.Set(entries::kSizeForced, 1); }
 
   void CopyPreference(const std::string& from, const std::string& to) const {
     if (!state.store) return;
@@ -75,7 +70,7 @@ struct TFit {
 
   void Advise(TAdvice advice) const {
     const bool medium640 = advice == TAdvice::MediumOn640;
-    const int shownEntry = medium640 ? kMediumShownEntry : kLargeShownEntry;
+    const TMainGameEntry shownEntry = medium640 ? entries::kMediumAdviceShown : entries::kLargeAdviceShown;
     if (state.mainGame.Get(shownEntry) != 0) return;
     state.mainGame.Set(shownEntry, 1);
     const std::string name = Read(cfg::kGameName);
@@ -157,7 +152,7 @@ struct TFit {
 }  // namespace
 
 bool fnFitCardSize(TTablerunState& state, int screenWidth) {
-  const TFit fit{state, screenWidth, state.rules.Get(kScreenClass)};
+  const TFit fit{state, screenWidth, state.rules.Get(rule::kScreenClass)};
   if (fit.ScreenAllowsOwnSize()) {
     if (!fit.Read(cfg::kSavedCardSet).empty()) fit.RestoreOwnSize();
     return true;

@@ -13,9 +13,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kStarter = 103;
-constexpr int kFamilyEntry = 122;
-
 bool fnIsKing(int card) {
   return fnCardRank(card) == 13;
 }
@@ -51,7 +48,7 @@ void fnRunsFromRank(TDealWork& work, int rank) {
     if (fnCardRank(card) == rank && pile + 1 < fnPileGroupSize(TPileGroup::Fila)) ++pile;
     work.Put(fnFila(pile), card, TCardFace::Up);
   }
-  const int play = work.Rule(kStarter);
+  const int play = work.Rule(rule::kFoundationStarter);
   fnPlayDealtCards(work, play == 94 || play == 95 ? static_cast<TDealPlay>(play) : TDealPlay::AllInOrder);
 }
 
@@ -122,7 +119,7 @@ void fnAcesToHoles(TDealWork& work, bool courtFoundations) {
 }
 
 void fnEmptyPileWithBottom(TDealWork& work) {
-  int code = work.Rule(kRuleTableauCount);
+  int code = work.Rule(rule::kTableauPiles);
   if (code > 13) code += 13;
   for (int p = 0; p < work.TableauPiles(); ++p) {
     if (work.CardAt(fnFila(p), 0) == code) work.SetCards(fnFila(p), {});
@@ -130,7 +127,7 @@ void fnEmptyPileWithBottom(TDealWork& work) {
 }
 
 void fnEmptyRandomPile(TDealWork& work) {
-  const int last = work.Rule(kRuleTableauCount) - 2;
+  const int last = work.Rule(rule::kTableauPiles) - 2;
   if (last < 0) return;
   std::uniform_int_distribution<int> pick(0, last);
   work.SetCards(fnFila(pick(work.State().random)), {});
@@ -168,7 +165,7 @@ void fnThirteenPositions(TDealWork& work) {
 
 void fnSixteenByRankSums(TDealWork& work) {
   TMainGame& game = work.State().mainGame;
-  for (int entry = kFamilyEntry; entry <= kFamilyEntry + 3; ++entry) game.Set(entry, 0);
+  for (int i = 0; i < 4; ++i) game.Set(entries::kFamilyScratch + i, 0);
   std::vector<int>& deck = work.Deck();
   for (std::size_t at = 0; at < 21 && at < deck.size();) {
     if (fnIsFaceCard(deck[at]))
@@ -177,7 +174,7 @@ void fnSixteenByRankSums(TDealWork& work) {
       ++at;
   }
   for (std::size_t at = 0; at < 16 && at < deck.size(); ++at) {
-    const int entry = kFamilyEntry + static_cast<int>(at / 4);
+    const TMainGameEntry entry = entries::kFamilyScratch + static_cast<int>(at / 4);
     game.Set(entry, static_cast<int16_t>(game.Get(entry) + fnCardRank(deck[at])));
   }
   if (deck.size() > 16) deck.resize(16);
@@ -246,7 +243,7 @@ void fnFourTwelves(TDealWork& work) {
 }  // namespace
 
 void fnArrangeDeal(TDealWork& work) {
-  switch (work.Rule(36)) {
+  switch (work.Rule(rule::kDeckArrangement)) {
     case 1:
       fnKingsUnderStock(work);
       break;

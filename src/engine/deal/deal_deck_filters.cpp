@@ -47,8 +47,8 @@ void fnFirstOfEachRank(std::vector<int>& deck, TWanted wanted, TEligible eligibl
 
 void fnFilterDeck(TDealWork& work) {
   std::vector<int>& deck = work.Deck();
-  const int piles = work.Rule(kRuleTableauCount);
-  switch (work.Rule(36)) {
+  const int piles = work.Rule(rule::kTableauPiles);
+  switch (work.Rule(rule::kDeckArrangement)) {
     case kFilterRanksToPiles:
       if (piles <= 13)
         fnKeepOnly(deck, [&](int card) { return card <= piles; });

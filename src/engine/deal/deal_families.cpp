@@ -6,7 +6,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kStockFaceUp = 7;
 constexpr int kHeartsQueen = 12;
 constexpr int kHeartsKing = 13;
 
@@ -49,7 +48,7 @@ void fnDealAcesFromReserve(TDealWork& work) {
 
 void fnDealHeartsPair(TDealWork& work) {
   if (fnTakeFromAnywhere(work, kHeartsKing)) {
-    work.PutAtBottom(kMazzo, kHeartsKing, work.Rule(kStockFaceUp) == 0 ? TCardFace::Up : TCardFace::Down);
+    work.PutAtBottom(kMazzo, kHeartsKing, work.Rule(rule::kStockFace) == 0 ? TCardFace::Up : TCardFace::Down);
   }
   if (fnTakeFromAnywhere(work, kHeartsQueen)) work.Put(fnFila(0), kHeartsQueen, TCardFace::Up);
 }

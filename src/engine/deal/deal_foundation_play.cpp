@@ -8,9 +8,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kPileByPile = 26;
-constexpr int kStarter = 103;
-constexpr int kFoundationBuild = 87;
 constexpr int kAcesOverReserves = 98;
 
 // Offers every position of the piles to `visit(pile, pileIndex, position)`,
@@ -71,7 +68,7 @@ void fnPlayAcesOver(TDealWork& work, TPileGroup group, int piles) {
 }  // namespace
 
 void fnPlayDealtCards(TDealWork& work, TDealPlay play) {
-  const bool pileByPile = work.Rule(kPileByPile) != 0;
+  const bool pileByPile = work.Rule(rule::kStarterPlayByPile) != 0;
   const int last = work.Foundations() - 1;
   fnScan(work, TPileGroup::Fila, work.TableauPiles(), pileByPile, [&](TPileRef pile, int pileIndex, int position) {
     const int card = work.CardAt(pile, position);
@@ -102,14 +99,14 @@ void fnPlayDealtCards(TDealWork& work, TDealPlay play) {
 }
 
 void fnPlayAcesWithReplacement(TDealWork& work) {
-  if (work.Rule(kStarter) != kAcesOverReserves) {
+  if (work.Rule(rule::kFoundationStarter) != kAcesOverReserves) {
     fnPlayAcesOver(work, TPileGroup::Fila, work.TableauPiles());
     return;
   }
-  const int build = work.Rule(kFoundationBuild);
-  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(kFoundationBuild + f, 0);
+  const int build = work.Rule(rule::kFoundationBuild);
+  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(rule::kFoundationBuild + f, 0);
   fnPlayAcesOver(work, TPileGroup::Appogg, work.Reserves());
-  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(kFoundationBuild + f, build);
+  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(rule::kFoundationBuild + f, build);
 }
 
 }  // namespace tablerun

@@ -7,10 +7,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kBaseRank = 55;
-constexpr int kSpecialRank = 59;
-constexpr int kFamilyEntry = 122;
-
 enum TStartMode {
   kStartOne = 1,
   kStartEach = 2,
@@ -29,7 +25,7 @@ int fnBelow(int rank) {
 }
 
 void fnSetBaseRanks(TDealWork& work, int first, int last, int rank) {
-  for (int f = first; f <= last; ++f) work.SetRule(kBaseRank + f, rank);
+  for (int f = first; f <= last; ++f) work.SetRule(rule::kFoundationBase + f, rank);
 }
 
 // The deck's first card face up on foundation f; 0 when the deck is empty.
@@ -48,7 +44,7 @@ void fnStartEach(TDealWork& work) {
 void fnStartAboveReserves(TDealWork& work) {
   for (int f = 0; f < work.Foundations(); ++f) {
     const int bottom = work.CardAt(fnAppogg(f), 0);
-    if (bottom > 0) work.SetRule(kBaseRank + f, fnAbove(fnCardRank(bottom)));
+    if (bottom > 0) work.SetRule(rule::kFoundationBase + f, fnAbove(fnCardRank(bottom)));
   }
 }
 
@@ -61,13 +57,13 @@ void fnStartByRank(TDealWork& work) {
     work.Put(fnFila(0), card, TCardFace::Up);
   else
     work.Put(fnDest(rank < 11 ? rank - 1 : rank - 2), card, TCardFace::Up);
-  work.State().mainGame.Set(kFamilyEntry, static_cast<int16_t>(fnCardSuit(card)));
+  work.State().mainGame.Set(entries::kFamilyScratch, static_cast<int16_t>(fnCardSuit(card)));
 }
 
 }  // namespace
 
 void fnApplyStartMode(TDealWork& work) {
-  switch (work.Rule(1)) {
+  switch (work.Rule(rule::kFoundationStartMode)) {
     case kStartOne:
       if (const int card = fnStartWithFirst(work, 0)) {
         fnSetBaseRanks(work, 0, 15, fnStarterBaseRank(card));
@@ -87,8 +83,9 @@ void fnApplyStartMode(TDealWork& work) {
       break;
     case kStartDescending:
       if (const int card = fnStartWithFirst(work, 0)) {
-        work.SetRule(kBaseRank, fnCardRank(card));
-        for (int f = 1; f < work.Foundations(); ++f) work.SetRule(kBaseRank + f, fnBelow(work.Rule(kBaseRank + f - 1)));
+        work.SetRule(rule::kFoundationBase, fnCardRank(card));
+        for (int f = 1; f < work.Foundations(); ++f)
+          work.SetRule(rule::kFoundationBase + f, fnBelow(work.Rule(rule::kFoundationBase + f - 1)));
       }
       break;
     case kStartByRank:
@@ -97,7 +94,7 @@ void fnApplyStartMode(TDealWork& work) {
     case kStartFromMiddle:
       if (const int card = fnStartWithFirst(work, 4)) {
         const int rank = fnCardRank(card);
-        work.SetRule(kSpecialRank, rank);
+        work.SetRule(rule::kSpecialRank, rank);
         fnSetBaseRanks(work, 0, 3, fnAbove(rank));
         fnSetBaseRanks(work, 5, 8, fnBelow(rank));
       }

@@ -6,9 +6,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kBaseRank = 55;
-constexpr int kStarter = 103;
-
 constexpr int kStarterFirstCard = 20;
 constexpr int kStarterNewSuit = 21;
 constexpr int kStarterNewRank = 22;
@@ -50,7 +47,7 @@ int fnTakeStarter(TDealWork& work, int i, int code) {
       });
     case kStarterShifted: {
       if (work.Deck().empty()) return 0;
-      const int cardsInPlay = work.Rule(kRuleCardsInPlay);
+      const int cardsInPlay = work.Rule(rule::kCards);
       int card = work.Deck().front() + (i + 1) * 13;
       if (card > cardsInPlay && cardsInPlay > 0) card %= cardsInPlay;
       return takeCode(card);
@@ -77,16 +74,16 @@ int fnTakeStarter(TDealWork& work, int i, int code) {
 
 void fnPlaceStarters(TDealWork& work) {
   for (int i = 0; i < work.Foundations(); ++i) {
-    const int code = work.Rule(kStarter + i);
+    const int code = work.Rule(rule::kFoundationStarter + i);
     if (code == 0) continue;
     if (code == kStarterCopyBase) {
-      work.SetRule(kBaseRank + i, work.Rule(kBaseRank));
+      work.SetRule(rule::kFoundationBase + i, work.Rule(rule::kFoundationBase));
       continue;
     }
     const int card = fnTakeStarter(work, i, code);
     if (card == 0) continue;
     work.Put(fnDest(i), card, TCardFace::Up);
-    work.SetRule(kBaseRank + i, fnCardRank(card));
+    work.SetRule(rule::kFoundationBase + i, fnCardRank(card));
   }
 }
 
@@ -100,9 +97,9 @@ void fnPlaceRankRun(TDealWork& work) {
 void fnDoubleBaseRanks(TDealWork& work) {
   const int half = work.Foundations() / 2;
   for (int i = half; i < work.Foundations(); ++i) {
-    int rank = 2 * work.Rule(kBaseRank + i - half);
+    int rank = 2 * work.Rule(rule::kFoundationBase + i - half);
     if (rank > 13) rank -= 13;
-    work.SetRule(kBaseRank + i, rank == 0 ? 13 : rank);
+    work.SetRule(rule::kFoundationBase + i, rank == 0 ? 13 : rank);
   }
 }
 
@@ -116,16 +113,17 @@ void fnPlaceAllOfFirstRank(TDealWork& work) {
     if (card == 0) break;
     work.Put(fnDest(f), card, TCardFace::Up);
   }
-  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(kBaseRank + f, fnStarterBaseRank(first));
+  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f)
+    work.SetRule(rule::kFoundationBase + f, fnStarterBaseRank(first));
 }
 
 }  // namespace
 
 void fnStartFoundations(TDealWork& work) {
   fnPlaceStarters(work);
-  if (work.Rule(kStarter) == kStarterRankRun) fnPlaceRankRun(work);
-  if (work.Rule(54) == kFamilyDoubledBases) fnDoubleBaseRanks(work);
-  if (work.Rule(1) == kStartAllOfRank) fnPlaceAllOfFirstRank(work);
+  if (work.Rule(rule::kFoundationStarter) == kStarterRankRun) fnPlaceRankRun(work);
+  if (work.Rule(rule::kFamily) == kFamilyDoubledBases) fnDoubleBaseRanks(work);
+  if (work.Rule(rule::kFoundationStartMode) == kStartAllOfRank) fnPlaceAllOfFirstRank(work);
 }
 
 }  // namespace tablerun

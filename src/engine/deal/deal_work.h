@@ -16,8 +16,8 @@ class TDealWork {
   TDealWork(TTablerunState& state, std::vector<int> deck) : state_(state), deck_(std::move(deck)) {}
 
   TTablerunState& State() { return state_; }
-  int Rule(int slot) const { return state_.rules.Get(slot); }
-  void SetRule(int slot, int value) { state_.rules.Set(slot, static_cast<int16_t>(value)); }
+  int Rule(TRuleSlot slot) const { return state_.rules.Get(slot); }
+  void SetRule(TRuleSlot slot, int value) { state_.rules.Set(slot, static_cast<int16_t>(value)); }
   // The piles of each kind the game uses.
   int Foundations() const;
   int TableauPiles() const;

@@ -7,19 +7,13 @@
 namespace tablerun {
 namespace {
 
-constexpr int kAutoplayAvailable = 20;
-constexpr int kTutorAvailable = 47;
-constexpr int kNoUndo = 23;
-constexpr int kSuitImages = 50;
-constexpr int kSuitImagesEntry = 126;
-constexpr int kSetupEntry = 83;
 
 }  // namespace
 
 TGameCommands fnGameCommands(const TGameRules& rules) {
-  return {.autoplay = rules.Get(kAutoplayAvailable) != 0,
-          .tutor = rules.Get(kTutorAvailable) == 1,
-          .undoAndSave = rules.Get(kNoUndo) != 1};
+  return {.autoplay = rules.Get(rule::kAutoplayAvailable) != 0,
+          .tutor = rules.Get(rule::kTutorAvailable) == 1,
+          .undoAndSave = rules.Get(rule::kNoUndo) != 1};
 }
 
 void fnLayOutGame(TTablerunState& state, TLayoutMetrics metrics) {
@@ -40,14 +34,14 @@ TSetupResult fnSetUpGame(TTablerunState& state, TLayoutMetrics metrics) {
     return result;
   }
   result.loaded = true;
-  state.mainGame.Set(kSetupEntry, -1);
+  state.mainGame.Set(entries::kSetUp, -1);
 
   const std::string sizeBefore = state.config.Read(cfg::kCardSize);
   result.enableCustomize = fnFitCardSize(state, metrics.screenWidth);
   if (state.config.Read(cfg::kCardSize) != sizeBefore ||
-      state.mainGame.Get(kSuitImagesEntry) != state.rules.Get(kSuitImages)) {
+      state.mainGame.Get(entries::kSuitImages) != state.rules.Get(rule::kSuitImages)) {
     result.reloadCardImages = true;
-    state.mainGame.Set(kSuitImagesEntry, state.rules.Get(kSuitImages));
+    state.mainGame.Set(entries::kSuitImages, state.rules.Get(rule::kSuitImages));
   }
 
   state.mainGame.ResetPositions();

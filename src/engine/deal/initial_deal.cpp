@@ -11,23 +11,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kStockFace = 7;
-constexpr int kStockDeal = 379;
-constexpr int kWasteDeal = 380;
-constexpr int kSecondWasteDeal = 462;
-constexpr int kSecondWasteCard = 359;
-constexpr int kTableauDeal = 382;
-constexpr int kTableauFaces = 422;
-constexpr int kReserveDeal = 463;
-constexpr int kReserveFaces = 475;
-constexpr int kEmptyRule = 135;
-constexpr int kBaseRank = 55;
-constexpr int kStarter = 103;
-constexpr int kAfterDealCard = 13;
-constexpr int kKingsToBottom = 33;
-constexpr int kTableauFan = 3;
-constexpr int kFamily = 54;
-
 constexpr int kKingOrBelowBase = 91;
 constexpr int kHolesBetweenCards = 8;
 constexpr int kFamilyAcesFromReserve = 11;
@@ -36,46 +19,48 @@ constexpr int kFamilyHeartsPair = 22;
 // Rule slot 382 + i above 1000: one chosen card rather than a count.
 void fnDealSpecialCards(TDealWork& work) {
   for (int i = 0; i < fnPileGroupSize(TPileGroup::Fila); ++i) {
-    const int value = work.Rule(kTableauDeal + i);
+    const int value = work.Rule(rule::kTableauDeal + i);
     if (value >= 1001 && value <= 1013) {
       const int card = work.TakeFirstWhere([&](int c) { return fnCardRank(c) == value - 1000; });
       if (card > 0) work.Put(fnFila(i), card, TCardFace::Down);
-      work.ApplyFaces(fnFila(i), work.Rule(kTableauFaces + i));
+      work.ApplyFaces(fnFila(i), work.Rule(rule::kTableauFaces + i));
     } else if (value >= 1501 && value <= 1504) {
       const int joker = kFirstJoker + value - 1501;
       if (work.Take(joker)) work.Put(fnFila(i), joker, TCardFace::Up);
-      work.ApplyFaces(fnFila(i), work.Rule(kTableauFaces + i));
+      work.ApplyFaces(fnFila(i), work.Rule(rule::kTableauFaces + i));
     }
   }
 }
 
 void fnDealCounts(TDealWork& work) {
-  const int stock = work.Rule(kStockDeal);
-  work.DealTo(kMazzo, stock, work.Rule(kStockFace) == 0 ? stock : 0);
-  if (work.Rule(kWasteDeal) > 0) work.DealTo(kMazzoVis, work.Rule(kWasteDeal), work.Rule(kWasteDeal));
+  const int stock = work.Rule(rule::kStockDeal);
+  work.DealTo(kMazzo, stock, work.Rule(rule::kStockFace) == 0 ? stock : 0);
+  if (work.Rule(rule::kWasteDeal) > 0)
+    work.DealTo(kMazzoVis, work.Rule(rule::kWasteDeal), work.Rule(rule::kWasteDeal));
   for (int i = 0; i < fnPileGroupSize(TPileGroup::Fila); ++i) {
-    const int count = work.Rule(kTableauDeal + i);
-    if (count >= 1 && count <= 1000) work.DealTo(fnFila(i), count, work.Rule(kTableauFaces + i));
+    const int count = work.Rule(rule::kTableauDeal + i);
+    if (count >= 1 && count <= 1000) work.DealTo(fnFila(i), count, work.Rule(rule::kTableauFaces + i));
   }
-  work.DealTo(kMazzoWaste, work.Rule(kSecondWasteDeal), work.Rule(kSecondWasteDeal));
+  work.DealTo(kMazzoWaste, work.Rule(rule::kSecondWasteDeal), work.Rule(rule::kSecondWasteDeal));
   for (int i = 0; i < fnPileGroupSize(TPileGroup::Appogg); ++i) {
-    if (work.Rule(kReserveDeal + i) > 0) {
-      work.DealTo(fnAppogg(i), work.Rule(kReserveDeal + i), work.Rule(kReserveFaces + i));
+    if (work.Rule(rule::kReserveDeal + i) > 0) {
+      work.DealTo(fnAppogg(i), work.Rule(rule::kReserveDeal + i), work.Rule(rule::kReserveFaces + i));
     }
   }
 }
 
 void fnResolveEmptyRules(TDealWork& work) {
-  const int base = work.Rule(kBaseRank);
+  const int base = work.Rule(rule::kFoundationBase);
   for (int i = 0; i < fnPileGroupSize(TPileGroup::Fila); ++i) {
-    if (work.Rule(kEmptyRule + i) == kKingOrBelowBase) work.SetRule(kEmptyRule + i, base == 1 ? 13 : base - 1);
+    if (work.Rule(rule::kTableauEmpty + i) == kKingOrBelowBase)
+      work.SetRule(rule::kTableauEmpty + i, base == 1 ? 13 : base - 1);
   }
 }
 
 void fnDealToAll(TDealWork& work) {
   fnFilterDeck(work);
   fnStartFoundations(work);
-  if (const int code = work.Rule(kSecondWasteCard); code != 0) {
+  if (const int code = work.Rule(rule::kSecondWasteStarter); code != 0) {
     const int card = code > 100 ? code - 100 : code;
     if (work.Take(card)) work.Put(kMazzoWaste, card, TCardFace::Up);
   }
@@ -83,17 +68,17 @@ void fnDealToAll(TDealWork& work) {
   fnDealCounts(work);
   fnApplyStartMode(work);
   fnResolveEmptyRules(work);
-  if (work.Rule(kAfterDealCard) == 1) {
+  if (work.Rule(rule::kExtraFoundationCard) == 1) {
     if (const int card = work.TakeFirst()) work.Put(fnDest(0), card, TCardFace::Up);
   }
-  if (work.Rule(kFamily) == kFamilyAcesFromReserve) fnDealAcesFromReserve(work);
-  const int starter = work.Rule(kStarter);
+  if (work.Rule(rule::kFamily) == kFamilyAcesFromReserve) fnDealAcesFromReserve(work);
+  const int starter = work.Rule(rule::kFoundationStarter);
   if (starter >= 93 && starter <= 95) fnPlayDealtCards(work, static_cast<TDealPlay>(starter));
   if (starter == 96 || starter == 98) fnPlayAcesWithReplacement(work);
-  if (work.Rule(kKingsToBottom) == 1) fnKingsToBottom(work);
-  if (work.Rule(kFamily) == kFamilyHeartsPair) fnDealHeartsPair(work);
+  if (work.Rule(rule::kKingsToBottom) == 1) fnKingsToBottom(work);
+  if (work.Rule(rule::kFamily) == kFamilyHeartsPair) fnDealHeartsPair(work);
   fnArrangeDeal(work);
-  if (work.Rule(kTableauFan) == kHolesBetweenCards) fnAlternateHoles(work);
+  if (work.Rule(rule::kTableauArrangement) == kHolesBetweenCards) fnAlternateHoles(work);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ class TEndOfGame {
   bool CloseRequested();
 
  private:
-  int Entry(int entry) const { return state_.mainGame.Get(entry); }
+  int Entry(TMainGameEntry entry) const { return state_.mainGame.Get(entry); }
 
   TTablerunState& state_;
   TGameClock& clock_;

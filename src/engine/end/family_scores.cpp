@@ -6,28 +6,23 @@
 namespace tablerun {
 namespace {
 
-constexpr int kCredit = 48;
-constexpr int kFamily = 54;
-constexpr int kCardsInPlay = 378;
-constexpr int kCardsTurnedBack = 103;  // TMainGame entry of the memory families
-
 class TFamilyScore {
  public:
   explicit TFamilyScore(const TTablerunState& state)
-      : view_(state.table, state.rules, state.cards), game_(state.mainGame), n_(view_.Rule(kCardsInPlay)) {}
+      : view_(state.table, state.rules, state.cards), game_(state.mainGame), n_(view_.Rule(rule::kCards)) {}
 
   std::optional<int> Score() const {
-    switch (view_.Rule(kFamily)) {
+    switch (view_.Rule(rule::kFamily)) {
       case 32:
-        return -n_ + 5 * view_.Rule(kCredit) + 5 * LeadingRunCards();
+        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * LeadingRunCards();
       case 34:
         return -n_ + 10 * PilesHoldingTheirRank();
       case 35:
         return -n_ + 10 * view_.Count(kMazzoWaste);
       case 37:
-        return -52 - 2 * game_.Get(kCardsTurnedBack) + 10 * (view_.Count(kMazzoWaste) / 2);
+        return -52 - 2 * game_.Get(entries::kCardsTurnedBack) + 10 * (view_.Count(kMazzoWaste) / 2);
       case 39:
-        return -52 - game_.Get(kCardsTurnedBack) + 7 * (view_.Count(kMazzoWaste) / 2);
+        return -52 - game_.Get(entries::kCardsTurnedBack) + 7 * (view_.Count(kMazzoWaste) / 2);
       case 40:
         return -n_ + 5 * CardsOnTheirRankPile();
       case 41:
@@ -39,10 +34,10 @@ class TFamilyScore {
       case 47:
         return -n_ + 5 * (view_.AnyTableauHolds(0, view_.TableauPiles() - 1) ? view_.Count(kMazzoWaste) : n_);
       case 48:
-        return -n_ + 5 * view_.Rule(kCredit) + 5 * view_.Count(fnDest(1));
+        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * view_.Count(fnDest(1));
       case 49:
       case 63:
-        return -n_ + 5 * view_.Rule(kCredit) + 5 * TableauCards(24);
+        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * TableauCards(24);
       case 55:
       case 72:
         return -n_ + 5 * TableauCards(view_.TableauPiles());
@@ -51,7 +46,7 @@ class TFamilyScore {
       case 65:
         return -n_ + 5 * (TableauCards(view_.TableauPiles()) + FoundationCards());
       case 70:
-        return -n_ + 5 * view_.Rule(kCredit) + 5 * view_.Count(kMazzoWaste);
+        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * view_.Count(kMazzoWaste);
       case 73:
         return -n_ + 5 * FoundationCards() + 5 * RoyalBases();
       case 76:

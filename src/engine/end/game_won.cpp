@@ -9,8 +9,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kScoreToWin = 53;
-constexpr int kFamily = 54;
 // Families won by reaching the score of rule slot 53.
 constexpr int kScoreFamilies[] = {34, 35, 36, 37, 39, 40, 42, 47};
 // Families whose cleared tableau piles keep their gaps.
@@ -41,8 +39,8 @@ bool fnTableCleared(const TTableView& view, bool gapsCount) {
 
 bool fnIsGameWon(const TTablerunState& state) {
   const TTableView view(state.table, state.rules, state.cards);
-  const int family = view.Rule(kFamily);
-  if (fnIsIn(family, kScoreFamilies)) return fnScore(state) >= view.Rule(kScoreToWin);
+  const int family = view.Rule(rule::kFamily);
+  if (fnIsIn(family, kScoreFamilies)) return fnScore(state) >= view.Rule(rule::kWinningScore);
   return fnTableCleared(view, fnIsIn(family, kGapFamilies));
 }
 

@@ -9,11 +9,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kCredit = 48;
-constexpr int kStripped = 49;
-constexpr int kFamily = 54;
-constexpr int kCardsInPlay = 378;
-constexpr int kJokers = 381;
 // What the six characters of position 122 can hold.
 constexpr int kLowestStored = -99999;
 constexpr int kHighestStored = 999999;
@@ -25,9 +20,9 @@ constexpr int kOwnScoreFamilies[] = {9, 59};
 int fnStandardScore(const TTablerunState& state) {
   if (state.config.Read(cfg::kScoreKind) != "01") return 0;
   const TTableView view(state.table, state.rules, state.cards);
-  const int cards = view.Rule(kCardsInPlay);
+  const int cards = view.Rule(rule::kCards);
   int base = 0;
-  switch (view.Rule(kStripped)) {
+  switch (view.Rule(rule::kStrippedDeck)) {
     case 0:
       base = -cards;
       break;
@@ -42,7 +37,8 @@ int fnStandardScore(const TTablerunState& state) {
   }
   int onFoundations = 0;
   for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) onFoundations += view.Count(fnDest(f));
-  return base + 5 * view.Rule(kCredit) + 5 * view.Count(kMazzoWaste) - 5 * view.Rule(kJokers) + 5 * onFoundations;
+  return base + 5 * view.Rule(rule::kScoreCredit) + 5 * view.Count(kMazzoWaste) - 5 * view.Rule(rule::kJokers) +
+         5 * onFoundations;
 }
 
 int fnScore(const TTablerunState& state) {
@@ -55,7 +51,7 @@ int fnStoredScore(const TTablerunState& state) {
 }
 
 void fnUpdateScore(TTablerunState& state) {
-  const int family = state.rules.Get(kFamily);
+  const int family = state.rules.Get(rule::kFamily);
   if (std::find(std::begin(kOwnScoreFamilies), std::end(kOwnScoreFamilies), family) != std::end(kOwnScoreFamilies)) {
     return;
   }

@@ -2,16 +2,12 @@
 #include <algorithm>
 
 #include "engine/executor/executor.h"
-#include "engine/state/legality_slots.h"
-#include "engine/state/play_entries.h"
 #include "engine/state/tablerun_state.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
-
-using namespace play;
-
-constexpr int kFillMode = 25;
 
 bool FillsFromStockGroup(int mode) {
   static constexpr int kModes[] = {2, 3, 8, 9, 11, 12, 13, 16, 17, 18, 19, 21};
@@ -32,7 +28,7 @@ constexpr int kPileKeptEmpty = 5;
 }  // namespace
 
 int TMoveExecutor::RowPiles() const {
-  return Rule(slot::kReleaseRows) * Rule(slot::kReleaseRowPiles);
+  return Rule(rule::kReleaseRows) * Rule(rule::kReleaseRowPiles);
 }
 
 bool TMoveExecutor::FillFrom(TPileRef from, TPileRef to, TCardFace face) {
@@ -52,12 +48,12 @@ bool TMoveExecutor::FillFromStockOrWaste(TPileRef to) {
 }
 
 void TMoveExecutor::FillSeveral(TPileRef to, int count, bool wasteFirst, int faceDownCount) {
-  SetEntry(kDealRunning, Entry(kDealRunning) + 1);
+  SetEntry(entries::kDealRunning, Entry(entries::kDealRunning) + 1);
   for (int n = 0; n < count; ++n) {
     const TPileRef from = wasteFirst && !View().IsEmpty(kMazzoVis) ? kMazzoVis : kMazzo;
     if (!FillFrom(from, to, n < faceDownCount ? TCardFace::Down : TCardFace::Up)) break;
   }
-  SetEntry(kDealRunning, Entry(kDealRunning) - 1);
+  SetEntry(entries::kDealRunning, Entry(entries::kDealRunning) - 1);
 }
 
 bool TMoveExecutor::FillFromPartner(int i) {
@@ -76,7 +72,7 @@ bool TMoveExecutor::FillFromPartner(int i) {
 
 bool TMoveExecutor::FillPreconditionsHold(int mode) const {
   const TTableView view = View();
-  if (mode == 0 || (Rule(slot::kTableauToFoundationOnly) == 1 && Entry(kMoveCounter) == 0)) return false;
+  if (mode == 0 || (Rule(rule::kTableauToFoundationOnly) == 1 && Entry(entries::kMoveCounter) == 0)) return false;
   if (mode == 1) return !view.IsEmpty(fnAppogg(0));
   if (FillsFromStockGroup(mode)) return !view.StockAndWasteEmpty();
   if (mode == 10) return view.AllReservesEmpty();
@@ -209,7 +205,7 @@ bool TMoveExecutor::FillAfterPass(int mode) {
 }
 
 bool TMoveExecutor::AutoFillEmptyPiles() {
-  const int mode = Rule(kFillMode);
+  const int mode = Rule(rule::kAutoFill);
   if (!FillPreconditionsHold(mode)) return false;
   const TStep step = EnterStep();
   bool attempted = false;

@@ -2,19 +2,14 @@
 // automatic turn-up of face-down tableau top cards.
 #include "engine/executor/executor.h"
 #include "engine/legality/family_predicates.h"
-#include "engine/state/legality_slots.h"
 #include "engine/legality/move_legality.h"
-#include "engine/state/play_entries.h"
 #include "engine/state/tablerun_state.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-using namespace play;
-
-constexpr int kEntryDealShown = 92;
-constexpr int kReachableFoundations = 22;
-constexpr int kAutoFaceUp = 44;
 // Foundations on these base codes wait until one of them is started.
 constexpr int kLateBaseA = '\\';
 constexpr int kLateBaseB = ']';
@@ -32,7 +27,7 @@ bool TMoveExecutor::TurnUp(int tableauIndex) {
 }
 
 bool TMoveExecutor::TurnUpTableauTops() {
-  if (state_.config.Read(cfg::kAutomaticFaceUp) == "N" || Rule(kAutoFaceUp) == 0) return false;
+  if (state_.config.Read(cfg::kAutomaticFaceUp) == "N" || Rule(rule::kAutoFaceUp) == 0) return false;
   const TStep step = EnterStep();
   bool turned = false;
   for (int i = 0; i < TableauPiles(); ++i) turned = TurnUp(i) || turned;
@@ -42,12 +37,12 @@ bool TMoveExecutor::TurnUpTableauTops() {
 
 bool TMoveExecutor::TryToFoundation(int card) {
   if (card <= 0 || state_.cards.fnIsCardFaceDown(card)) return false;
-  const int reachable = Rule(kReachableFoundations);
+  const int reachable = Rule(rule::kReachableFoundations);
   if (reachable != 0 && reachable != 1) return false;
   const TTableView view = View();
   bool lateStarted = false;
   for (int f = 0; f < view.Foundations(); ++f) {
-    const int base = Rule(slot::kFoundationBase + f);
+    const int base = Rule(rule::kFoundationBase + f);
     if ((base == kLateBaseA || base == kLateBaseB) && !view.IsEmpty(fnDest(f))) lateStarted = true;
   }
   TMoveContext context = MoveContext(true);
@@ -57,7 +52,7 @@ bool TMoveExecutor::TryToFoundation(int card) {
   for (int f = 0; f < view.Foundations(); ++f) {
     if (state_.mainGame.DestX(f) < TMainGame::kAbsentBelow) continue;
     if (reachable == 1 && view.IsEmpty(fnDest(f))) continue;
-    const int base = Rule(slot::kFoundationBase + f);
+    const int base = Rule(rule::kFoundationBase + f);
     if ((base == kLateBaseA || base == kLateBaseB) && !lateStarted) continue;
     if (legality.CanPlace(card, fnDest(f))) return ExecuteMove(card, "Dest_Autoplay" + std::to_string(f + 1));
   }
@@ -82,8 +77,8 @@ bool TMoveExecutor::AutoplayReserves(bool tutor) {
 }
 
 bool TMoveExecutor::AutoplayTableau(bool tutor, bool withReserves, bool& stopped) {
-  const bool rows = Rule(slot::kReleaseRows) > 0 && Rule(slot::kReleaseRowPiles) > 0;
-  const bool turnUp = state_.config.Read(cfg::kAutomaticFaceUp) != "N" && Rule(kAutoFaceUp) == 1;
+  const bool rows = Rule(rule::kReleaseRows) > 0 && Rule(rule::kReleaseRowPiles) > 0;
+  const bool turnUp = state_.config.Read(cfg::kAutomaticFaceUp) != "N" && Rule(rule::kAutoFaceUp) == 1;
   bool moved = false;
   for (int i = 0; i < TableauPiles(); ++i) {
     const int top = View().Top(fnFila(i));
@@ -104,8 +99,8 @@ bool TMoveExecutor::AutoplayTableau(bool tutor, bool withReserves, bool& stopped
 }
 
 bool TMoveExecutor::AutoplayPass() {
-  if (Entry(kEntryDealShown) != 1 || !state_.runtime.Flag(TRuntimeFlag::GameInProgress)) return false;
-  const bool tutor = Entry(kTutorMode) != 0;
+  if (Entry(entries::kDealShown) != 1 || !state_.runtime.Flag(TRuntimeFlag::GameInProgress)) return false;
+  const bool tutor = Entry(entries::kTutorMode) != 0;
   if (!autoplayActive_ && !tutor) return false;
   const TStep step = EnterStep();
   const bool withReserves = Reserves() > 0;
@@ -117,7 +112,7 @@ bool TMoveExecutor::AutoplayPass() {
       movedAny = movedAny || moved;
       break;
     }
-    if (Rule(slot::kWasteFaceDown) == 0) moved = TryToFoundation(View().Top(kMazzoVis)) || moved;
+    if (Rule(rule::kWasteFaceDown) == 0) moved = TryToFoundation(View().Top(kMazzoVis)) || moved;
     if (StopRequested()) {
       movedAny = movedAny || moved;
       break;
@@ -149,15 +144,15 @@ void TMoveExecutor::SetAutoplay(bool on) {
 
 void TMoveExecutor::RunOpeningMoves() {
   // Cards the game plays by itself are no move of the player's.
-  const int moveCounter = Entry(kMoveCounter);
-  const int eligible = Entry(kStatisticsEligible);
+  const int moveCounter = Entry(entries::kMoveCounter);
+  const int eligible = Entry(entries::kStatisticsEligible);
   const int depth = depth_++;
   AutoFillEmptyPiles();
   if (autoplayActive_) RunAutoplay();
   depth_ = depth;
   history_.Clear();
-  SetEntry(kMoveCounter, moveCounter);
-  SetEntry(kStatisticsEligible, eligible);
+  SetEntry(entries::kMoveCounter, moveCounter);
+  SetEntry(entries::kStatisticsEligible, eligible);
 }
 
 }  // namespace tablerun

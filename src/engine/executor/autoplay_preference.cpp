@@ -12,8 +12,6 @@ namespace {
 
 constexpr const char* kSection = "Autoplay";
 constexpr const char* kBuiltInKey = "Games";
-constexpr int kAutoplayAvailable = 20;
-constexpr int kEntryAutoplayMode = 109;
 constexpr int kAutoplayPerGame = 2;
 
 std::string CustomKey(int code) {
@@ -49,8 +47,8 @@ void fnStoreGameAutoplay(TIniFile& store, int code, bool on) {
 }
 
 void fnApplyGameAutoplay(TTablerunState& state, TMoveExecutor& executor, int code) {
-  if (state.rules.Get(kAutoplayAvailable) == 0 || state.mainGame.Get(kEntryAutoplayMode) != kAutoplayPerGame ||
-      !state.store) {
+  if (state.rules.Get(rule::kAutoplayAvailable) == 0 ||
+      state.mainGame.Get(entries::kAutoplayMode) != kAutoplayPerGame || !state.store) {
     return;
   }
   const bool wanted = fnReadGameAutoplay(*state.store, code);

@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "engine/executor/executor.h"
-#include "engine/state/legality_slots.h"
 #include "engine/legality/move_legality.h"
 #include "engine/state/tablerun_state.h"
 #include "model/card.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
@@ -65,7 +65,7 @@ bool IsCompleteRun(const TTableView& view, TPileRef pile, int letter, bool desce
 
 bool HasFoundationBase(const TTableView& view, int base) {
   for (int f = 0; f < view.Foundations(); ++f) {
-    if (view.Rule(slot::kFoundationBase + f) == base) return true;
+    if (view.Rule(rule::kFoundationBase + f) == base) return true;
   }
   return false;
 }
@@ -79,11 +79,11 @@ bool TMoveExecutor::TransferCompletedRun(int tableauIndex) {
   if (view.Count(pile) < kRunLength) return false;
   int target = -1;
   for (int f = 0; f < view.Foundations() && target < 0; ++f) {
-    if (CollectsRuns(Rule(slot::kFoundationBase + f)) && view.IsEmpty(fnDest(f))) target = f;
+    if (CollectsRuns(Rule(rule::kFoundationBase + f)) && view.IsEmpty(fnDest(f))) target = f;
   }
   if (target < 0) return false;
-  const int letter = Rule(slot::kFoundationBase + target);
-  if (!IsCompleteRun(view, pile, letter, letter == '_', Rule(slot::kTableauBuild + tableauIndex))) return false;
+  const int letter = Rule(rule::kFoundationBase + target);
+  if (!IsCompleteRun(view, pile, letter, letter == '_', Rule(rule::kTableauBuild + tableauIndex))) return false;
   // The colours of the 'R' foundations stay balanced; where the game has
   // none, there is nothing to balance.
   if (letter != '_' && HasFoundationBase(view, 'R')) {

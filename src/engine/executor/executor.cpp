@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <charconv>
 
-#include "engine/state/legality_slots.h"
 #include "engine/legality/move_legality.h"
-#include "engine/state/play_entries.h"
 #include "engine/state/tablerun_state.h"
 #include "model/card.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
-
-using namespace play;
-
-// Configuration positions of the sounds of moves to piles.
 
 // The number that follows a prefix; nothing when the rest is no number.
 std::optional<int> NumberAfter(std::string_view operation, std::string_view prefix) {
@@ -32,13 +28,13 @@ bool IsDealOperation(std::string_view operation) {
 
 }  // namespace
 
-int TMoveExecutor::Rule(int slot) const {
+int TMoveExecutor::Rule(TRuleSlot slot) const {
   return state_.rules.Get(slot);
 }
-int TMoveExecutor::Entry(int entry) const {
+int TMoveExecutor::Entry(TMainGameEntry entry) const {
   return state_.mainGame.Get(entry);
 }
-void TMoveExecutor::SetEntry(int entry, int value) {
+void TMoveExecutor::SetEntry(TMainGameEntry entry, int value) {
   state_.mainGame.Set(entry, static_cast<int16_t>(value));
 }
 TTableView TMoveExecutor::View() const {
@@ -58,7 +54,7 @@ void TMoveExecutor::UpdateWonFlag() {
 }
 
 bool TMoveExecutor::NormalPlay() const {
-  return Entry(kTutorMode) == 0;
+  return Entry(entries::kTutorMode) == 0;
 }
 
 void TMoveExecutor::StartGame() {
@@ -98,7 +94,8 @@ bool TMoveExecutor::ExecuteMove(int cardOrCount, std::string_view operation) {
   bool stockOperation = false;
   const bool changed = Run(cardOrCount, operation, stockOperation);
   if (changed) AfterChange(operation, stockOperation);
-  if (Entry(kTutorMode) != 0 && Entry(kStatisticsEligible) == -1) SetEntry(kStatisticsEligible, 0);
+  if (Entry(entries::kTutorMode) != 0 && Entry(entries::kStatisticsEligible) == -1)
+    SetEntry(entries::kStatisticsEligible, 0);
   return LeavePlayerStep(step, changed);
 }
 
@@ -122,7 +119,8 @@ bool TMoveExecutor::Run(int cardOrCount, std::string_view operation, bool& stock
   if (!pile || pile->group == TPileGroup::Mazzo) return false;
   // Until the first move a tableau card may go only to a foundation; the
   // legality test knows that rule.
-  if (Rule(slot::kTableauToFoundationOnly) == 1 && Entry(kMoveCounter) == 0 && pile->group != TPileGroup::Dest &&
+  if (Rule(rule::kTableauToFoundationOnly) == 1 && Entry(entries::kMoveCounter) == 0 &&
+      pile->group != TPileGroup::Dest &&
       !TMoveLegality(state_.table, state_.rules, state_.cards, MoveContext(true)).CanPlace(cardOrCount, *pile)) {
     return false;
   }
@@ -130,18 +128,19 @@ bool TMoveExecutor::Run(int cardOrCount, std::string_view operation, bool& stock
 }
 
 void TMoveExecutor::AfterChange(std::string_view operation, bool stockOperation) {
-  SetEntry(kTutorChecking, 0);
-  const int tutorMode = Entry(kTutorMode);
+  SetEntry(entries::kTutorChecking, 0);
+  const int tutorMode = Entry(entries::kTutorMode);
   if (tutorMode == 0 || tutorMode == 3) history_.ClearRedo();
-  const int counter = Entry(kMoveCounter);
-  if (counter <= 1) SetEntry(kMoveCounter, counter + 1);
-  if (Rule(kFillPhase) == 1 && counter == 0) {
+  const int counter = Entry(entries::kMoveCounter);
+  if (counter <= 1) SetEntry(entries::kMoveCounter, counter + 1);
+  if (Rule(rule::kFillPhase) == 1 && counter == 0) {
     bool ignored = false;
     Run(1, "Fill_Tableaus", ignored);
   }
   const bool stockTurn = stockOperation && (operation == "Mazzo_Vis" || operation == "Mazzo_Waste");
-  if (Entry(kDealRunning) == 0 && Entry(kStatisticsEligible) < 1 && (stockTurn ? tutorMode == 0 : tutorMode != 3)) {
-    SetEntry(kStatisticsEligible, 1);
+  if (Entry(entries::kDealRunning) == 0 && Entry(entries::kStatisticsEligible) < 1 &&
+      (stockTurn ? tutorMode == 0 : tutorMode != 3)) {
+    SetEntry(entries::kStatisticsEligible, 1);
   }
   state_.screen.RequestRepaint();
 }
@@ -175,8 +174,9 @@ bool TMoveExecutor::MoveToPile(int card, TPileRef to, bool autoplay) {
   const auto place = Locate(card);
   if (!place || place->pile == to) return false;
   // Fan style 12 sends the cards above a tableau card to the foundation with it.
-  const bool group = place->pile.group == TPileGroup::Fila &&
-                     (to.group == TPileGroup::Fila || (to.group == TPileGroup::Dest && Rule(slot::kTableauFan) == 12));
+  const bool group =
+      place->pile.group == TPileGroup::Fila &&
+      (to.group == TPileGroup::Fila || (to.group == TPileGroup::Dest && Rule(rule::kTableauArrangement) == 12));
   RecordUndo();
   const std::string moved = Take(*place, group);
   for (std::size_t at = 0; at < moved.size(); at += 3) {
@@ -200,7 +200,7 @@ bool TMoveExecutor::MoveToPile(int card, TPileRef to, bool autoplay) {
       } else {
         PlaySound(cfg::kSoundFoundation, "Foundation");
       }
-      if (Rule(kFoundationSorted) == 1) SortFoundation(to);
+      if (Rule(rule::kSortFoundations) == 1) SortFoundation(to);
       break;
     case TPileGroup::Mazzo:
       break;

@@ -128,9 +128,9 @@ class TMoveExecutor {
     int flag;  // the pile's deal flag as this deal reads it
   };
 
-  int Rule(int slot) const;
-  int Entry(int entry) const;
-  void SetEntry(int entry, int value);
+  int Rule(TRuleSlot slot) const;
+  int Entry(TMainGameEntry entry) const;
+  void SetEntry(TMainGameEntry entry, int value);
   TTableView View() const;
   int TableauPiles() const { return View().TableauPiles(); }
   int Reserves() const { return View().Reserves(); }

@@ -3,16 +3,14 @@
 #include <algorithm>
 
 #include "engine/executor/executor.h"
-#include "engine/state/legality_slots.h"
-#include "engine/state/play_entries.h"
 #include "engine/executor/redeal_order.h"
 #include "engine/state/tablerun_state.h"
 #include "model/card.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
-
-using namespace play;
 
 // Redeal style 9 leaves tableau piles 1, 7, 8, 14, 15, 21, 22 and 28 alone.
 bool IsStandingPile(int i) {
@@ -30,13 +28,13 @@ std::string CodesText(const std::vector<int>& cards) {
 
 bool TMoveExecutor::TurnOverRedeal() {
   // The press only marks the stock; the release redeals.
-  if (Entry(kStockPressed) == 0) {
-    SetEntry(kStockPressed, 1);
+  if (Entry(entries::kStockPressed) == 0) {
+    SetEntry(entries::kStockPressed, 1);
     state_.screen.RequestRepaint();
     return false;
   }
-  SetEntry(kStockPressed, 0);
-  SetEntry(kRedealRound, Entry(kRedealRound) + 1);
+  SetEntry(entries::kStockPressed, 0);
+  SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + 1);
   RecordUndo();
   PourWasteIntoStock();
   if (state_.config.Read(cfg::kRedealAnimation) != "N") {
@@ -50,7 +48,7 @@ bool TMoveExecutor::TurnOverRedeal() {
 void TMoveExecutor::PourWasteIntoStock() {
   // The waste's top card becomes the stock's bottom card, so the cards turn
   // again in the order they were first turned.
-  const TCardFace face = Rule(kStockFace) == 0 ? TCardFace::Up : TCardFace::Down;
+  const TCardFace face = Rule(rule::kStockFace) == 0 ? TCardFace::Up : TCardFace::Down;
   std::string stock;
   for (const int card : TakeAll(kMazzoVis)) {
     stock += fnCardText(card);
@@ -60,18 +58,18 @@ void TMoveExecutor::PourWasteIntoStock() {
 }
 
 bool TMoveExecutor::GatheringRedeal() {
-  if ((StockSize() != 0 && Rule(kRedealStyle) != 6) || !RedealAllowed()) return false;
-  if (Entry(kStockPressed) == 0) {
-    SetEntry(kStockPressed, 1);
+  if ((StockSize() != 0 && Rule(rule::kRedealStyle) != 6) || !RedealAllowed()) return false;
+  if (Entry(entries::kStockPressed) == 0) {
+    SetEntry(entries::kStockPressed, 1);
     state_.screen.RequestRepaint();
     return false;
   }
-  SetEntry(kStockPressed, 0);
+  SetEntry(entries::kStockPressed, 0);
   RecordUndo();
-  SetEntry(kRedealRound, Entry(kRedealRound) + 1);
+  SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + 1);
   if (GatherRedeal()) return true;
   DiscardLastUndo();
-  SetEntry(kRedealRound, Entry(kRedealRound) - 1);
+  SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) - 1);
   return false;
 }
 
@@ -97,7 +95,7 @@ std::vector<int> TMoveExecutor::GatherTableau(bool lastPileFirst) {
 }
 
 bool TMoveExecutor::GatherRedeal() {
-  const int style = Rule(kRedealStyle);
+  const int style = Rule(rule::kRedealStyle);
   if (style != 15 && style != 20) history_.undoLog.ReplaceLast(TEventKind::Redeal);
   bool moved = false;
   switch (style) {
@@ -260,9 +258,9 @@ void TMoveExecutor::DealBack(int style, const std::vector<int>& order) {
 void TMoveExecutor::DealBackInTurn(int style, const std::vector<int>& order) {
   const int piles = TableauPiles();
   if (piles == 0) return;
-  const bool fanWithHoles = Rule(slot::kTableauFan) == 8;
-  const int dealCount = Rule(kTableauDealCount);
-  const TCardFace face = dealCount == Rule(kTableauFaceUp) ? TCardFace::Up : TCardFace::Down;
+  const bool fanWithHoles = Rule(rule::kTableauArrangement) == 8;
+  const int dealCount = Rule(rule::kTableauDeal);
+  const TCardFace face = dealCount == Rule(rule::kTableauFaces) ? TCardFace::Up : TCardFace::Down;
   // Styles 1, 6 and 12 fill a pile to its deal count before the next one.
   const bool fillEach = style == 1 || style == 6 || style == 12;
   std::size_t next = 0;
@@ -275,7 +273,7 @@ void TMoveExecutor::DealBackInTurn(int style, const std::vector<int>& order) {
   }
   // Cards a bounded deal had no room for wait on the waste.
   for (; next < order.size(); ++next) Append(kMazzoVis, order[next], TCardFace::Up);
-  if (Rule(kTableauFaceUp) == 1 && dealCount != 1) {
+  if (Rule(rule::kTableauFaces) == 1 && dealCount != 1) {
     for (int i = 0; i < piles; ++i) {
       const int top = View().Top(fnFila(i));
       if (top > 0) state_.cards.fnSetCardFace(top, TCardFace::Up);
@@ -310,7 +308,7 @@ std::vector<int> TMoveExecutor::AcesFirst(std::vector<int> order) {
 }
 
 void TMoveExecutor::LeadingRunDealBack(const std::vector<int>& order) {
-  const int positions = Rule(kTableauDealCount);
+  const int positions = Rule(rule::kTableauDeal);
   std::size_t next = 0;
   for (int i = 0; i < TableauPiles(); ++i) {
     while (next < order.size() && View().Count(fnFila(i)) < positions) {
@@ -328,7 +326,7 @@ void TMoveExecutor::UnderWasteDealBack(const std::vector<int>& order) {
     state_.cards.fnSetCardFace(card, TCardFace::Up);
   }
   for (int i = 0; i < TableauPiles(); ++i) {
-    if (IsStandingPile(i) || Rule(kTableauDealCount + i) == 0 || waste.empty()) continue;
+    if (IsStandingPile(i) || Rule(rule::kTableauDeal + i) == 0 || waste.empty()) continue;
     Append(fnFila(i), fnParseCardText(std::string_view(waste).substr(waste.size() - 3)).value_or(0), TCardFace::Up);
     waste.resize(waste.size() - 3);
   }

@@ -2,16 +2,14 @@
 #include <algorithm>
 
 #include "engine/executor/executor.h"
-#include "engine/state/play_entries.h"
 #include "engine/state/tablerun_state.h"
 #include "model/card.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-using namespace play;
-
-constexpr int kStockShown = 10;
 constexpr int kPassingPiles = 7;   // style 19
 constexpr int kWasteReserves = 8;  // style 20
 
@@ -19,7 +17,8 @@ constexpr int kWasteReserves = 8;  // style 20
 
 bool TMoveExecutor::OntoStockGroup(int style) {
   // A stock shown at the waste's place gathers onto the waste, face up.
-  const bool ontoWaste = Rule(kStockGroupPiles) == 1 && Rule(kStockShown) == 0 && Rule(kStockTurns) == 1;
+  const bool ontoWaste =
+      Rule(rule::kStockPiles) == 1 && Rule(rule::kStockShown) == 0 && Rule(rule::kStockTurnsToWaste) == 1;
   const TPileRef target = ontoWaste ? kMazzoVis : kMazzo;
   const TCardFace face = ontoWaste || style == 11 ? TCardFace::Up : TCardFace::Down;
   const std::vector<int> gathered = GatherTableau(style != 16);
@@ -50,8 +49,9 @@ bool TMoveExecutor::BottomCardsToTop() {
 
 bool TMoveExecutor::Sow() {
   const int piles = TableauPiles();
-  int sower = std::max(1, static_cast<int>(Entry(kRedealRound)) - 1) - 1;
-  for (; sower < piles && View().IsEmpty(fnFila(sower)); ++sower) SetEntry(kRedealRound, Entry(kRedealRound) + 1);
+  int sower = std::max(1, static_cast<int>(Entry(entries::kRedealRound)) - 1) - 1;
+  for (; sower < piles && View().IsEmpty(fnFila(sower)); ++sower)
+    SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + 1);
   if (sower >= piles) return false;
   std::vector<int> seeds = TakeAll(fnFila(sower));
   Append(fnFila(sower), seeds.front(), TCardFace::Up);

@@ -2,15 +2,13 @@
 #include <algorithm>
 
 #include "engine/executor/executor.h"
-#include "engine/state/legality_slots.h"
-#include "engine/state/play_entries.h"
 #include "engine/state/tablerun_state.h"
 #include "model/card.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
-
-using namespace play;
 
 constexpr const char* kFillGapsFirst = "Fill in any gaps in the tableau before dealing.";
 
@@ -51,16 +49,16 @@ void TMoveExecutor::DiscardLastUndo() {
 }
 
 bool TMoveExecutor::RedealAllowed() const {
-  return Rule(kDeals) == -1 || Entry(kRedealRound) < Rule(kDeals);
+  return Rule(rule::kDeals) == -1 || Entry(entries::kRedealRound) < Rule(rule::kDeals);
 }
 
 bool TMoveExecutor::TurnOrRedeal(bool toSecondWaste) {
   const bool stockEmpty = StockSize() == 0;
-  if (Rule(kRedealStyle) < 1) {
+  if (Rule(rule::kRedealStyle) < 1) {
     if (!toSecondWaste && stockEmpty && state_.table.Pile(kMazzoVis).size() >= 6 && RedealAllowed()) {
       return TurnOverRedeal();
     }
-  } else if ((stockEmpty || Rule(kRedealStyle) == 6) && RedealAllowed()) {
+  } else if ((stockEmpty || Rule(rule::kRedealStyle) == 6) && RedealAllowed()) {
     if (GatheringRedeal()) return true;
   }
   if (stockEmpty) return false;
@@ -69,14 +67,14 @@ bool TMoveExecutor::TurnOrRedeal(bool toSecondWaste) {
 }
 
 bool TMoveExecutor::TurnStock(bool toSecondWaste) {
-  if (Rule(kTableauDealFlag) == 12) DealInto(DealTargets("Add_Tableaus", 0));
+  if (Rule(rule::kTableauRowDeal) == 12) DealInto(DealTargets("Add_Tableaus", 0));
   const TPileRef waste = toSecondWaste ? kMazzoWaste : kMazzoVis;
-  for (int n = std::max(1, static_cast<int>(Rule(kTurnCount))); n > 0 && StockSize() > 0; --n) {
+  for (int n = std::max(1, static_cast<int>(Rule(rule::kCardsPerTurn))); n > 0 && StockSize() > 0; --n) {
     Append(waste, TakeStockTop(), TCardFace::Up);
     PlaySound(cfg::kSoundStock, "Stock");
     UpdateWonFlag();
   }
-  if (Rule(kFamily) == 28) {
+  if (Rule(rule::kFamily) == 28) {
     ++stockTurns_;
     history_.undoLog.ReplaceLast(TEventKind::StockTurn);
   }
@@ -90,7 +88,7 @@ std::vector<TMoveExecutor::TDealTarget> TMoveExecutor::DealTargets(std::string_v
   if (operation == "Add_Tableaus" || operation == "Add_Tableaus_Last" || operation == "Fill_Tableaus") {
     for (int i = 0; i < tableau; ++i) {
       const TPileRef pile = fnFila(i);
-      int flag = Rule(kTableauDealFlag + i);
+      int flag = Rule(rule::kTableauRowDeal + i);
       if (operation == "Add_Tableaus_Last") flag = 1;
       if (operation == "Fill_Tableaus") flag = state_.table.Pile(pile).empty() ? 1 : 0;
       targets.push_back({pile, flag});
@@ -98,14 +96,15 @@ std::vector<TMoveExecutor::TDealTarget> TMoveExecutor::DealTargets(std::string_v
   } else if (operation.starts_with("Add_Tableau_")) {
     // A pile number a deal mode computed may lie beyond the game's piles.
     if (pileNumber >= 1 && pileNumber <= tableau)
-      targets.push_back({fnFila(pileNumber - 1), NamedPileFlag(Rule(kTableauDealFlag + pileNumber - 1))});
+      targets.push_back({fnFila(pileNumber - 1), NamedPileFlag(Rule(rule::kTableauRowDeal + pileNumber - 1))});
   } else if (operation == "Add_Reserves") {
     // Redeal style 18 deals to fewer reserves each round.
-    const int count = Rule(kRedealStyle) == 18 ? std::clamp(4 - Entry(kRedealRound), 0, reserves) : reserves;
-    for (int i = 0; i < count; ++i) targets.push_back({fnAppogg(i), Rule(kReserveDealFlag + i)});
+    const int count =
+        Rule(rule::kRedealStyle) == 18 ? std::clamp(4 - Entry(entries::kRedealRound), 0, reserves) : reserves;
+    for (int i = 0; i < count; ++i) targets.push_back({fnAppogg(i), Rule(rule::kReserveRowDeal + i)});
   } else if (operation.starts_with("Add_Reserve_")) {
     if (pileNumber >= 1 && pileNumber <= reserves) {
-      targets.push_back({fnAppogg(pileNumber - 1), NamedPileFlag(Rule(kReserveDealFlag + pileNumber - 1))});
+      targets.push_back({fnAppogg(pileNumber - 1), NamedPileFlag(Rule(rule::kReserveRowDeal + pileNumber - 1))});
     }
   }
   return targets;
@@ -114,9 +113,10 @@ std::vector<TMoveExecutor::TDealTarget> TMoveExecutor::DealTargets(std::string_v
 bool TMoveExecutor::Deal(std::string_view operation, int pileNumber) {
   if (StockSize() == 0) return false;
   const bool toReserves = operation.starts_with("Add_Reserve");
-  const bool reserveFaceDown = Rule(kReserveDealFlag) == kFlagFaceDownReserve;
-  if (toReserves && reserveFaceDown && Rule(kDeals) != -1 && Entry(kRedealRound) >= Rule(kDeals)) return false;
-  if (toReserves && Rule(kRedealStyle) == 18) {
+  const bool reserveFaceDown = Rule(rule::kReserveRowDeal) == kFlagFaceDownReserve;
+  if (toReserves && reserveFaceDown && Rule(rule::kDeals) != -1 && Entry(entries::kRedealRound) >= Rule(rule::kDeals))
+    return false;
+  if (toReserves && Rule(rule::kRedealStyle) == 18) {
     const TTableView view = View();
     const bool reservesHoldCards =
         !view.IsEmpty(fnAppogg(0)) || !view.IsEmpty(fnAppogg(1)) || !view.IsEmpty(fnAppogg(2));
@@ -125,7 +125,7 @@ bool TMoveExecutor::Deal(std::string_view operation, int pileNumber) {
       return false;
     }
   }
-  SetEntry(kDealRunning, 1);
+  SetEntry(entries::kDealRunning, 1);
   state_.runtime.SetFlag(TRuntimeFlag::DealFinished, false);
   const bool recorded = operation != "Fill_Tableaus";
   if (recorded) RecordUndo();
@@ -138,7 +138,7 @@ bool TMoveExecutor::Deal(std::string_view operation, int pileNumber) {
       state_.cards.fnSetPileFaces(text, static_cast<int>(text.size() / 3), TCardFace::Up);
     }
   }
-  SetEntry(kDealRunning, 0);
+  SetEntry(entries::kDealRunning, 0);
   UpdateWonFlag();
   state_.runtime.SetFlag(TRuntimeFlag::DealFinished, true);
   return dealt;
@@ -151,7 +151,7 @@ bool TMoveExecutor::DealInto(const std::vector<TDealTarget>& targets) {
     if (flag == kFlagOnlyOnCards && state_.table.Pile(pile).empty()) continue;
     if (StockSize() == 0) break;
     const int card = TakeStockTop();
-    if (Rule(slot::kTableauFan) == 8) state_.table.SetPile(fnFila(0), state_.table.Pile(fnFila(0)) + "000");
+    if (Rule(rule::kTableauArrangement) == 8) state_.table.SetPile(fnFila(0), state_.table.Pile(fnFila(0)) + "000");
     const bool faceDown = pile.group == TPileGroup::Fila ? flag == kFlagFaceDownTableau : flag == kFlagFaceDownReserve;
     Append(pile, card, faceDown ? TCardFace::Down : TCardFace::Up);
     PlaySound(cfg::kSoundShuffle, "Shuffle");
@@ -177,9 +177,9 @@ bool TMoveExecutor::DealSteps(const std::vector<std::string>& operations, bool l
 bool TMoveExecutor::PressStock() {
   const TStep step = EnterStep();
   bool changed = false;
-  if (Rule(kStockTurns) != 1) {
+  if (Rule(rule::kStockTurnsToWaste) != 1) {
     changed = PressDealingStock();
-  } else if (Rule(kTableauDealFlag) == 9) {
+  } else if (Rule(rule::kTableauRowDeal) == 9) {
     changed = DealToShortPiles();
   } else {
     changed = PressTurningStock();
@@ -191,12 +191,13 @@ bool TMoveExecutor::PressDealingStock() {
   const int tableau = TableauPiles();
   const int reserves = Reserves();
   const auto tableauFlag = [&](int flag) {
-    return Rule(kTableauDealFlag) == flag || (tableau > 0 && Rule(kTableauDealFlag + tableau - 1) == flag);
+    return Rule(rule::kTableauRowDeal) == flag || (tableau > 0 && Rule(rule::kTableauRowDeal + tableau - 1) == flag);
   };
-  const int firstReserve = Rule(kReserveDealFlag);
-  const bool reserveFlag1 = firstReserve == 1 || (reserves > 0 && Rule(kReserveDealFlag + reserves - 1) == 1);
+  const int firstReserve = Rule(rule::kReserveRowDeal);
+  const bool reserveFlag1 = firstReserve == 1 || (reserves > 0 && Rule(rule::kReserveRowDeal + reserves - 1) == 1);
 
-  if ((Rule(kRedealStyle) >= 1 && StockSize() == 0) || Rule(kRedealStyle) == 6) return ExecuteMove(1, "Mazzo_Redeal");
+  if ((Rule(rule::kRedealStyle) >= 1 && StockSize() == 0) || Rule(rule::kRedealStyle) == 6)
+    return ExecuteMove(1, "Mazzo_Redeal");
   if (tableauFlag(1)) {
     if (firstReserve == kFlagFaceDownReserve) return DealSteps({"Add_Tableaus", "Add_Reserves"}, false);
     return ExecuteMove(1, "Add_Tableaus");
@@ -218,10 +219,10 @@ bool TMoveExecutor::PressDealingStock() {
     const std::string reserve = (stockTurns_ + 1) % 2 == 1 ? "Add_Reserve_1" : "Add_Reserve_2";
     return DealSteps({reserve, reserve, reserve}, NormalPlay());
   }
-  if (Rule(kTableauDealFlag) == 8 || Rule(kRowDealMode) == 8) {
+  if (Rule(rule::kTableauRowDeal) == 8 || Rule(rule::kRowDealMode) == 8) {
     std::vector<std::string> deals;
     for (int i = 0; i < tableau; ++i) {
-      if (Rule(kTableauDealFlag + i) != 8) continue;
+      if (Rule(rule::kTableauRowDeal + i) != 8) continue;
       for (int next = i + 2; next <= i + 5; ++next) deals.push_back(TableauDeal(next));
     }
     return DealSteps(deals, false);
@@ -248,17 +249,17 @@ bool TMoveExecutor::PressDealingStock() {
     for (int reserve = 1; reserve <= 4; ++reserve) deals.push_back("Add_Reserve_" + std::to_string(reserve));
     return DealSteps(deals, false);
   }
-  if (Rule(kSecondWasteVariant) != 0) return ExecuteMove(1, "Mazzo_Waste");
+  if (Rule(rule::kSecondWasteLayoutVariant) != 0) return ExecuteMove(1, "Mazzo_Waste");
   return false;
 }
 
 bool TMoveExecutor::PressTurningStock() {
-  const char* turn = Rule(kSecondWasteVariant) != 0 ? "Mazzo_Waste" : "Mazzo_Vis";
-  if (Rule(kTableauDealFlag) == 15) {
+  const char* turn = Rule(rule::kSecondWasteLayoutVariant) != 0 ? "Mazzo_Waste" : "Mazzo_Vis";
+  if (Rule(rule::kTableauRowDeal) == 15) {
     if (history_.undoLog.Count(TEventKind::StockTurn) >= 3) return ExecuteMove(1, turn);
     return DealSteps({"Add_Tableaus"}, true);
   }
-  if (Rule(kTurnWhileWasteEmpty) == 1 && !View().IsEmpty(kMazzoVis)) return false;
+  if (Rule(rule::kTurnOnlyWithEmptyWaste) == 1 && !View().IsEmpty(kMazzoVis)) return false;
   return ExecuteMove(1, turn);
 }
 
@@ -268,7 +269,7 @@ bool TMoveExecutor::DealToShortPiles() {
   for (int i = 0; i < TableauPiles(); ++i) {
     for (int n = 0; n < 3 && View().Count(fnFila(i)) < 3; ++n) {
       if (StockSize() == 0 && !View().IsEmpty(kMazzoVis) && RedealAllowed()) {
-        SetEntry(kRedealRound, Entry(kRedealRound) + 1);
+        SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + 1);
         RecordUndo();
         PourWasteIntoStock();
       }

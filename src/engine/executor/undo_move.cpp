@@ -1,13 +1,14 @@
 // Undo, redo and restart: the table back from the history, with the counters
 // outside the piles that the event log says the step had moved.
 #include "engine/executor/executor.h"
-#include "engine/state/play_entries.h"
+#include "engine/state/draw_flag.h"
 #include "engine/state/tablerun_state.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-using namespace play;
 
 }  // namespace
 
@@ -29,7 +30,7 @@ bool TMoveExecutor::StepBack(bool undo) {
     state_.screen.Beep();
     return false;
   }
-  SetEntry(kUndoRepaint, -1);
+  SetEntry(entries::kUndoRepaint, -1);
   if (undo) {
     PlaySound(cfg::kSoundUndo, "Undo");
     history_.RecordRedo(state_.table, state_.cards, state_.config);
@@ -44,21 +45,21 @@ bool TMoveExecutor::StepBack(bool undo) {
   const int step = undo ? -1 : 1;
   // A stock emptied by undo (or filled by redo) was a redeal's doing.
   const bool stockRuleMovedRound = undo ? !stockWasEmpty && StockSize() == 0 : stockWasEmpty && StockSize() != 0;
-  if (stockRuleMovedRound) SetEntry(kRedealRound, Entry(kRedealRound) + step);
+  if (stockRuleMovedRound) SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + step);
   if (!fromLog.Empty()) {
     const std::string entry(fromLog.Last());
     if (TEventLog::Holds(entry, TEventKind::StockTurn)) stockTurns_ += step;
     if (TEventLog::Holds(entry, TEventKind::Redeal) && !stockRuleMovedRound) {
-      SetEntry(kRedealRound, Entry(kRedealRound) + step);
+      SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + step);
     }
-    if (TEventLog::Holds(entry, TEventKind::Draw)) SetEntry(kDrawUsed, undo ? 0 : 1);
+    if (TEventLog::Holds(entry, TEventKind::Draw)) SetEntry(entries::kFamilyScratch, undo ? 0 : 1);
     toLog.ReplaceLast(entry);
     fromLog.RemoveLast();
   }
 
   state_.screen.RequestRepaint();
   if (hooks_.runLostTest) hooks_.runLostTest();
-  if (history_.undo.Empty()) SetEntry(kMoveCounter, 0);
+  if (history_.undo.Empty()) SetEntry(entries::kMoveCounter, 0);
   return true;
 }
 
@@ -67,10 +68,10 @@ bool TMoveExecutor::RestartGame() {
   if (!history_.undo.Empty()) fnRestoreSnapshot(state_.table, state_.cards, history_.undo.First());
   history_.Clear();
   stockTurns_ = 0;
-  SetEntry(kRedealRound, 1);
-  SetEntry(kMoveCounter, 0);
-  SetEntry(kStockPressed, 0);
-  if (fnHasDrawFlag(Rule(kFamily))) SetEntry(kDrawUsed, 0);
+  SetEntry(entries::kRedealRound, 1);
+  SetEntry(entries::kMoveCounter, 0);
+  SetEntry(entries::kStockPressed, 0);
+  if (fnHasDrawFlag(Rule(rule::kFamily))) SetEntry(entries::kFamilyScratch, 0);
   state_.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
   state_.runtime.SetFlag(TRuntimeFlag::GameJustWon, false);
   state_.screen.RequestRepaint();

@@ -45,8 +45,6 @@ class TUndoStack {
   std::vector<std::string> reserves_;
 };
 
-// Configuration positions of the undo settings.
-
 class TUndoHistory {
  public:
   TUndoStack undo;

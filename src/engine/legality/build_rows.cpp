@@ -6,7 +6,7 @@
 #include "engine/legality/build_case.h"
 #include "engine/legality/card_steps.h"
 #include "engine/legality/family_predicates.h"
-#include "engine/state/legality_slots.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 
@@ -122,7 +122,7 @@ bool fnJokerFoundationAccepts(const TBuildCase& c, bool jokerStarts) {
   const TTableView& v = c.view;
   const int i = c.Index();
   const TPileRef pile = fnDest(i);
-  const int ownBase = v.Rule(slot::kFoundationBase + i);
+  const int ownBase = v.Rule(rule::kFoundationBase + i);
   const bool allowed = IsJoker(c.moving)
                            ? jokerStarts || !v.IsEmpty(pile)
                            : NaturalOnJokerFoundation(v, pile, c.moving, LearnedJokerBase(v, ownBase), ownBase);
@@ -143,7 +143,7 @@ bool fnLearnedStepAccepts(const TBuildCase& c) {
 bool fnHomeRankAccepts(const TBuildCase& c) {
   const TTableView& v = c.view;
   const int i = c.Index();
-  const int home = v.Rule(slot::kTableauEmpty + i);
+  const int home = v.Rule(rule::kTableauEmpty + i);
   const int rank = fnCardRank(c.moving);
   const TPileRef pile = fnFila(i);
   if (v.IsEmpty(pile)) return rank == home;
@@ -152,7 +152,7 @@ bool fnHomeRankAccepts(const TBuildCase& c) {
   // Two misplaced single cards change places.
   const int from = c.SourceTableau();
   return v.Count(pile) == 1 && rank == home && from >= 0 && v.Count(fnFila(from)) == 1 &&
-         fnCardRank(bottom) == v.Rule(slot::kTableauEmpty + from);
+         fnCardRank(bottom) == v.Rule(rule::kTableauEmpty + from);
 }
 
 bool fnRowFeedAccepts(const TBuildCase& c) {
@@ -201,7 +201,7 @@ bool fnTwoRowFoundationAccepts(const TBuildCase& c) {
     fed = c.Empty() || (v.AnyTableauEmpty(0, 12) && v.AnyTableauEmpty(13, 21));
   }
   if (!fed) return false;
-  if (c.Empty()) return fnCardRank(c.moving) == v.Rule(slot::kFoundationBase);
+  if (c.Empty()) return fnCardRank(c.moving) == v.Rule(rule::kFoundationBase);
   return fnSameSuit(c.target, c.moving) && fnIsUpOrWrapUp(c.target, c.moving);
 }
 
@@ -257,7 +257,7 @@ bool fnSharedSuitFoundationAccepts(const TBuildCase& c) {
     return true;
   }
   if (!c.Empty()) return fnSameSuit(c.target, c.moving) && fnIsDownOrWrapDown(c.target, c.moving);
-  if (rank != v.Rule(slot::kFoundationBase + i) || suit == shared) return false;
+  if (rank != v.Rule(rule::kFoundationBase + i) || suit == shared) return false;
   if (shared >= 0) return true;
   // With the pair not started, one suit must stay free for it.
   std::set<int> suits{suit};

@@ -4,7 +4,7 @@
 #include "engine/legality/build_case.h"
 #include "engine/legality/card_steps.h"
 #include "engine/legality/family_predicates.h"
-#include "engine/state/legality_slots.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 
@@ -14,7 +14,7 @@ namespace {
 int DesignatedPile(const TTableView& v, int mode) {
   if (mode == 2) {
     // Slot 380 may hold fewer cards than the waste: keep the pile number non-negative.
-    const int counter = v.Rule(slot::kWasteDeal) - v.Count(kMazzoVis);
+    const int counter = v.Rule(rule::kWasteDeal) - v.Count(kMazzoVis);
     return (counter % 12 + 12) % 12;
   }
   int fullest = -1;
@@ -32,7 +32,7 @@ int DesignatedPile(const TTableView& v, int mode) {
 // Rule slot 37: a decision, or nothing when the build code decides.
 std::optional<bool> StockFirst(const TBuildCase& c) {
   const TTableView& v = c.view;
-  const int mode = v.Rule(slot::kStockFirst);
+  const int mode = v.Rule(rule::kStockFirst);
   const bool anyDestination = mode == 2 || mode == 3;
   if ((anyDestination || (mode == 1 && c.rule.toFoundation)) && !v.StockAndWasteEmpty() && c.FromTableau()) {
     return false;
@@ -44,7 +44,7 @@ std::optional<bool> StockFirst(const TBuildCase& c) {
 // Rule slot 51, for a card that starts a foundation.
 bool FoundationSetAllows(const TBuildCase& c) {
   if (!c.rule.toFoundation || !c.view.IsEmpty(fnDest(c.Index()))) return true;
-  switch (c.view.Rule(slot::kFoundationSet)) {
+  switch (c.view.Rule(rule::kFoundationSetRule)) {
     case 1: return FoundationSuitsDistinct(c.view, 0, 1, 2, 3, c.Index(), c.moving);
     case 2: return FoundationColoursAlternate(c.view, c.moving, c.Index());
     default: return true;
@@ -124,8 +124,8 @@ bool BuildCodeAllows(const TBuildCase& c) {
   const int code = c.rule.buildCode;
   const int rank = fnCardRank(m);
   const int targetRank = fnCardRank(t);
-  const int ownBase = v.Rule(slot::kFoundationBase + i);
-  const bool upward = v.Rule(slot::kFoundationDirection + i) == 1;
+  const int ownBase = v.Rule(rule::kFoundationBase + i);
+  const bool upward = v.Rule(rule::kFoundationDirection + i) == 1;
   const bool inSuit = fnSameSuit(t, m);
   const bool upInSuit = inSuit && fnIsUp(t, m);
 
@@ -211,7 +211,7 @@ bool BuildCodeAllows(const TBuildCase& c) {
       if (i > 0 && v.Count(fnDest(0)) != 13) return false;
       return c.Empty() ? rank == ownBase : fnIsUpOrWrapUp(t, m);
     case 54:
-      if (!c.Empty()) return fnIsDown(t, m) || (v.Rule(slot::kTableauWrap + i) == 1 && fnIsWrapDown(t, m));
+      if (!c.Empty()) return fnIsDown(t, m) || (v.Rule(rule::kTableauWrap + i) == 1 && fnIsWrapDown(t, m));
       return !c.FromReserve() && !c.FromTableau() && (rank == c.rule.emptyRule || c.rule.emptyRule == -1);
     case 55: {
       const bool fits = c.Empty() ? rank == c.rule.emptyRule || c.rule.emptyRule == -1
@@ -238,8 +238,10 @@ bool BuildCodeAllows(const TBuildCase& c) {
     case 67: return fnOutsideCardFillsEmpty(v, m, i);
     case 68: return !c.Empty() && fnIsStepWithWrap(t, m);
     case 69: return c.Empty();
-    case 70: return c.Empty() && FromGridStep(c, v.Rule(slot::kGridWidth), 1, false);
-    case 71: return c.Empty() && FromGridStep(c, v.Rule(slot::kGridWidth), 2, true);
+    case 70:
+      return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 1, false);
+    case 71:
+      return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 2, true);
     case 72: return fnJokerFoundationAccepts(c, false);
     case 75: return fnJokerFoundationAccepts(c, true);
     case 73: return rank == i + 1;
@@ -329,7 +331,7 @@ bool BuildCodeAllows(const TBuildCase& c) {
       if (rank != c.rule.baseRank) return false;
       return c.Empty() ? fnCardSuit(m) == c.context.familyValue : fnOtherColour(t, m);
     case 124: {
-      const int special = v.Rule(slot::kSpecialRank);
+      const int special = v.Rule(rule::kSpecialRank);
       if (i == 4) return rank == special;
       if (rank == special) return false;
       if (!c.Empty()) return inSuit && (upward ? fnIsUpOrWrapUp(t, m) : fnIsDownOrWrapDown(t, m));

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "engine/legality/card_steps.h"
-#include "engine/state/legality_slots.h"
 #include "engine/legality/move_legality.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 
@@ -24,7 +24,7 @@ bool fnParallelFoundationAccepts(const TTableView& view, int card, int i, bool o
   if (!view.IsEmpty(own)) {
     if (suit != fnCardSuit(view.Bottom(own))) return false;
   } else if (opensAtBaseRank) {
-    if (fnCardRank(card) != view.Rule(slot::kFoundationBase + i)) return false;
+    if (fnCardRank(card) != view.Rule(rule::kFoundationBase + i)) return false;
   } else if (i > 0) {
     const TPileRef before = fnDest(i - 1);
     if (view.IsEmpty(before) || fnSameColour(view.Bottom(before), card)) return false;
@@ -69,7 +69,7 @@ bool fnPartnerAccepts(const TTableView& view, int card, int target, int i) {
   const int rank = fnCardRank(card);
   if (rank == 1 || rank == 12) return false;
   if (rank != 11 && rank != 13) return fnSameSuit(target, card) && fnIsDown(target, card);
-  if (rank != view.Rule(slot::kFoundationBase + i) || !view.IsEmpty(fnDest(i))) return false;
+  if (rank != view.Rule(rule::kFoundationBase + i) || !view.IsEmpty(fnDest(i))) return false;
   const int partnerRank = rank == 11 ? 1 : 12;
   const auto isPartner = [&](int top) { return top > 0 && fnCardRank(top) == partnerRank && fnSameSuit(top, card); };
   if (isPartner(view.Top(kMazzoVis))) return true;
@@ -121,8 +121,8 @@ bool fnGridStepAccepts(const TTableView& view, const TMoveContext& context, int 
 }
 
 bool fnRowReleases(const TTableView& view, int p) {
-  const int rows = view.Rule(slot::kReleaseRows);
-  const int width = view.Rule(slot::kReleaseRowPiles);
+  const int rows = view.Rule(rule::kReleaseRows);
+  const int width = view.Rule(rule::kReleaseRowPiles);
   const int piles = rows * width;
   if (rows < 1 || width < 1 || p < 0 || p >= piles) return true;
   for (int below = p + width; below < piles; below += width) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "engine/legality/build_case.h"
-#include "engine/state/legality_slots.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 
@@ -72,9 +72,11 @@ bool TMoveLegality::IsValidGroup(int card, int tableauIndex) const {
   const int count = view_.Count(place->pile);
   if (place->position == count - 1) return true;
   int code = 0;
-  switch (Rule(slot::kGroupRule)) {
+  switch (Rule(rule::kGroupRule)) {
     case 0: return true;
-    case 1: code = Rule(slot::kTableauBuild + tableauIndex); break;
+    case 1:
+      code = Rule(rule::kTableauBuild + tableauIndex);
+      break;
     case 10: code = 0; break;
     case 11: code = 1; break;
     case 12: return context_.redealRound == kRedealRoundOfDraw;
@@ -91,7 +93,7 @@ bool TMoveLegality::GroupFitsLimit(int card, bool toEmptyPile) const {
   const auto place = view_.FindCard(card);
   const int size = place ? CardsFrom(view_, *place) : 1;
   const bool inTableau = place && place->pile.group == TPileGroup::Fila;
-  const int limit = Rule(slot::kGroupLimit);
+  const int limit = Rule(rule::kGroupLimit);
   switch (limit) {
     case -1: return true;
     case -12: return size == 1 || fnCardRank(card) == 13;

@@ -3,8 +3,8 @@
 #include "engine/legality/move_legality.h"
 
 #include "engine/legality/family_predicates.h"
-#include "engine/state/legality_slots.h"
 #include "engine/state/tablerun_state.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 
@@ -43,7 +43,7 @@ bool TMoveLegality::CanPlace(int card, TPileRef pile) const {
   // A card is never dropped on itself, whatever the pile's code would allow.
   if (view_.Top(pile) == card) return false;
   // Until the first move, a tableau card may go only to a foundation.
-  if (pile.group != TPileGroup::Dest && Rule(slot::kTableauToFoundationOnly) == 1 && context_.moveCounter == 0 &&
+  if (pile.group != TPileGroup::Dest && Rule(rule::kTableauToFoundationOnly) == 1 && context_.moveCounter == 0 &&
       fnLocatedInTableau(LocateCard(card))) {
     return false;
   }
@@ -58,13 +58,13 @@ bool TMoveLegality::CanPlace(int card, TPileRef pile) const {
 
 bool TMoveLegality::CanPlaceOnFoundation(int i, int card) const {
   if (i < 0 || i >= fnPileGroupSize(TPileGroup::Dest)) return false;
-  if (Rule(slot::kFamily) == kFamilyTableauTurns && fnLocatedInTableau(LocateCard(card)) &&
+  if (Rule(rule::kFamily) == kFamilyTableauTurns && fnLocatedInTableau(LocateCard(card)) &&
       !fnTableauMoveReleases(view_, context_)) {
     return false;
   }
   if (!context_.singleCard) return false;
   const TPileRef pile = fnDest(i);
-  const int code = Rule(slot::kFoundationBuild + i);
+  const int code = Rule(rule::kFoundationBuild + i);
   // Two codes decide before the foundation's capacity is looked at.
   if (code == kQueenOnEmptyFoundation) return fnCardRank(card) == 12 && view_.IsEmpty(pile);
   if (code == kSuitStillOnTableau) {
@@ -79,7 +79,7 @@ bool TMoveLegality::CanPlaceOnFoundation(int i, int card) const {
     return false;
   }
   const int held = view_.Count(pile);
-  if (code != kUncappedUp && code != kRiseAndFall && held >= Rule(slot::kFoundationCapacity)) return false;
+  if (code != kUncappedUp && code != kRiseAndFall && held >= Rule(rule::kFoundationCapacity)) return false;
   if (code == kUncappedUp && held >= kFullDeck) return false;
   return CheckBuild(view_.Target(pile), card, FoundationRule(i));
 }
@@ -88,25 +88,25 @@ bool TMoveLegality::CanPlaceOnTableau(int i, int card) const {
   if (i < 0 || i >= fnPileGroupSize(TPileGroup::Fila)) return false;
   const TPileRef pile = fnFila(i);
   const int target = view_.Target(pile);
-  if (target > 0 && view_.IsFaceDown(target) && Rule(slot::kFamily) != kFamilyFaceDownTargets) return false;
-  const int capacity = Rule(slot::kTableauCapacity);
+  if (target > 0 && view_.IsFaceDown(target) && Rule(rule::kFamily) != kFamilyFaceDownTargets) return false;
+  const int capacity = Rule(rule::kTableauCapacity);
   if (capacity != -1 && view_.Count(pile) >= capacity) return false;
   const bool group = !context_.singleCard;
-  const TPileRule rule = TableauRule(i, Rule(slot::kTableauBuild + i), true);
-  bool ok = CheckBuild(target, card, rule);
-  if (rule.buildCode == kDownOneByOne && !view_.IsEmpty(pile) && group) ok = false;
-  if (ok && group && Rule(slot::kGroupRule) != 0) ok = IsValidGroup(card, i);
-  if (ok && group && Rule(slot::kGroupLimit) == -5 && view_.IsEmpty(pile)) ok = GroupFitsLimit(card, true);
+  const TPileRule pileRule = TableauRule(i, Rule(rule::kTableauBuild + i), true);
+  bool ok = CheckBuild(target, card, pileRule);
+  if (pileRule.buildCode == kDownOneByOne && !view_.IsEmpty(pile) && group) ok = false;
+  if (ok && group && Rule(rule::kGroupRule) != 0) ok = IsValidGroup(card, i);
+  if (ok && group && Rule(rule::kGroupLimit) == -5 && view_.IsEmpty(pile)) ok = GroupFitsLimit(card, true);
   // A group is never dropped on itself.
   return ok && !(target > 0 && target == context_.draggedTopCard);
 }
 
 TPileRule TMoveLegality::FoundationRule(int i) const {
-  const int base = Rule(slot::kFoundationBase + i);
+  const int base = Rule(rule::kFoundationBase + i);
   return {.emptyRule = base,
           .baseRank = base,
-          .direction = Rule(slot::kFoundationDirection + i),
-          .buildCode = Rule(slot::kFoundationBuild + i),
+          .direction = Rule(rule::kFoundationDirection + i),
+          .buildCode = Rule(rule::kFoundationBuild + i),
           .toFoundation = true,
           .wrapAllowed = true,
           .pileIndex = i,
@@ -114,12 +114,12 @@ TPileRule TMoveLegality::FoundationRule(int i) const {
 }
 
 TPileRule TMoveLegality::TableauRule(int i, int buildCode, bool strict) const {
-  return {.emptyRule = Rule(slot::kTableauEmpty + i),
-          .baseRank = Rule(slot::kFoundationBase),
-          .direction = Rule(slot::kTableauDirection + i),
+  return {.emptyRule = Rule(rule::kTableauEmpty + i),
+          .baseRank = Rule(rule::kFoundationBase),
+          .direction = Rule(rule::kTableauDirection + i),
           .buildCode = buildCode,
           .toFoundation = false,
-          .wrapAllowed = Rule(slot::kTableauWrap + i) > 0,
+          .wrapAllowed = Rule(rule::kTableauWrap + i) > 0,
           .pileIndex = i,
           .strict = strict};
 }
@@ -131,16 +131,17 @@ bool TMoveLegality::CanLeave(int card) const {
   const int entry = pile.entry;
   const bool top = place->position == view_.Count(pile) - 1;
   switch (pile.group) {
-    case TPileGroup::Mazzo: return pile == kMazzoVis && top && Rule(slot::kWasteFaceDown) == 0;
+    case TPileGroup::Mazzo:
+      return pile == kMazzoVis && top && Rule(rule::kWasteFaceDown) == 0;
     case TPileGroup::Dest:
-      switch (Rule(slot::kFoundationTakeBack)) {
+      switch (Rule(rule::kFoundationTakeBack)) {
         case 1: return top;
         case 2: return top && view_.Count(pile) >= 2;
         case 3: return top && card >= kFirstJoker;
         default: return false;
       }
     case TPileGroup::Appogg:
-      switch (Rule(slot::kReserveLift)) {
+      switch (Rule(rule::kReserveLiftRule)) {
         case -11: return true;
         case -14: return top && fnReserveIsFree(view_, entry);
         case -15: return top && IsFreeAtRowSide(card);
@@ -148,12 +149,12 @@ bool TMoveLegality::CanLeave(int card) const {
       }
     case TPileGroup::Fila: {
       // Grid cells (fans 8 and 9) and fan 12 give up any card the group limit takes.
-      const int fan = Rule(slot::kTableauFan);
+      const int fan = Rule(rule::kTableauArrangement);
       if (fan == 8 || fan == 9 || fan == 12) return GroupFitsLimit(card, false);
-      const int rows = Rule(slot::kReleaseRows);
-      const int rowPiles = Rule(slot::kReleaseRowPiles);
+      const int rows = Rule(rule::kReleaseRows);
+      const int rowPiles = Rule(rule::kReleaseRowPiles);
       if (rows >= 1 && rowPiles >= 1 && entry < rows * rowPiles) return top && fnRowReleases(view_, entry);
-      if (!top && Rule(slot::kGroupRule) != 0 && !IsValidGroup(card, entry)) return false;
+      if (!top && Rule(rule::kGroupRule) != 0 && !IsValidGroup(card, entry)) return false;
       return GroupFitsLimit(card, false);
     }
   }
@@ -161,7 +162,7 @@ bool TMoveLegality::CanLeave(int card) const {
 }
 
 bool TMoveLegality::TableauWaitsForStock() const {
-  return Rule(slot::kTableauBuild) == kStockFirstBuild && !view_.IsEmpty(kMazzo);
+  return Rule(rule::kTableauBuild) == kStockFirstBuild && !view_.IsEmpty(kMazzo);
 }
 
 void TMoveLegality::ExplainTableauWaitsForStock() const {

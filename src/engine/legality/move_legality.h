@@ -81,12 +81,12 @@ public:
   void ExplainTableauWaitsForStock() const;
 
 private:
-  int Rule(int slot) const { return view_.Rule(slot); }
-  void Explain(TMessageKind kind, const char* text) const;
+ int Rule(TRuleSlot slot) const { return view_.Rule(slot); }
+ void Explain(TMessageKind kind, const char* text) const;
 
-  TTableView view_;
-  TMoveContext context_;
-  TScreen* screen_;
+ TTableView view_;
+ TMoveContext context_;
+ TScreen* screen_;
 };
 
 // Rules of several foundations at once, also read by individual build codes.

@@ -1,7 +1,7 @@
 // What a reserve accepts: its acceptance code (rule slot 335 + i).
 #include "engine/legality/card_steps.h"
-#include "engine/state/legality_slots.h"
 #include "engine/legality/move_legality.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 
@@ -13,7 +13,7 @@ bool TMoveLegality::CanPlaceOnReserve(int i, int card) const {
   const int rank = fnCardRank(card);
   const auto where = [&] { return view_.LocateCard(card); };
   const int firstReserveHolds = view_.Count(fnAppogg(0));
-  switch (Rule(slot::kReserveAccepts + i)) {
+  switch (Rule(rule::kReserveAccepts + i)) {
     case 4: return false;
     case 8: return single && rank == 13 && firstReserveHolds < 3;
     case 12: return true;

@@ -4,7 +4,7 @@
 
 #include "engine/legality/build_case.h"
 #include "engine/legality/card_steps.h"
-#include "engine/state/legality_slots.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 
@@ -89,7 +89,7 @@ bool fnStandardBuild(const TBuildCase& c, int code) {
   if (c.Empty()) return fnEmptyPileAccepts(c);
   if (!SuitFilterAllows(code, c.target, c.moving)) return false;
   // Wrap flag 2: plain steps, neither wrapping nor stopping at the base rank.
-  const bool plain = !c.rule.toFoundation && c.view.Rule(slot::kTableauWrap + c.Index()) == 2;
+  const bool plain = !c.rule.toFoundation && c.view.Rule(rule::kTableauWrap + c.Index()) == 2;
   const int direction = c.rule.direction;
   if ((direction == 1 || direction == 2) && UpAllows(c, plain)) return true;
   return (direction == 0 || direction == 2) && DownAllows(c, plain);
@@ -111,7 +111,7 @@ bool TMoveLegality::LetterGroupAccepts(int card, int value) const {
   ++colours[fnIsRedCard(card) ? 1 : 0];
   ++suits[static_cast<std::size_t>(suit)];
   for (int f = 0; f < view_.Foundations(); ++f) {
-    if (Rule(slot::kFoundationBase + f) != value) continue;
+    if (Rule(rule::kFoundationBase + f) != value) continue;
     ++group;
     const TPileRef pile = fnDest(f);
     if (view_.IsEmpty(pile)) continue;

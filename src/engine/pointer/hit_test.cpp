@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-#include "engine/state/legality_slots.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-constexpr int kWasteNeverDestination = 361;
 constexpr int kMaxCandidates = 4;
 constexpr int kReversedTableauFan = 4;
 
@@ -54,7 +53,7 @@ THit fnHitTest(const TPileGeometry& geometry, int x, int y, bool forDrop) {
     if (const auto hit = fnHitTopCard(geometry, pile, x, y)) return *hit;
   }
   const int piles = view.TableauPiles();
-  const bool reversed = view.Rule(slot::kTableauFan) == kReversedTableauFan;
+  const bool reversed = view.Rule(rule::kTableauArrangement) == kReversedTableauFan;
   for (int i = 0; i < piles; ++i) {
     const TPileRef pile = fnFila(reversed ? piles - 1 - i : i);
     if (!geometry.OnTable(pile)) continue;
@@ -77,7 +76,7 @@ std::vector<TPileRef> fnFindDropCandidates(const TPileGeometry& geometry, const 
   for (int f = 0; f < view.Foundations(); ++f) piles.push_back(fnDest(f));
   for (int p = 0; p < view.TableauPiles(); ++p) piles.push_back(fnFila(p));
   for (int r = 0; r < view.Reserves(); ++r) piles.push_back(fnAppogg(r));
-  if (view.Rule(kWasteNeverDestination) != 4) piles.push_back(kMazzoVis);
+  if (view.Rule(rule::kWasteNotADestination) != 4) piles.push_back(kMazzoVis);
 
   struct TCandidate {
     long area;

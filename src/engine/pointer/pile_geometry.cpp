@@ -3,17 +3,14 @@
 #include <algorithm>
 
 #include "engine/deal/card_size_fit.h"
-#include "engine/state/legality_slots.h"
-#include "model/fan_steps.h"
 #include "model/layout.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-using namespace fan;
 
-constexpr int kFoundationFan = 4;
-constexpr int kReserveFan = 5;
 
 }  // namespace
 
@@ -31,11 +28,11 @@ bool TPileGeometry::OnTable(TPileRef pile) const {
 int TPileGeometry::FanStyle(TPileRef pile) const {
   switch (pile.group) {
     case TPileGroup::Fila:
-      return view_.Rule(slot::kTableauFan);
+      return view_.Rule(rule::kTableauArrangement);
     case TPileGroup::Dest:
-      return view_.Rule(kFoundationFan);
+      return view_.Rule(rule::kFoundationArrangement);
     case TPileGroup::Appogg:
-      return view_.Rule(kReserveFan);
+      return view_.Rule(rule::kReserveArrangement);
     case TPileGroup::Mazzo:
       return 0;
   }
@@ -85,23 +82,23 @@ void TPileGeometry::Offsets(TPileRef pile, int last, TVisit visit) const {
       case 1:
       case 12:
       case 13:
-        dy += game_.Get(faceDown ? kDownFaceDown : kDownFaceUp);
+        dy += game_.Get(faceDown ? entries::kFanDownFaceDown : entries::kFanDownFaceUp);
         break;
       case 5:
-        dy += game_.Get(kArrangement5);
+        dy += game_.Get(entries::kFanArrangement5);
         break;
       case 2:
-        dx += game_.Get(faceDown ? kRightFaceDown : kRightFaceUp);
+        dx += game_.Get(faceDown ? entries::kFanRightFaceDown : entries::kFanRightFaceUp);
         break;
       case 6:
-        dx += game_.Get(kArrangement6);
+        dx += game_.Get(entries::kFanArrangement6);
         break;
       case 10:
-        dx -= game_.Get(faceDown ? kRightFaceDown : kRightFaceUp);
+        dx -= game_.Get(faceDown ? entries::kFanRightFaceDown : entries::kFanRightFaceUp);
         break;
       // Arrangement 7 shows the bottom card above a closed stack.
       case 7:
-        dy = game_.Get(kDownFaceUp);
+        dy = game_.Get(entries::kFanDownFaceUp);
         break;
       default:
         break;  // stacked: every card on the first

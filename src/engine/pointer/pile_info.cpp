@@ -3,16 +3,14 @@
 #include "config/preferences.h"
 #include "config/text.h"
 #include "engine/pointer/hit_test.h"
-#include "engine/state/legality_slots.h"
-#include "engine/state/play_entries.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
 constexpr int kAvailableOnly = 4;
 constexpr int kPerPileSuitRule = -1;
-constexpr int kGlobalFoundationBuild = 487;
-constexpr int kGlobalTableauBuild = 488;
 constexpr int kUnlimitedDeals = -1;
 
 const char* const kAvailableText = "The top card is available for play to the foundations or to the tableau";
@@ -64,24 +62,24 @@ int fnCardsIn(const TTableView& view, TPileRef pile) {
 }
 
 std::string fnStockHint(const TTableView& view, int passesMade) {
-  const int deals = view.Rule(play::kDeals);
+  const int deals = view.Rule(rule::kDeals);
   if (view.IsEmpty(kMazzo)) {
     return deals == kUnlimitedDeals || passesMade < deals ? "Click to redeal" : "";
   }
-  if (view.Rule(play::kStockTurns) == 1) {
-    const int turned = view.Rule(play::kTurnCount);
+  if (view.Rule(rule::kStockTurnsToWaste) == 1) {
+    const int turned = view.Rule(rule::kCardsPerTurn);
     if (turned == 1) return "Click to turn up one card at a time to the waste";
     if (turned >= 2) return "Click to turn up " + std::to_string(turned) + " cards at a time to the waste";
     return "";
   }
-  if (view.Rule(play::kTableauDealFlag) > 0) return "Click to deal a new row of cards to the tableau";
-  if (view.Rule(play::kReserveDealFlag) > 0) return "Click to deal a new row of cards to the reserve";
+  if (view.Rule(rule::kTableauRowDeal) > 0) return "Click to deal a new row of cards to the tableau";
+  if (view.Rule(rule::kReserveRowDeal) > 0) return "Click to deal a new row of cards to the reserve";
   return "";
 }
 
 // Panel 4 and the pointer's redeals panel.
 void fnFillRedeals(const TTableView& view, int passesMade, TPileInfo& info) {
-  const int deals = view.Rule(play::kDeals);
+  const int deals = view.Rule(rule::kDeals);
   if (deals == kUnlimitedDeals) {
     info.panels[kPanelRedeals] = "Unlimited redeals";
     info.redeals = "Unlimited";
@@ -108,14 +106,15 @@ TPileKind fnKindOf(const TTableView& view, TPileRef pile, int passesMade) {
       if (pile == kMazzo) return {"Stock", 1, fnStockHint(view, passesMade), 'S'};
       return {"Waste", 1, pile == kMazzoVis ? kAvailableText : "", 'W'};
     case TPileGroup::Dest:
-      return {"Foundation", view.Foundations(),
-              fnBuildRuleText(view.Rule(slot::kFoundationBuild + pile.entry),
-                              view.Rule(slot::kFoundationDirection + pile.entry), view.Rule(kGlobalFoundationBuild)),
-              'F'};
+      return {
+          "Foundation", view.Foundations(),
+          fnBuildRuleText(view.Rule(rule::kFoundationBuild + pile.entry),
+                          view.Rule(rule::kFoundationDirection + pile.entry), view.Rule(rule::kShownFoundationBuild)),
+          'F'};
     case TPileGroup::Fila:
       return {"Tableau", view.TableauPiles(),
-              fnBuildRuleText(view.Rule(slot::kTableauBuild + pile.entry),
-                              view.Rule(slot::kTableauDirection + pile.entry), view.Rule(kGlobalTableauBuild)),
+              fnBuildRuleText(view.Rule(rule::kTableauBuild + pile.entry),
+                              view.Rule(rule::kTableauDirection + pile.entry), view.Rule(rule::kShownTableauBuild)),
               'T'};
     case TPileGroup::Appogg:
       return {"Reserve", view.Reserves(), kAvailableText, 'R'};
@@ -176,7 +175,7 @@ TPileInfo fnPileInfo(const TTablerunState& state, int x, int y, const THintFile&
   const THit hit = fnHitTest(geometry, x, y, true);
   const bool inProgress = state.runtime.Flag(TRuntimeFlag::GameInProgress);
   const TTableView& view = geometry.View();
-  const int passesMade = state.mainGame.Get(play::kRedealRound);
+  const int passesMade = state.mainGame.Get(entries::kRedealRound);
   if (inProgress) fnFillRedeals(view, passesMade, info);
   if (!hit.pile) return info;
 

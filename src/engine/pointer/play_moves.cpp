@@ -2,21 +2,15 @@
 
 #include <algorithm>
 
-#include "engine/pointer/hit_test.h"
-#include "engine/state/legality_slots.h"
 #include "engine/legality/move_legality.h"
-#include "engine/state/play_entries.h"
-#include "engine/state/pointer_entries.h"
+#include "engine/pointer/hit_test.h"
 #include "model/card.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-using namespace play;
-using namespace hand;
-
-constexpr int kFoundationsForClicks = 22;  // 0 every foundation, 1 only started ones
-constexpr int kWasteTakesNeighbour = 360;
 std::string fnDestinationName(TPileRef pile) {
   return pile == kMazzoVis ? "Stock02" : fnPileName(pile);
 }
@@ -31,7 +25,7 @@ bool TPlayMoves::MovesAsGroup(int card) const {
 
 bool TPlayMoves::WasteAccepts(int card, bool single) const {
   const int top = View().Top(kMazzoVis);
-  if (Rule(kWasteTakesNeighbour) != 2 || !single || top <= 0 || card >= kFirstJoker || top >= kFirstJoker) return false;
+  if (Rule(rule::kWasteBuild) != 2 || !single || top <= 0 || card >= kFirstJoker || top >= kFirstJoker) return false;
   const int step = (fnCardRank(card) - fnCardRank(top) + 13) % 13;
   return fnCardSuit(card) == fnCardSuit(top) && (step == 1 || step == 12);
 }
@@ -49,7 +43,7 @@ bool TPlayMoves::DropCard(int card, bool single, const TRect& dragged, std::opti
   std::vector<TPileRef> candidates =
       target ? std::vector<TPileRef>{*target} : fnFindDropCandidates(fnPileGeometry(state_), dragged);
   const auto notFoundation = [](TPileRef pile) { return pile.group != TPileGroup::Dest; };
-  if (Rule(slot::kTableauToFoundationOnly) == 1 && state_.mainGame.Get(kMoveCounter) == 0 &&
+  if (Rule(rule::kTableauToFoundationOnly) == 1 && state_.mainGame.Get(entries::kMoveCounter) == 0 &&
       fnLocatedInTableau(View().LocateCard(card))) {
     std::erase_if(candidates, notFoundation);
   }
@@ -68,7 +62,7 @@ bool TPlayMoves::DropCard(int card, bool single, const TRect& dragged, std::opti
 }
 
 bool TPlayMoves::FoundationAllowed(int f) const {
-  switch (Rule(kFoundationsForClicks)) {
+  switch (Rule(rule::kReachableFoundations)) {
     case 0:
       return true;
     case 1:
@@ -92,8 +86,8 @@ bool TPlayMoves::MoveToBestPlace(int card, bool single, TMoveTargets targets) {
   const auto place = view.FindCard(card);
   if (!place || view.IsFaceDown(card)) return false;
   if (place->pile.group != TPileGroup::Fila) single = true;
-  state_.mainGame.Set(kCardInHand, static_cast<int16_t>(card));
-  state_.mainGame.Set(kGroupTop, 0);
+  state_.mainGame.Set(entries::kCardInHand, static_cast<int16_t>(card));
+  state_.mainGame.Set(entries::kGroupTop, 0);
 
   std::vector<TPileRef> order;
   if (single && targets.foundations) {
@@ -114,8 +108,8 @@ bool TPlayMoves::MoveToBestPlace(int card, bool single, TMoveTargets targets) {
   if (targets.tableau) order.push_back(kMazzoVis);
 
   const bool moved = TryEach(card, single, order);
-  state_.mainGame.Set(kCardInHand, 0);
-  state_.mainGame.Set(kGroupTop, 0);
+  state_.mainGame.Set(entries::kCardInHand, 0);
+  state_.mainGame.Set(entries::kGroupTop, 0);
   return moved;
 }
 
@@ -130,7 +124,7 @@ bool TPlayMoves::ClickMove(int card, bool toFoundations, bool toTableau) {
   bool mayLeave = false;
   switch (pile.group) {
     case TPileGroup::Dest: {
-      const int takeBack = Rule(slot::kFoundationTakeBack);
+      const int takeBack = Rule(rule::kFoundationTakeBack);
       mayLeave = top && (takeBack == 1 || (takeBack == 2 && view.Count(pile) > 1));
       break;
     }
@@ -138,13 +132,13 @@ bool TPlayMoves::ClickMove(int card, bool toFoundations, bool toTableau) {
       mayLeave = pile == kMazzoVis && top;
       break;
     case TPileGroup::Fila: {
-      const bool releaseRows = Rule(slot::kReleaseRows) > 0 && Rule(slot::kReleaseRowPiles) > 0;
+      const bool releaseRows = Rule(rule::kReleaseRows) > 0 && Rule(rule::kReleaseRowPiles) > 0;
       single = top;
       mayLeave = top && !releaseRows ? true : legality.CanLeave(card);
       break;
     }
     case TPileGroup::Appogg:
-      mayLeave = top || Rule(slot::kReserveLift) == -11;
+      mayLeave = top || Rule(rule::kReserveLiftRule) == -11;
       break;
   }
   return mayLeave && MoveToBestPlace(card, single, {toFoundations, toTableau, true});

@@ -41,7 +41,7 @@ class TPlayMoves {
 
  private:
   TTableView View() const { return TTableView(state_.table, state_.rules, state_.cards); }
-  int Rule(int slot) const { return state_.rules.Get(slot); }
+  int Rule(TRuleSlot slot) const { return state_.rules.Get(slot); }
   bool WasteAccepts(int card, bool single) const;
   bool FoundationAllowed(int f) const;
   // Tries each pile in turn, skipping the card's own pile and absent ones.

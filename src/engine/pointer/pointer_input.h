@@ -48,9 +48,9 @@ class TPointerInput {
     int grabDy = 0;
   };
 
-  int Entry(int entry) const { return state_.mainGame.Get(entry); }
-  void SetEntry(int entry, int value) { state_.mainGame.Set(entry, static_cast<int16_t>(value)); }
-  int Rule(int slot) const { return state_.rules.Get(slot); }
+  int Entry(TMainGameEntry entry) const { return state_.mainGame.Get(entry); }
+  void SetEntry(TMainGameEntry entry, int value) { state_.mainGame.Set(entry, static_cast<int16_t>(value)); }
+  int Rule(TRuleSlot slot) const { return state_.rules.Get(slot); }
   bool ClickClickMode() const;
   void Refuse();
 

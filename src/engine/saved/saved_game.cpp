@@ -7,22 +7,20 @@
 #include "config/preferences.h"
 #include "config/safe_replace.h"
 #include "config/text.h"
-#include "engine/executor/executor.h"
 #include "engine/deal/game_number.h"
-#include "engine/state/legality_slots.h"
-#include "engine/state/play_entries.h"
+#include "engine/executor/executor.h"
 #include "engine/saved/saved_deck.h"
 #include "engine/saved/saved_game_upgrade.h"
+#include "engine/state/draw_flag.h"
 #include "engine/state/tablerun_state.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-using namespace play;
-
 constexpr int kHeaderLength = 95;
 constexpr int kFirstStateLine = 12;  // 0-based, after the header, line 2 and ten empty lines
-constexpr int kEntryOtherGame = 78;
 
 // The appearance of the header: configuration position, its length, and the
 // width of its field in the header.
@@ -67,10 +65,10 @@ std::string fnSavedGameText(const TTablerunState& state, const TMoveExecutor& ex
   header += fnZeroFill(elapsedSeconds, 6);
   header += fnZeroFill(fnParseInteger(config.Read(cfg::kScoreKind)).value_or(0), 2);
   header += fnZeroFill(fnParseInteger(config.Read(cfg::kScore)).value_or(0), 6);
-  header += fnZeroFill(state.mainGame.Get(kRedealRound), 6);
+  header += fnZeroFill(state.mainGame.Get(entries::kRedealRound), 6);
 
   std::string second = Padded(config.Read(cfg::kPlayer), 50) + Padded(config.Read(cfg::kGameNumber), 15) + " ";
-  for (int i = 0; i < 16; ++i) second += fnZeroFill(state.rules.Get(slot::kFoundationBase + i), 2);
+  for (int i = 0; i < 16; ++i) second += fnZeroFill(state.rules.Get(rule::kFoundationBase + i), 2);
 
   std::string text = header + "\r\n" + second + "\r\n";
   for (int n = 0; n < 10; ++n) text += "\r\n";
@@ -192,9 +190,9 @@ void fnApplySavedGame(TTablerunState& state, TMoveExecutor& executor, const TSav
   TConfigRecord& config = state.config;
   config.Write(cfg::kScoreKind, saved.scoreKind);
   config.Write(cfg::kScore, std::to_string(saved.score));
-  state.mainGame.Set(kRedealRound, static_cast<int16_t>(saved.redealRound));
+  state.mainGame.Set(entries::kRedealRound, static_cast<int16_t>(saved.redealRound));
   if (scope == TRestoreScope::LoadedGame) {
-    if (saved.gameCode != config.Read(cfg::kGame)) state.mainGame.Set(kEntryOtherGame, 0);
+    if (saved.gameCode != config.Read(cfg::kGame)) state.mainGame.Set(entries::kSizeForced, 0);
     config.Write(cfg::kGame, saved.gameCode);
     std::size_t at = 0;
     for (const auto& [field, width] : kAppearance) {
@@ -205,13 +203,13 @@ void fnApplySavedGame(TTablerunState& state, TMoveExecutor& executor, const TSav
     config.Write(cfg::kGameNumber, saved.gameNumber);
     for (std::size_t i = 0; i < saved.baseRanks.size(); ++i) {
       if (saved.baseRanks[i])
-        state.rules.Set(slot::kFoundationBase + static_cast<int>(i), static_cast<int16_t>(*saved.baseRanks[i]));
+        state.rules.Set(rule::kFoundationBase + static_cast<int>(i), static_cast<int16_t>(*saved.baseRanks[i]));
     }
     // The empty-pile rule '[' takes the rank below foundation 1's base, a King below an Ace.
-    const int base = state.rules.Get(slot::kFoundationBase);
+    const int base = state.rules.Get(rule::kFoundationBase);
     for (int i = 0; i < 40 && base >= 1 && base <= 13; ++i) {
-      if (state.rules.Get(slot::kTableauEmpty + i) == '[') {
-        state.rules.Set(slot::kTableauEmpty + i, static_cast<int16_t>((base + 11) % 13 + 1));
+      if (state.rules.Get(rule::kTableauEmpty + i) == '[') {
+        state.rules.Set(rule::kTableauEmpty + i, static_cast<int16_t>((base + 11) % 13 + 1));
       }
     }
   }
@@ -220,10 +218,10 @@ void fnApplySavedGame(TTablerunState& state, TMoveExecutor& executor, const TSav
   history.Clear();
   history.undo = saved.undo;
   history.undoLog = saved.undoLog;
-  state.mainGame.Set(kMoveCounter, history.undo.Empty() ? 0 : 2);
+  state.mainGame.Set(entries::kMoveCounter, history.undo.Empty() ? 0 : 2);
   executor.SetStockTurns(history.undoLog.Count(TEventKind::StockTurn));
-  if (fnHasDrawFlag(state.rules.Get(kFamily))) {
-    state.mainGame.Set(kDrawUsed, history.undoLog.Count(TEventKind::Draw) > 0 ? 1 : 0);
+  if (fnHasDrawFlag(state.rules.Get(rule::kFamily))) {
+    state.mainGame.Set(entries::kFamilyScratch, history.undoLog.Count(TEventKind::Draw) > 0 ? 1 : 0);
   }
   state.screen.RequestRepaint();
 }

@@ -12,9 +12,6 @@
 namespace tablerun {
 namespace {
 
-constexpr int kAutoplayAvailable = 20;  // rule slot
-constexpr int kEntryDealShown = 92;
-constexpr int kEntryAutoplayMode = 109;
 constexpr int kAutoplayPerGame = 2;
 constexpr int kAutoplayEveryGame = 3;
 
@@ -23,7 +20,7 @@ int fnCurrentCode(const TTablerunState& state) {
 }
 
 bool fnAutoplayAllowed(const TTablerunState& state) {
-  return state.rules.Get(kAutoplayAvailable) != 0;
+  return state.rules.Get(rule::kAutoplayAvailable) != 0;
 }
 
 // A game became current: Autoplay as this game wants it, before anything plays.
@@ -49,7 +46,7 @@ TCurrentGame fnDealGame(TPlaySession& session, const TLayoutMetrics& metrics, bo
 }
 
 void fnDealShown(TPlaySession& session) {
-  session.state.mainGame.Set(kEntryDealShown, 1);
+  session.state.mainGame.Set(entries::kDealShown, 1);
   session.executor.RunOpeningMoves();
   fnUpdateScore(session.state);
   // The player's time begins with the dealt table, not with the deal animation.
@@ -113,7 +110,7 @@ TCurrentGame fnLoadGame(TPlaySession& session, const std::string& path, const TL
   fnLayOutGame(state, metrics);
   state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
   state.runtime.SetFlag(TRuntimeFlag::GameJustWon, false);
-  state.mainGame.Set(kEntryDealShown, 1);
+  state.mainGame.Set(entries::kDealShown, 1);
   fnFollowGameAutoplay(session, autoplaySwitch);
   session.clock.ContinueFrom(saved->elapsedSeconds);
   fnUpdateScore(state);
@@ -131,7 +128,7 @@ bool fnGoToBookmarkCommand(TPlaySession& session) {
 
 bool fnAutoplaySwitchForGame(const TTablerunState& state, bool current) {
   if (!fnAutoplayAllowed(state)) return current;
-  switch (state.mainGame.Get(kEntryAutoplayMode)) {
+  switch (state.mainGame.Get(entries::kAutoplayMode)) {
     case kAutoplayEveryGame:
       return true;
     case kAutoplayPerGame:
@@ -146,7 +143,7 @@ void fnToggleAutoplay(TPlaySession& session, bool on) {
   if (!fnAutoplayAllowed(state)) return;
   session.executor.SetAutoplay(on);
   fnUpdateScore(state);
-  if (state.mainGame.Get(kEntryAutoplayMode) == kAutoplayPerGame && state.store)
+  if (state.mainGame.Get(entries::kAutoplayMode) == kAutoplayPerGame && state.store)
     fnStoreGameAutoplay(*state.store, fnCurrentCode(state), on);
 }
 

@@ -6,24 +6,21 @@
 #include "config/file_system.h"
 #include "config/preferences.h"
 #include "config/text.h"
-#include "engine/executor/executor.h"
 #include "engine/deal/game_number.h"
 #include "engine/deal/game_start.h"
+#include "engine/executor/executor.h"
 #include "engine/legality/legal_moves.h"
-#include "engine/state/play_entries.h"
 #include "engine/saved/saved_deck.h"
 #include "engine/saved/saved_game.h"
 #include "engine/state/silent_screen.h"
 #include "engine/state/tablerun_state.h"
 #include "model/card.h"
+#include "model/main_game_entries.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-using namespace play;
-
-constexpr int kAutoplayAvailable = 20;
-constexpr int kEntryDealShown = 92;
 constexpr std::uint64_t kGameNumbers = 10'000'000'000'000;  // thirteen digits
 // One action in this many is a press on the stock, whatever else is legal.
 constexpr std::uint64_t kPressOdds = 4;
@@ -67,7 +64,8 @@ class TSoakDeal {
 
  private:
   TPlayedState Now() const {
-    return {fnTakeSnapshot(state_.table, state_.cards), state_.mainGame.Get(kRedealRound), executor_.StockTurns()};
+    return {fnTakeSnapshot(state_.table, state_.cards), state_.mainGame.Get(entries::kRedealRound),
+            executor_.StockTurns()};
   }
 
   // One action of the player: nothing when none is left, an empty text when
@@ -103,7 +101,7 @@ class TSoakDeal {
   // A redeal takes a press and a release; both are the same call here.
   bool PressStock() {
     if (executor_.PressStock()) return true;
-    return state_.mainGame.Get(kStockPressed) != 0 && executor_.PressStock();
+    return state_.mainGame.Get(entries::kStockPressed) != 0 && executor_.PressStock();
   }
 
   std::string SaveAndLoad() {
@@ -173,9 +171,9 @@ TSoakReport fnSoakGame(const TCatalogue& catalogue, int code, const TSoakOptions
     }
     executor.StartGame();
     // Every other deal without Autoplay, so that the executor turns cards up itself.
-    executor.SetAutoplay(state.rules.Get(kAutoplayAvailable) != 0 && deal % 2 == 0);
+    executor.SetAutoplay(state.rules.Get(rule::kAutoplayAvailable) != 0 && deal % 2 == 0);
     state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
-    state.mainGame.Set(kEntryDealShown, 1);
+    state.mainGame.Set(entries::kDealShown, 1);
     executor.RunOpeningMoves();
 
     int played = 0;

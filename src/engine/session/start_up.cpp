@@ -48,7 +48,7 @@ bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
   state.config.Reset();
   state.store = std::make_unique<TIniFile>(state.fs, state.screen, fnStorePath(state));
   for (const auto& [entry, value] : fnLoadPreferences(*state.store, state.config, state.display))
-    state.mainGame.Set(entry, value);
+    state.mainGame.Set(TMainGameEntry{entry}, value);
   state.customGames.SetDataFolder(state.dataFolder);
 
   if (!fnLoadCatalogue(state)) return false;
@@ -62,7 +62,7 @@ bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
 bool fnSaveSettings(TTablerunState& state) {
   if (!state.store) return true;
   TMainGameSettings settings = fnMainGameSettingEntries();
-  for (auto& [entry, value] : settings) value = state.mainGame.Get(entry);
+  for (auto& [entry, value] : settings) value = state.mainGame.Get(TMainGameEntry{entry});
   return fnSavePreferences(*state.store, state.config, settings, state.display);
 }
 

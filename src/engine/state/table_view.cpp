@@ -7,12 +7,6 @@ namespace tablerun {
 
 namespace {
 
-constexpr int kFoundationCountSlot = 374;
-constexpr int kTableauCountSlot = 375;
-constexpr int kReserveCountSlot = 376;
-constexpr int kStockPilesSlot = 373;
-constexpr int kSecondWastePlacedSlot = 377;
-
 // Pile lists hold nothing but digits, so the three characters convert directly.
 int CodeAt(const std::string& pile, std::size_t at) {
   return (pile[at] - '0') * 100 + (pile[at + 1] - '0') * 10 + (pile[at + 2] - '0');
@@ -20,19 +14,25 @@ int CodeAt(const std::string& pile, std::size_t at) {
 
 }  // namespace
 
-int TTableView::InUse(int slot, TPileGroup group) const {
+int TTableView::InUse(TRuleSlot slot, TPileGroup group) const {
   return std::clamp(Rule(slot), 0, fnPileGroupSize(group));
 }
 
-int TTableView::Foundations() const { return InUse(kFoundationCountSlot, TPileGroup::Dest); }
-int TTableView::TableauPiles() const { return InUse(kTableauCountSlot, TPileGroup::Fila); }
-int TTableView::Reserves() const { return InUse(kReserveCountSlot, TPileGroup::Appogg); }
+int TTableView::Foundations() const {
+  return InUse(rule::kFoundations, TPileGroup::Dest);
+}
+int TTableView::TableauPiles() const {
+  return InUse(rule::kTableauPiles, TPileGroup::Fila);
+}
+int TTableView::Reserves() const {
+  return InUse(rule::kReserves, TPileGroup::Appogg);
+}
 
 bool TTableView::Uses(TPileRef pile) const {
   if (!fnIsPileRef(pile)) return false;
   switch (pile.group) {
     case TPileGroup::Mazzo:
-      return pile.entry < Rule(kStockPilesSlot) || (pile == kMazzoWaste && Rule(kSecondWastePlacedSlot) > 0);
+      return pile.entry < Rule(rule::kStockPiles) || (pile == kMazzoWaste && Rule(rule::kSecondWastePlaced) > 0);
     case TPileGroup::Dest:
       return pile.entry < Foundations();
     case TPileGroup::Fila:

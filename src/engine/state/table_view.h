@@ -40,7 +40,7 @@ public:
   TTableView(const TTable& table, const TGameRules& rules, const TCardStatusTable& cards)
       : table_(table), rules_(rules), cards_(cards) {}
 
-  int Rule(int slot) const { return rules_.Get(slot); }
+  int Rule(TRuleSlot slot) const { return rules_.Get(slot); }
   // The piles of each kind the game uses (rule slots 374, 375, 376).
   int Foundations() const;
   int TableauPiles() const;
@@ -80,11 +80,11 @@ public:
   int LocateCard(int card) const;
 
 private:
-  int InUse(int slot, TPileGroup group) const;
+ int InUse(TRuleSlot slot, TPileGroup group) const;
 
-  const TTable& table_;
-  const TGameRules& rules_;
-  const TCardStatusTable& cards_;
+ const TTable& table_;
+ const TGameRules& rules_;
+ const TCardStatusTable& cards_;
 };
 
 }  // namespace tablerun
