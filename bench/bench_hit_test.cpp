@@ -6,6 +6,7 @@
 #include "engine/state/silent_screen.h"
 #include "engine/state/tablerun_state.h"
 #include "model/layout.h"
+#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
@@ -14,7 +15,8 @@ void BM_HitTestLongPile(benchmark::State& bench) {
   TPosixFileSystem fs;
   TSilentScreen screen;
   TTablerunState state(fs, screen);
-  const std::pair<int, int> slots[] = {{378, 52}, {374, 4}, {375, 7}, {3, 1}};
+  const std::pair<TRuleSlot, int> slots[] = {
+      {rule::kCards, 52}, {rule::kFoundations, 4}, {rule::kTableauPiles, 7}, {rule::kTableauArrangement, 1}};
   for (const auto& [slot, value] : slots) state.rules.Set(slot, static_cast<int16_t>(value));
   fnLayoutTable(state.rules, fnMaximisedWindowMetrics(1024, 768, 'B', 9), state.mainGame);
   std::string pile;

@@ -3,6 +3,7 @@
 
 #include "model/deal.h"
 #include "model/layout.h"
+#include "model/rule_slots.h"
 #include "tool/console_screen.h"
 
 namespace tablerun {
@@ -11,9 +12,20 @@ namespace {
 // Klondike's table: stock and waste over the first piles, foundations over the last.
 TGameRules fnKlondikeLikeRules() {
   TGameRules rules;
-  const std::pair<int, int> slots[] = {{378, 52},  {373, 2},   {374, 4}, {375, 7}, {3, 1},   {10, 1},  {11, 1},
-                                       {363, 1},   {362, 4},   {365, 1}, {364, 7}, {367, 2}, {366, 1}};
-  for (const auto& [slot, value] : slots) rules.Set(TRuleSlot{slot}, static_cast<int16_t>(value));
+  const std::pair<TRuleSlot, int> slots[] = {{rule::kCards, 52},
+                                             {rule::kStockPiles, 2},
+                                             {rule::kFoundations, 4},
+                                             {rule::kTableauPiles, 7},
+                                             {rule::kTableauArrangement, 1},
+                                             {rule::kStockShown, 1},
+                                             {rule::kStockTurnsToWaste, 1},
+                                             {rule::kStockLayoutKind, 1},
+                                             {rule::kStockLayoutVariant, 4},
+                                             {rule::kFoundationLayoutKind, 1},
+                                             {rule::kFoundationLayoutVariant, 7},
+                                             {rule::kTableauLayoutKind, 2},
+                                             {rule::kTableauLayoutVariant, 1}};
+  for (const auto& [slot, value] : slots) rules.Set(slot, static_cast<int16_t>(value));
   return rules;
 }
 

@@ -10,30 +10,37 @@
 #include "engine/legality/move_legality.h"
 #include "model/card.h"
 #include "model/deal.h"
+#include "model/rule_slots.h"
 #include "tool/console_screen.h"
 
 namespace tablerun {
 namespace {
 
 struct TSlots {
-  int first;
+  TRuleSlot first;
   int count;
   int value;
 };
 
 // The rule slots legality reads, as the games list gives them.
-constexpr TSlots kFreeCell[] = {{374, 1, 4},  {375, 1, 8},  {376, 1, 4},  {378, 1, 52}, {34, 1, 13}, {35, 1, -1},
-                                {2, 1, 1},    {14, 1, -5},  {135, 8, -1}, {215, 8, 3},  {55, 4, 1},  {71, 4, 1}};
-constexpr TSlots kSpider[] = {{374, 1, 8},  {375, 1, 10}, {378, 1, 104}, {34, 1, 13}, {35, 1, -1},
-                              {2, 1, 10},   {14, 1, -1},  {135, 10, -1}, {215, 10, 2}, {55, 8, 'S'}, {87, 8, 4}};
+constexpr TSlots kFreeCell[] = {
+    {rule::kFoundations, 1, 4},  {rule::kTableauPiles, 1, 8},        {rule::kReserves, 1, 4},
+    {rule::kCards, 1, 52},       {rule::kFoundationCapacity, 1, 13}, {rule::kTableauCapacity, 1, -1},
+    {rule::kGroupRule, 1, 1},    {rule::kGroupLimit, 1, -5},         {rule::kTableauEmpty, 8, -1},
+    {rule::kTableauBuild, 8, 3}, {rule::kFoundationBase, 4, 1},      {rule::kFoundationDirection, 4, 1}};
+constexpr TSlots kSpider[] = {
+    {rule::kFoundations, 1, 8},         {rule::kTableauPiles, 1, 10},    {rule::kCards, 1, 104},
+    {rule::kFoundationCapacity, 1, 13}, {rule::kTableauCapacity, 1, -1}, {rule::kGroupRule, 1, 10},
+    {rule::kGroupLimit, 1, -1},         {rule::kTableauEmpty, 10, -1},   {rule::kTableauBuild, 10, 2},
+    {rule::kFoundationBase, 8, 'S'},    {rule::kFoundationBuild, 8, 4}};
 
 // A game's opening: game number 1 dealt pile by pile, the top `faceUp` cards
 // of each tableau pile face up.
 class TOpening {
-public:
+ public:
   TOpening(std::span<const TSlots> slots, std::span<const int> tableau, int faceUp, int stock) {
     for (const auto& [first, count, value] : slots) {
-      for (int slot = first; slot < first + count; ++slot) rules.Set(TRuleSlot{slot}, static_cast<int16_t>(value));
+      for (int i = 0; i < count; ++i) rules.Set(first + i, static_cast<int16_t>(value));
     }
     TConsoleScreen screen;
     const std::vector<int> deck = fnGameNumberCardsArray("1", rules, screen);

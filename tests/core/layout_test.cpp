@@ -11,7 +11,7 @@ namespace tablerun {
 namespace {
 
 // Rule slots and their values; a later pair for the same slot wins.
-using TSlots = std::vector<std::pair<int, int>>;
+using TSlots = std::vector<std::pair<TRuleSlot, int>>;
 
 TSlots fnJoin(std::initializer_list<TSlots> parts) {
   TSlots joined;
@@ -21,24 +21,36 @@ TSlots fnJoin(std::initializer_list<TSlots> parts) {
 
 // A layout code as the games list writes it ("2001": row kind 2, variant 001)
 // and how many piles of the family the game has.
-TSlots fnFamily(int kindSlot, int variantSlot, int countSlot, int code, int count) {
+TSlots fnFamily(TRuleSlot kindSlot, TRuleSlot variantSlot, TRuleSlot countSlot, int code, int count) {
   return {{kindSlot, code / 1000}, {variantSlot, code % 1000}, {countSlot, count}};
 }
-TSlots fnStock(int code, int count) { return fnFamily(363, 362, 373, code, count); }
-TSlots fnFoundations(int code, int count) { return fnFamily(365, 364, 374, code, count); }
-TSlots fnTableau(int code, int count) { return fnFamily(367, 366, 375, code, count); }
-TSlots fnReserves(int code, int count) { return fnFamily(370, 369, 376, code, count); }
-TSlots fnSecondWaste(int code, int count) { return fnFamily(372, 371, 377, code, count); }
+TSlots fnStock(int code, int count) {
+  return fnFamily(rule::kStockLayoutKind, rule::kStockLayoutVariant, rule::kStockPiles, code, count);
+}
+TSlots fnFoundations(int code, int count) {
+  return fnFamily(rule::kFoundationLayoutKind, rule::kFoundationLayoutVariant, rule::kFoundations, code, count);
+}
+TSlots fnTableau(int code, int count) {
+  return fnFamily(rule::kTableauLayoutKind, rule::kTableauLayoutVariant, rule::kTableauPiles, code, count);
+}
+TSlots fnReserves(int code, int count) {
+  return fnFamily(rule::kReserveLayoutKind, rule::kReserveLayoutVariant, rule::kReserves, code, count);
+}
+TSlots fnSecondWaste(int code, int count) {
+  return fnFamily(rule::kSecondWasteLayoutKind, rule::kSecondWasteLayoutVariant, rule::kSecondWastePlaced, code, count);
+}
 
 TGameRules fnRules(const TSlots& slots) {
   TGameRules rules;
-  for (const auto& [slot, value] : slots) rules.Set(TRuleSlot{slot}, static_cast<int16_t>(value));
+  for (const auto& [slot, value] : slots) rules.Set(slot, static_cast<int16_t>(value));
   return rules;
 }
 
 // A maximised window on a 1024 × 768 screen: table 1024 × 672 under a 50-pixel
 // tool bar, window 738 high with a 46-pixel frame.
-TLayoutMetrics fnWindow(char cardSize = 'B') { return fnMaximisedWindowMetrics(1024, 768, cardSize, 9); }
+TLayoutMetrics fnWindow(char cardSize = 'B') {
+  return fnMaximisedWindowMetrics(1024, 768, cardSize, 9);
+}
 
 // "Name X Y" of every pile on the table, Y in table coordinates.
 std::vector<std::string> fnPlaced(const TMainGame& game) {
@@ -68,7 +80,10 @@ std::vector<int> fnTableauX(const TMainGame& game, int piles) {
 }
 
 const TSlots kKlondike =
-    fnJoin({fnStock(1004, 2), fnFoundations(1007, 4), fnTableau(2001, 7), {{3, 1}, {10, 1}, {11, 1}}});
+    fnJoin({fnStock(1004, 2),
+            fnFoundations(1007, 4),
+            fnTableau(2001, 7),
+            {{rule::kTableauArrangement, 1}, {rule::kStockShown, 1}, {rule::kStockTurnsToWaste, 1}}});
 
 TEST(Layout, SevenPilesOnA790PixelWidthLie91PixelsApart) {
   TLayoutMetrics metrics = fnWindow();
@@ -115,20 +130,26 @@ TEST(Layout, WholeTablesOfTheCommonShapes) {
         "Fila7 748 181"},
        738 - 181},
       {"stock columns left of the tableau, a reserve below the waste",
-       fnJoin({fnStock(1011, 2), fnFoundations(1022, 4), fnTableau(2011, 4), fnReserves(2012, 1),
-               {{3, 1}, {10, 1}, {11, 1}}}),
+       fnJoin({fnStock(1011, 2),
+               fnFoundations(1022, 4),
+               fnTableau(2011, 4),
+               fnReserves(2012, 1),
+               {{rule::kTableauArrangement, 1}, {rule::kStockShown, 1}, {rule::kStockTurnsToWaste, 1}}}),
        {"Mazzo 245 75", "Mazzo_Vis 331 75", "Dest1 447 75", "Dest2 533 75", "Dest3 619 75", "Dest4 705 75",
         "Fila1 447 181", "Fila2 533 181", "Fila3 619 181", "Fila4 705 181", "Appogg1 331 181"},
        738 - 181},
       {"rows moved up, wider gaps under stock and waste",
-       fnJoin({fnStock(1004, 2), fnFoundations(1007, 8), fnTableau(2015, 10), {{3, 1}, {10, 1}, {11, 1}}}),
-       {"Mazzo 93 65",    "Mazzo_Vis 179 65", "Dest1 264 65",  "Dest2 349 65",  "Dest3 434 65",  "Dest4 519 65",
-        "Dest5 604 65",   "Dest6 689 65",     "Dest7 774 65",  "Dest8 859 65",  "Fila1 93 166",  "Fila2 179 166",
-        "Fila3 264 166",  "Fila4 349 166",    "Fila5 434 166", "Fila6 519 166", "Fila7 604 166", "Fila8 689 166",
-        "Fila9 774 166",  "Fila10 859 166"},
+       fnJoin({fnStock(1004, 2),
+               fnFoundations(1007, 8),
+               fnTableau(2015, 10),
+               {{rule::kTableauArrangement, 1}, {rule::kStockShown, 1}, {rule::kStockTurnsToWaste, 1}}}),
+       {"Mazzo 93 65",   "Mazzo_Vis 179 65", "Dest1 264 65",  "Dest2 349 65",  "Dest3 434 65",
+        "Dest4 519 65",  "Dest5 604 65",     "Dest6 689 65",  "Dest7 774 65",  "Dest8 859 65",
+        "Fila1 93 166",  "Fila2 179 166",    "Fila3 264 166", "Fila4 349 166", "Fila5 434 166",
+        "Fila6 519 166", "Fila7 604 166",    "Fila8 689 166", "Fila9 774 166", "Fila10 859 166"},
        738 - 166},
       {"foundations on row 3 bound the tableau's fan",
-       fnJoin({fnFoundations(3002, 4), fnTableau(1001, 4), {{3, 1}}}),
+       fnJoin({fnFoundations(3002, 4), fnTableau(1001, 4), {{rule::kTableauArrangement, 1}}}),
        {"Dest1 354 272", "Dest2 435 272", "Dest3 516 272", "Dest4 597 272", "Fila1 339 60", "Fila2 430 60",
         "Fila3 521 60", "Fila4 612 60"},
        272 - 60},
@@ -146,22 +167,25 @@ TEST(Layout, WholeTablesOfTheCommonShapes) {
 TEST(Layout, FanStepsFollowTheCardSizeAndTheArrangements) {
   struct TCase {
     char size;
-    int tableau, reserves, foundations, sideways;  // rule slots 3, 5, 4, 6
+    int tableau, reserves, foundations, sideways;  // the arrangements
     int down, downFaceDown, right, rightFaceDown, arrangement6, offset105, offset106;
   };
   const TCase cases[] = {
-      {'X', 1, 0, 0, 0, 24, 6, 0, 0, 0, 12, 8},   {'X', 12, 0, 0, 0, 60, 15, 0, 0, 0, 12, 8},
-      {'B', 7, 0, 0, 0, 18, 4, 0, 0, 0, 12, 8},   {'M', 0, 13, 0, 0, 28, 8, 0, 0, 0, 8, 6},
-      {'L', 0, 1, 0, 0, 3, 3, 0, 0, 0, 4, 3},     {'S', 2, 0, 0, 0, 0, 0, 14, 4, 0, 12, 8},
-      {'L', 0, 0, 2, 0, 0, 0, 3, 3, 0, 4, 3},     {'B', 3, 0, 0, 1, 0, 0, 12, 4, 0, 12, 8},
-      {'M', 6, 0, 0, 0, 0, 0, 0, 0, 5, 8, 6},     {'S', 1, 2, 0, 0, 21, 5, 14, 4, 0, 12, 8},
+      {'X', 1, 0, 0, 0, 24, 6, 0, 0, 0, 12, 8}, {'X', 12, 0, 0, 0, 60, 15, 0, 0, 0, 12, 8},
+      {'B', 7, 0, 0, 0, 18, 4, 0, 0, 0, 12, 8}, {'M', 0, 13, 0, 0, 28, 8, 0, 0, 0, 8, 6},
+      {'L', 0, 1, 0, 0, 3, 3, 0, 0, 0, 4, 3},   {'S', 2, 0, 0, 0, 0, 0, 14, 4, 0, 12, 8},
+      {'L', 0, 0, 2, 0, 0, 0, 3, 3, 0, 4, 3},   {'B', 3, 0, 0, 1, 0, 0, 12, 4, 0, 12, 8},
+      {'M', 6, 0, 0, 0, 0, 0, 0, 0, 5, 8, 6},   {'S', 1, 2, 0, 0, 21, 5, 14, 4, 0, 12, 8},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(1, c.size) + " arrangement " + std::to_string(c.tableau));
     TMainGame game;
-    fnLayoutTable(
-        fnRules(fnJoin({fnTableau(2001, 7), {{3, c.tableau}, {5, c.reserves}, {4, c.foundations}, {6, c.sideways}}})),
-        fnWindow(c.size), game);
+    fnLayoutTable(fnRules(fnJoin({fnTableau(2001, 7),
+                                  {{rule::kTableauArrangement, c.tableau},
+                                   {rule::kReserveArrangement, c.reserves},
+                                   {rule::kFoundationArrangement, c.foundations},
+                                   {rule::kSplitTableauArrangement, c.sideways}}})),
+                  fnWindow(c.size), game);
     EXPECT_EQ(game.Get(entries::kFanDownFaceUp), c.down);
     EXPECT_EQ(game.Get(entries::kFanDownFaceDown), c.downFaceDown);
     EXPECT_EQ(game.Get(entries::kFanRightFaceUp), c.right);
@@ -183,7 +207,7 @@ TEST(Layout, ALaterLayoutReplacesTheStepsOfTheEarlierOne) {
   fnLayoutTable(fnRules(kKlondike), fnWindow('X'), game);
   EXPECT_EQ(game.Get(entries::kFanDownFaceUp), 24);
   EXPECT_EQ(game.Get(entries::kFanDownFaceDown), 6);
-  fnLayoutTable(fnRules(fnJoin({fnTableau(2001, 7), {{3, 2}}})), fnWindow('X'), game);
+  fnLayoutTable(fnRules(fnJoin({fnTableau(2001, 7), {{rule::kTableauArrangement, 2}}})), fnWindow('X'), game);
   EXPECT_EQ(game.Get(entries::kFanDownFaceUp), 0);
   EXPECT_EQ(game.Get(entries::kFanDownFaceDown), 0);
   EXPECT_EQ(game.Get(entries::kFanRightFaceUp), 16);
@@ -197,9 +221,9 @@ TEST(Layout, PilesTheLayoutDoesNotPlaceStayAbsent) {
     TSlots change;
     bool stockPlaced;
   };
-  for (const TCase& c : {TCase{"stock variant of no rule", fnStock(1007, 2), false},
-                         TCase{"no reserves", fnReserves(1005, 0), true},
-                         TCase{"second waste not placed", fnSecondWaste(1006, 0), true}}) {
+  for (const TCase& c :
+       {TCase{"stock variant of no rule", fnStock(1007, 2), false}, TCase{"no reserves", fnReserves(1005, 0), true},
+        TCase{"second waste not placed", fnSecondWaste(1006, 0), true}}) {
     SCOPED_TRACE(c.name);
     TMainGame game;
     fnLayoutTable(fnRules(fnJoin({kKlondike, c.change})), fnWindow(), game);
@@ -219,10 +243,10 @@ TEST(Layout, TheSquareBringsItsStockCloserOnNarrowTables) {
   };
   // Columns 81 apart; the stock lies gap + 71 left of the square, the second
   // waste gap right of its last column.
-  for (const TCase& c : {TCase{1024, 349, 349 - 71 - 70, 349 + 243 + 71 + 70},
-                         TCase{606, 140, 140 - 71 - 35, 140 + 243 + 71 + 35},
-                         TCase{546, 110, 110 - 71 - 15, 110 + 243 + 71 + 15},
-                         TCase{506, 71 + 12 + 15, 98 - 71 - 15, 98 + 243 + 71 + 15}}) {
+  for (const TCase& c :
+       {TCase{1024, 349, 349 - 71 - 70, 349 + 243 + 71 + 70}, TCase{606, 140, 140 - 71 - 35, 140 + 243 + 71 + 35},
+        TCase{546, 110, 110 - 71 - 15, 110 + 243 + 71 + 15},
+        TCase{506, 71 + 12 + 15, 98 - 71 - 15, 98 + 243 + 71 + 15}}) {
     SCOPED_TRACE(c.tableWidth);
     TLayoutMetrics metrics = fnWindow();
     metrics.tableWidth = c.tableWidth;
@@ -275,11 +299,11 @@ TEST(Layout, OddCountsGiveSanePositions) {
   };
   const TCase cases[] = {
       {"wrapping rows, rows slot 0: one row",
-       fnJoin({fnTableau(2018, 4), {{368, 0}}}),
+       fnJoin({fnTableau(2018, 4), {{rule::kTableauRows, 0}}}),
        1024,
        {"Fila1 15 260", "Fila2 233 260", "Fila3 451 260", "Fila4 669 260"}},
       {"wrapping rows, more rows than piles: one pile a row",
-       fnJoin({fnTableau(2018, 3), {{368, 9}}}),
+       fnJoin({fnTableau(2018, 3), {{rule::kTableauRows, 9}}}),
        1024,
        {"Fila1 15 260", "Fila2 15 366", "Fila3 15 472"}},
       {"one pile squeezed into a narrow table", fnTableau(2014, 1), 60, {"Fila1 3 166"}},
@@ -304,13 +328,17 @@ TEST(Layout, PositionsAreCopiedForPaintingWithTheScrollPosition) {
   EXPECT_EQ(game.MazzoY(0), 75 - 40);
   EXPECT_EQ(game.FilaY(0), 181);
   struct TCopy {
-    int entry, value;
+    TMainGameEntry entry;
+    int value;
   };
-  for (const TCopy& copy : {TCopy{132, 202}, TCopy{133, 293}, TCopy{134, -10000}, TCopy{136, 35}, TCopy{137, 35},
-                            TCopy{138, -10040}, TCopy{140, 75}, TCopy{142, -10000}, TCopy{144, 475},
-                            TCopy{147, 748}, TCopy{148, -10001}, TCopy{161, 35}, TCopy{178, 75}, TCopy{181, 75},
-                            TCopy{182, -10001}}) {
-    EXPECT_EQ(game.Get(TMainGameEntry{copy.entry}), copy.value) << "entry " << copy.entry;
+  using namespace entries;
+  for (const TCopy& copy :
+       {TCopy{kMazzoCopyX, 202}, TCopy{kMazzoCopyX + 1, 293}, TCopy{kMazzoCopyX + 2, -10000},
+        TCopy{kMazzoCopyWindowY, 35}, TCopy{kMazzoCopyWindowY + 1, 35}, TCopy{kMazzoCopyWindowY + 2, -10040},
+        TCopy{kMazzoCopyY, 75}, TCopy{kMazzoCopyY + 2, -10000}, TCopy{kDestCopyX, 475}, TCopy{kDestCopyX + 3, 748},
+        TCopy{kDestCopyX + 4, -10001}, TCopy{kDestCopyWindowY, 35}, TCopy{kDestCopyY, 75}, TCopy{kDestCopyY + 3, 75},
+        TCopy{kDestCopyY + 4, -10001}}) {
+    EXPECT_EQ(game.Get(copy.entry), copy.value) << "entry " << copy.entry.index;
   }
 }
 
@@ -325,7 +353,10 @@ TEST(Layout, AFanToTheRightGetsTheRoomUpToTheNextPile) {
     SCOPED_TRACE(c.rows);
     TMainGame game;
     fnLayoutTable(
-        fnRules(fnJoin({fnStock(5, 1), fnFoundations(1008, 4), fnTableau(2018, 18), {{3, 2}, {10, 1}, {368, c.rows}}})),
+        fnRules(fnJoin({fnStock(5, 1),
+                        fnFoundations(1008, 4),
+                        fnTableau(2018, 18),
+                        {{rule::kTableauArrangement, 2}, {rule::kStockShown, 1}, {rule::kTableauRows, c.rows}}})),
         fnWindow(), game);
     EXPECT_EQ(game.Get(entries::kColumnSpacing), c.room);
   }
