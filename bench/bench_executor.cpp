@@ -51,7 +51,7 @@ void BM_ExecuteMoveWithSnapshot(benchmark::State& bench) {
     benchmark::DoNotOptimize(
         TMoveLegality(game.state.table, game.state.rules, game.state.cards, game.executor.MoveContext(true))
             .CanPlace(card, to));
-    const bool moved = game.executor.ExecuteMove(card, fnPileName(to));
+    const bool moved = game.executor.ExecuteMove(card, TPileMove{to});
     there = !there;
     return moved;
   };
@@ -71,7 +71,7 @@ BENCHMARK(BM_ExecuteMoveWithSnapshot)->ArgName("history")->Arg(100)->Arg(8000);
 void BM_UndoMove(benchmark::State& bench) {
   TSevenPiles game;
   const int card = game.state.table.fnTopCard("Fila7");
-  game.executor.ExecuteMove(card, "Fila1");
+  game.executor.ExecuteMove(card, TPileMove{fnFila(0)});
   // Undo and redo cost the same: each pushes one snapshot and pops another.
   bool undo = true;
   for (auto _ : bench) {

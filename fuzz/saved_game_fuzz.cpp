@@ -46,7 +46,7 @@ void PlaySteps(TPlaySession& session, std::mt19937_64& random) {
       session.executor.PressStock();
     } else {
       const TCardMove& move = moves[random() % moves.size()];
-      session.executor.ExecuteMove(move.card, fnPileName(move.to));
+      session.executor.ExecuteMove(move.card, TPileMove{move.to});
     }
     fnHitTest(fnPileGeometry(state), static_cast<int>(random() % 1200), static_cast<int>(random() % 900), false);
   }

@@ -53,6 +53,11 @@ TEST(Executor, RefusesWhatItCannotDo) {
   for (const char* operation : {"Fila1", "Mazzo", "Selezionate_Dest", "Fila41", "Dest_Autoplay", "Add_Tableau_x"}) {
     EXPECT_FALSE(t.Move("9S", operation)) << operation;
   }
+  // What no name says: onto the stock, onto no pile, a deal to no pile.
+  for (const TOperation& operation : std::initializer_list<TOperation>{
+           TPileMove{kMazzo}, TPileMove{fnFila(40)}, TStockOperation{TStockAction::DealTableau}}) {
+    EXPECT_FALSE(t.executor.ExecuteMove(CardCode("9S"), operation));
+  }
   EXPECT_FALSE(t.Move("KD", "Fila2"));  // on no pile
   EXPECT_EQ(t.executor.History().undo.Size(), 0);
   EXPECT_EQ(t.state.mainGame.Get(entries::kMoveCounter), 0);

@@ -43,7 +43,7 @@ struct PlayCommands : ::testing::Test, testing::TGameState {
   void MoveOnce() {
     const auto moves = fnLegalMoves(state.table, state.rules, state.cards, session.executor.MoveContext(true));
     ASSERT_FALSE(moves.empty());
-    ASSERT_TRUE(session.executor.ExecuteMove(moves.front().card, fnPileName(moves.front().to)));
+    ASSERT_TRUE(session.executor.ExecuteMove(moves.front().card, TPileMove{moves.front().to}));
   }
   TSnapshot Table() const { return fnTakeSnapshot(state.table, state.cards); }
 };

@@ -87,7 +87,7 @@ TEST(Stock, DealFlagsDecideWhichPilesTakeACard) {
        }) {
     TPlayTable t;
     t.Set(rules, "Fila1: KH | Fila2: 2H | Mazzo: #10H #JH #QH #AH");
-    EXPECT_TRUE(t.executor.ExecuteMove(1, operation)) << rules << " " << operation;
+    EXPECT_TRUE(t.Run(operation)) << rules << " " << operation;
     const std::string piles =
         t.Names("Fila1") + "/" + t.Names("Fila2") + "/" + t.Names("Fila3") + "/" + t.Names("Fila4");
     EXPECT_EQ(piles, expected) << rules << " " << operation;
@@ -97,7 +97,7 @@ TEST(Stock, DealFlagsDecideWhichPilesTakeACard) {
 TEST(Stock, DealsToReservesWithTheirFlags) {
   TPlayTable t;
   t.Set("reserves=3 reserve row deal*3=1 reserve row deal[2]=5", "Mazzo: #3S #2S #AS");
-  EXPECT_TRUE(t.executor.ExecuteMove(1, "Add_Reserves"));
+  EXPECT_TRUE(t.Run("Add_Reserves"));
   EXPECT_EQ(t.Names("Appogg1") + "/" + t.Names("Appogg2") + "/" + t.Names("Appogg3"), "AS/#2S/3S");
 }
 
@@ -133,8 +133,8 @@ TEST(Stock, PileNumbersBeyondTheGameAreSkipped) {
   EXPECT_EQ(t.Names("Fila2") + "/" + t.Names("Fila5"), "2D/5D");
   EXPECT_EQ(t.Names("Mazzo"), "#9D #8D #7D #6D");
   EXPECT_EQ(t.executor.History().undo.Size(), 1);
-  EXPECT_FALSE(t.executor.ExecuteMove(1, "Add_Tableau_09"));
-  EXPECT_FALSE(t.executor.ExecuteMove(1, "Add_Reserve_13"));
+  EXPECT_FALSE(t.Run("Add_Tableau_09"));
+  EXPECT_FALSE(t.Run("Add_Reserve_13"));
   EXPECT_EQ(t.executor.History().undo.Size(), 1);
 }
 
@@ -208,7 +208,7 @@ TEST(Stock, GapsInTheTableau) {
     TPlayTable t;
     t.Set("tableau piles=4", piles);
     const bool done = std::string_view(operation) == "CloseTableauGaps" ? t.executor.CloseTableauGaps()
-                                                                        : t.executor.ExecuteMove(1, operation);
+                                                                        : t.Run(operation);
     EXPECT_TRUE(done) << operation << " on " << piles;
     const std::string table = t.Names("Fila1") + "/" + t.Names("Fila2") + "/" + t.Names("Fila3") + "/" +
                               t.Names("Fila4") + "/" + t.Names("Mazzo");
@@ -217,7 +217,7 @@ TEST(Stock, GapsInTheTableau) {
   }
   TPlayTable full;
   full.Set("tableau piles=2", "Fila1: 5C | Fila2: 6C | Mazzo: 2D");
-  EXPECT_FALSE(full.executor.ExecuteMove(1, "Stock_To_Pile_Monte_Carlo"));
+  EXPECT_FALSE(full.Run("Stock_To_Pile_Monte_Carlo"));
   EXPECT_FALSE(full.executor.CloseTableauGaps());
   EXPECT_EQ(full.screen.messages.back().text, "No tableau space to fill.");
 }

@@ -55,7 +55,7 @@ class CardFlightsTest : public QObject {
       const auto moves = fnLegalMoves(world.state.table, world.state.rules, world.state.cards,
                                       world.session.executor.MoveContext(true));
       QVERIFY(!moves.empty());
-      QVERIFY(world.session.executor.ExecuteMove(moves.front().card, fnPileName(moves.front().to)));
+      QVERIFY(world.session.executor.ExecuteMove(moves.front().card, TPileMove{moves.front().to}));
       emit table->tableChanged();
     }
     // The picture shows the core's table: drawing it all again changes nothing.

@@ -62,7 +62,7 @@ class MainCommandsTest : public QObject {
       const auto moves =
           fnLegalMoves(world.state.table, world.state.rules, world.state.cards, session.executor.MoveContext(true));
       QVERIFY(!moves.empty());
-      QVERIFY(session.executor.ExecuteMove(moves.front().card, fnPileName(moves.front().to)));
+      QVERIFY(session.executor.ExecuteMove(moves.front().card, TPileMove{moves.front().to}));
       emit window.TableArea()->tableChanged();
     }
   };

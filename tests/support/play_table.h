@@ -62,11 +62,17 @@ class TPlayTable {
     return names;
   }
 
-  bool Move(std::string_view card, std::string_view destination) {
-    return executor.ExecuteMove(CardCode(card), destination);
-  }
+  // A card onto a pile, or a stock operation, by the operation's name; a name
+  // that stands for nothing is refused.
+  bool Move(std::string_view card, std::string_view destination) { return Execute(CardCode(card), destination); }
+  bool Run(std::string_view operation) { return Execute(1, operation); }
 
   TSnapshot Snapshot() const { return fnTakeSnapshot(state.table, state.cards); }
+
+  bool Execute(int cardOrCount, std::string_view name) {
+    const auto operation = fnParseOperation(name);
+    return operation && executor.ExecuteMove(cardOrCount, *operation);
+  }
 
   TPosixFileSystem fs;
   TRecordingScreen screen;

@@ -34,7 +34,7 @@ int TMoveExecutor::RowPiles() const {
 bool TMoveExecutor::FillFrom(TPileRef from, TPileRef to, TCardFace face) {
   const int card = View().Top(from);
   if (card <= 0) return false;
-  ExecuteMove(card, fnPileName(to));
+  ExecuteMove(card, TPileMove{to});
   if (face == TCardFace::Down) state_.cards.fnSetCardFace(card, TCardFace::Down);
   return true;
 }

@@ -54,7 +54,7 @@ bool TMoveExecutor::TryToFoundation(int card) {
     if (reachable == 1 && view.IsEmpty(fnDest(f))) continue;
     const int base = Rule(rule::kFoundationBase + f);
     if ((base == kLateBaseA || base == kLateBaseB) && !lateStarted) continue;
-    if (legality.CanPlace(card, fnDest(f))) return ExecuteMove(card, "Dest_Autoplay" + std::to_string(f + 1));
+    if (legality.CanPlace(card, fnDest(f))) return ExecuteMove(card, TPileMove{fnDest(f), true});
   }
   return false;
 }

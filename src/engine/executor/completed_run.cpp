@@ -94,8 +94,7 @@ bool TMoveExecutor::TransferCompletedRun(int tableauIndex) {
   const TStep step = EnterStep();
   if (state_.config.IsYes(cfg::kSoundRedeal)) state_.screen.PlaySound("Redeal", true);
   // A game without foundations on the table keeps its runs on the second waste.
-  const std::string destination =
-      state_.mainGame.DestX(target) < TMainGame::kAbsentBelow ? std::string("Waste") : fnPileName(fnDest(target));
+  const TPileMove destination{state_.mainGame.DestX(target) < TMainGame::kAbsentBelow ? kMazzoWaste : fnDest(target)};
   for (int n = 0; n < kRunLength; ++n) {
     const int card = View().Top(pile);
     if (card <= 0 || !ExecuteMove(card, destination)) break;

@@ -1,7 +1,7 @@
 #include "engine/executor/executor.h"
 
 #include <algorithm>
-#include <charconv>
+#include <variant>
 
 #include "engine/legality/move_legality.h"
 #include "engine/state/tablerun_state.h"
@@ -10,24 +10,6 @@
 #include "model/rule_slots.h"
 
 namespace tablerun {
-namespace {
-
-// The number that follows a prefix; nothing when the rest is no number.
-std::optional<int> NumberAfter(std::string_view operation, std::string_view prefix) {
-  if (!operation.starts_with(prefix)) return std::nullopt;
-  const std::string_view digits = operation.substr(prefix.size());
-  int number = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  return number;
-}
-
-bool IsDealOperation(std::string_view operation) {
-  return operation.starts_with("Add_Tableau") || operation.starts_with("Add_Reserve") || operation == "Fill_Tableaus";
-}
-
-}  // namespace
-
 int TMoveExecutor::Rule(TRuleSlot slot) const {
   return state_.rules.Get(slot);
 }
@@ -89,55 +71,66 @@ void TMoveExecutor::LeaveAutomaticStep(const TStep& step) {
   --depth_;
 }
 
-bool TMoveExecutor::ExecuteMove(int cardOrCount, std::string_view operation) {
+bool TMoveExecutor::ExecuteMove(int cardOrCount, const TOperation& operation) {
   const TStep step = EnterStep();
-  bool stockOperation = false;
-  const bool changed = Run(cardOrCount, operation, stockOperation);
-  if (changed) AfterChange(operation, stockOperation);
+  const bool changed = Run(cardOrCount, operation);
+  if (changed) AfterChange(operation);
   if (Entry(entries::kTutorMode) != 0 && Entry(entries::kStatisticsEligible) == -1)
     SetEntry(entries::kStatisticsEligible, 0);
   return LeavePlayerStep(step, changed);
 }
 
-bool TMoveExecutor::Run(int cardOrCount, std::string_view operation, bool& stockOperation) {
-  stockOperation = true;
-  if (operation == "Mazzo_Vis" || operation == "Mazzo_Waste") return TurnOrRedeal(operation == "Mazzo_Waste");
-  if (operation == "Mazzo_Redeal") return GatheringRedeal();
-  if (operation == "Selezionate_Fila") return RefillGapsFromStock(true);
-  if (operation == "Stock_To_Pile_Monte_Carlo") return CloseGapsInOrder();
-  if (IsDealOperation(operation)) {
-    return Deal(operation,
-                NumberAfter(operation, "Add_Tableau_").value_or(NumberAfter(operation, "Add_Reserve_").value_or(0)));
-  }
-  stockOperation = false;
-  if (operation == "Stock02") return MoveToPile(cardOrCount, kMazzoVis, false);
-  if (operation == "Waste") return MoveToPile(cardOrCount, kMazzoWaste, false);
-  if (const auto autoplay = NumberAfter(operation, "Dest_Autoplay")) {
-    return MoveToPile(cardOrCount, fnDest(*autoplay - 1), true);
-  }
-  const auto pile = fnParsePileName(operation);
-  if (!pile || pile->group == TPileGroup::Mazzo) return false;
-  // Until the first move a tableau card may go only to a foundation; the
-  // legality test knows that rule.
-  if (Rule(rule::kTableauToFoundationOnly) == 1 && Entry(entries::kMoveCounter) == 0 &&
-      pile->group != TPileGroup::Dest &&
-      !TMoveLegality(state_.table, state_.rules, state_.cards, MoveContext(true)).CanPlace(cardOrCount, *pile)) {
-    return false;
-  }
-  return MoveToPile(cardOrCount, *pile, false);
+bool TMoveExecutor::Run(int cardOrCount, const TOperation& operation) {
+  if (const auto* stock = std::get_if<TStockOperation>(&operation)) return RunStockOperation(*stock);
+  return PutOnPile(cardOrCount, std::get<TPileMove>(operation));
 }
 
-void TMoveExecutor::AfterChange(std::string_view operation, bool stockOperation) {
+bool TMoveExecutor::RunStockOperation(const TStockOperation& operation) {
+  switch (operation.action) {
+    case TStockAction::TurnToWaste:
+      return TurnOrRedeal(false);
+    case TStockAction::TurnToSecondWaste:
+      return TurnOrRedeal(true);
+    case TStockAction::GatheringRedeal:
+      return GatheringRedeal();
+    case TStockAction::RefillGaps:
+      return RefillGapsFromStock(true);
+    case TStockAction::CloseGaps:
+      return CloseGapsInOrder();
+    case TStockAction::DealTableaus:
+    case TStockAction::DealAllTableaus:
+    case TStockAction::DealTableau:
+    case TStockAction::DealReserves:
+    case TStockAction::DealReserve:
+    case TStockAction::FillTableaus:
+      return Deal(operation);
+  }
+  return false;
+}
+
+bool TMoveExecutor::PutOnPile(int card, const TPileMove& move) {
+  const TPileRef to = move.to;
+  if (!fnIsPileRef(to) || to == kMazzo) return false;
+  // Until the first move a tableau card may go only to a foundation; the
+  // legality test knows that rule.
+  if (to.group != TPileGroup::Mazzo && to.group != TPileGroup::Dest &&
+      Rule(rule::kTableauToFoundationOnly) == 1 && Entry(entries::kMoveCounter) == 0 &&
+      !TMoveLegality(state_.table, state_.rules, state_.cards, MoveContext(true)).CanPlace(card, to)) {
+    return false;
+  }
+  return MoveToPile(card, to, move.autoplay);
+}
+
+void TMoveExecutor::AfterChange(const TOperation& operation) {
   SetEntry(entries::kTutorChecking, 0);
   const int tutorMode = Entry(entries::kTutorMode);
   if (tutorMode == 0 || tutorMode == 3) history_.ClearRedo();
   const int counter = Entry(entries::kMoveCounter);
   if (counter <= 1) SetEntry(entries::kMoveCounter, counter + 1);
-  if (Rule(rule::kFillPhase) == 1 && counter == 0) {
-    bool ignored = false;
-    Run(1, "Fill_Tableaus", ignored);
-  }
-  const bool stockTurn = stockOperation && (operation == "Mazzo_Vis" || operation == "Mazzo_Waste");
+  if (Rule(rule::kFillPhase) == 1 && counter == 0) Run(1, TStockOperation{TStockAction::FillTableaus});
+  const auto* stock = std::get_if<TStockOperation>(&operation);
+  const bool stockTurn =
+      stock && (stock->action == TStockAction::TurnToWaste || stock->action == TStockAction::TurnToSecondWaste);
   if (Entry(entries::kDealRunning) == 0 && Entry(entries::kStatisticsEligible) < 1 &&
       (stockTurn ? tutorMode == 0 : tutorMode != 3)) {
     SetEntry(entries::kStatisticsEligible, 1);

@@ -1,6 +1,5 @@
 // The move executor: the one operation through which play changes the table,
-// addressed by a pile name (the destination of a card) or by the name of a
-// stock operation. Moves reach it already judged legal; it records undo,
+// a card put on a pile or an operation of the stock (operation.h). Moves reach it already judged legal; it records undo,
 // changes the piles, plays the sounds, keeps the move counter and the
 // statistics eligibility, and asks the end-of-game test after each move.
 //
@@ -12,9 +11,9 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "engine/executor/operation.h"
 #include "engine/legality/move_context.h"
 #include "engine/state/table_view.h"
 #include "engine/history/undo_history.h"
@@ -52,15 +51,10 @@ class TMoveExecutor {
   // a change is followed by the automatic fills and, with Autoplay on, the
   // Autoplay rounds, and all of it is one undo step.
   //
-  // cardOrCount: the card for a pile name (a card of a tableau pile moves with
+  // cardOrCount: the card of a pile move (a card of a tableau pile moves with
   // every card above it), otherwise the count, 1 when there is none.
-  // Operation names: "FilaN", "AppoggN", "DestN", "Dest_AutoplayN", "Stock02"
-  // (onto the waste), "Waste" (onto the second waste), "Mazzo_Vis",
-  // "Mazzo_Waste", "Mazzo_Redeal", "Add_Tableaus", "Add_Tableaus_Last",
-  // "Add_Tableau_NN", "Add_Reserves", "Add_Reserve_N", "Fill_Tableaus",
-  // "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo".
   // True when the table changed.
-  bool ExecuteMove(int cardOrCount, std::string_view operation);
+  bool ExecuteMove(int cardOrCount, const TOperation& operation);
   // A press on the stock, dispatched by the game's stock rules. A redeal takes
   // two presses: the first marks the stock (TMainGame entry 93), the second,
   // on release, redeals.
@@ -139,8 +133,10 @@ class TMoveExecutor {
   void UpdateWonFlag();
   bool NormalPlay() const;
 
-  bool Run(int cardOrCount, std::string_view operation, bool& stockOperation);
-  void AfterChange(std::string_view operation, bool stockOperation);
+  bool Run(int cardOrCount, const TOperation& operation);
+  bool RunStockOperation(const TStockOperation& operation);
+  bool PutOnPile(int card, const TPileMove& move);
+  void AfterChange(const TOperation& operation);
 
   // Moves to piles (executor.cpp).
   std::optional<TCardPlace> Locate(int card) const;
@@ -156,12 +152,12 @@ class TMoveExecutor {
   bool TurnOrRedeal(bool toSecondWaste);
   bool TurnStock(bool toSecondWaste);
   void DiscardLastUndo();
-  bool Deal(std::string_view operation, int pileNumber);
-  std::vector<TDealTarget> DealTargets(std::string_view operation, int pileNumber) const;
+  bool Deal(const TStockOperation& deal);
+  std::vector<TDealTarget> DealTargets(const TStockOperation& deal) const;
   bool DealInto(const std::vector<TDealTarget>& targets);
   // Several deals that count as one step for undo.
   // logStockTurn: the step advances the stock-turn counter.
-  bool DealSteps(const std::vector<std::string>& operations, bool logStockTurn);
+  bool DealSteps(const std::vector<TStockOperation>& deals, bool logStockTurn);
   bool PressDealingStock();
   bool PressTurningStock();
   bool DealToShortPiles();

@@ -23,10 +23,19 @@ int NamedPileFlag(int flag) {
   return flag >= 1 && flag <= 15 ? flag : 1;
 }
 
-std::string TableauDeal(int number) {
-  std::string name = "Add_Tableau_";
-  if (number < 10) name += '0';
-  return name + std::to_string(number);
+constexpr TStockOperation kDealTableaus{TStockAction::DealTableaus};
+constexpr TStockOperation kDealReserves{TStockAction::DealReserves};
+
+TStockOperation TableauDeal(int number) {
+  return {TStockAction::DealTableau, number};
+}
+
+TStockOperation ReserveDeal(int number) {
+  return {TStockAction::DealReserve, number};
+}
+
+TStockOperation StockTurn(bool toSecondWaste) {
+  return {toSecondWaste ? TStockAction::TurnToSecondWaste : TStockAction::TurnToWaste};
 }
 
 }  // namespace
@@ -67,7 +76,7 @@ bool TMoveExecutor::TurnOrRedeal(bool toSecondWaste) {
 }
 
 bool TMoveExecutor::TurnStock(bool toSecondWaste) {
-  if (Rule(rule::kTableauRowDeal) == 12) DealInto(DealTargets("Add_Tableaus", 0));
+  if (Rule(rule::kTableauRowDeal) == 12) DealInto(DealTargets(kDealTableaus));
   const TPileRef waste = toSecondWaste ? kMazzoWaste : kMazzoVis;
   for (int n = std::max(1, static_cast<int>(Rule(rule::kCardsPerTurn))); n > 0 && StockSize() > 0; --n) {
     Append(waste, TakeStockTop(), TCardFace::Up);
@@ -81,38 +90,47 @@ bool TMoveExecutor::TurnStock(bool toSecondWaste) {
   return true;
 }
 
-std::vector<TMoveExecutor::TDealTarget> TMoveExecutor::DealTargets(std::string_view operation, int pileNumber) const {
+std::vector<TMoveExecutor::TDealTarget> TMoveExecutor::DealTargets(const TStockOperation& deal) const {
   std::vector<TDealTarget> targets;
   const int tableau = TableauPiles();
   const int reserves = Reserves();
-  if (operation == "Add_Tableaus" || operation == "Add_Tableaus_Last" || operation == "Fill_Tableaus") {
-    for (int i = 0; i < tableau; ++i) {
-      const TPileRef pile = fnFila(i);
-      int flag = Rule(rule::kTableauRowDeal + i);
-      if (operation == "Add_Tableaus_Last") flag = 1;
-      if (operation == "Fill_Tableaus") flag = state_.table.Pile(pile).empty() ? 1 : 0;
-      targets.push_back({pile, flag});
+  switch (deal.action) {
+    case TStockAction::DealTableaus:
+    case TStockAction::DealAllTableaus:
+    case TStockAction::FillTableaus:
+      for (int i = 0; i < tableau; ++i) {
+        const TPileRef pile = fnFila(i);
+        int flag = Rule(rule::kTableauRowDeal + i);
+        if (deal.action == TStockAction::DealAllTableaus) flag = 1;
+        if (deal.action == TStockAction::FillTableaus) flag = state_.table.Pile(pile).empty() ? 1 : 0;
+        targets.push_back({pile, flag});
+      }
+      break;
+    case TStockAction::DealTableau:
+      // A pile number a deal mode computed may lie beyond the game's piles.
+      if (deal.pile >= 1 && deal.pile <= tableau)
+        targets.push_back({fnFila(deal.pile - 1), NamedPileFlag(Rule(rule::kTableauRowDeal + deal.pile - 1))});
+      break;
+    case TStockAction::DealReserves: {
+      // Redeal style 18 deals to fewer reserves each round.
+      const int count =
+          Rule(rule::kRedealStyle) == 18 ? std::clamp(4 - Entry(entries::kRedealRound), 0, reserves) : reserves;
+      for (int i = 0; i < count; ++i) targets.push_back({fnAppogg(i), Rule(rule::kReserveRowDeal + i)});
+      break;
     }
-  } else if (operation.starts_with("Add_Tableau_")) {
-    // A pile number a deal mode computed may lie beyond the game's piles.
-    if (pileNumber >= 1 && pileNumber <= tableau)
-      targets.push_back({fnFila(pileNumber - 1), NamedPileFlag(Rule(rule::kTableauRowDeal + pileNumber - 1))});
-  } else if (operation == "Add_Reserves") {
-    // Redeal style 18 deals to fewer reserves each round.
-    const int count =
-        Rule(rule::kRedealStyle) == 18 ? std::clamp(4 - Entry(entries::kRedealRound), 0, reserves) : reserves;
-    for (int i = 0; i < count; ++i) targets.push_back({fnAppogg(i), Rule(rule::kReserveRowDeal + i)});
-  } else if (operation.starts_with("Add_Reserve_")) {
-    if (pileNumber >= 1 && pileNumber <= reserves) {
-      targets.push_back({fnAppogg(pileNumber - 1), NamedPileFlag(Rule(rule::kReserveRowDeal + pileNumber - 1))});
-    }
+    case TStockAction::DealReserve:
+      if (deal.pile >= 1 && deal.pile <= reserves)
+        targets.push_back({fnAppogg(deal.pile - 1), NamedPileFlag(Rule(rule::kReserveRowDeal + deal.pile - 1))});
+      break;
+    default:
+      break;
   }
   return targets;
 }
 
-bool TMoveExecutor::Deal(std::string_view operation, int pileNumber) {
+bool TMoveExecutor::Deal(const TStockOperation& deal) {
   if (StockSize() == 0) return false;
-  const bool toReserves = operation.starts_with("Add_Reserve");
+  const bool toReserves = deal.action == TStockAction::DealReserves || deal.action == TStockAction::DealReserve;
   const bool reserveFaceDown = Rule(rule::kReserveRowDeal) == kFlagFaceDownReserve;
   if (toReserves && reserveFaceDown && Rule(rule::kDeals) != -1 && Entry(entries::kRedealRound) >= Rule(rule::kDeals))
     return false;
@@ -127,9 +145,9 @@ bool TMoveExecutor::Deal(std::string_view operation, int pileNumber) {
   }
   SetEntry(entries::kDealRunning, 1);
   state_.runtime.SetFlag(TRuntimeFlag::DealFinished, false);
-  const bool recorded = operation != "Fill_Tableaus";
+  const bool recorded = deal.action != TStockAction::FillTableaus;
   if (recorded) RecordUndo();
-  const bool dealt = DealInto(DealTargets(operation, pileNumber));
+  const bool dealt = DealInto(DealTargets(deal));
   if (recorded && !dealt) DiscardLastUndo();
   // Face-down reserves show their cards once the stock is spent.
   if (dealt && reserveFaceDown && StockSize() == 0) {
@@ -161,10 +179,10 @@ bool TMoveExecutor::DealInto(const std::vector<TDealTarget>& targets) {
   return dealt;
 }
 
-bool TMoveExecutor::DealSteps(const std::vector<std::string>& operations, bool logStockTurn) {
+bool TMoveExecutor::DealSteps(const std::vector<TStockOperation>& deals, bool logStockTurn) {
   const int mark = history_.BeginPlayerStep();
   bool dealt = false;
-  for (const std::string& operation : operations) dealt = ExecuteMove(1, operation) || dealt;
+  for (const TStockOperation& deal : deals) dealt = ExecuteMove(1, deal) || dealt;
   if (!dealt) return false;
   history_.EndPlayerStep(mark);
   if (logStockTurn) {
@@ -197,30 +215,30 @@ bool TMoveExecutor::PressDealingStock() {
   const bool reserveFlag1 = firstReserve == 1 || (reserves > 0 && Rule(rule::kReserveRowDeal + reserves - 1) == 1);
 
   if ((Rule(rule::kRedealStyle) >= 1 && StockSize() == 0) || Rule(rule::kRedealStyle) == 6)
-    return ExecuteMove(1, "Mazzo_Redeal");
+    return ExecuteMove(1, TStockOperation{TStockAction::GatheringRedeal});
   if (tableauFlag(1)) {
-    if (firstReserve == kFlagFaceDownReserve) return DealSteps({"Add_Tableaus", "Add_Reserves"}, false);
-    return ExecuteMove(1, "Add_Tableaus");
+    if (firstReserve == kFlagFaceDownReserve) return DealSteps({kDealTableaus, kDealReserves}, false);
+    return ExecuteMove(1, kDealTableaus);
   }
   if (tableauFlag(2)) {
     if (View().AnyTableauEmpty(0, tableau - 1)) {
       state_.screen.ShowMessage(TMessageKind::Information, kFillGapsFirst);
       return false;
     }
-    return ExecuteMove(1, "Add_Tableaus");
+    return ExecuteMove(1, kDealTableaus);
   }
-  if (reserveFlag1) return ExecuteMove(1, "Add_Reserves");
+  if (reserveFlag1) return ExecuteMove(1, kDealReserves);
   if (firstReserve == 3) {
-    if (StockSize() == 8) return ExecuteMove(1, "Add_Tableaus_Last");
-    return DealSteps({"Add_Reserves", "Add_Reserves"}, false);
+    if (StockSize() == 8) return ExecuteMove(1, TStockOperation{TStockAction::DealAllTableaus});
+    return DealSteps({kDealReserves, kDealReserves}, false);
   }
   if (firstReserve == 4) {
     // The reserve alternates with the stock-turn counter this press will reach.
-    const std::string reserve = (stockTurns_ + 1) % 2 == 1 ? "Add_Reserve_1" : "Add_Reserve_2";
+    const TStockOperation reserve = ReserveDeal((stockTurns_ + 1) % 2 == 1 ? 1 : 2);
     return DealSteps({reserve, reserve, reserve}, NormalPlay());
   }
   if (Rule(rule::kTableauRowDeal) == 8 || Rule(rule::kRowDealMode) == 8) {
-    std::vector<std::string> deals;
+    std::vector<TStockOperation> deals;
     for (int i = 0; i < tableau; ++i) {
       if (Rule(rule::kTableauRowDeal + i) != 8) continue;
       for (int next = i + 2; next <= i + 5; ++next) deals.push_back(TableauDeal(next));
@@ -229,12 +247,12 @@ bool TMoveExecutor::PressDealingStock() {
   }
   if (tableauFlag(10)) {
     const int row = stockTurns_ + 1;
-    std::vector<std::string> deals;
+    std::vector<TStockOperation> deals;
     for (int pile = 8 * (row - 2) + 1; pile <= 8 * (row - 2) + 8; ++pile) deals.push_back(TableauDeal(pile));
     return DealSteps(deals, true);
   }
   if (tableauFlag(11)) {
-    std::vector<std::string> deals;
+    std::vector<TStockOperation> deals;
     for (int pile = 1; pile <= tableau; ++pile) deals.push_back(TableauDeal(pile));
     return DealSteps(deals, true);
   }
@@ -243,21 +261,21 @@ bool TMoveExecutor::PressDealingStock() {
     return View().IsEmpty(fnFila(2)) && ExecuteMove(1, TableauDeal(3));
   }
   if (tableauFlag(14)) {
-    if (StockSize() > tableau) return ExecuteMove(1, "Add_Tableaus");
-    std::vector<std::string> deals;
+    if (StockSize() > tableau) return ExecuteMove(1, kDealTableaus);
+    std::vector<TStockOperation> deals;
     for (int pile = 1; pile <= StockSize() - 4; ++pile) deals.push_back(TableauDeal(pile));
-    for (int reserve = 1; reserve <= 4; ++reserve) deals.push_back("Add_Reserve_" + std::to_string(reserve));
+    for (int reserve = 1; reserve <= 4; ++reserve) deals.push_back(ReserveDeal(reserve));
     return DealSteps(deals, false);
   }
-  if (Rule(rule::kSecondWasteLayoutVariant) != 0) return ExecuteMove(1, "Mazzo_Waste");
+  if (Rule(rule::kSecondWasteLayoutVariant) != 0) return ExecuteMove(1, StockTurn(true));
   return false;
 }
 
 bool TMoveExecutor::PressTurningStock() {
-  const char* turn = Rule(rule::kSecondWasteLayoutVariant) != 0 ? "Mazzo_Waste" : "Mazzo_Vis";
+  const TStockOperation turn = StockTurn(Rule(rule::kSecondWasteLayoutVariant) != 0);
   if (Rule(rule::kTableauRowDeal) == 15) {
     if (history_.undoLog.Count(TEventKind::StockTurn) >= 3) return ExecuteMove(1, turn);
-    return DealSteps({"Add_Tableaus"}, true);
+    return DealSteps({kDealTableaus}, true);
   }
   if (Rule(rule::kTurnOnlyWithEmptyWaste) == 1 && !View().IsEmpty(kMazzoVis)) return false;
   return ExecuteMove(1, turn);
@@ -277,7 +295,7 @@ bool TMoveExecutor::DealToShortPiles() {
       dealt = ExecuteMove(1, TableauDeal(i + 1)) || dealt;
     }
   }
-  if (!dealt) return ExecuteMove(1, "Mazzo_Vis");
+  if (!dealt) return ExecuteMove(1, StockTurn(false));
   history_.EndPlayerStep(mark);
   return true;
 }

@@ -9,14 +9,6 @@
 #include "model/rule_slots.h"
 
 namespace tablerun {
-namespace {
-
-std::string fnDestinationName(TPileRef pile) {
-  return pile == kMazzoVis ? "Stock02" : fnPileName(pile);
-}
-
-}  // namespace
-
 bool TPlayMoves::MovesAsGroup(int card) const {
   const TTableView view = View();
   const auto place = view.FindCard(card);
@@ -36,7 +28,7 @@ bool TPlayMoves::TryMoveTo(int card, bool single, TPileRef to, const std::option
   if (dragged && fnOverlapArea(*dragged, geometry.TopRect(to)) == 0) return false;
   const bool allowed = to == kMazzoVis ? WasteAccepts(card, single)
                                        : TMoveLegality(state_, executor_.MoveContext(single)).CanPlace(card, to);
-  return allowed && executor_.ExecuteMove(card, fnDestinationName(to));
+  return allowed && executor_.ExecuteMove(card, TPileMove{to});
 }
 
 bool TPlayMoves::DropCard(int card, bool single, const TRect& dragged, std::optional<TPileRef> target) {

@@ -76,7 +76,7 @@ TPointerInput::TPressAnswer TPointerInput::AnswerPress(const THit& hit) {
   const TPileRef pile = *hit.pile;
   const TTableView view(state_.table, state_.rules, state_.cards);
   if (pile == kMazzoVis && (view.IsEmpty(kMazzoVis) || Rule(rule::kWasteFaceDown) != 0)) {
-    if (Rule(rule::kRedealStyle) >= 1 && view.IsEmpty(kMazzo) && executor_.ExecuteMove(1, "Mazzo_Redeal")) {
+    if (Rule(rule::kRedealStyle) >= 1 && view.IsEmpty(kMazzo) && executor_.ExecuteMove(1, TStockOperation{TStockAction::GatheringRedeal})) {
       return TPressAnswer::Redealt;
     }
     return TPressAnswer::Refused;
@@ -161,7 +161,7 @@ void TPointerInput::MouseMove(int x, int y) {
 void TPointerInput::MouseUp(TMouseButton, int x, int y) {
   picture_.revealedCard = 0;
   if (Entry(entries::kStockPressed) != 0) {
-    executor_.ExecuteMove(1, "Mazzo_Vis");
+    executor_.ExecuteMove(1, TStockOperation{TStockAction::TurnToWaste});
     SetEntry(entries::kStockPressed, 0);
   }
   Drop(x, y);

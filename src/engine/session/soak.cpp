@@ -80,7 +80,7 @@ class TSoakDeal {
       if (!changed && moves.empty()) return std::nullopt;
     } else {
       const TCardMove& move = moves[random_() % moves.size()];
-      changed = executor_.ExecuteMove(move.card, fnPileName(move.to));
+      changed = executor_.ExecuteMove(move.card, TPileMove{move.to});
       if (!changed) return "the legal move " + fnCardText(move.card) + " to " + fnPileName(move.to) + " was refused";
     }
     const TPlayedState after = Now();
