@@ -1,37 +1,60 @@
 #!/usr/bin/env bash
 # Dependencies run one way: a folder may include only itself and the folders
-# listed before it. Prints every include against the order and fails on any.
+# below it. Prints every include against the order and fails on any.
 set -euo pipefail
-cd "$(dirname "$0")/../src"
+cd "$(dirname "$0")/.."
 
-layers=(
+# The core, bottom up: each folder may include the ones before it.
+core=(
   config model
   engine/state engine/legality engine/history engine/deal engine/executor
   engine/saved engine/end engine/pointer engine/appearance engine/session
   records choice
 )
+# The windows, bottom up above the whole core: the pictures, the dialogs, the
+# statistics' and the game choice's windows, the main window, the program.
+windows=(pictures dialogs records/ui choice/ui view app)
 
-rank_of() {
-  local path=$1 i best=-1 len=0
-  for i in "${!layers[@]}"; do
-    case $path in
-      "${layers[$i]}"/*) if (( ${#layers[$i]} > len )); then best=$i; len=${#layers[$i]}; fi ;;
-    esac
-  done
-  echo "$best"
-}
+declare -A below  # folder -> the folders it may include besides itself
+stack=""
+for folder in "${core[@]}"; do below[$folder]=$stack; stack+=" $folder"; done
+below[tool]=$stack
+for folder in "${windows[@]}"; do below[$folder]=$stack; stack+=" $folder"; done
+# The programs that serve the build and the artists; "support" is the tests' helpers.
+below[tools/image_library]="${below[pictures]} pictures"
+below[tools/sheet]="$stack support"
 
-status=0
-while IFS= read -r file; do
-  case $file in */ui/*) continue ;; esac
-  own=$(rank_of "$file")
-  (( own < 0 )) && continue
-  while IFS=: read -r line target; do
-    other=$(rank_of "$target")
-    if (( other < 0 || other > own )); then
-      echo "src/$file:$line includes \"$target\", which comes after ${layers[$own]}"
-      status=1
-    fi
-  done < <(grep -n '^#include "' "$file" | sed -E 's/^([0-9]+):#include "([^"]+)".*/\1:\2/')
-done < <(find config model engine records choice -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
-exit $status
+sources=$(find src tools -name '*.h' -o -name '*.cpp' | sort)
+{
+  for folder in "${!below[@]}"; do echo "folder $folder ${below[$folder]}"; done
+  echo "folder support"
+  for file in $sources; do echo "file $file"; done
+  # shellcheck disable=SC2086
+  grep -Hn '^#include "' $sources | sed -E 's/^([^:]+):([0-9]+):#include "([^"]+)".*/include \1 \2 \3/'
+} | awk '
+  # The longest folder of the table that holds `path`; empty when none does.
+  function folder_of(path,   folder, best) {
+    sub(/^src\//, "", path)
+    best = ""
+    for (folder in allowed) if (index(path, folder "/") == 1 && length(folder) > length(best)) best = folder
+    return best
+  }
+  $1 == "folder" {
+    list = " "
+    for (i = 2; i <= NF; ++i) list = list $i " "
+    allowed[$2] = list
+    next
+  }
+  $1 == "file" && folder_of($2) == "" { print $2 " lies in no folder of scripts/check-includes.sh"; failed = 1 }
+  $1 == "include" {
+    own = folder_of($2)
+    if (own == "") next
+    # A program of tools/ names its own headers without a folder.
+    other = $4 ~ /\// ? folder_of($4) : own
+    if (other == "" || index(allowed[own], " " other " ") == 0) {
+      print $2 ":" $3 " includes \"" $4 "\", which " own " may not include"
+      failed = 1
+    }
+  }
+  END { exit failed }
+'

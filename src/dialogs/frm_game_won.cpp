@@ -5,8 +5,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "view/image_library.h"
-#include "view/main_toolbar.h"
+#include "pictures/image_library.h"
+#include "pictures/toolbar_icons.h"
 
 namespace tablerun {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "engine/appearance/add_on_index.h"
 #include "engine/appearance/card_appearance.h"
-#include "view/image_files.h"
-#include "view/image_names.h"
+#include "pictures/image_files.h"
+#include "pictures/image_names.h"
 
 namespace tablerun {
 namespace {

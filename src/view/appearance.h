@@ -9,8 +9,8 @@
 #include "engine/appearance/card_appearance.h"
 #include "engine/appearance/random_appearance.h"
 #include "engine/state/tablerun_state.h"
-#include "view/card_images.h"
-#include "view/image_library.h"
+#include "pictures/card_images.h"
+#include "pictures/image_library.h"
 
 namespace tablerun {
 

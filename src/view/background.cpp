@@ -8,7 +8,7 @@
 
 #include "config/text.h"
 #include "engine/appearance/card_appearance.h"
-#include "view/image_files.h"
+#include "pictures/image_files.h"
 #include "view/table_area.h"
 
 namespace tablerun {

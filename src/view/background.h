@@ -7,7 +7,7 @@
 class QPainter;
 
 #include "engine/state/tablerun_state.h"
-#include "view/image_library.h"
+#include "pictures/image_library.h"
 
 namespace tablerun {
 

@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "view/image_library.h"
+#include "pictures/toolbar_icons.h"
 
 namespace tablerun {
 namespace {
@@ -50,10 +50,6 @@ constexpr TMenuPicture kMenuPictures[] = {
 constexpr int kLargeHeight = 50;
 constexpr int kSmallHeight = kLargeHeight - 23;
 
-void fnAddPicture(QIcon& icon, const QPixmap& picture, QIcon::Mode mode) {
-  if (!picture.isNull()) icon.addPixmap(picture, mode);
-}
-
 QToolBar* fnToolbar(QMainWindow& window, const char* suffix, QSize pictures, int height, int buttonWidth, bool large) {
   auto* bar = new QToolBar(&window);
   bar->setObjectName(QString("toolBar%1").arg(suffix));
@@ -93,16 +89,6 @@ QAction* fnRestoreButton(QToolBar& bar, const char* suffix) {
 
 }  // namespace
 
-QIcon fnToolbarIcon(const TImageLibrary& library, const QString& name, bool xpStyle) {
-  const QString base = (xpStyle ? "" : "2000_") + QString("TB_") + name;
-  QIcon icon;
-  for (const char* size : {"_SMALL", "_LARGE"}) {
-    fnAddPicture(icon, fnCornerMaskedPicture(library, base + size), QIcon::Normal);
-    fnAddPicture(icon, fnCornerMaskedPicture(library, base + size + "_DIS"), QIcon::Disabled);
-  }
-  return icon;
-}
-
 TToolbars fnBuildToolbars(QMainWindow& window, const TImageLibrary& library, bool xpStyle, bool narrowScreen) {
   for (const TButton& button : kButtons) {
     if (auto* action = window.findChild<QAction*>(button.command)) action->setToolTip(button.hint);
@@ -121,13 +107,9 @@ void fnApplyToolbarPictures(QMainWindow& window, const TToolbars& bars, const TI
     if (auto* action = window.findChild<QAction*>(button.command))
       action->setIcon(fnToolbarIcon(library, button.picture, xpStyle));
   }
-  const QString prefix = xpStyle ? "" : "2000_";
   for (const TMenuPicture& item : kMenuPictures) {
-    auto* action = window.findChild<QAction*>(item.command);
-    if (!action) continue;
-    QIcon icon;
-    fnAddPicture(icon, fnCornerMaskedPicture(library, prefix + item.picture), QIcon::Normal);
-    action->setIcon(icon);
+    if (auto* action = window.findChild<QAction*>(item.command))
+      action->setIcon(fnMenuIcon(library, item.picture, xpStyle));
   }
   const QIcon restore = fnToolbarIcon(library, "RESTORE_AFTER_F11", xpStyle);
   bars.restoreLarge->setIcon(restore);

@@ -3,9 +3,6 @@
 // actions, so a button does what its command does and is enabled with it.
 #pragma once
 
-#include <QIcon>
-#include <QString>
-
 class QAction;
 class QMainWindow;
 class QToolBar;
@@ -13,10 +10,6 @@ class QToolBar;
 namespace tablerun {
 
 class TImageLibrary;
-
-// "TB_<NAME>_SMALL" and "_LARGE", with their "_DIS" pictures where they
-// exist; the classic style's pictures start with "2000_".
-QIcon fnToolbarIcon(const TImageLibrary& library, const QString& name, bool xpStyle);
 
 struct TToolbars {
   QToolBar* large = nullptr;

@@ -1,6 +1,6 @@
 #include "view/moving_picture.h"
 
-#include "view/card_images.h"
+#include "pictures/card_images.h"
 
 namespace tablerun {
 namespace {

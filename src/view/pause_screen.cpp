@@ -4,8 +4,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "pictures/image_library.h"
 #include "view/background.h"
-#include "view/image_library.h"
 
 namespace tablerun {
 namespace {

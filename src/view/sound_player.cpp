@@ -6,13 +6,9 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "view/image_library.h"
+#include "pictures/image_library.h"
 
 namespace tablerun {
-namespace {
-
-
-}  // namespace
 
 TSoundPlayer::TSoundPlayer(const TConfigRecord& config, const TImageLibrary& library, QObject* parent)
     : QObject(parent), config_(config), library_(library) {}

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "engine/state/tablerun_state.h"
-#include "view/image_library.h"
+#include "pictures/image_library.h"
 
 namespace tablerun {
 namespace {

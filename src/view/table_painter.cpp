@@ -6,7 +6,6 @@
 #include "engine/appearance/card_appearance.h"
 #include "model/rule_slots.h"
 #include "view/appearance.h"
-#include "view/image_library.h"
 
 namespace tablerun {
 namespace {

@@ -5,13 +5,13 @@
 #include "engine/appearance/add_on_index.h"
 #include "engine/appearance/appearance_catalogue.h"
 #include "engine/appearance/card_appearance.h"
+#include "pictures/image_files.h"
+#include "pictures/image_library.h"
+#include "pictures/image_names.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
 #include "view/appearance.h"
 #include "view/background.h"
-#include "view/image_files.h"
-#include "view/image_library.h"
-#include "view/image_names.h"
 
 namespace tablerun {
 
@@ -313,7 +313,8 @@ class ImageLibraryTest : public QObject {
     const QStringList told = world.Messages();
     QCOMPARE(told.size(), 1);
     const QString face = QString::fromStdString(fnCardSetResource('B', 3, 0));
-    QVERIFY2(told[0].contains("The picture " + face + " in " + folder + "TBLR.RGF cannot be read"), qPrintable(told[0]));
+    QVERIFY2(told[0].contains("The picture " + face + " in " + folder + "TBLR.RGF cannot be read"),
+             qPrintable(told[0]));
     // Told once: loading the same pictures again adds nothing.
     QVERIFY(!world.Apply());
     QCOMPARE(world.Messages().size(), 1);
@@ -424,8 +425,7 @@ class ImageLibraryTest : public QObject {
     QVERIFY(QFile::link(QString(TABLERUN_PROGRAM_FOLDER) + "TBLR.RGF", QString::fromStdString(program / "TBLR.RGF")));
     TWorld world("X", "001", 0, program.Path());
     world.Apply();
-    QCOMPARE(world.Messages(),
-             QStringList{"Can't find/load " + QString::fromStdString(program / "plus/tblradd.rgf")});
+    QCOMPARE(world.Messages(), QStringList{"Can't find/load " + QString::fromStdString(program / "plus/tblradd.rgf")});
     QCOMPARE(world.state.config.Read(cfg::kCardSize), std::string("B"));
     QCOMPARE(world.Images().CardSize(), QSize(71, 96));
     QVERIFY(!world.Images().Face(1).isNull());

@@ -6,11 +6,11 @@
 
 #include "engine/session/play_session.h"
 #include "engine/session/start_up.h"
+#include "pictures/image_library.h"
 #include "support/fake_clock.h"
 #include "support/recording_screen.h"
 #include "support/temp_folder.h"
 #include "view/appearance.h"
-#include "view/image_library.h"
 
 namespace tablerun::testing {
 

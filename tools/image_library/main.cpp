@@ -20,7 +20,7 @@
 #include "sounds.h"
 #include "svg_deck.h"
 #include "textures.h"
-#include "view/image_names.h"
+#include "pictures/image_names.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "contact_sheet.h"
 #include "config/config_fields.h"
+#include "contact_sheet.h"
 #include "engine/appearance/appearance_catalogue.h"
 #include "engine/appearance/card_appearance.h"
+#include "pictures/image_library.h"
+#include "pictures/image_names.h"
 #include "support/recording_screen.h"
 #include "view/appearance.h"
-#include "view/image_library.h"
-#include "view/image_names.h"
 
 namespace {
 

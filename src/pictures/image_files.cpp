@@ -1,4 +1,4 @@
-#include "view/image_files.h"
+#include "pictures/image_files.h"
 
 #include <QFileInfo>
 #include <QImageReader>

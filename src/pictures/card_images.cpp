@@ -1,4 +1,4 @@
-#include "view/card_images.h"
+#include "pictures/card_images.h"
 
 #include "engine/appearance/card_appearance.h"
 

@@ -1,4 +1,4 @@
-#include "view/image_library.h"
+#include "pictures/image_library.h"
 
 #include <QFile>
 #include <QFileInfo>
