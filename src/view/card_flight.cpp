@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "engine/appearance/deal_flights.h"
 #include "engine/appearance/table_painting.h"
 #include "engine/session/play_session.h"
 #include "view/appearance.h"
@@ -29,40 +30,14 @@ void C_TTableArea::Fly(const QImage& picture, std::vector<int> cards, QPoint fro
 }
 
 QPoint C_TTableArea::DealOrigin() const {
-  const TPileGeometry geometry = painter_->Geometry();
-  const TTableView& view = geometry.View();
-  const auto home = [&](TPileRef pile) { return fnQRect(geometry.CardRect(pile, 0)).topLeft(); };
-  if (geometry.OnTable(kMazzo) && !(view.IsEmpty(kMazzo) && !view.IsEmpty(kMazzoVis))) return home(kMazzo);
-  if (geometry.OnTable(kMazzoVis)) return home(kMazzoVis);
-  if (geometry.OnTable(fnAppogg(0)) && view.Count(fnAppogg(0)) <= 1) return home(fnAppogg(0));
-  if (geometry.OnTable(kMazzoWaste)) return home(kMazzoWaste);
-  if (geometry.OnTable(fnDest(0))) return home(fnDest(0));
-  const int family = view.Rule(rule::kFamily);
-  if (family == 46 || family == 74) return QPoint(-static_cast<int>(1.1 * geometry.CardWidth()), 0);
-  return home(fnFila(0));
+  const TPoint origin = fnDealOrigin(painter_->Geometry());
+  return {origin.x, origin.y};
 }
 
 void C_TTableArea::DealCardByCard() {
   const TPileGeometry geometry = painter_->Geometry();
   const TTableView& view = geometry.View();
-  // Reserves first, each from its bottom; then the tableau pile after pile or row by row.
-  std::vector<std::pair<TPileRef, int>> order;
-  for (int i = 0; i < view.Reserves(); ++i) {
-    for (int k = 0; k < view.Count(fnAppogg(i)); ++k) order.emplace_back(fnAppogg(i), k);
-  }
-  int highest = 0;
-  for (int i = 0; i < view.TableauPiles(); ++i) highest = std::max(highest, view.Count(fnFila(i)));
-  if (view.Rule(rule::kPileDealAndMaxScore) != 0) {
-    for (int i = 0; i < view.TableauPiles(); ++i) {
-      for (int k = 0; k < view.Count(fnFila(i)); ++k) order.emplace_back(fnFila(i), k);
-    }
-  } else {
-    for (int k = 0; k < highest; ++k) {
-      for (int i = 0; i < view.TableauPiles(); ++i) {
-        if (k < view.Count(fnFila(i))) order.emplace_back(fnFila(i), k);
-      }
-    }
-  }
+  const std::vector<TDealtCard> order = fnDealOrder(view);
   std::set<int> away;
   for (const auto& [pile, position] : order) away.insert(view.CardAt(pile, position));
   painter_->SetAway(away);

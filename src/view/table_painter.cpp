@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "engine/appearance/card_appearance.h"
-#include "model/rule_slots.h"
+#include "engine/appearance/pile_looks.h"
 #include "view/appearance.h"
 
 namespace tablerun {
@@ -92,9 +92,7 @@ bool TTablePainter::Stacked(TPileRef pile) const {
 }
 
 bool TTablePainter::FaceDownOnTop(TPileRef pile) const {
-  if (pile.group != TPileGroup::Mazzo) return false;
-  static constexpr TRuleSlot kFaceSlots[] = {rule::kStockFace, rule::kWasteFaceDown, rule::kSecondWasteFaceDown};
-  return state_.rules.Get(kFaceSlots[pile.entry]) != 0;
+  return pile.group == TPileGroup::Mazzo && fnStockPileFaceDown(state_.rules, pile.entry);
 }
 
 TTablePainter::TDrawn TTablePainter::Showing(const TPileGeometry& geometry, TPileRef pile) const {
@@ -120,8 +118,8 @@ TTablePainter::TDrawn TTablePainter::Showing(const TPileGeometry& geometry, TPil
   showing.cards.resize(present);
   count = static_cast<int>(present);
   if (count == 0) showing.mark = fnEmptyMark(state_, pile, drawUsed_);
-  showing.highlighted = pile.group == TPileGroup::Dest && count == view.Count(pile) &&
-                        state_.mainGame.Get(entries::kHighlightStyle) != 0 && fnFoundationComplete(view, pile.entry);
+  showing.highlighted =
+      pile.group == TPileGroup::Dest && count == view.Count(pile) && fnFoundationHighlighted(state_, view, pile.entry);
   if (stacked) {
     showing.area = fnQRect(geometry.CardRect(pile, 0)).adjusted(-kDepthRoom, -kDepthRoom, 0, 0);
   } else {
@@ -215,8 +213,7 @@ void TTablePainter::DrawPile(QPainter& painter, const TPileGeometry& geometry, T
   }
   QRect top;
   if (Stacked(pile)) {
-    const bool flat = pile.group == TPileGroup::Dest && (state_.rules.Get(rule::kFoundationArrangement) == 2 ||
-                                                         state_.rules.Get(rule::kFoundationArrangement) == 7);
+    const bool flat = pile.group == TPileGroup::Dest && fnFoundationsFlat(state_.rules);
     const int maximum = pile.group == TPileGroup::Dest ? kFoundationDepthMax : kStockDepthMax;
     const QPoint at = flat ? home : DrawPileDepth(painter, home, count, maximum);
     DrawCard(painter, std::abs(showing.cards.back()), showing.cards.back() > 0, at);
@@ -287,10 +284,9 @@ void TTablePainter::DrawCardAt(int card, QPoint at) {
 }
 
 void TTablePainter::HighlightFoundation(QPainter& painter, const QRect& card) const {
-  const int style = state_.mainGame.Get(entries::kHighlightStyle);
-  const int colour =
-      state_.store ? static_cast<int>(state_.store->ReadInteger("Preference", "HighLights_Foundations_Color", 0)) : 0;
-  painter.fillRect(card.adjusted(1, 1, -1, -1), QBrush(fnHighlightColour(colour), fnHighlightPattern(style)));
+  const TFoundationHighlight highlight = fnFoundationHighlight(state_);
+  painter.fillRect(card.adjusted(1, 1, -1, -1),
+                   QBrush(fnHighlightColour(highlight.colour), fnHighlightPattern(highlight.style)));
 }
 
 QPoint TTablePainter::CardPlace(TPileRef pile, int position) const {
@@ -307,14 +303,12 @@ std::vector<QPoint> TTablePainter::CardPlaces(TPileRef pile) const {
 QPoint TTablePainter::PlaceOn(TPileRef pile, int position, const TRect& rect) const {
   const QPoint home = fnQRect(rect).topLeft();
   if (Stacked(pile)) {
-    const bool flat = pile.group == TPileGroup::Dest && (state_.rules.Get(rule::kFoundationArrangement) == 2 ||
-                                                         state_.rules.Get(rule::kFoundationArrangement) == 7);
+    const bool flat = pile.group == TPileGroup::Dest && fnFoundationsFlat(state_.rules);
     const int depth =
         flat ? 0 : fnPileDepth(position + 1, pile.group == TPileGroup::Dest ? kFoundationDepthMax : kStockDepthMax);
     return home - QPoint(depth, depth);
   }
-  const bool irregular = pile.group == TPileGroup::Fila && state_.config.Read(cfg::kIrregularPiles) != "N" &&
-                         state_.rules.Get(rule::kTableauArrangement) == 1;
+  const bool irregular = pile.group == TPileGroup::Fila && fnIrregularTableau(state_);
   return irregular ? home + QPoint(jitter_.Shift(pile.entry, position), 0) : home;
 }
 
