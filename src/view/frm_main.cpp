@@ -17,7 +17,6 @@
 
 #include <initializer_list>
 
-#include "config/text.h"
 #include "engine/session/start_up.h"
 #include "engine/session/window_placement.h"
 #include "engine/session/window_title.h"
@@ -33,11 +32,6 @@
 
 namespace tablerun {
 namespace {
-
-constexpr const char* kPreference = "Preference";
-
-// The Autoplay mode whose switch is remembered at exit.
-constexpr int kAutoplayRemembered = 1;
 
 constexpr int kTickMilliseconds = 1000;
 
@@ -56,20 +50,25 @@ QCursor fnTableCursor(const TImageLibrary& library, int number) {
 // Tool tips of the toolbars only while "Show_ToolTips" is on.
 class TToolTipGate final : public QObject {
  public:
-  TToolTipGate(const TConfigRecord& config, QObject* parent) : QObject(parent), config_(config) {}
+  TToolTipGate(const TWindowSettings& settings, QObject* parent) : QObject(parent), settings_(settings) {}
   bool eventFilter(QObject*, QEvent* event) override {
-    return event->type() == QEvent::ToolTip && !config_.IsYes(cfg::kShowToolTips);
+    return event->type() == QEvent::ToolTip && !settings_.ShowToolTips();
   }
 
  private:
-  const TConfigRecord& config_;
+  const TWindowSettings& settings_;
 };
 
 }  // namespace
 
 TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& appearance, const TImageLibrary& library,
                    QWidget* parent)
-    : QMainWindow(parent), state_(state), session_(session), appearance_(appearance), library_(library) {
+    : QMainWindow(parent),
+      state_(state),
+      session_(session),
+      settings_(state),
+      appearance_(appearance),
+      library_(library) {
   setObjectName("frmMain");
   UpdateTitle();
   fnBuildMainMenu(*this);
@@ -99,31 +98,29 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   }
   FillGamesMenu();
 
-  const TIniFile& store = *state_.store;
-  xpStyle_ = store.ReadString(kPreference, "ToolBar_XP", "Y") == "Y";
+  xpStyle_ = settings_.XpToolbar();
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   toolbars_ = fnBuildToolbars(*this, library_, xpStyle_, screen.width() < 650);
   for (QAction* restore : {toolbars_.restoreLarge, toolbars_.restoreSmall})
     connect(restore, &QAction::triggered, this, &TfrmMain::ToggleFullScreen);
-  auto* gate = new TToolTipGate(state_.config, this);
+  auto* gate = new TToolTipGate(settings_, this);
   for (QToolBar* bar : {toolbars_.large, toolbars_.small}) {
     for (QWidget* button : bar->findChildren<QWidget*>()) button->installEventFilter(gate);
   }
   BuildPanels();
   BuildToolbarMenus();
-  ShowToolbar(store.ReadString(kPreference, "ToolBar_Large", "Y") == "Y");
-  SetToolbarFlat(store.ReadString(kPreference, "ToolBar_Flat", "Y") == "Y");
+  ShowToolbar(settings_.LargeToolbar());
+  SetToolbarFlat(settings_.FlatToolbar());
   findChild<QAction*>(xpStyle_ ? "popTBStyle1" : "popTBStyle2")->setChecked(true);
   BuildMainPopup();
 
   table_ = new C_TTableArea(this);
   table_->Attach(session_, appearance, library);
-  const auto fixed = fnParseInteger(state_.config.Read(cfg::kBackgroundFixedColour));
-  if (fixed) table_->SetCloth(fnColourFromStore(static_cast<int>(*fixed)));
+  if (const auto fixed = settings_.FixedCloth()) table_->SetCloth(fnColourFromStore(*fixed));
   scroller_ = new C_TTableScroller(*table_, this);
   setCentralWidget(scroller_);
   // Held cards take the pointer ten numbers on; the system arrow stays the arrow.
-  const int cursor = fnParseInteger(state_.config.Read(cfg::kCursor)).value_or(10);
+  const int cursor = settings_.TableCursor();
   table_->SetCursors(fnTableCursor(library_, cursor), fnTableCursor(library_, cursor == 10 ? 10 : cursor + 10));
   connect(scroller_, &C_TTableScroller::viewResized, this, &TfrmMain::RelayoutWindow);
   connect(table_, &C_TTableArea::tableChanged, this, &TfrmMain::TableChanged);
@@ -131,8 +128,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
     statusPanels_->PointerMoved(at, table_->mapTo(this, at));
     if (session_.pointer.Picture().card != 0) scroller_->ScrollWhileDragging(at);
   });
-  pause_ = new C_TPauseScreen(*scroller_->viewport(), library_,
-                              state_.config.IsYes(cfg::kFadeBackground) && state_.display.moreThan256Colours);
+  pause_ = new C_TPauseScreen(*scroller_->viewport(), library_, settings_.FadedPause());
   connect(pause_, &C_TPauseScreen::resumeRequested, this, [this] { SetPause(false); });
   fullScreen_ = new C_TFullScreen(*this);
   // Space presses the stock, as a click just inside it would.
@@ -145,8 +141,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   statusPanels_ = new C_TStatusPanels(*this, state_, library_);
   qApp->installEventFilter(this);
 
-  if (state_.mainGame.Get(entries::kAutoplayMode) == kAutoplayRemembered)
-    autoplaySwitch_ = store.ReadString(kPreference, "AutoPlay", "Y") == "Y";
+  autoplaySwitch_ = fnRememberedAutoplaySwitch(state_, autoplaySwitch_);
   timer1_.setObjectName("Timer1");
   timer1_.setInterval(kTickMilliseconds);
   connect(&timer1_, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
@@ -219,8 +214,8 @@ void TfrmMain::BuildPanels() {
   };
   hideMenu(pnlTempo_, "popTime", "&Hide", true);
   hideMenu(pnlScore_, "popScore", "Hide", false);
-  pnlTempo_->setVisible(state_.config.IsYes(cfg::kShowTime));
-  pnlScore_->setVisible(state_.config.IsYes(cfg::kShowScore));
+  pnlTempo_->setVisible(settings_.ShowTime());
+  pnlScore_->setVisible(settings_.ShowScore());
 }
 
 void TfrmMain::ShowToolbar(bool large) {
@@ -229,7 +224,7 @@ void TfrmMain::ShowToolbar(bool large) {
   findChild<QAction*>(large ? "popTBSize1" : "popTBSize2")->setChecked(true);
   const int height = large ? 24 : 20;
   for (QFrame* panel : {pnlTempo_, pnlScore_}) panel->setFixedHeight(height);
-  if (!firstShow_) state_.store->WriteString(kPreference, "ToolBar_Large", large ? "Y" : "N");
+  if (!firstShow_) settings_.SetLargeToolbar(large);
   ArrangePanels();
 }
 
@@ -239,13 +234,13 @@ QToolBar* TfrmMain::VisibleToolbar() const {
 
 void TfrmMain::ShowTime(bool show, bool save) {
   pnlTempo_->setVisible(show);
-  if (save) state_.config.Write(cfg::kShowTime, show ? "Y" : "N");
+  if (save) settings_.SetShowTime(show);
   ArrangePanels();
 }
 
 void TfrmMain::ShowScore(bool show, bool save) {
   pnlScore_->setVisible(show);
-  if (save) state_.config.Write(cfg::kShowScore, show ? "Y" : "N");
+  if (save) settings_.SetShowScore(show);
   ArrangePanels();
 }
 
@@ -280,33 +275,21 @@ void TfrmMain::UpdateTitle() {
 }
 
 void TfrmMain::RestorePlacement() {
-  const TIniFile& store = *state_.store;
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  const auto read = [&store](const char* key, int fallback) { return store.ReadInteger(kPreference, key, fallback); };
-  const TWindowPlacement placed = fnFitWindowPlacement(
-      read("MainWindowState_Left", 50), read("MainWindowState_Top", 50),
-      read("MainWindowState_Width", screen.width() - 150), read("MainWindowState_Height", screen.height() - 150),
-      {screen.left(), screen.top(), screen.width(), screen.height()});
+  const TStoredWindow stored =
+      fnReadStoredWindow(*state_.store, {screen.left(), screen.top(), screen.width(), screen.height()});
+  const TWindowPlacement& placed = stored.placement;
   setGeometry(placed.left, placed.top, placed.width, placed.height);
-  if (store.ReadString(kPreference, "MainWindowState_Maximized", "Y") == "Y") setWindowState(Qt::WindowMaximized);
-  startFullScreen_ = store.ReadString(kPreference, "Full_Screen", "N") == "Y";
+  if (stored.maximized) setWindowState(Qt::WindowMaximized);
+  startFullScreen_ = stored.fullScreen;
 }
 
 void TfrmMain::SavePlacement() {
-  TIniFile& store = *state_.store;
-  TIniFile::TDeferredWrites batch(store);
   const bool full = fullScreen_->IsActive();
-  store.WriteString(kPreference, "Full_Screen", full ? "Y" : "N");
-  if (full ? fullScreen_->RestoresMaximized() : isMaximized()) {
-    store.WriteString(kPreference, "MainWindowState_Maximized", "Y");
-    return;
-  }
-  store.WriteString(kPreference, "MainWindowState_Maximized", "N");
   const QRect placed = full ? fullScreen_->RestoredGeometry() : normalGeometry();
-  store.WriteInteger(kPreference, "MainWindowState_Left", placed.left());
-  store.WriteInteger(kPreference, "MainWindowState_Top", placed.top());
-  store.WriteInteger(kPreference, "MainWindowState_Width", placed.width());
-  store.WriteInteger(kPreference, "MainWindowState_Height", placed.height());
+  fnStoreWindow(*state_.store, {.placement = {placed.left(), placed.top(), placed.width(), placed.height()},
+                                .maximized = full ? fullScreen_->RestoresMaximized() : isMaximized(),
+                                .fullScreen = full});
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -331,7 +314,7 @@ bool TfrmMain::AskToClose() {
   SavePlacement();
   // During the winning animation the close waits for its end.
   if (runtime.Flag(TRuntimeFlag::WinningAnimation)) return session_.endOfGame.CloseRequested();
-  if (!terminating_ && state_.store->ReadString(kPreference, "ConfirmQuit", "N") != "N" &&
+  if (!terminating_ && settings_.ConfirmQuit() &&
       state_.screen.ShowMessage(TMessageKind::Question, "Exit Tablerun 2002?", TMessageButtons::OkCancel) !=
           TMessageAnswer::Ok) {
     return false;
@@ -371,8 +354,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   if (IsPaused()) SetPause(false);
   StopSound();
   timer1_.stop();
-  if (state_.mainGame.Get(entries::kAutoplayMode) == kAutoplayRemembered)
-    state_.store->WriteString(kPreference, "AutoPlay", autoplaySwitch_ ? "Y" : "N");
+  fnRememberAutoplaySwitch(state_, autoplaySwitch_);
   fnSaveSettings(state_);
   event->accept();
 }

@@ -9,6 +9,7 @@
 #include "engine/deal/game_setup.h"
 #include "engine/session/play_commands.h"
 #include "engine/session/play_session.h"
+#include "engine/session/window_settings.h"
 #include "engine/state/tablerun_state.h"
 #include "view/main_toolbar.h"
 
@@ -127,6 +128,7 @@ class TfrmMain final : public QMainWindow {
 
   TTablerunState& state_;
   TPlaySession& session_;
+  TWindowSettings settings_;
   TAppearance& appearance_;
   const TImageLibrary& library_;
   C_TTableArea* table_ = nullptr;

@@ -12,11 +12,10 @@
 
 #include <algorithm>
 
-#include "config/preferences.h"
-#include "config/text.h"
 #include "dialogs/frm_game_won.h"
 #include "engine/appearance/table_painting.h"
 #include "engine/saved/saved_game.h"
+#include "engine/session/command_states.h"
 #include "view/appearance.h"
 #include "view/frm_main.h"
 #include "view/full_screen.h"
@@ -29,7 +28,6 @@
 namespace tablerun {
 namespace {
 
-constexpr const char* kPreference = "Preference";
 constexpr const char* kFileFilter = "Tablerun Game (*.gam)";
 constexpr const char* kOpenFilter = "Tablerun Game (*.gam *.GAM)";
 
@@ -51,7 +49,6 @@ void TfrmMain::FillGamesMenu() {
 
 TLayoutMetrics TfrmMain::Metrics() const {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const std::string size = state_.config.Read(cfg::kCardSize);
   TLayoutMetrics metrics;
   const QSize visible = scroller_->VisibleSize();
   metrics.tableWidth = visible.width();
@@ -61,18 +58,17 @@ TLayoutMetrics TfrmMain::Metrics() const {
   metrics.frameHeight = frameGeometry().height() - height();
   metrics.screenWidth = screen.width();
   metrics.screenHeight = screen.height();
-  metrics.cardSize = size.empty() ? 'B' : size[0];
-  metrics.shadowDepth = state_.config.IsYes(cfg::kCardsShadowed) ? 9 : 0;
+  metrics.shadowDepth = settings_.LayoutShadowDepth();
   return metrics;
 }
 
 void TfrmMain::FirstTimeInForeground() {
   if (startFullScreen_) ToggleFullScreen();
   // Until held games and the Open-a-game dialog exist, the stored game is dealt.
-  if (fnParseInteger(state_.config.Read(cfg::kGame)).value_or(-1) >= 0) DealAndShow(true);
+  if (fnGameChosen(state_)) DealAndShow(true);
   // The dealt table shows before the sound system wakes up.
   table_->repaint();
-  PlaySoundByName("Splash", state_.config.IsYes(cfg::kSoundSplash));
+  PlaySoundByName("Splash", settings_.SplashSound());
 }
 
 void TfrmMain::DealAndShow(bool otherGame) {
@@ -81,7 +77,7 @@ void TfrmMain::DealAndShow(bool otherGame) {
   FollowCurrentGame(current);
   if (!current.started) return;
   scroller_->ScrollToTop();
-  table_->DealTable(state_.config.IsYes(cfg::kDealAnimation));
+  table_->DealTable(settings_.DealAnimation());
   fnDealShown(session_);
   table_->RedrawChangedPiles();
   FitScrollBar();
@@ -100,15 +96,14 @@ void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
 void TfrmMain::ChangeGame(int code) {
   table_->FinishFlights();
   if (fnLeaveGame(session_) == TLeaving::Stayed) return;
-  state_.config.Write(cfg::kGame, fnZeroFill(code, 4));
-  state_.config.Write(cfg::kGameName, state_.mainGame.Catalogue().NameOf(code, state_.customGames));
+  fnChooseGame(state_, code);
   DealAndShow(true);
 }
 
 void TfrmMain::mnuNewClick() {
   // After a win the "Game won" window stands instead of a new deal.
   if (fnLeaveGame(session_) != TLeaving::Left) return;
-  PlaySoundByName("New", state_.config.IsYes(cfg::kSoundNewGame));
+  PlaySoundByName("New", settings_.NewGameSound());
   DealAndShow(false);
 }
 
@@ -119,8 +114,7 @@ void TfrmMain::mnuRestartGameClick() {
 }
 
 QString TfrmMain::SaveFolder() const {
-  QString folder =
-      QString::fromStdString(state_.store->ReadString(kPreference, "Dir_Save", state_.userFolders.documents));
+  QString folder = QString::fromStdString(settings_.SaveFolder());
   // A folder not made yet (a fresh account's documents) or removed since: the
   // nearest folder above it, never the folder the program was started from.
   while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
@@ -149,11 +143,10 @@ QString TfrmMain::ChooseFile(bool save, const QString& folder, const QString& na
 }
 
 void TfrmMain::mnuSaveClick() {
-  const QString name = QString::fromStdString(fnTrim(state_.config.Read(cfg::kGameName))) + ".gam";
-  const QString path = ChooseFile(true, SaveFolder(), name);
+  const QString path = ChooseFile(true, SaveFolder(), QString::fromStdString(settings_.SavedGameName()));
   if (path.isEmpty()) return;
   if (!fnSaveGameFile(state_, session_.executor, path.toStdString(), session_.clock.RecordedSeconds())) return;
-  state_.store->WriteString(kPreference, "Dir_Save", QFileInfo(path).absolutePath().toStdString() + "/");
+  settings_.SetSaveFolder(QFileInfo(path).absolutePath().toStdString() + "/");
 }
 
 void TfrmMain::mnuLoadGameClick() {
@@ -163,7 +156,7 @@ void TfrmMain::mnuLoadGameClick() {
   const TCurrentGame current = fnLoadGame(session_, path.toStdString(), Metrics(), autoplaySwitch_);
   if (current.setUp || current.started) FollowCurrentGame(current);
   if (!current.started) return;
-  state_.store->WriteString(kPreference, "Dir_Save", QFileInfo(path).absolutePath().toStdString() + "/");
+  settings_.SetSaveFolder(QFileInfo(path).absolutePath().toStdString() + "/");
   table_->RedrawTable();
   TableChanged();
 }
@@ -242,8 +235,7 @@ void TfrmMain::RelayoutWindow() {
 }
 
 void TfrmMain::FitScrollBar() {
-  const bool allowed =
-      state_.rules.IsLoaded() && state_.config.IsYes(cfg::kVertScrollBar) && fnLayoutGrowsDownward(state_.rules);
+  const bool allowed = fnVerticalScrollBarAllowed(state_);
   const int cardHeight = appearance_.Images().CardSize().height();
   fitting_ = true;
   if (scroller_->Fit(allowed, table_->LowestDrawn(), table_->RightmostDrawn(), cardHeight)) {
@@ -292,22 +284,18 @@ void TfrmMain::TableChanged() {
 }
 
 void TfrmMain::UpdateCommands() {
-  const TRuntime& runtime = state_.runtime;
-  const bool inProgress = runtime.Flag(TRuntimeFlag::GameInProgress);
-  const bool current = state_.rules.IsLoaded();
-  const bool undoAllowed = inProgress && commands_.undoAndSave && state_.config.Read(cfg::kUndoEnabled) != "2";
-  const TUndoHistory& history = session_.executor.History();
-  Action("mnuNew")->setEnabled(current);
-  Action("mnuRestartGame")->setEnabled(current);
-  Action("mnuSave")->setEnabled(inProgress && commands_.undoAndSave);
-  Action("mnuUndo")->setEnabled(undoAllowed && !history.undo.Empty());
-  Action("mnuRedo")->setEnabled(undoAllowed && !history.redo.Empty());
-  Action("mnuSnapshotPosition")->setEnabled(inProgress && commands_.undoAndSave);
-  Action("mnuUndoToSnapshot")->setEnabled(inProgress && !state_.bookmarkFile.empty());
-  Action("mnuPause")->setEnabled(inProgress || IsPaused());
-  Action("mnuQuitGame")->setEnabled(inProgress);
+  const TCommandStates states = fnCommandStates(state_, commands_, session_.executor.History(), IsPaused());
+  Action("mnuNew")->setEnabled(states.newGame);
+  Action("mnuRestartGame")->setEnabled(states.restart);
+  Action("mnuSave")->setEnabled(states.save);
+  Action("mnuUndo")->setEnabled(states.undo);
+  Action("mnuRedo")->setEnabled(states.redo);
+  Action("mnuSnapshotPosition")->setEnabled(states.insertBookmark);
+  Action("mnuUndoToSnapshot")->setEnabled(states.goToBookmark);
+  Action("mnuPause")->setEnabled(states.pause);
+  Action("mnuQuitGame")->setEnabled(states.quitGame);
   QAction* autoplay = Action("mnuAutoPlay");
-  autoplay->setEnabled(current && commands_.autoplay);
+  autoplay->setEnabled(states.autoplay);
   autoplay->setChecked(autoplaySwitch_);
 }
 

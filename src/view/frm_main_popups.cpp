@@ -11,11 +11,6 @@
 #include "view/table_area.h"
 
 namespace tablerun {
-namespace {
-
-constexpr const char* kPreference = "Preference";
-
-}  // namespace
 
 void TfrmMain::AddRadioPair(QMenu& menu, const char* first, const char* second, const char* name,
                             void (TfrmMain::*choose)(bool)) {
@@ -54,7 +49,7 @@ void TfrmMain::BuildToolbarMenus() {
 void TfrmMain::SetToolbarFlat(bool flat) {
   fnSetToolbarsFlat(toolbars_, flat);
   findChild<QAction*>(flat ? "popTBFlat1" : "popTBFlat2")->setChecked(true);
-  if (!firstShow_) state_.store->WriteString(kPreference, "ToolBar_Flat", flat ? "Y" : "N");
+  if (!firstShow_) settings_.SetFlatToolbar(flat);
   ArrangePanels();
 }
 
@@ -62,7 +57,7 @@ void TfrmMain::SetToolbarStyle(bool xp) {
   xpStyle_ = xp;
   fnApplyToolbarPictures(*this, toolbars_, library_, xp);
   findChild<QAction*>(xp ? "popTBStyle1" : "popTBStyle2")->setChecked(true);
-  if (!firstShow_) state_.store->WriteString(kPreference, "ToolBar_XP", xp ? "Y" : "N");
+  if (!firstShow_) settings_.SetXpToolbar(xp);
 }
 
 void TfrmMain::BuildMainPopup() {

@@ -198,5 +198,27 @@ TEST_F(PlayCommands, TheGameChoosesTheAutoplaySwitchByMode) {
   EXPECT_EQ(state.store->ReadString("Autoplay", "Games", ""), "YYYYYYYYYYY");
 }
 
+TEST_F(PlayCommands, AGameChosenFromTheMenuIsTheOneToDealUnderItsName) {
+  state.config.Write(cfg::kGame, "-001");
+  EXPECT_FALSE(fnGameChosen(state));
+  fnChooseGame(state, kFreeCell);
+  EXPECT_TRUE(fnGameChosen(state));
+  EXPECT_EQ(state.config.Read(cfg::kGame), "0001");
+  EXPECT_EQ(fnTrim(state.config.Read(cfg::kGameName)), "FreeCell");
+}
+
+TEST_F(PlayCommands, OneSwitchForAllGamesIsRememberedBetweenRuns) {
+  state.mainGame.Set(entries::kAutoplayMode, 1);
+  EXPECT_TRUE(fnRememberedAutoplaySwitch(state, false));
+  fnRememberAutoplaySwitch(state, false);
+  EXPECT_FALSE(fnRememberedAutoplaySwitch(state, true));
+  // Per game, the one switch is neither read nor written.
+  state.mainGame.Set(entries::kAutoplayMode, 2);
+  EXPECT_TRUE(fnRememberedAutoplaySwitch(state, true));
+  fnRememberAutoplaySwitch(state, true);
+  state.mainGame.Set(entries::kAutoplayMode, 1);
+  EXPECT_FALSE(fnRememberedAutoplaySwitch(state, true));
+}
+
 }  // namespace
 }  // namespace tablerun

@@ -132,5 +132,26 @@ TEST(TablePainting, FoundationIsCompleteAtItsOwnSizeOrTheGamesSize) {
   EXPECT_FALSE(fnFoundationComplete(view, 3));
 }
 
+TEST(TablePainting, AScrollBarIsAllowedInGamesThatGrowDownwardWhenThePlayerAllowsIt) {
+  struct TRow {
+    const char* rules;
+    const char* allowed;
+    bool bar;
+  };
+  for (const auto& [rules, allowed, bar] : std::initializer_list<TRow>{{"cards=52 tableau arrangement=1", "Y", true},
+                                                                       {"cards=52 tableau arrangement=8", "Y", true},
+                                                                       {"cards=52 tableau arrangement=12", "Y", true},
+                                                                       {"cards=52 reserve arrangement=13", "Y", true},
+                                                                       {"cards=52 family=53", "Y", true},
+                                                                       {"cards=52 tableau arrangement=2", "Y", false},
+                                                                       {"cards=52 tableau arrangement=1", "N", false},
+                                                                       {"tableau arrangement=1", "Y", false}}) {
+    TPlayTable t;
+    t.Set(rules, "");
+    t.state.config.Write(cfg::kVertScrollBar, allowed);
+    EXPECT_EQ(fnVerticalScrollBarAllowed(t.state), bar) << rules << ", bar allowed " << allowed;
+  }
+}
+
 }  // namespace
 }  // namespace tablerun::testing

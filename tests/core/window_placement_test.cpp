@@ -1,10 +1,13 @@
-// The stored window placement is fitted to the screen it opens on.
+// The stored window placement is fitted to the screen it opens on, and a
+// maximised window keeps the placement it restores to.
 #include "engine/session/window_placement.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdint>
+
+#include "support/recording_screen.h"
 
 namespace tablerun {
 namespace {
@@ -32,6 +35,20 @@ TEST(WindowPlacement, IsFittedToTheScreen) {
     EXPECT_EQ(fnFitWindowPlacement(c.left, c.top, c.width, c.height, c.screen), c.expected)
         << c.left << "," << c.top << " " << c.width << "x" << c.height;
   }
+}
+
+TEST(WindowPlacement, AMaximisedWindowKeepsWhereItRestoresTo) {
+  TPosixFileSystem fs;
+  testing::TRecordingScreen screen;
+  TIniFile store(fs, screen, "/nonexistent/Cfg.dat", TIniFile::TAccess::InspectOnly);
+  const TWindowPlacement desk{0, 0, 1280, 800};
+  EXPECT_EQ(fnReadStoredWindow(store, desk), (TStoredWindow{{50, 50, 1130, 650}, true, false}));
+  fnStoreWindow(store, {{100, 80, 900, 600}, false, false});
+  EXPECT_EQ(fnReadStoredWindow(store, desk), (TStoredWindow{{100, 80, 900, 600}, false, false}));
+  fnStoreWindow(store, {{0, 0, 1280, 800}, true, true});
+  EXPECT_EQ(fnReadStoredWindow(store, desk), (TStoredWindow{{100, 80, 900, 600}, true, true}));
+  // What the store holds is fitted to a smaller screen.
+  EXPECT_EQ(fnReadStoredWindow(store, {0, 0, 640, 480}).placement, (TWindowPlacement{0, 0, 640, 480}));
 }
 
 }  // namespace

@@ -188,4 +188,8 @@ bool fnLayoutGrowsDownward(const TGameRules& rules) {
          rules.Get(rule::kFamily) == kTallFamily;
 }
 
+bool fnVerticalScrollBarAllowed(const TTablerunState& state) {
+  return state.rules.IsLoaded() && state.config.IsYes(cfg::kVertScrollBar) && fnLayoutGrowsDownward(state.rules);
+}
+
 }  // namespace tablerun

@@ -62,5 +62,8 @@ bool fnFoundationComplete(const TTableView& view, int foundation);
 // Whether the game's piles grow downwards without bound, so that the table
 // may need a vertical scroll bar.
 bool fnLayoutGrowsDownward(const TGameRules& rules);
+// The table may show a vertical scroll bar: a game is loaded, its piles grow
+// downward and the player allows the bar.
+bool fnVerticalScrollBarAllowed(const TTablerunState& state);
 
 }  // namespace tablerun

@@ -12,6 +12,8 @@
 namespace tablerun {
 namespace {
 
+constexpr const char* kPreference = "Preference";
+constexpr int kAutoplayOneSwitch = 1;
 constexpr int kAutoplayPerGame = 2;
 constexpr int kAutoplayEveryGame = 3;
 
@@ -124,6 +126,25 @@ bool fnGoToBookmarkCommand(TPlaySession& session) {
   session.clock.ContinueFrom(*seconds);
   fnUpdateScore(session.state);
   return true;
+}
+
+bool fnGameChosen(const TTablerunState& state) {
+  return fnCurrentCode(state) >= 0;
+}
+
+void fnChooseGame(TTablerunState& state, int code) {
+  state.config.Write(cfg::kGame, fnZeroFill(code, 4));
+  state.config.Write(cfg::kGameName, state.mainGame.Catalogue().NameOf(code, state.customGames));
+}
+
+bool fnRememberedAutoplaySwitch(const TTablerunState& state, bool current) {
+  if (state.mainGame.Get(entries::kAutoplayMode) != kAutoplayOneSwitch || !state.store) return current;
+  return state.store->ReadString(kPreference, "AutoPlay", "Y") == "Y";
+}
+
+void fnRememberAutoplaySwitch(TTablerunState& state, bool on) {
+  if (state.mainGame.Get(entries::kAutoplayMode) == kAutoplayOneSwitch && state.store)
+    state.store->WriteString(kPreference, "AutoPlay", on ? "Y" : "N");
 }
 
 bool fnAutoplaySwitchForGame(const TTablerunState& state, bool current) {

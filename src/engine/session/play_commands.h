@@ -45,6 +45,17 @@ TCurrentGame fnLoadGame(TPlaySession& session, const std::string& path, const TL
 // "Go to bookmark?" with the clock continuing from the bookmark's time.
 bool fnGoToBookmarkCommand(TPlaySession& session);
 
+// Whether a game is chosen to be dealt: configuration position 62 holds a code.
+bool fnGameChosen(const TTablerunState& state);
+// The player chose game `code` (from the games menu): it is the game to deal, under its name.
+void fnChooseGame(TTablerunState& state, int code);
+
+// With one switch for all games (TMainGame entry 109 = 1) the switch as the
+// player left it, on unless turned off; otherwise `current`.
+bool fnRememberedAutoplaySwitch(const TTablerunState& state, bool current);
+// Keeps the switch for the next run where one switch serves all games.
+void fnRememberAutoplaySwitch(TTablerunState& state, bool on);
+
 // The Autoplay switch the current game asks for, given the switch as it is:
 // in games that allow Autoplay, on (TMainGame entry 109 = 3) or the game's own
 // setting (109 = 2); otherwise unchanged.

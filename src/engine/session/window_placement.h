@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "config/ini_file.h"
+
 namespace tablerun {
 
 struct TWindowPlacement {
@@ -23,5 +25,19 @@ inline constexpr int kSmallestWindowHeight = 150;
 // smallest window (unless the screen is), and wholly on it.
 TWindowPlacement fnFitWindowPlacement(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
                                       const TWindowPlacement& screen);
+
+// What the preference store remembers of the main window.
+struct TStoredWindow {
+  TWindowPlacement placement;  // where it restores to from maximised or full screen
+  bool maximized = true;
+  bool fullScreen = false;
+  friend bool operator==(const TStoredWindow&, const TStoredWindow&) = default;
+};
+
+// Fitted to `screen`; a window never placed opens maximised and restores to
+// 150 pixels less than the screen each way.
+TStoredWindow fnReadStoredWindow(const TIniFile& store, const TWindowPlacement& screen);
+// A maximised window keeps the placement stored before, so it restores there.
+void fnStoreWindow(TIniFile& store, const TStoredWindow& window);
 
 }  // namespace tablerun
