@@ -1,12 +1,11 @@
 // Cards in flight: a move's cards on their way to a pile, and the deal, card
 // by card from the pile the cards come from.
-#include <algorithm>
-#include <cstdlib>
 #include <set>
 
 #include "engine/appearance/deal_flights.h"
 #include "engine/appearance/table_painting.h"
 #include "engine/session/play_session.h"
+#include "engine/session/window_settings.h"
 #include "view/appearance.h"
 #include "view/card_flights.h"
 #include "view/table_area.h"
@@ -15,7 +14,7 @@
 namespace tablerun {
 
 int C_TTableArea::StepDelay() const {
-  return std::max(std::atoi(session_->state.config.Read(cfg::kCardSpeed).c_str()), 0);
+  return TWindowSettings(session_->state).CardStepDelay();
 }
 
 void C_TTableArea::Fly(const QImage& picture, std::vector<int> cards, QPoint from, QPoint to, bool standing) {
@@ -45,7 +44,7 @@ void C_TTableArea::DealCardByCard() {
   update();
   const QPoint origin = DealOrigin();
   flights_->SetDeck(painter_->CardPicture(-1, false), origin);
-  dealing_ = session_->state.config.IsYes(cfg::kSoundShuffle);
+  dealing_ = TWindowSettings(session_->state).ShuffleSound();
   if (dealing_) session_->state.screen.PlaySound("Shuffle", true);
   const QPoint start = origin + QPoint(geometry.CardWidth() / 7, geometry.CardHeight() / 7);
   const int delay = StepDelay() / 4;

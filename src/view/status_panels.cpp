@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "engine/session/window_settings.h"
 #include "engine/state/tablerun_state.h"
 #include "pictures/image_library.h"
 
@@ -155,7 +156,7 @@ void C_TStatusPanels::Refresh() {
 }
 
 void C_TStatusPanels::Tick() {
-  if (!restPending_ || !state_.config.IsYes(cfg::kShowPilesSize) || PointerPanelsShown()) return;
+  if (!restPending_ || !TWindowSettings(state_).ShowPilesSize() || PointerPanelsShown()) return;
   if (sinceMove_.elapsed() < kRestMilliseconds) return;
   restPending_ = false;
   UpdatePileInfo(true, tablePoint_, windowPoint_);

@@ -7,6 +7,7 @@
 #include <QStyleHints>
 
 #include "engine/session/play_session.h"
+#include "engine/session/window_settings.h"
 #include "view/appearance.h"
 #include "view/card_flights.h"
 #include "view/table_painter.h"
@@ -275,11 +276,11 @@ void C_TTableArea::ClickStock() {
 }
 
 int C_TTableArea::ShadowDepth() const {
-  return session_->state.config.Read(cfg::kCardsShadowed) != "N" ? kShadowDepth : 0;
+  return TWindowSettings(session_->state).MovingShadows() ? kShadowDepth : 0;
 }
 
 bool C_TTableArea::Animate() const {
-  return session_->state.config.Read(cfg::kCardsAnimate) != "N";
+  return TWindowSettings(session_->state).AnimatedMoves();
 }
 
 QPoint C_TTableArea::HeldPlace() const {

@@ -54,6 +54,34 @@ TEST(WindowSettings, APauseFadesTheTableOnlyOnADisplayOfManyColours) {
   EXPECT_FALSE(settings.FadedPause());
 }
 
+TEST(WindowSettings, MovesFlyWithShadowsUnlessTurnedOffWhileTheLayoutLeavesRoomOnlyWhenTurnedOn) {
+  struct TRow {
+    const char* stored;
+    bool flies;
+    int layoutRoom;
+  };
+  testing::TGameState game;
+  const TWindowSettings settings(game.state);
+  for (const auto& [stored, flies, layoutRoom] :
+       std::initializer_list<TRow>{{"Y", true, 9}, {"N", false, 0}, {"", true, 0}, {"y", true, 0}}) {
+    game.state.config.Write(cfg::kCardsAnimate, stored);
+    game.state.config.Write(cfg::kCardsShadowed, stored);
+    EXPECT_EQ(settings.AnimatedMoves(), flies) << '"' << stored << '"';
+    EXPECT_EQ(settings.MovingShadows(), flies) << '"' << stored << '"';
+    EXPECT_EQ(settings.LayoutShadowDepth(), layoutRoom) << '"' << stored << '"';
+  }
+}
+
+TEST(WindowSettings, AFlightStepNeverWaitsLessThanNothing) {
+  testing::TGameState game;
+  const TWindowSettings settings(game.state);
+  for (const auto& [stored, delay] :
+       std::initializer_list<std::pair<const char*, int>>{{"10", 10}, {"0", 0}, {"-5", 0}, {"", 0}, {"x", 0}}) {
+    game.state.config.Write(cfg::kCardSpeed, stored);
+    EXPECT_EQ(settings.CardStepDelay(), delay) << '"' << stored << '"';
+  }
+}
+
 TEST(WindowSettings, GamesAreSavedUnderTheGamesNameInTheFolderLastUsed) {
   testing::TGameState game;
   game.state.userFolders.documents = "/home/player/Documents/";

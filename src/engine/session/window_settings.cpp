@@ -1,5 +1,8 @@
 #include "engine/session/window_settings.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "config/text.h"
 
 namespace tablerun {
@@ -93,6 +96,26 @@ bool TWindowSettings::ConfirmQuit() const {
 
 int TWindowSettings::LayoutShadowDepth() const {
   return state_.config.IsYes(cfg::kCardsShadowed) ? 9 : 0;
+}
+
+bool TWindowSettings::AnimatedMoves() const {
+  return state_.config.Read(cfg::kCardsAnimate) != "N";
+}
+
+bool TWindowSettings::MovingShadows() const {
+  return state_.config.Read(cfg::kCardsShadowed) != "N";
+}
+
+int TWindowSettings::CardStepDelay() const {
+  return std::max(std::atoi(state_.config.Read(cfg::kCardSpeed).c_str()), 0);
+}
+
+bool TWindowSettings::ShuffleSound() const {
+  return state_.config.IsYes(cfg::kSoundShuffle);
+}
+
+bool TWindowSettings::ShowPilesSize() const {
+  return state_.config.IsYes(cfg::kShowPilesSize);
 }
 
 std::string TWindowSettings::SaveFolder() const {

@@ -41,6 +41,15 @@ class TWindowSettings {
   bool ConfirmQuit() const;
   // Room the layout leaves for the cards' shadows: 9 pixels with shadows, none without.
   int LayoutShadowDepth() const;
+  // Moving cards fly, and lifted cards cast shadows, unless the player
+  // turned them off ("N"); the layout above only leaves room for "Y".
+  bool AnimatedMoves() const;
+  bool MovingShadows() const;
+  // Milliseconds between the steps of a flight, never below 0.
+  int CardStepDelay() const;
+  bool ShuffleSound() const;
+  // The status bar tells the pile sizes while the pointer rests.
+  bool ShowPilesSize() const;
 
   // Where the save and open dialogs start, given the documents folder when none was used yet.
   std::string SaveFolder() const;
