@@ -8,8 +8,6 @@ namespace tablerun {
 
 namespace {
 
-constexpr int kDeckSize = 52;
-constexpr int kSuitSize = 13;
 constexpr int kJokerRank = 100;
 
 bool IsJoker(int code) { return code >= kFirstJoker && code <= kCardCount; }
@@ -41,7 +39,7 @@ bool fnIsRedCard(int code) {
 
 bool fnIsFaceCard(int code) {
   const int rank = fnCardRank(code);
-  return rank >= 11 && rank <= 13;
+  return rank >= kJack && rank <= kKing;
 }
 
 int fnCardImageIndex(int code) {
@@ -52,10 +50,10 @@ int fnCardImageIndex(int code) {
 
 std::string fnRankText(int rank) {
   switch (rank) {
-    case 1: return "A";
-    case 11: return "J";
-    case 12: return "Q";
-    case 13: return "K";
+    case kAce: return "A";
+    case kJack: return "J";
+    case kQueen: return "Q";
+    case kKing: return "K";
     default: return rank >= 2 && rank <= 10 ? std::to_string(rank) : std::string();
   }
 }

@@ -9,6 +9,11 @@ namespace tablerun {
 
 inline constexpr int kCardCount = 212;
 inline constexpr int kFirstJoker = 209;
+inline constexpr int kDeckSize = 52;
+inline constexpr int kSuitSize = 13;
+
+// Ranks where a rule names one; they compare with fnCardRank's numbers.
+enum TRank : int { kAce = 1, kTwo = 2, kSeven = 7, kJack = 11, kQueen = 12, kKing = 13 };
 
 // 1–13 by rank, 100 for a joker, 0 for no card, −1 for anything else.
 int fnCardRank(int code);

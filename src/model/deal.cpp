@@ -132,7 +132,7 @@ std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGa
   if (stripped == 1 || stripped == 2) {
     std::erase_if(deck, [stripped](int code) {
       const int rank = code >= 1 && code <= 208 ? fnCardRank(code) : 0;
-      return (rank >= 2 && rank <= 6) || (stripped == 2 && rank == 13);
+      return (rank >= 2 && rank <= 6) || (stripped == 2 && rank == kKing);
     });
   }
   return deck;

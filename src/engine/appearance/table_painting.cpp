@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/build_codes.h"
 #include "model/main_game_entries.h"
 #include "model/rule_slots.h"
 
@@ -159,7 +160,7 @@ TEmptyMark fnEmptyMark(const TTablerunState& state, TPileRef pile, bool drawUsed
       if (i == 1) return fnWasteMark(state);
       return fnMark("StockVisible");
     case TPileGroup::Dest: {
-      if (rules.Get(rule::kFoundationBuild + i) == 10) return fnMark("Foundation12");
+      if (fnBuildCode(rules.Get(rule::kFoundationBuild + i)) == TBuildCode::QueenOnEmpty) return fnMark("Foundation12");
       const TEmptyMark mark = fnFoundationTableMark(rules.Get(rule::kFoundationBase + i));
       return mark.kind == TEmptyMark::TKind::None ? fnMark("Foundation") : mark;
     }

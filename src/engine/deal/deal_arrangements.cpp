@@ -14,7 +14,7 @@ namespace tablerun {
 namespace {
 
 bool fnIsKing(int card) {
-  return fnCardRank(card) == 13;
+  return fnCardRank(card) == kKing;
 }
 
 // Piles whose bottom card is a King give it to the stock's bottom and take the
@@ -101,7 +101,7 @@ void fnAcesToHoles(TDealWork& work, bool courtFoundations) {
   for (int p = 0; p < work.TableauPiles(); ++p) {
     std::vector<int> cards = work.Cards(fnFila(p));
     std::replace_if(
-        cards.begin(), cards.end(), [](int card) { return fnCardRank(card) == 1; }, 0);
+        cards.begin(), cards.end(), [](int card) { return fnCardRank(card) == kAce; }, 0);
     work.SetCards(fnFila(p), cards);
   }
   if (!courtFoundations) return;
@@ -231,7 +231,7 @@ void fnKingsToEmptyFoundations(TDealWork& work) {
 }
 
 void fnFourTwelves(TDealWork& work) {
-  std::erase_if(work.Deck(), [](int card) { return fnCardRank(card) == 1; });
+  std::erase_if(work.Deck(), [](int card) { return fnCardRank(card) == kAce; });
   for (int p = 0; p < 4; ++p) {
     for (int n = 0; n < 12 && !work.Deck().empty(); ++n) {
       if (n == 6) work.Put(fnFila(p), 0, TCardFace::Up);

@@ -72,10 +72,10 @@ void fnFilterDeck(TDealWork& work) {
       });
       break;
     case kFilterNoQueensKings:
-      fnKeepOnly(deck, [](int card) { return fnCardRank(card) < 12 || card >= kFirstJoker; });
+      fnKeepOnly(deck, [](int card) { return fnCardRank(card) < kQueen || card >= kFirstJoker; });
       break;
     case kFilterNoCourt:
-      fnKeepOnly(deck, [](int card) { return fnCardRank(card) < 11 || card >= kFirstJoker; });
+      fnKeepOnly(deck, [](int card) { return fnCardRank(card) < kJack || card >= kFirstJoker; });
       break;
     default:
       break;

@@ -21,7 +21,7 @@ void fnDealAcesFromReserve(TDealWork& work) {
   int acesTaken = 0;
   for (int position = 0; position < work.Count(reserve);) {
     const int card = work.CardAt(reserve, position);
-    if (fnCardRank(card) != 1 || acesTaken + 1 >= fnPileGroupSize(TPileGroup::Dest)) {
+    if (fnCardRank(card) != kAce || acesTaken + 1 >= fnPileGroupSize(TPileGroup::Dest)) {
       ++position;
       continue;
     }
@@ -34,7 +34,7 @@ void fnDealAcesFromReserve(TDealWork& work) {
   bool aceFound = false;
   for (int position = 0; position < work.Count(kMazzoVis) && !(aceFound && replaced == acesTaken);) {
     const int card = work.CardAt(kMazzoVis, position);
-    if (fnCardRank(card) == 1) {
+    if (fnCardRank(card) == kAce) {
       work.MoveToFoundation(kMazzoVis, position, 0);
       aceFound = true;
     } else if (replaced < acesTaken) {
@@ -57,7 +57,7 @@ void fnKingsToBottom(TDealWork& work) {
   for (int p = 0; p < work.TableauPiles(); ++p) {
     std::vector<int> cards = work.Cards(fnFila(p));
     for (std::size_t position = 1; position < cards.size(); ++position) {
-      if (fnCardRank(cards[position]) != 13) continue;
+      if (fnCardRank(cards[position]) != kKing) continue;
       const int king = cards[position];
       cards.erase(cards.begin() + static_cast<std::ptrdiff_t>(position));
       cards.insert(cards.begin(), king);

@@ -3,6 +3,7 @@
 
 #include "engine/deal/deal_steps.h"
 #include "engine/state/table_view.h"
+#include "model/build_codes.h"
 #include "model/card.h"
 
 namespace tablerun {
@@ -56,7 +57,7 @@ void fnPlayAcesOver(TDealWork& work, TPileGroup group, int piles) {
   const int last = work.Foundations() - 1;
   fnScan(work, group, piles, false, [&](TPileRef pile, int, int position) {
     const int card = work.CardAt(pile, position);
-    if (card <= 0 || fnCardRank(card) != 1) return false;
+    if (card <= 0 || fnCardRank(card) != kAce) return false;
     const int f = fnAcceptingFoundation(work, card, 0, last, 0);
     if (f < 0) return false;
     work.MoveToFoundation(pile, position, f);
@@ -103,8 +104,10 @@ void fnPlayAcesWithReplacement(TDealWork& work) {
     fnPlayAcesOver(work, TPileGroup::Fila, work.TableauPiles());
     return;
   }
+  // The Aces go up while every foundation builds in suit, then the game's own code returns.
   const int build = work.Rule(rule::kFoundationBuild);
-  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(rule::kFoundationBuild + f, 0);
+  const int inSuit = static_cast<int>(TBuildCode::SameSuit);
+  for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(rule::kFoundationBuild + f, inSuit);
   fnPlayAcesOver(work, TPileGroup::Appogg, work.Reserves());
   for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) work.SetRule(rule::kFoundationBuild + f, build);
 }

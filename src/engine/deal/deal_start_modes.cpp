@@ -18,10 +18,10 @@ enum TStartMode {
 };
 
 int fnAbove(int rank) {
-  return rank == 13 ? 1 : rank + 1;
+  return rank == kKing ? kAce : rank + 1;
 }
 int fnBelow(int rank) {
-  return rank == 1 ? 13 : rank - 1;
+  return rank == kAce ? kKing : rank - 1;
 }
 
 void fnSetBaseRanks(TDealWork& work, int first, int last, int rank) {
@@ -52,11 +52,11 @@ void fnStartByRank(TDealWork& work) {
   const int card = work.TakeFirst();
   if (card == 0) return;
   const int rank = fnCardRank(card);
-  if (rank < 1 || rank > 13) return;
-  if (rank == 11)
+  if (rank < kAce || rank > kKing) return;
+  if (rank == kJack)
     work.Put(fnFila(0), card, TCardFace::Up);
   else
-    work.Put(fnDest(rank < 11 ? rank - 1 : rank - 2), card, TCardFace::Up);
+    work.Put(fnDest(rank < kJack ? rank - 1 : rank - 2), card, TCardFace::Up);
   work.State().mainGame.Set(entries::kFamilyScratch, static_cast<int16_t>(fnCardSuit(card)));
 }
 

@@ -43,7 +43,8 @@ int fnTakeStarter(TDealWork& work, int i, int code) {
           [&](int card) { return !bottoms([&](int bottom) { return fnCardSuit(bottom) == fnCardSuit(card); }); });
     case kStarterNewRank:
       return work.TakeFirstWhere([&](int card) {
-        return fnCardRank(card) != 13 && !bottoms([&](int bottom) { return fnCardRank(bottom) == fnCardRank(card); });
+        return fnCardRank(card) != kKing &&
+               !bottoms([&](int bottom) { return fnCardRank(bottom) == fnCardRank(card); });
       });
     case kStarterShifted: {
       if (work.Deck().empty()) return 0;
@@ -98,7 +99,7 @@ void fnDoubleBaseRanks(TDealWork& work) {
   const int half = work.Foundations() / 2;
   for (int i = half; i < work.Foundations(); ++i) {
     int rank = 2 * work.Rule(rule::kFoundationBase + i - half);
-    if (rank > 13) rank -= 13;
+    if (rank > kKing) rank -= kSuitSize;
     work.SetRule(rule::kFoundationBase + i, rank == 0 ? 13 : rank);
   }
 }

@@ -84,7 +84,7 @@ class TFamilyScore {
     int cards = 0;
     for (int p = 0; p < view_.TableauPiles(); ++p) {
       const TPileRef pile = fnFila(p);
-      if (Rank(view_.Bottom(pile)) != 2) continue;
+      if (Rank(view_.Bottom(pile)) != kTwo) continue;
       ++cards;
       for (int at = 1; at < view_.Count(pile) - 1; ++at) {
         const int below = view_.CardAt(pile, at - 1);

@@ -5,13 +5,13 @@
 #include "engine/executor/executor.h"
 #include "engine/legality/move_legality.h"
 #include "engine/state/tablerun_state.h"
+#include "model/build_codes.h"
 #include "model/card.h"
 #include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-constexpr int kRunLength = 13;
 constexpr std::string_view kRunLetters = "RS_abc";
 
 bool CollectsRuns(int base) {
@@ -26,10 +26,10 @@ bool AdjacentRanks(int a, int b) {
 
 // Whether the top cards of the pile form the run the letter asks for.
 // `descending` ('_'): King on top down to Ace; otherwise Ace on top up to King.
-bool IsCompleteRun(const TTableView& view, TPileRef pile, int letter, bool descending, int buildCode) {
+bool IsCompleteRun(const TTableView& view, TPileRef pile, int letter, bool descending, TBuildCode buildCode) {
   const int count = view.Count(pile);
   const int top = view.Top(pile);
-  int expected = descending ? kRunLength : 1;
+  int expected = descending ? kKing : kAce;
   int chained = 0;
   for (int position = count - 1; position >= 0; --position) {
     const int card = view.CardAt(pile, position);
@@ -39,7 +39,10 @@ bool IsCompleteRun(const TTableView& view, TPileRef pile, int letter, bool desce
       const bool sameColour = fnIsRedCard(card) == fnIsRedCard(above);
       switch (letter) {
         case 'R':
-          if ((sameColour && buildCode == 3) || (fnCardSuit(card) != fnCardSuit(top) && buildCode == 0)) return false;
+          if ((sameColour && buildCode == TBuildCode::OtherColour) ||
+              (fnCardSuit(card) != fnCardSuit(top) && buildCode == TBuildCode::SameSuit)) {
+            return false;
+          }
           break;
         case 'b':
           if (sameColour) return false;
@@ -55,12 +58,12 @@ bool IsCompleteRun(const TTableView& view, TPileRef pile, int letter, bool desce
     ++chained;
     if (letter == 'c') continue;
     if (fnCardRank(card) != expected) return false;
-    if (chained == kRunLength) return true;
+    if (chained == kSuitSize) return true;
     expected += descending ? -1 : 1;
   }
   // A chain of 'c' runs down to the first face-down card; shorter than a run
   // it is no run, as thirteen cards would take face-down ones along.
-  return letter == 'c' && chained >= kRunLength;
+  return letter == 'c' && chained >= kSuitSize;
 }
 
 bool HasFoundationBase(const TTableView& view, int base) {
@@ -76,14 +79,15 @@ bool TMoveExecutor::TransferCompletedRun(int tableauIndex) {
   if (tableauIndex < 0 || tableauIndex >= TableauPiles()) return false;
   const TPileRef pile = fnFila(tableauIndex);
   const TTableView view = View();
-  if (view.Count(pile) < kRunLength) return false;
+  if (view.Count(pile) < kSuitSize) return false;
   int target = -1;
   for (int f = 0; f < view.Foundations() && target < 0; ++f) {
     if (CollectsRuns(Rule(rule::kFoundationBase + f)) && view.IsEmpty(fnDest(f))) target = f;
   }
   if (target < 0) return false;
   const int letter = Rule(rule::kFoundationBase + target);
-  if (!IsCompleteRun(view, pile, letter, letter == '_', Rule(rule::kTableauBuild + tableauIndex))) return false;
+  if (!IsCompleteRun(view, pile, letter, letter == '_', fnBuildCode(Rule(rule::kTableauBuild + tableauIndex))))
+    return false;
   // The colours of the 'R' foundations stay balanced; where the game has
   // none, there is nothing to balance.
   if (letter != '_' && HasFoundationBase(view, 'R')) {
@@ -95,7 +99,7 @@ bool TMoveExecutor::TransferCompletedRun(int tableauIndex) {
   if (state_.config.IsYes(cfg::kSoundRedeal)) state_.screen.PlaySound("Redeal", true);
   // A game without foundations on the table keeps its runs on the second waste.
   const TPileMove destination{state_.mainGame.DestX(target) < TMainGame::kAbsentBelow ? kMazzoWaste : fnDest(target)};
-  for (int n = 0; n < kRunLength; ++n) {
+  for (int n = 0; n < kSuitSize; ++n) {
     const int card = View().Top(pile);
     if (card <= 0 || !ExecuteMove(card, destination)) break;
   }

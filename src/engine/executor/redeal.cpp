@@ -148,7 +148,7 @@ std::vector<int> TMoveExecutor::GatherForDealing(int style) {
           const int card = view.CardAt(pile, kept);
           const int below = kept > 0 ? view.CardAt(pile, kept - 1) : 0;
           const bool extends = kept == 0
-                                   ? fnCardRank(card) == 2
+                                   ? fnCardRank(card) == kTwo
                                    : fnCardSuit(card) == fnCardSuit(below) && fnCardRank(card) == fnCardRank(below) + 1;
           if (!extends) break;
           ++kept;
@@ -282,7 +282,7 @@ void TMoveExecutor::DealBackInTurn(int style, const std::vector<int>& order) {
 }
 
 std::vector<int> TMoveExecutor::AcesFirst(std::vector<int> order) {
-  const auto isAce = [](int card) { return fnCardRank(card) == 1; };
+  const auto isAce = [](int card) { return fnCardRank(card) == kAce; };
   const auto firstOther = std::find_if_not(order.begin(), order.end(), isAce);
   std::stable_partition(firstOther, order.end(), isAce);
   std::size_t aces = 0;

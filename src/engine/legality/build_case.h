@@ -47,7 +47,7 @@ private:
 
 // The standard rule (empty-pile rule, suit filter of `code`, direction with
 // the wrap flag and the stop at the base rank).
-bool fnStandardBuild(const TBuildCase& c, int code);
+bool fnStandardBuild(const TBuildCase& c, TBuildCode code);
 // The empty-pile rule alone.
 bool fnEmptyPileAccepts(const TBuildCase& c);
 // Codes 29 and 138 on a started foundation: up to the King, a King on top of

@@ -47,7 +47,7 @@ bool NaturalOnJokerFoundation(const TTableView& v, TPileRef pile, int moving, in
     const int under = v.CardAt(pile, count - 2);
     if (under <= 0 || IsJoker(under) || !fnSameSuit(under, moving)) return false;
     const int underRank = fnCardRank(under);
-    return rank == underRank + 1 || rank == underRank + 2 || (ownBase != 1 && underRank == 13 && rank <= 2);
+    return rank == underRank + 1 || rank == underRank + 2 || (ownBase != 1 && underRank == kKing && rank <= kTwo);
   }
   if (fnSameSuit(top, moving) && (fnIsUp(top, moving) || (ownBase != 1 && fnIsWrapUp(top, moving)))) return true;
   // A joker further down stood for a rank; the card may continue from it.
@@ -63,8 +63,8 @@ bool NaturalOnJokerFoundation(const TTableView& v, TPileRef pile, int moving, in
 int StepBetween(int bottom, int second) {
   const int low = fnCardRank(bottom);
   const int high = fnCardRank(second);
-  if (low == 13 && high == 1) return 1;
-  if ((low == 13 && high == 2) || (low == 12 && high == 1)) return 2;
+  if (low == kKing && high == kAce) return 1;
+  if ((low == kKing && high == kTwo) || (low == kQueen && high == kAce)) return 2;
   return high - low;
 }
 
@@ -72,16 +72,16 @@ bool StepFits(int target, int moving, int step) {
   const int targetRank = fnCardRank(target);
   const int rank = fnCardRank(moving);
   if (rank == targetRank + step) return true;
-  if (step == 1) return targetRank == 13 && rank == 1;
-  return step == 2 && ((targetRank == 13 && rank == 2) || (targetRank == 12 && rank == 1));
+  if (step == 1) return targetRank == kKing && rank == kAce;
+  return step == 2 && ((targetRank == kKing && rank == kTwo) || (targetRank == kQueen && rank == kAce));
 }
 
 // +1 up, −1 down, 0 unknown, from two cards bottom first.
 int DirectionOf(int lower, int upper) {
   const int low = fnCardRank(lower);
   const int high = fnCardRank(upper);
-  if (low == 13 && high == 1) return 1;
-  if (low == 1 && high == 13) return -1;
+  if (low == kKing && high == kAce) return 1;
+  if (low == kAce && high == kKing) return -1;
   return high > low ? 1 : high < low ? -1 : 0;
 }
 
@@ -113,8 +113,8 @@ bool fnRowTestPasses(const TBuildCase& c) {
 
 bool fnRisesThenFalls(const TBuildCase& c) {
   const int count = c.DestinationCount();
-  if (count <= 12) return fnIsUp(c.target, c.moving);
-  if (count == 13) return fnCardRank(c.moving) == 13;
+  if (count < kSuitSize) return fnIsUp(c.target, c.moving);
+  if (count == kSuitSize) return fnCardRank(c.moving) == kKing;
   return fnIsDown(c.target, c.moving);
 }
 
@@ -231,7 +231,7 @@ bool fnPyramidFeedAccepts(const TBuildCase& c) {
     default: break;
   }
   if (!uncovered) return false;
-  return c.Empty() ? fnCardRank(c.moving) == 1 : fnIsUpOrWrapUp(c.target, c.moving);
+  return c.Empty() ? fnCardRank(c.moving) == kAce : fnIsUpOrWrapUp(c.target, c.moving);
 }
 
 bool fnSharedSuitFoundationAccepts(const TBuildCase& c) {
@@ -249,7 +249,7 @@ bool fnSharedSuitFoundationAccepts(const TBuildCase& c) {
       if (!fnSameSuit(c.target, c.moving)) return false;
       return i == 3 ? fnIsUpOrWrapUp(c.target, c.moving) : fnIsDownOrWrapDown(c.target, c.moving);
     }
-    if (rank != (i == 3 ? 1 : 11)) return false;
+    if (rank != (i == 3 ? kAce : kJack)) return false;
     if (shared >= 0) return suit == shared;
     for (int f = 0; f <= 7; ++f) {
       if (f != 3 && f != 4 && !v.IsEmpty(fnDest(f)) && fnCardSuit(v.Bottom(fnDest(f))) == suit) return false;
@@ -270,7 +270,8 @@ bool fnSharedSuitFoundationAccepts(const TBuildCase& c) {
 bool fnInnerGridFoundationAccepts(const TBuildCase& c) {
   const int from = c.SourceTableau();
   if (from < 0 || (from >= 14 && !fnInnerGridIsFree(c.view, from))) return false;
-  if (c.Empty()) return fnCardRank(c.moving) == 1 && FoundationSuitsDistinct(c.view, 0, 1, 2, 3, c.Index(), c.moving);
+  if (c.Empty())
+    return fnCardRank(c.moving) == kAce && FoundationSuitsDistinct(c.view, 0, 1, 2, 3, c.Index(), c.moving);
   return fnSameSuit(c.target, c.moving) && fnRisesThenFalls(c);
 }
 

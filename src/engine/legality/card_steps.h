@@ -14,8 +14,8 @@ inline bool fnOtherColour(int target, int moving) { return !fnSameColour(target,
 inline bool fnIsUp(int target, int moving) { return fnCardRank(moving) == fnCardRank(target) + 1; }
 inline bool fnIsDown(int target, int moving) { return fnCardRank(moving) == fnCardRank(target) - 1; }
 // An Ace on a King, a King on an Ace.
-inline bool fnIsWrapUp(int target, int moving) { return fnCardRank(target) == 13 && fnCardRank(moving) == 1; }
-inline bool fnIsWrapDown(int target, int moving) { return fnCardRank(target) == 1 && fnCardRank(moving) == 13; }
+inline bool fnIsWrapUp(int target, int moving) { return fnCardRank(target) == kKing && fnCardRank(moving) == kAce; }
+inline bool fnIsWrapDown(int target, int moving) { return fnCardRank(target) == kAce && fnCardRank(moving) == kKing; }
 
 inline bool fnIsUpOrWrapUp(int target, int moving) { return fnIsUp(target, moving) || fnIsWrapUp(target, moving); }
 inline bool fnIsDownOrWrapDown(int target, int moving) {

@@ -4,6 +4,7 @@
 #include "engine/legality/build_case.h"
 #include "engine/legality/card_steps.h"
 #include "engine/legality/family_predicates.h"
+#include "model/build_codes.h"
 #include "model/rule_slots.h"
 
 namespace tablerun {
@@ -80,8 +81,8 @@ bool TwoApartAccepts(const TBuildCase& c, bool turnsCorner) {
   const bool suit = fnSameSuit(c.target, c.moving);
   if (suit && rank == targetRank + (c.rule.direction == 1 ? 2 : -2)) return true;
   if (!turnsCorner) return false;
-  if (c.DestinationCount() >= 13) return fnStandardBuild(c, c.rule.buildCode);
-  return suit && ((targetRank == 13 && rank == 2) || (targetRank == 12 && rank == 1));
+  if (c.DestinationCount() >= kSuitSize) return fnStandardBuild(c, c.rule.buildCode);
+  return suit && ((targetRank == kKing && rank == kTwo) || (targetRank == kQueen && rank == kAce));
 }
 
 // Code 30: once a pile holds two cards it keeps the direction they set.
@@ -90,6 +91,11 @@ bool FollowsPile(const TBuildCase& c) {
   if (count < 2) return fnIsUpOrDown(c.target, c.moving);
   const int under = c.view.CardAt(c.Destination(), count - 2);
   return fnCardRank(c.target) < fnCardRank(under) ? fnIsDown(c.target, c.moving) : fnIsUp(c.target, c.moving);
+}
+
+// r(M) = r(T) + step, counted round the ranks.
+bool IsUpRound(int targetRank, int rank, int step) {
+  return rank == targetRank + step || rank == (targetRank + step) % kSuitSize;
 }
 
 // Codes 86 and 87: suits follow hearts, clubs, diamonds, spades round.
@@ -121,7 +127,7 @@ bool BuildCodeAllows(const TBuildCase& c) {
   const int t = c.target;
   const int m = c.moving;
   const int i = c.Index();
-  const int code = c.rule.buildCode;
+  const TBuildCode code = c.rule.buildCode;
   const int rank = fnCardRank(m);
   const int targetRank = fnCardRank(t);
   const int ownBase = v.Rule(rule::kFoundationBase + i);
@@ -130,207 +136,217 @@ bool BuildCodeAllows(const TBuildCase& c) {
   const bool upInSuit = inSuit && fnIsUp(t, m);
 
   switch (code) {
-    case 4: return false;
-    case 5: return fnParallelFoundationAccepts(v, m, i, true);
-    case 7: return c.rule.strict ? c.Empty() && v.IsEmpty(kMazzo) : fnStandardBuild(c, code);
-    case 11: return fnStandardBuild(c, code) && !(rank == 12 && (targetRank == 13 || targetRank == 11));
-    case 12: return true;
-    case 14:
-    case 15:
-    case 16: {
-      const int step = code - 12;
-      return rank == targetRank + step || rank == (targetRank + step) % 13;
-    }
-    case 17: return !c.FromTableau();
-    case 18: return !c.FromTableau() || c.Empty();
-    case 19: return !c.FromTableau() && !c.FromReserve();
-    case 20: return fnIsUpOrWrapUp(t, m) || (c.Empty() && rank == 1);
-    case 21: return (c.Empty() || !inSuit) && fnStandardBuild(c, code);
-    case 23: return v.IsEmpty(kMazzoVis) && !c.Empty() && upInSuit;
-    case 24:
-      return (c.Empty() || inSuit) && fnStandardBuild(c, code) && !(rank == 12 && targetRank == 13) &&
-             !(rank == 13 && targetRank == 12);
-    case 25: return TwoApartAccepts(c, false);
-    case 61: return TwoApartAccepts(c, true);
-    case 26:
+    case TBuildCode::Never: return false;
+    case TBuildCode::SideBySideFoundations: return fnParallelFoundationAccepts(v, m, i, true);
+    case TBuildCode::EmptyOnceStockEmpty:
+      return c.rule.strict ? c.Empty() && v.IsEmpty(kMazzo) : fnStandardBuild(c, code);
+    case TBuildCode::SameSuitNoQueenOnJackOrKing:
+      return fnStandardBuild(c, code) && !(rank == kQueen && (targetRank == kKing || targetRank == kJack));
+    case TBuildCode::Always: return true;
+    case TBuildCode::UpTwoRound: return IsUpRound(targetRank, rank, 2);
+    case TBuildCode::UpThreeRound: return IsUpRound(targetRank, rank, 3);
+    case TBuildCode::UpFourRound: return IsUpRound(targetRank, rank, 4);
+    case TBuildCode::NotFromTableau: return !c.FromTableau();
+    case TBuildCode::NotFromTableauUnlessEmpty: return !c.FromTableau() || c.Empty();
+    case TBuildCode::NotFromTableauOrReserve: return !c.FromTableau() && !c.FromReserve();
+    case TBuildCode::UpUncapped: return fnIsUpOrWrapUp(t, m) || (c.Empty() && rank == kAce);
+    case TBuildCode::NotSameSuit: return (c.Empty() || !inSuit) && fnStandardBuild(c, code);
+    case TBuildCode::UpInSuitOnceWasteEmpty: return v.IsEmpty(kMazzoVis) && !c.Empty() && upInSuit;
+    case TBuildCode::SameSuitNoQueenKingPair:
+      return (c.Empty() || inSuit) && fnStandardBuild(c, code) && !(rank == kQueen && targetRank == kKing) &&
+             !(rank == kKing && targetRank == kQueen);
+    case TBuildCode::TwoApartInSuit: return TwoApartAccepts(c, false);
+    case TBuildCode::TwoApartInSuitTurning: return TwoApartAccepts(c, true);
+    case TBuildCode::UpOrDownUnderThree:
       if (!c.Empty()) return c.DestinationCount() < 3 && fnIsUpOrDown(t, m);
-      return c.rule.emptyRule == -1 || (c.rule.emptyRule == 13 && rank == 13);
-    case 27: return !c.FromFoundation() && !c.FromReserve() && fnStandardBuild(c, 3);
-    case 28:
-    case 60:
+      return c.rule.emptyRule == -1 || (c.rule.emptyRule == kKing && rank == kKing);
+    case TBuildCode::OtherColourNotFromFoundationOrReserve:
+      return !c.FromFoundation() && !c.FromReserve() && fnStandardBuild(c, TBuildCode::OtherColour);
+    case TBuildCode::UpOrDownNoWrap:
+    case TBuildCode::UpOrDownNoWrapInSuit:
       if (c.Empty()) return true;
-      return fnIsUpOrDown(t, m) && (targetRank != 1 || rank == 2) && (targetRank != 13 || rank == 12) &&
-             (code == 28 || inSuit);
-    case 29: return c.Empty() ? c.legality.LetterGroupAccepts(m, c.rule.baseRank) : inSuit && fnRisesThenFalls(c);
-    case 30: return !fnIsWrapUp(t, m) && !fnIsWrapDown(t, m) && (c.Empty() || (inSuit && FollowsPile(c)));
-    case 31: return targetRank != 1 && inSuit && fnIsDown(t, m);
-    case 32: return targetRank != 13 && upInSuit;
-    case 33: return !c.FromTableau() && c.DestinationCount() <= 1;
-    case 34: return c.Empty() ? fnStandardBuild(c, code) : fnIsDown(t, m);
-    case 35: return c.Empty() ? fnStandardBuild(c, code) : fnIsStepWithWrap(t, m);
-    case 36:
+      return fnIsUpOrDown(t, m) && (targetRank != kAce || rank == kTwo) && (targetRank != kKing || rank == kQueen) &&
+             (code == TBuildCode::UpOrDownNoWrap || inSuit);
+    case TBuildCode::RiseAndFall:
+      return c.Empty() ? c.legality.LetterGroupAccepts(m, c.rule.baseRank) : inSuit && fnRisesThenFalls(c);
+    case TBuildCode::FollowThePile:
+      return !fnIsWrapUp(t, m) && !fnIsWrapDown(t, m) && (c.Empty() || (inSuit && FollowsPile(c)));
+    case TBuildCode::DownInSuitNotOnAce: return targetRank != kAce && inSuit && fnIsDown(t, m);
+    case TBuildCode::UpInSuitNotOnKing: return targetRank != kKing && upInSuit;
+    case TBuildCode::NotFromTableauOntoOneCard: return !c.FromTableau() && c.DestinationCount() <= 1;
+    case TBuildCode::DownSingleCards: return c.Empty() ? fnStandardBuild(c, code) : fnIsDown(t, m);
+    case TBuildCode::UpOrDownRound: return c.Empty() ? fnStandardBuild(c, code) : fnIsStepWithWrap(t, m);
+    case TBuildCode::DownRoundAfterPreviousStarted:
       if (c.Empty()) return rank == c.rule.baseRank && (i == 0 || !v.IsEmpty(fnDest(i - 1)));
       return fnIsDownOrWrapDown(t, m);
-    case 37:
+    case TBuildCode::DoubleRank:
       if (c.Empty()) return fnStandardBuild(c, code);
-      return rank == (2 * targetRank) % 13 || (rank == 13 && v.Count(fnDest(0)) >= 48);
-    case 38:
-    case 45:
-    case 48: {
+      return rank == (2 * targetRank) % kSuitSize || (rank == kKing && v.Count(fnDest(0)) >= 48);
+    case TBuildCode::KingRowEnds:
+    case TBuildCode::KingRowEndsDown:
+    case TBuildCode::QueenRowEnds: {
       // Kings (Queens for 48) open the piles; while the waste lasts the family decides.
-      const int opener = code == 48 ? 12 : 13;
+      const int opener = code == TBuildCode::QueenRowEnds ? kQueen : kKing;
       if (!v.IsEmpty(kMazzoVis)) return fnRowEndAccepts(v, m, i, opener);
       if (c.Empty()) return rank == opener;
-      if (code == 45) return rank != 13 && (c.DestinationCount() == 1 || fnIsDown(t, m));
-      return c.DestinationCount() == 1 && targetRank == opener && rank != 12 && rank != opener;
+      if (code == TBuildCode::KingRowEndsDown) return rank != kKing && (c.DestinationCount() == 1 || fnIsDown(t, m));
+      return c.DestinationCount() == 1 && targetRank == opener && rank != kQueen && rank != opener;
     }
-    case 39: return c.Empty() ? rank == 1 : rank != 12 && rank != 13 && fnIsUp(t, m);
-    case 40: {
-      const int turn = (c.context.stockTurns % 13 + 13) % 13;
-      return rank == turn || (turn == 0 && rank == 13) || v.Count(kMazzo) + v.Count(kMazzoVis) == 1;
+    case TBuildCode::UpFromAceBelowQueen:
+      return c.Empty() ? rank == kAce : rank != kQueen && rank != kKing && fnIsUp(t, m);
+    case TBuildCode::StockTurnRank: {
+      const int turn = (c.context.stockTurns % kSuitSize + kSuitSize) % kSuitSize;
+      return rank == turn || (turn == 0 && rank == kKing) || v.Count(kMazzo) + v.Count(kMazzoVis) == 1;
     }
-    case 41:
+    case TBuildCode::TwoUpRoundInSuit:
       if (!c.Empty()) return inSuit && rank == fnCyclicRank(targetRank, 2);
       return rank == ownBase && QuartetSuitsDistinct(c, -1);
-    case 42: return upInSuit && (rank != 13 || fnCardRank(v.Top(fnDest(i + 6))) == 13);
-    case 43: return inSuit && rank == targetRank + 2;
-    case 44: return c.Empty() ? rank == 1 : rank != 13 && fnIsUp(t, m);
-    case 46:
-    case 49:
-    case 51:
-      if (code != 46 && v.IsEmpty(fnFila(i))) return false;
-      if (code == 51 && fnCardSuit(m) != fnCardSuit(v.Bottom(fnFila(i)))) return false;
-      return c.Empty() ? rank == ownBase : fnIsUp(t, m) && rank != 12 && rank != 13;
-    case 47:
-    case 50:
-    case 52:
-      if (code != 47 && (i < 8 || v.IsEmpty(fnFila(i - 8)))) return false;
-      if (code == 52 && fnCardSuit(m) != fnCardSuit(v.Bottom(fnFila(i - 8)))) return false;
-      return c.Empty() ? rank == ownBase : fnIsDownOrWrapDown(t, m) && rank != 12;
-    case 53:
-      if (i > 0 && v.Count(fnDest(0)) != 13) return false;
+    case TBuildCode::UpInSuitKingAfterPartner:
+      return upInSuit && (rank != kKing || fnCardRank(v.Top(fnDest(i + 6))) == kKing);
+    case TBuildCode::TwoUpInSuit: return inSuit && rank == targetRank + 2;
+    case TBuildCode::UpFromAceBelowKing: return c.Empty() ? rank == kAce : rank != kKing && fnIsUp(t, m);
+    case TBuildCode::UpToJackFromBase:
+    case TBuildCode::UpToJackOverPile:
+    case TBuildCode::UpToJackOverPileInSuit:
+      if (code != TBuildCode::UpToJackFromBase && v.IsEmpty(fnFila(i))) return false;
+      if (code == TBuildCode::UpToJackOverPileInSuit && fnCardSuit(m) != fnCardSuit(v.Bottom(fnFila(i)))) return false;
+      return c.Empty() ? rank == ownBase : fnIsUp(t, m) && rank != kQueen && rank != kKing;
+    case TBuildCode::DownRoundNoQueen:
+    case TBuildCode::DownRoundBesidePile:
+    case TBuildCode::DownRoundBesidePileInSuit:
+      if (code != TBuildCode::DownRoundNoQueen && (i < 8 || v.IsEmpty(fnFila(i - 8)))) return false;
+      if (code == TBuildCode::DownRoundBesidePileInSuit && fnCardSuit(m) != fnCardSuit(v.Bottom(fnFila(i - 8))))
+        return false;
+      return c.Empty() ? rank == ownBase : fnIsDownOrWrapDown(t, m) && rank != kQueen;
+    case TBuildCode::UpRoundAfterFirstFull:
+      if (i > 0 && v.Count(fnDest(0)) != kSuitSize) return false;
       return c.Empty() ? rank == ownBase : fnIsUpOrWrapUp(t, m);
-    case 54:
+    case TBuildCode::DownEmptyFromStock:
       if (!c.Empty()) return fnIsDown(t, m) || (v.Rule(rule::kTableauWrap + i) == 1 && fnIsWrapDown(t, m));
       return !c.FromReserve() && !c.FromTableau() && (rank == c.rule.emptyRule || c.rule.emptyRule == -1);
-    case 55: {
+    case TBuildCode::UpSameColourFromWaste: {
       const bool fits = c.Empty() ? rank == c.rule.emptyRule || c.rule.emptyRule == -1
                                   : fnIsUp(t, m) && fnSameColour(t, m);
       const int waste = v.Count(kMazzoVis);
       return fits && waste <= 1 && (waste == 0 || m == v.Top(kMazzoVis));
     }
-    case 56: return !c.Empty() && rank == targetRank && c.SourceTableau() >= i;
-    case 57: return v.IsEmpty(kMazzo) && fnIsStepWithWrap(t, m);
-    case 58:
-    case 64:
+    case TBuildCode::SameRankFromRight: return !c.Empty() && rank == targetRank && c.SourceTableau() >= i;
+    case TBuildCode::UpOrDownOnceStockEmpty: return v.IsEmpty(kMazzo) && fnIsStepWithWrap(t, m);
+    case TBuildCode::CornerFoundations:
+    case TBuildCode::CornerFoundationsToo:
       if (!v.IsEmpty(kMazzo) && c.FromTableauRange(4, 7) && c.SourceTableau() - 4 != i) return false;
       if (c.Empty()) {
-        const bool corner = (i <= 1 && rank == 1) || (i >= 2 && i <= 3 && rank == 13);
+        const bool corner = (i <= 1 && rank == kAce) || (i >= 2 && i <= 3 && rank == kKing);
         return corner && fnCornerFoundationAccepts(v, m, i);
       }
       return inSuit && (upward ? fnIsUp(t, m) : fnIsDown(t, m));
-    case 62: return fnPartnerAccepts(v, m, t, i);
-    case 63:
+    case TBuildCode::PartnerFoundations: return fnPartnerAccepts(v, m, t, i);
+    case TBuildCode::SameSuitHalvesApartFirstRound:
       if (c.context.redealRound <= 1 && ((c.FromTableauRange(0, 3) && i > 3) || (c.FromTableauRange(6, 9) && i <= 3))) {
         return false;
       }
       return (c.Empty() || inSuit) && fnStandardBuild(c, code);
-    case 67: return fnOutsideCardFillsEmpty(v, m, i);
-    case 68: return !c.Empty() && fnIsStepWithWrap(t, m);
-    case 69: return c.Empty();
-    case 70:
+    case TBuildCode::OutsideCardFillsEmpty: return fnOutsideCardFillsEmpty(v, m, i);
+    case TBuildCode::UpOrDownRoundOnCards: return !c.Empty() && fnIsStepWithWrap(t, m);
+    case TBuildCode::OntoEmptyOnly: return c.Empty();
+    case TBuildCode::GridNeighbour:
       return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 1, false);
-    case 71:
+    case TBuildCode::GridJump:
       return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 2, true);
-    case 72: return fnJokerFoundationAccepts(c, false);
-    case 75: return fnJokerFoundationAccepts(c, true);
-    case 73: return rank == i + 1;
-    case 76: return c.Empty() || rank < targetRank;
-    case 77: return c.Empty() ? rank == 1 : rank == c.DestinationCount() / 4 + 1;
-    case 78: return c.Empty() ? rank == 1 : targetRank == 13 ? rank == 1 : upInSuit;
-    case 79:
+    case TBuildCode::JokerFoundation: return fnJokerFoundationAccepts(c, false);
+    case TBuildCode::JokerStartsFoundation: return fnJokerFoundationAccepts(c, true);
+    case TBuildCode::RankOfPile: return rank == i + 1;
+    case TBuildCode::LowerRank: return c.Empty() || rank < targetRank;
+    case TBuildCode::RanksInFours: return c.Empty() ? rank == kAce : rank == c.DestinationCount() / 4 + 1;
+    case TBuildCode::UpInSuitAceOnKing: return c.Empty() ? rank == kAce : targetRank == kKing ? rank == kAce : upInSuit;
+    case TBuildCode::UpRoundThirteenthFromReserve:
       // The thirteenth card comes from reserve i, and only the thirteenth may.
-      if ((c.DestinationCount() == 12) != (c.SourceReserve() == i)) return false;
+      if ((c.DestinationCount() == kSuitSize - 1) != (c.SourceReserve() == i)) return false;
       return c.Empty() ? rank == ownBase : fnIsUpOrWrapUp(t, m);
-    case 80:
-    case 81: return !c.FromTableau() && (c.Empty() || (inSuit && fnIsStepWithWrap(t, m)));
-    case 82:
+    case TBuildCode::RoundInSuitNotFromTableau:
+    case TBuildCode::RoundInSuitOntoReserve:
+      return !c.FromTableau() && (c.Empty() || (inSuit && fnIsStepWithWrap(t, m)));
+    case TBuildCode::DistinctSuitsOnceStockEmpty:
       if (!v.StockAndWasteEmpty()) return false;
       return (c.Empty() ? QuartetSuitsDistinct(c, -1) : inSuit) && fnStandardBuild(c, code);
-    case 83: {
+    case TBuildCode::DownRoundUntilHome: {
       const TPileRef own = fnDest(i);
-      const bool resting = fnCardRank(v.Top(own)) == i + 1 && (i != 6 || v.Count(own) == 13);
+      const bool resting = fnCardRank(v.Top(own)) == i + 1 && (i != 6 || v.Count(own) == kSuitSize);
       return !resting && fnIsDownOrWrapDown(t, m);
     }
-    case 86: return c.Empty() ? rank == 1 : fnIsUp(t, m) && NextSuitInCycle(t, m);
-    case 87: return c.Empty() || (fnIsDown(t, m) && NextSuitInCycle(t, m));
-    case 91: return fnLearnedStepAccepts(c);
-    case 92: return rank == 1;
-    case 93: return fnHomeRankAccepts(c);
-    case 94:
+    case TBuildCode::UpSuitCycle: return c.Empty() ? rank == kAce : fnIsUp(t, m) && NextSuitInCycle(t, m);
+    case TBuildCode::DownSuitCycle: return c.Empty() || (fnIsDown(t, m) && NextSuitInCycle(t, m));
+    case TBuildCode::LearnedStep: return fnLearnedStepAccepts(c);
+    case TBuildCode::AceOnly: return rank == kAce;
+    case TBuildCode::HomeRank: return fnHomeRankAccepts(c);
+    case TBuildCode::DownOtherColourReleased:
       if (!ReleasedFromReserve(c)) return false;
       if (!c.Empty()) return fnOtherColour(t, m) && fnIsDownOrWrapDown(t, m);
       return !c.FromTableau() && (!c.FromWaste() || v.AllReservesEmpty());
-    case 95:
+    case TBuildCode::UpInSuitReleased:
       if (!ReleasedFromReserve(c)) return false;
-      return c.Empty() ? rank == 1 : inSuit && fnIsUpOrWrapUp(t, m);
-    case 96: return (!c.Empty() || QuartetSuitsDistinct(c, i)) && fnStandardBuild(c, 0);
-    case 97: {
+      return c.Empty() ? rank == kAce : inSuit && fnIsUpOrWrapUp(t, m);
+    case TBuildCode::SameSuitDistinctStart:
+      return (!c.Empty() || QuartetSuitsDistinct(c, i)) && fnStandardBuild(c, TBuildCode::SameSuit);
+    case TBuildCode::SumWithPartner: {
       if (c.Empty()) return rank == ownBase;
       const int partner = i - v.Foundations() / 2;
       // The first half of the foundations has no partner to add.
-      if (c.DestinationCount() >= 12 || partner < 0) return false;
+      if (c.DestinationCount() >= kSuitSize - 1 || partner < 0) return false;
       const int sum = fnCardRank(v.Bottom(fnDest(partner))) + targetRank;
-      return rank == (sum > 13 ? sum - 13 : sum);
+      return rank == (sum > kKing ? sum - kSuitSize : sum);
     }
-    case 98: return c.Empty() ? rank == ownBase : inSuit && (fnIsUp(t, m) || (rank == 7 && targetRank == 1));
-    case 99: return c.FromTableauRange(0, 7) && (c.Empty() ? rank == 1 : upInSuit) && fnRowTestPasses(c);
-    case 100: return fnRowFeedAccepts(c);
-    case 101: return fnSideRowAccepts(c);
-    case 102: return fnLearnedDirectionAccepts(c);
-    case 104:
-      if ((i == 0 && targetRank == 12) || (i >= 1 && i <= 11 && targetRank == i)) return false;
+    case TBuildCode::UpInSuitSevenOnAce:
+      return c.Empty() ? rank == ownBase : inSuit && (fnIsUp(t, m) || (rank == kSeven && targetRank == kAce));
+    case TBuildCode::UpInSuitFromFrontRow:
+      return c.FromTableauRange(0, 7) && (c.Empty() ? rank == kAce : upInSuit) && fnRowTestPasses(c);
+    case TBuildCode::RowFeed: return fnRowFeedAccepts(c);
+    case TBuildCode::SideRow: return fnSideRowAccepts(c);
+    case TBuildCode::LearnedDirection: return fnLearnedDirectionAccepts(c);
+    case TBuildCode::UpInSuitNotOnPileRank:
+      if ((i == 0 && targetRank == kQueen) || (i >= 1 && i <= 11 && targetRank == i)) return false;
       return inSuit && fnIsUpOrWrapUp(t, m);
-    case 105: return !c.Empty() && inSuit && fnIsDownOrWrapDown(t, m);
-    case 106: return c.Empty() ? rank == ownBase : inSuit && rank == targetRank + 2;
-    case 108: return v.IsEmpty(kMazzo) && (c.Empty() || (inSuit && fnIsStepWithWrap(t, m)));
-    case 109: return !fnBlockedByRowBelow(c) && upInSuit;
-    case 110:
-      if (!c.FromTableau() || (rank != 1 && c.SourceTableau() != i)) return false;
+    case TBuildCode::DownRoundInSuitOnCards: return !c.Empty() && inSuit && fnIsDownOrWrapDown(t, m);
+    case TBuildCode::TwoUpInSuitFromBase: return c.Empty() ? rank == ownBase : inSuit && rank == targetRank + 2;
+    case TBuildCode::RoundInSuitOnceStockEmpty:
+      return v.IsEmpty(kMazzo) && (c.Empty() || (inSuit && fnIsStepWithWrap(t, m)));
+    case TBuildCode::UpInSuitUnblocked: return !fnBlockedByRowBelow(c) && upInSuit;
+    case TBuildCode::AcesInOrderThenSeven:
+      if (!c.FromTableau() || (rank != kAce && c.SourceTableau() != i)) return false;
       if (c.Empty()) {
         for (int f = 0; f < i; ++f) {
           if (v.IsEmpty(fnDest(f))) return false;
         }
-        return rank == 1;
+        return rank == kAce;
       }
-      return inSuit && (c.DestinationCount() == 1 ? rank == 7 : fnIsUp(t, m));
-    case 111:
-    case 131:
-      if (code == 111 ? c.FromTableauRange(8, 15) : CoveredFromBelow(c)) return false;
+      return inSuit && (c.DestinationCount() == 1 ? rank == kSeven : fnIsUp(t, m));
+    case TBuildCode::InSuitNotFromSecondRow:
+    case TBuildCode::InSuitUncovered:
+      if (code == TBuildCode::InSuitNotFromSecondRow ? c.FromTableauRange(8, 15) : CoveredFromBelow(c)) return false;
       if (!c.Empty()) return inSuit && (upward ? fnIsUp(t, m) : fnIsDown(t, m));
       return rank == ownBase && QuartetSuitsDistinct(c, i);
-    case 112:
+    case TBuildCode::UpOrDownInSuitFrontRow:
       if (c.FromTableauRange(8, 15) || (i >= 8 && i <= 15)) return false;
       return c.Empty() || (inSuit && fnIsUpOrDown(t, m));
-    case 113: return fnGridStepAccepts(v, c.context, i);
-    case 114: return fnTwoRowFoundationAccepts(c);
-    case 115: return fnTwoRowTableauAccepts(c);
-    case 116: return FromGridStep(c, 3, 1, false) && (c.Empty() || fnIsStepWithWrap(t, m));
-    case 117: return fnPyramidFeedAccepts(c);
-    case 118:
-      if (i > 0 && v.Count(fnDest(i - 1)) < 13) return false;
+    case TBuildCode::GridFill: return fnGridStepAccepts(v, c.context, i);
+    case TBuildCode::TwoRowFoundation: return fnTwoRowFoundationAccepts(c);
+    case TBuildCode::TwoRowTableau: return fnTwoRowTableauAccepts(c);
+    case TBuildCode::GridOfThreeNeighbour: return FromGridStep(c, 3, 1, false) && (c.Empty() || fnIsStepWithWrap(t, m));
+    case TBuildCode::PyramidFeed: return fnPyramidFeedAccepts(c);
+    case TBuildCode::UpRoundAfterPreviousFull:
+      if (i > 0 && v.Count(fnDest(i - 1)) < kSuitSize) return false;
       return c.Empty() ? rank == c.rule.baseRank : fnIsUpOrWrapUp(t, m);
-    case 120: {
+    case TBuildCode::KingOverFoundation: {
       if (!c.Empty() || i < 8) return false;
       const TPileRef below = fnDest(i - 8);
-      return !v.IsEmpty(below) && rank == 13 && fnCardSuit(m) == fnCardSuit(v.Bottom(below));
+      return !v.IsEmpty(below) && rank == kKing && fnCardSuit(m) == fnCardSuit(v.Bottom(below));
     }
-    case 121: return c.Empty() ? rank == 11 : inSuit && fnIsDown(t, m);
-    case 122: return fnParallelFoundationAccepts(v, m, i, false);
-    case 123:
+    case TBuildCode::DownInSuitFromJack: return c.Empty() ? rank == kJack : inSuit && fnIsDown(t, m);
+    case TBuildCode::SideBySideFoundationsToo: return fnParallelFoundationAccepts(v, m, i, false);
+    case TBuildCode::BaseRankAlternating:
       if (rank != c.rule.baseRank) return false;
       return c.Empty() ? fnCardSuit(m) == c.context.familyValue : fnOtherColour(t, m);
-    case 124: {
+    case TBuildCode::SpecialRankFoundation: {
       const int special = v.Rule(rule::kSpecialRank);
       if (i == 4) return rank == special;
       if (rank == special) return false;
@@ -338,63 +354,66 @@ bool BuildCodeAllows(const TBuildCase& c) {
       const int first = i > 3 ? 5 : 0;
       return rank == ownBase && FoundationSuitsDistinct(v, first, first + 1, first + 2, first + 3, i, m);
     }
-    case 125:
+    case TBuildCode::UpRoundInSuitToThirteen:
       if (c.Empty()) return fnStandardBuild(c, code);
-      return c.DestinationCount() < 13 && inSuit && fnIsUpOrWrapUp(t, m);
-    case 126: return c.Empty() || rank == targetRank;
-    case 127:
-      if (c.Empty()) return rank == 1 && FoundationSuitsDistinct(v, 0, 1, 2, 3, i, m);
-      return c.DestinationCount() <= 26 && inSuit && fnIsUpOrWrapUp(t, m);
-    case 128: return fnSharedSuitFoundationAccepts(c);
-    case 129: return v.IsEmpty(kMazzo) && !c.Empty() && inSuit && fnIsStepWithWrap(t, m);
-    case 130:
+      return c.DestinationCount() < kSuitSize && inSuit && fnIsUpOrWrapUp(t, m);
+    case TBuildCode::SameRank: return c.Empty() || rank == targetRank;
+    case TBuildCode::UpRoundInSuitTwoRounds:
+      if (c.Empty()) return rank == kAce && FoundationSuitsDistinct(v, 0, 1, 2, 3, i, m);
+      return c.DestinationCount() <= 2 * kSuitSize && inSuit && fnIsUpOrWrapUp(t, m);
+    case TBuildCode::SharedSuitFoundations: return fnSharedSuitFoundationAccepts(c);
+    case TBuildCode::RoundInSuitOnCardsOnceStockEmpty:
+      return v.IsEmpty(kMazzo) && !c.Empty() && inSuit && fnIsStepWithWrap(t, m);
+    case TBuildCode::CellsThenUpOrDownInSuit:
       if (i <= 3) return !c.FromTableau() && c.Empty();
       if (c.FromTableauRange(0, 3) || (c.FromReserve() && !v.AnyTableauEmpty(4, 8))) return false;
       return c.Empty() || (inSuit && fnIsUpOrDown(t, m));
-    case 132:
+    case TBuildCode::UpAfterPreviousFull:
       if (!c.Empty()) return fnIsUp(t, m);
-      return rank == 1 && (i == 0 || v.Count(fnDest(i - 1)) >= 13);
-    case 133:
-      return c.Empty() || targetRank == rank + 2 || (targetRank == 1 && rank == 12) || (targetRank == 2 && rank == 13);
-    case 134:
+      return rank == kAce && (i == 0 || v.Count(fnDest(i - 1)) >= kSuitSize);
+    case TBuildCode::TwoDownRound:
+      return c.Empty() || targetRank == rank + 2 || (targetRank == kAce && rank == kQueen) ||
+             (targetRank == kTwo && rank == kKing);
+    case TBuildCode::CrossRows:
       if (c.Empty()) return c.FromWaste();
       if (c.FromFoundation()) return false;
       return i > 0 ? fnIsUp(t, m) && c.SourceTableau() != 0 : fnIsDown(t, m) && !c.FromTableauRange(1, 3);
-    case 135: {
+    case TBuildCode::KingsBesideAceFoundation: {
       const TPileRef first = fnDest(0);
       if (i > 0 && !v.IsEmpty(first) && fnCardSuit(m) == fnCardSuit(v.Bottom(first))) return false;
       if (!c.Empty()) return i > 0 ? fnIsDown(t, m) : upInSuit;
-      if (i > 0) return rank == 13;
+      if (i > 0) return rank == kKing;
       bool opening = true;
       for (int f = 0; f <= 3; ++f) opening = opening && v.Count(fnDest(f)) <= 1;
-      return rank == 1 && (!opening || FoundationSuitsDistinct(v, 0, 1, 2, 3, i, m));
+      return rank == kAce && (!opening || FoundationSuitsDistinct(v, 0, 1, 2, 3, i, m));
     }
-    case 136:
+    case TBuildCode::OtherColourAfterFoundationsFull:
       if (i > 3 && c.Empty()) {
         int complete = 0;
-        for (int f = 0; f < v.Foundations(); ++f) complete += v.Count(fnDest(f)) >= 13 ? 1 : 0;
+        for (int f = 0; f < v.Foundations(); ++f) complete += v.Count(fnDest(f)) >= kSuitSize ? 1 : 0;
         if (complete < i - 3) return false;
       }
-      return fnStandardBuild(c, 3);
-    case 137: return !c.FromTableau() && c.DestinationCount() <= 4 && (c.Empty() || fnIsUpOrDown(t, m));
-    case 138: return fnInnerGridFoundationAccepts(c);
-    case 139: return fnInnerGridTableauAccepts(c);
-    case 140: {
+      return fnStandardBuild(c, TBuildCode::OtherColour);
+    case TBuildCode::NotFromTableauUpToFour:
+      return !c.FromTableau() && c.DestinationCount() <= 4 && (c.Empty() || fnIsUpOrDown(t, m));
+    case TBuildCode::InnerGridFoundation: return fnInnerGridFoundationAccepts(c);
+    case TBuildCode::InnerGridTableau: return fnInnerGridTableauAccepts(c);
+    case TBuildCode::UpInSuitToTenAlternating: {
       if (!c.Empty()) return upInSuit && c.DestinationCount() < 10;
       int firstEmpty = 0;
       while (firstEmpty < v.Foundations() && !v.IsEmpty(fnDest(firstEmpty))) ++firstEmpty;
-      return rank == 1 && (firstEmpty == 0 || fnOtherColour(v.Bottom(fnDest(firstEmpty - 1)), m));
+      return rank == kAce && (firstEmpty == 0 || fnOtherColour(v.Bottom(fnDest(firstEmpty - 1)), m));
     }
-    case 141: return !c.FromTableau() && (i == 3 ? rank == 13 : rank != 13);
-    case 142:
+    case TBuildCode::KingOnFourthOnly: return !c.FromTableau() && (i == 3 ? rank == kKing : rank != kKing);
+    case TBuildCode::UpInSuitFromOwnPile:
       if (c.SourceTableau() != i && !v.IsEmpty(fnFila(i))) return false;
-      return c.Empty() ? rank == 1 : upInSuit;
-    case 143:
-    case 144: {
+      return c.Empty() ? rank == kAce : upInSuit;
+    case TBuildCode::DownInSuitLockedReserves:
+    case TBuildCode::UpInSuitLockedReserves: {
       const int reserve = c.SourceReserve();
       if ((reserve == 0 || reserve == 1) && !v.IsEmpty(fnAppogg(2))) return false;
-      if (code == 143) return c.Empty() ? c.FromReserve() : inSuit && fnIsDown(t, m);
-      return c.Empty() ? rank == 1 : upInSuit;
+      if (code == TBuildCode::DownInSuitLockedReserves) return c.Empty() ? c.FromReserve() : inSuit && fnIsDown(t, m);
+      return c.Empty() ? rank == kAce : upInSuit;
     }
     default: return fnStandardBuild(c, code);
   }

@@ -62,15 +62,15 @@ bool fnCornerFoundationAccepts(const TTableView& view, int card, int i) {
   for (int f = otherPair; f <= otherPair + 1; ++f) {
     if (!view.IsEmpty(fnDest(f)) && fnSameColour(view.Top(fnDest(f)), card)) return false;
   }
-  return FoundationSuitsDistinct(view, 0, 1, 2, 3, -1, card) && fnCardRank(card) == (aces ? 1 : 13);
+  return FoundationSuitsDistinct(view, 0, 1, 2, 3, -1, card) && fnCardRank(card) == (aces ? kAce : kKing);
 }
 
 bool fnPartnerAccepts(const TTableView& view, int card, int target, int i) {
   const int rank = fnCardRank(card);
-  if (rank == 1 || rank == 12) return false;
-  if (rank != 11 && rank != 13) return fnSameSuit(target, card) && fnIsDown(target, card);
+  if (rank == kAce || rank == kQueen) return false;
+  if (rank != kJack && rank != kKing) return fnSameSuit(target, card) && fnIsDown(target, card);
   if (rank != view.Rule(rule::kFoundationBase + i) || !view.IsEmpty(fnDest(i))) return false;
-  const int partnerRank = rank == 11 ? 1 : 12;
+  const int partnerRank = rank == kJack ? kAce : kQueen;
   const auto isPartner = [&](int top) { return top > 0 && fnCardRank(top) == partnerRank && fnSameSuit(top, card); };
   if (isPartner(view.Top(kMazzoVis))) return true;
   for (int p = 0; p < view.TableauPiles(); ++p) {

@@ -71,14 +71,14 @@ bool TMoveLegality::IsValidGroup(int card, int tableauIndex) const {
   if (!place) return false;
   const int count = view_.Count(place->pile);
   if (place->position == count - 1) return true;
-  int code = 0;
+  TBuildCode code = TBuildCode::SameSuit;
   switch (Rule(rule::kGroupRule)) {
     case 0: return true;
     case 1:
-      code = Rule(rule::kTableauBuild + tableauIndex);
+      code = fnBuildCode(Rule(rule::kTableauBuild + tableauIndex));
       break;
-    case 10: code = 0; break;
-    case 11: code = 1; break;
+    case 10: code = TBuildCode::SameSuit; break;
+    case 11: code = TBuildCode::SameColour; break;
     case 12: return context_.redealRound == kRedealRoundOfDraw;
     default: return false;
   }
@@ -96,7 +96,7 @@ bool TMoveLegality::GroupFitsLimit(int card, bool toEmptyPile) const {
   const int limit = Rule(rule::kGroupLimit);
   switch (limit) {
     case -1: return true;
-    case -12: return size == 1 || fnCardRank(card) == 13;
+    case -12: return size == 1 || fnCardRank(card) == kKing;
     case -13: return inTableau && (size == 1 || size == view_.Count(place->pile));
     case -15: return IsFreeAtRowSide(card);
     case -16:

@@ -10,15 +10,8 @@ namespace tablerun {
 
 namespace {
 
-constexpr int kQueenOnEmptyFoundation = 10;
-constexpr int kSuitStillOnTableau = 22;
-constexpr int kUncappedUp = 20;
-constexpr int kRiseAndFall = 29;
-constexpr int kDownOneByOne = 34;
-constexpr int kStockFirstBuild = 129;
 constexpr int kFamilyTableauTurns = 23;
 constexpr int kFamilyFaceDownTargets = 40;
-constexpr int kFullDeck = 52;
 
 }  // namespace
 
@@ -64,23 +57,24 @@ bool TMoveLegality::CanPlaceOnFoundation(int i, int card) const {
   }
   if (!context_.singleCard) return false;
   const TPileRef pile = fnDest(i);
-  const int code = Rule(rule::kFoundationBuild + i);
+  const TBuildCode code = fnBuildCode(Rule(rule::kFoundationBuild + i));
   // Two codes decide before the foundation's capacity is looked at.
-  if (code == kQueenOnEmptyFoundation) return fnCardRank(card) == 12 && view_.IsEmpty(pile);
-  if (code == kSuitStillOnTableau) {
-    if (fnCardRank(card) == 1) return false;
+  if (code == TBuildCode::QueenOnEmpty) return fnCardRank(card) == kQueen && view_.IsEmpty(pile);
+  if (code == TBuildCode::SuitStillOnTableau) {
+    if (fnCardRank(card) == kAce) return false;
     for (int p = 0; p < view_.TableauPiles(); ++p) {
       const int top = view_.Top(fnFila(p));
       if (top > 0 && fnCardSuit(top) == fnCardSuit(card) &&
-          (fnCardRank(top) > fnCardRank(card) || fnCardRank(top) == 1)) {
+          (fnCardRank(top) > fnCardRank(card) || fnCardRank(top) == kAce)) {
         return true;
       }
     }
     return false;
   }
   const int held = view_.Count(pile);
-  if (code != kUncappedUp && code != kRiseAndFall && held >= Rule(rule::kFoundationCapacity)) return false;
-  if (code == kUncappedUp && held >= kFullDeck) return false;
+  if (code != TBuildCode::UpUncapped && code != TBuildCode::RiseAndFall && held >= Rule(rule::kFoundationCapacity))
+    return false;
+  if (code == TBuildCode::UpUncapped && held >= kDeckSize) return false;
   return CheckBuild(view_.Target(pile), card, FoundationRule(i));
 }
 
@@ -92,9 +86,9 @@ bool TMoveLegality::CanPlaceOnTableau(int i, int card) const {
   const int capacity = Rule(rule::kTableauCapacity);
   if (capacity != -1 && view_.Count(pile) >= capacity) return false;
   const bool group = !context_.singleCard;
-  const TPileRule pileRule = TableauRule(i, Rule(rule::kTableauBuild + i), true);
+  const TPileRule pileRule = TableauRule(i, fnBuildCode(Rule(rule::kTableauBuild + i)), true);
   bool ok = CheckBuild(target, card, pileRule);
-  if (pileRule.buildCode == kDownOneByOne && !view_.IsEmpty(pile) && group) ok = false;
+  if (pileRule.buildCode == TBuildCode::DownSingleCards && !view_.IsEmpty(pile) && group) ok = false;
   if (ok && group && Rule(rule::kGroupRule) != 0) ok = IsValidGroup(card, i);
   if (ok && group && Rule(rule::kGroupLimit) == -5 && view_.IsEmpty(pile)) ok = GroupFitsLimit(card, true);
   // A group is never dropped on itself.
@@ -106,14 +100,14 @@ TPileRule TMoveLegality::FoundationRule(int i) const {
   return {.emptyRule = base,
           .baseRank = base,
           .direction = Rule(rule::kFoundationDirection + i),
-          .buildCode = Rule(rule::kFoundationBuild + i),
+          .buildCode = fnBuildCode(Rule(rule::kFoundationBuild + i)),
           .toFoundation = true,
           .wrapAllowed = true,
           .pileIndex = i,
           .strict = true};
 }
 
-TPileRule TMoveLegality::TableauRule(int i, int buildCode, bool strict) const {
+TPileRule TMoveLegality::TableauRule(int i, TBuildCode buildCode, bool strict) const {
   return {.emptyRule = Rule(rule::kTableauEmpty + i),
           .baseRank = Rule(rule::kFoundationBase),
           .direction = Rule(rule::kTableauDirection + i),
@@ -162,7 +156,8 @@ bool TMoveLegality::CanLeave(int card) const {
 }
 
 bool TMoveLegality::TableauWaitsForStock() const {
-  return Rule(rule::kTableauBuild) == kStockFirstBuild && !view_.IsEmpty(kMazzo);
+  return fnBuildCode(Rule(rule::kTableauBuild)) == TBuildCode::RoundInSuitOnCardsOnceStockEmpty &&
+         !view_.IsEmpty(kMazzo);
 }
 
 void TMoveLegality::ExplainTableauWaitsForStock() const {

@@ -15,6 +15,7 @@
 #include "engine/legality/move_context.h"
 #include "engine/state/screen.h"
 #include "engine/state/table_view.h"
+#include "model/build_codes.h"
 
 namespace tablerun {
 
@@ -25,7 +26,7 @@ struct TPileRule {
   int emptyRule = 0;  // what an empty pile takes (the base rank on a foundation)
   int baseRank = 0;   // the foundation's own base rank; foundation 0's for a tableau pile
   int direction = 0;  // 0 down, 1 up, 2 either
-  int buildCode = 0;
+  TBuildCode buildCode = TBuildCode::SameSuit;
   bool toFoundation = false;
   bool wrapAllowed = false;
   int pileIndex = 0;   // 0-based, in the destination's group
@@ -58,7 +59,7 @@ public:
   bool CheckBuild(int target, int moving, const TPileRule& rule) const;
   TPileRule FoundationRule(int i) const;
   // Tableau pile i's rule with the given build code (the group rule substitutes its own).
-  TPileRule TableauRule(int i, int buildCode, bool strict) const;
+  TPileRule TableauRule(int i, TBuildCode buildCode, bool strict) const;
 
   // The group headed by the card, judged by tableau pile i's rules (rule slot 2).
   bool IsValidGroup(int card, int tableauIndex) const;

@@ -1,6 +1,7 @@
 // What a reserve accepts: its acceptance code (rule slot 335 + i).
 #include "engine/legality/card_steps.h"
 #include "engine/legality/move_legality.h"
+#include "model/build_codes.h"
 #include "model/rule_slots.h"
 
 namespace tablerun {
@@ -13,32 +14,33 @@ bool TMoveLegality::CanPlaceOnReserve(int i, int card) const {
   const int rank = fnCardRank(card);
   const auto where = [&] { return view_.LocateCard(card); };
   const int firstReserveHolds = view_.Count(fnAppogg(0));
-  switch (Rule(rule::kReserveAccepts + i)) {
-    case 4: return false;
-    case 8: return single && rank == 13 && firstReserveHolds < 3;
-    case 12: return true;
-    case 'U': return where() == kLocatedInWaste;
-    case 13: return single && firstReserveHolds < 5;
-    case 103: return empty && IsFreeAtRowSide(card);
-    case 107: {
+  switch (fnReserveCode(Rule(rule::kReserveAccepts + i))) {
+    case TReserveCode::Nothing: return false;
+    case TReserveCode::KingWhileFirstShort: return single && rank == kKing && firstReserveHolds < 3;
+    case TReserveCode::Anything: return true;
+    case TReserveCode::FromWaste: return where() == kLocatedInWaste;
+    case TReserveCode::SingleWhileFirstShort: return single && firstReserveHolds < 5;
+    case TReserveCode::FreeAtRowSide: return empty && IsFreeAtRowSide(card);
+    case TReserveCode::AcesOtherColour: {
       const int top = view_.Target(pile);
-      return rank == 1 && (empty || (top > 0 && fnOtherColour(top, card)));
+      return rank == kAce && (empty || (top > 0 && fnOtherColour(top, card)));
     }
-    case 119: {
+    case TReserveCode::QueenOverFoundation: {
       const TPileRef foundation = fnDest(i);
-      return empty && !view_.IsEmpty(foundation) && rank == 12 &&
+      return empty && !view_.IsEmpty(foundation) && rank == kQueen &&
              fnCardSuit(card) == fnCardSuit(view_.Bottom(foundation));
     }
-    case 145: {
+    case TReserveCode::UpInSuit: {
       const int top = view_.Target(pile);
       return empty || (top > 0 && fnSameSuit(top, card) && fnIsUp(top, card));
     }
-    case 146: return context_.drawLogged && view_.IsEmpty(kMazzo) && empty && where() == kLocatedInWaste;
-    case 88: return empty && single && rank == 11;
-    case 89: return empty && single && rank == 12;
-    case 90: return empty && single && rank == 13;
-    case 9: return empty && single && fnIsFaceCard(card);
-    case 'Q': return empty && single && !fnLocatedInTableau(where());
+    case TReserveCode::FromWasteAfterDraw:
+      return context_.drawLogged && view_.IsEmpty(kMazzo) && empty && where() == kLocatedInWaste;
+    case TReserveCode::JackOntoEmpty: return empty && single && rank == kJack;
+    case TReserveCode::QueenOntoEmpty: return empty && single && rank == kQueen;
+    case TReserveCode::KingOntoEmpty: return empty && single && rank == kKing;
+    case TReserveCode::FaceCard: return empty && single && fnIsFaceCard(card);
+    case TReserveCode::NotFromTableau: return empty && single && !fnLocatedInTableau(where());
     default: return empty && single;
   }
 }

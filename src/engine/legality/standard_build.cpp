@@ -12,13 +12,13 @@ namespace {
 
 bool IsLetterGroup(int value) { return value == 'Q' || value == 'T' || value == 'U' || value == 'Z'; }
 
-bool SuitFilterAllows(int code, int target, int moving) {
+bool SuitFilterAllows(TBuildCode code, int target, int moving) {
   switch (code) {
-    case 0:
-    case 11: return fnSameSuit(target, moving);
-    case 1: return fnSameColour(target, moving);
-    case 3: return fnOtherColour(target, moving);
-    case 6: return false;
+    case TBuildCode::SameSuit:
+    case TBuildCode::SameSuitNoQueenOnJackOrKing: return fnSameSuit(target, moving);
+    case TBuildCode::SameColour: return fnSameColour(target, moving);
+    case TBuildCode::OtherColour: return fnOtherColour(target, moving);
+    case TBuildCode::NoBuilding: return false;
     default: return true;
   }
 }
@@ -28,25 +28,25 @@ bool UpAllows(const TBuildCase& c, bool plain) {
   if (plain) return fnIsUp(c.target, c.moving);
   if (c.rule.toFoundation) {
     // Wrapping completes only a foundation that started above the Ace.
-    if (targetRank == 13) return fnCardRank(c.moving) == 1 && c.rule.baseRank != 1;
+    if (targetRank == kKing) return fnCardRank(c.moving) == kAce && c.rule.baseRank != kAce;
     return fnIsUp(c.target, c.moving);
   }
   if (targetRank == c.rule.baseRank && !c.rule.wrapAllowed) return false;
-  if (targetRank == 13) return fnCardRank(c.moving) == 1;
+  if (targetRank == kKing) return fnCardRank(c.moving) == kAce;
   return fnIsUp(c.target, c.moving);
 }
 
 bool DownAllows(const TBuildCase& c, bool plain) {
   const int targetRank = fnCardRank(c.target);
   if (c.rule.toFoundation) {
-    if (targetRank == 1) return fnCardRank(c.moving) == 13 && c.rule.baseRank != 13;
+    if (targetRank == kAce) return fnCardRank(c.moving) == kKing && c.rule.baseRank != kKing;
     return fnIsDown(c.target, c.moving);
   }
   if (plain) return fnIsDown(c.target, c.moving);
   const int base = c.rule.baseRank;
-  const bool stop = targetRank == base || (targetRank == 1 && (base == 'Q' || base == 'R' || base == 'S'));
+  const bool stop = targetRank == base || (targetRank == kAce && (base == 'Q' || base == 'R' || base == 'S'));
   if (stop && !c.rule.wrapAllowed) return false;
-  if (targetRank == 1) return fnCardRank(c.moving) == 13;
+  if (targetRank == kAce) return fnCardRank(c.moving) == kKing;
   return fnIsDown(c.target, c.moving);
 }
 
@@ -85,7 +85,7 @@ bool fnEmptyPileAccepts(const TBuildCase& c) {
   }
 }
 
-bool fnStandardBuild(const TBuildCase& c, int code) {
+bool fnStandardBuild(const TBuildCase& c, TBuildCode code) {
   if (c.Empty()) return fnEmptyPileAccepts(c);
   if (!SuitFilterAllows(code, c.target, c.moving)) return false;
   // Wrap flag 2: plain steps, neither wrapping nor stopping at the base rank.
@@ -97,9 +97,9 @@ bool fnStandardBuild(const TBuildCase& c, int code) {
 
 bool TMoveLegality::LetterGroupAccepts(int card, int value) const {
   const int rank = fnCardRank(card);
-  if ((value == 'Q' || value == 'U') && rank != 1) return false;
-  if (value == 'T' && rank != 13) return false;
-  if (value == 'Z' && rank != 2) return false;
+  if ((value == 'Q' || value == 'U') && rank != kAce) return false;
+  if (value == 'T' && rank != kKing) return false;
+  if (value == 'Z' && rank != kTwo) return false;
   const int suit = fnCardSuit(card);
   if (suit < 0 || suit > 3) {
     Explain(TMessageKind::Error, "Error suit - 1");
