@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "engine/legality/build_case.h"
+#include "model/group_codes.h"
 #include "model/rule_slots.h"
 
 namespace tablerun {
@@ -72,14 +73,14 @@ bool TMoveLegality::IsValidGroup(int card, int tableauIndex) const {
   const int count = view_.Count(place->pile);
   if (place->position == count - 1) return true;
   TBuildCode code = TBuildCode::SameSuit;
-  switch (Rule(rule::kGroupRule)) {
-    case 0: return true;
-    case 1:
+  switch (static_cast<TGroupRule>(Rule(rule::kGroupRule))) {
+    case TGroupRule::Any: return true;
+    case TGroupRule::PileBuildCode:
       code = fnBuildCode(Rule(rule::kTableauBuild + tableauIndex));
       break;
-    case 10: code = TBuildCode::SameSuit; break;
-    case 11: code = TBuildCode::SameColour; break;
-    case 12: return context_.redealRound == kRedealRoundOfDraw;
+    case TGroupRule::SameSuit: code = TBuildCode::SameSuit; break;
+    case TGroupRule::SameColour: code = TBuildCode::SameColour; break;
+    case TGroupRule::AfterLastRedeal: return context_.redealRound == kRedealRoundOfDraw;
     default: return false;
   }
   const TPileRule rule = TableauRule(tableauIndex, code, false);
@@ -94,14 +95,15 @@ bool TMoveLegality::GroupFitsLimit(int card, bool toEmptyPile) const {
   const int size = place ? CardsFrom(view_, *place) : 1;
   const bool inTableau = place && place->pile.group == TPileGroup::Fila;
   const int limit = Rule(rule::kGroupLimit);
-  switch (limit) {
-    case -1: return true;
-    case -12: return size == 1 || fnCardRank(card) == kKing;
-    case -13: return inTableau && (size == 1 || size == view_.Count(place->pile));
-    case -15: return IsFreeAtRowSide(card);
-    case -16:
+  const auto kind = static_cast<TGroupLimit>(limit);
+  switch (kind) {
+    case TGroupLimit::Unlimited: return true;
+    case TGroupLimit::KingOrSingle: return size == 1 || fnCardRank(card) == kKing;
+    case TGroupLimit::WholePileOrSingle: return inTableau && (size == 1 || size == view_.Count(place->pile));
+    case TGroupLimit::FreeAtRowSide: return IsFreeAtRowSide(card);
+    case TGroupLimit::EdgeOfCells:
       return inTableau && (place->position == 0 || size == 1 || AtEdgeOfItsCells(view_, *place));
-    case -17:
+    case TGroupLimit::SingleOrDraw:
       if (size == 1) return true;
       // The lift of a group asks for the single Draw, which pointer input carries out.
       if (context_.tutorMode == 0 && context_.redealRound != kRedealRoundOfDraw) {
@@ -110,12 +112,12 @@ bool TMoveLegality::GroupFitsLimit(int card, bool toEmptyPile) const {
         Explain(TMessageKind::Information, "Only one Draw is permitted.");
       }
       return false;
-    case -5:
-    case -6: {
+    case TGroupLimit::FreeCellsAndPilesPlusOne:
+    case TGroupLimit::FreeCellsAndPiles: {
       const int freeCells = EmptyReserves(view_);
       const int emptyPiles = EmptyTableauPiles(view_);
       if (emptyPiles == 0) return size <= freeCells + 1;
-      const int extra = limit == -5 && !toEmptyPile ? 1 : 0;
+      const int extra = kind == TGroupLimit::FreeCellsAndPilesPlusOne && !toEmptyPile ? 1 : 0;
       return size <= freeCells + emptyPiles + extra;
     }
     default:

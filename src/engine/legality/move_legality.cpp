@@ -4,6 +4,7 @@
 
 #include "engine/legality/family_predicates.h"
 #include "engine/state/tablerun_state.h"
+#include "model/group_codes.h"
 #include "model/rule_slots.h"
 
 namespace tablerun {
@@ -89,8 +90,11 @@ bool TMoveLegality::CanPlaceOnTableau(int i, int card) const {
   const TPileRule pileRule = TableauRule(i, fnBuildCode(Rule(rule::kTableauBuild + i)), true);
   bool ok = CheckBuild(target, card, pileRule);
   if (pileRule.buildCode == TBuildCode::DownSingleCards && !view_.IsEmpty(pile) && group) ok = false;
-  if (ok && group && Rule(rule::kGroupRule) != 0) ok = IsValidGroup(card, i);
-  if (ok && group && Rule(rule::kGroupLimit) == -5 && view_.IsEmpty(pile)) ok = GroupFitsLimit(card, true);
+  if (ok && group && static_cast<TGroupRule>(Rule(rule::kGroupRule)) != TGroupRule::Any) ok = IsValidGroup(card, i);
+  if (ok && group && static_cast<TGroupLimit>(Rule(rule::kGroupLimit)) == TGroupLimit::FreeCellsAndPilesPlusOne &&
+      view_.IsEmpty(pile)) {
+    ok = GroupFitsLimit(card, true);
+  }
   // A group is never dropped on itself.
   return ok && !(target > 0 && target == context_.draggedTopCard);
 }
@@ -148,7 +152,9 @@ bool TMoveLegality::CanLeave(int card) const {
       const int rows = Rule(rule::kReleaseRows);
       const int rowPiles = Rule(rule::kReleaseRowPiles);
       if (rows >= 1 && rowPiles >= 1 && entry < rows * rowPiles) return top && fnRowReleases(view_, entry);
-      if (!top && Rule(rule::kGroupRule) != 0 && !IsValidGroup(card, entry)) return false;
+      if (!top && static_cast<TGroupRule>(Rule(rule::kGroupRule)) != TGroupRule::Any && !IsValidGroup(card, entry)) {
+        return false;
+      }
       return GroupFitsLimit(card, false);
     }
   }
