@@ -164,6 +164,22 @@ enum class TReserveCode : int {
   FromWasteAfterDraw = 146,
 };
 
+// Before the build code: what the stock-first rule (rule::kStockFirst) keeps
+// back while the stock or the waste holds cards.
+enum class TStockFirst : int {
+  None = 0,
+  NoTableauToFoundation = 1,
+  WasteToCountedPile = 2,  // and no tableau card anywhere
+  WasteToPileAfterFullest = 3,
+};
+
+// How the first cards of the foundations go together (rule::kFoundationSetRule).
+enum class TFoundationSet : int {
+  Free = 0,
+  DistinctSuits = 1,  // foundations 1 to 4
+  AlternatingColours = 2,
+};
+
 inline constexpr TReserveCode fnReserveCode(int value) {
   return static_cast<TReserveCode>(value);
 }

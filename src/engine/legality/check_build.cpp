@@ -12,8 +12,8 @@ namespace tablerun {
 namespace {
 
 // The one tableau pile that takes the waste card under the stock-first rule.
-int DesignatedPile(const TTableView& v, int mode) {
-  if (mode == 2) {
+int DesignatedPile(const TTableView& v, TStockFirst mode) {
+  if (mode == TStockFirst::WasteToCountedPile) {
     // Slot 380 may hold fewer cards than the waste: keep the pile number non-negative.
     const int counter = v.Rule(rule::kWasteDeal) - v.Count(kMazzoVis);
     return (counter % 12 + 12) % 12;
@@ -33,9 +33,10 @@ int DesignatedPile(const TTableView& v, int mode) {
 // Rule slot 37: a decision, or nothing when the build code decides.
 std::optional<bool> StockFirst(const TBuildCase& c) {
   const TTableView& v = c.view;
-  const int mode = v.Rule(rule::kStockFirst);
-  const bool anyDestination = mode == 2 || mode == 3;
-  if ((anyDestination || (mode == 1 && c.rule.toFoundation)) && !v.StockAndWasteEmpty() && c.FromTableau()) {
+  const auto mode = static_cast<TStockFirst>(v.Rule(rule::kStockFirst));
+  const bool anyDestination = mode == TStockFirst::WasteToCountedPile || mode == TStockFirst::WasteToPileAfterFullest;
+  if ((anyDestination || (mode == TStockFirst::NoTableauToFoundation && c.rule.toFoundation)) &&
+      !v.StockAndWasteEmpty() && c.FromTableau()) {
     return false;
   }
   if (!anyDestination || c.rule.toFoundation || v.IsEmpty(kMazzoVis)) return std::nullopt;
@@ -45,9 +46,9 @@ std::optional<bool> StockFirst(const TBuildCase& c) {
 // Rule slot 51, for a card that starts a foundation.
 bool FoundationSetAllows(const TBuildCase& c) {
   if (!c.rule.toFoundation || !c.view.IsEmpty(fnDest(c.Index()))) return true;
-  switch (c.view.Rule(rule::kFoundationSetRule)) {
-    case 1: return FoundationSuitsDistinct(c.view, 0, 1, 2, 3, c.Index(), c.moving);
-    case 2: return FoundationColoursAlternate(c.view, c.moving, c.Index());
+  switch (static_cast<TFoundationSet>(c.view.Rule(rule::kFoundationSetRule))) {
+    case TFoundationSet::DistinctSuits: return FoundationSuitsDistinct(c.view, 0, 1, 2, 3, c.Index(), c.moving);
+    case TFoundationSet::AlternatingColours: return FoundationColoursAlternate(c.view, c.moving, c.Index());
     default: return true;
   }
 }

@@ -5,6 +5,7 @@
 #include "engine/legality/family_predicates.h"
 #include "engine/state/tablerun_state.h"
 #include "model/group_codes.h"
+#include "model/lift_codes.h"
 #include "model/rule_slots.h"
 
 namespace tablerun {
@@ -132,17 +133,17 @@ bool TMoveLegality::CanLeave(int card) const {
     case TPileGroup::Mazzo:
       return pile == kMazzoVis && top && Rule(rule::kWasteFaceDown) == 0;
     case TPileGroup::Dest:
-      switch (Rule(rule::kFoundationTakeBack)) {
-        case 1: return top;
-        case 2: return top && view_.Count(pile) >= 2;
-        case 3: return top && card >= kFirstJoker;
+      switch (static_cast<TTakeBack>(Rule(rule::kFoundationTakeBack))) {
+        case TTakeBack::TopCard: return top;
+        case TTakeBack::TopCardLeavingOne: return top && view_.Count(pile) >= 2;
+        case TTakeBack::TopJoker: return top && card >= kFirstJoker;
         default: return false;
       }
     case TPileGroup::Appogg:
-      switch (Rule(rule::kReserveLiftRule)) {
-        case -11: return true;
-        case -14: return top && fnReserveIsFree(view_, entry);
-        case -15: return top && IsFreeAtRowSide(card);
+      switch (static_cast<TReserveLift>(Rule(rule::kReserveLiftRule))) {
+        case TReserveLift::AnyCard: return true;
+        case TReserveLift::ReleasedByFamily: return top && fnReserveIsFree(view_, entry);
+        case TReserveLift::FreeAtRowSide: return top && IsFreeAtRowSide(card);
         default: return top;
       }
     case TPileGroup::Fila: {

@@ -5,6 +5,7 @@
 #include "engine/legality/move_legality.h"
 #include "engine/pointer/hit_test.h"
 #include "model/card.h"
+#include "model/lift_codes.h"
 #include "model/main_game_entries.h"
 #include "model/rule_slots.h"
 
@@ -116,8 +117,9 @@ bool TPlayMoves::ClickMove(int card, bool toFoundations, bool toTableau) {
   bool mayLeave = false;
   switch (pile.group) {
     case TPileGroup::Dest: {
-      const int takeBack = Rule(rule::kFoundationTakeBack);
-      mayLeave = top && (takeBack == 1 || (takeBack == 2 && view.Count(pile) > 1));
+      const auto takeBack = static_cast<TTakeBack>(Rule(rule::kFoundationTakeBack));
+      mayLeave =
+          top && (takeBack == TTakeBack::TopCard || (takeBack == TTakeBack::TopCardLeavingOne && view.Count(pile) > 1));
       break;
     }
     case TPileGroup::Mazzo:
@@ -130,7 +132,7 @@ bool TPlayMoves::ClickMove(int card, bool toFoundations, bool toTableau) {
       break;
     }
     case TPileGroup::Appogg:
-      mayLeave = top || Rule(rule::kReserveLiftRule) == -11;
+      mayLeave = top || static_cast<TReserveLift>(Rule(rule::kReserveLiftRule)) == TReserveLift::AnyCard;
       break;
   }
   return mayLeave && MoveToBestPlace(card, single, {toFoundations, toTableau, true});
