@@ -1,15 +1,15 @@
 #include "engine/appearance/deal_flights.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
 
-// The families whose deck is held off the table, at its left.
-constexpr int kFamilyHandDealtA = 46;
-constexpr int kFamilyHandDealtB = 74;
+// The families whose deck stands off the table, left of it.
+constexpr int kDeckLeftOfTableFamilies[] = {46, 74};
 
 }  // namespace
 
@@ -45,8 +45,7 @@ TPoint fnDealOrigin(const TPileGeometry& geometry) {
   if (geometry.OnTable(fnAppogg(0)) && view.Count(fnAppogg(0)) <= 1) return home(fnAppogg(0));
   if (geometry.OnTable(kMazzoWaste)) return home(kMazzoWaste);
   if (geometry.OnTable(fnDest(0))) return home(fnDest(0));
-  const int family = view.Rule(rule::kFamily);
-  if (family == kFamilyHandDealtA || family == kFamilyHandDealtB)
+  if (std::ranges::find(kDeckLeftOfTableFamilies, view.Rule(rule::kFamily)) != std::end(kDeckLeftOfTableFamilies))
     return {-static_cast<int>(1.1 * geometry.CardWidth()), 0};
   return home(fnFila(0));
 }

@@ -22,7 +22,7 @@ std::vector<TDealtCard> fnDealOrder(const TTableView& view);
 // The top left of the deck the cards leave: the first pile on the table of
 // the stock (unless it is empty while its face-up pile is not), that face-up
 // pile, a first reserve of at most one card, the waste and the first
-// foundation; left of the table in the families dealt from the hand;
+// foundation; left of the table in the families whose deck stands there;
 // otherwise the first tableau pile.
 TPoint fnDealOrigin(const TPileGeometry& geometry);
 
