@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick libx11-dev libxext-dev
   kdegames-card-data-kf5 gnome-cards-data fonts-dejavu-core fonts-noto-color-emoji adwaita-icon-theme
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
 )
 
 missing=()

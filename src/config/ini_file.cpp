@@ -33,37 +33,37 @@ TIniFile::TIniFile(TFileSystem& fs, TMessages& messages, std::string path, TAcce
   for (const std::string_view line : fnSplitLines(*bytes)) lines_.emplace_back(line);
 }
 
-int TIniFile::FindSection(const std::string& section) const {
+std::optional<std::size_t> TIniFile::FindSection(const std::string& section) const {
   std::string name;
-  for (int i = 0; i < static_cast<int>(lines_.size()); ++i) {
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (fnHeaderName(lines_[i], name) && fnSameTextIgnoringCase(name, section)) return i;
   }
-  return -1;
+  return std::nullopt;
 }
 
-int TIniFile::SectionEnd(int header) const {
+std::size_t TIniFile::SectionEnd(std::size_t header) const {
   std::string name;
-  int i = header + 1;
-  while (i < static_cast<int>(lines_.size()) && !fnHeaderName(lines_[i], name)) ++i;
+  std::size_t i = header + 1;
+  while (i < lines_.size() && !fnHeaderName(lines_[i], name)) ++i;
   return i;
 }
 
-int TIniFile::FindKey(int header, const std::string& key) const {
+std::optional<std::size_t> TIniFile::FindKey(std::size_t header, const std::string& key) const {
   std::string name, value;
-  const int end = SectionEnd(header);
-  for (int i = header + 1; i < end; ++i) {
+  const std::size_t end = SectionEnd(header);
+  for (std::size_t i = header + 1; i < end; ++i) {
     if (fnKeyOf(lines_[i], name, value) && fnSameTextIgnoringCase(name, key)) return i;
   }
-  return -1;
+  return std::nullopt;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& fallback) const {
-  const int header = FindSection(section);
-  const int line = header < 0 ? -1 : FindKey(header, key);
-  if (line < 0) return fallback;
+  const auto header = FindSection(section);
+  const auto line = header ? FindKey(*header, key) : std::nullopt;
+  if (!line) return fallback;
   std::string name, value;
-  fnKeyOf(lines_[line], name, value);
+  fnKeyOf(lines_[*line], name, value);
   return value;
 }
 
@@ -73,19 +73,19 @@ std::int64_t TIniFile::ReadInteger(const std::string& section, const std::string
 }
 
 bool TIniFile::KeyExists(const std::string& section, const std::string& key) const {
-  const int header = FindSection(section);
-  return header >= 0 && FindKey(header, key) >= 0;
+  const auto header = FindSection(section);
+  return header && FindKey(*header, key);
 }
 
-bool TIniFile::SectionExists(const std::string& section) const { return FindSection(section) >= 0; }
+bool TIniFile::SectionExists(const std::string& section) const { return FindSection(section).has_value(); }
 
 std::vector<std::string> TIniFile::ReadKeys(const std::string& section) const {
   std::vector<std::string> keys;
-  const int header = FindSection(section);
-  if (header < 0) return keys;
+  const auto header = FindSection(section);
+  if (!header) return keys;
   std::string name, value;
-  const int end = SectionEnd(header);
-  for (int i = header + 1; i < end; ++i) {
+  const std::size_t end = SectionEnd(*header);
+  for (std::size_t i = *header + 1; i < end; ++i) {
     if (fnKeyOf(lines_[i], name, value)) keys.push_back(name);
   }
   return keys;
@@ -97,28 +97,27 @@ bool TIniFile::WriteString(const std::string& section, const std::string& key, c
       key.find('=') != std::string::npos || fnTrim(key).empty())
     return false;
   const std::string line = key + "=" + value;
-  const int header = FindSection(section);
-  if (header < 0) {
+  const auto header = FindSection(section);
+  if (!header) {
     // A new section goes at the end, one empty line after the last one.
     if (!lines_.empty() && !fnTrim(lines_.back()).empty()) lines_.emplace_back();
     lines_.push_back("[" + section + "]");
     lines_.push_back(line);
     return Changed();
   }
-  const int existing = FindKey(header, key);
-  if (existing >= 0) {
+  if (const auto existing = FindKey(*header, key)) {
     // Keep the key's own spelling.
     std::string name, old;
-    fnKeyOf(lines_[existing], name, old);
+    fnKeyOf(lines_[*existing], name, old);
     const std::string updated = name + "=" + value;
-    if (lines_[existing] == updated) return true;
-    lines_[existing] = updated;
+    if (lines_[*existing] == updated) return true;
+    lines_[*existing] = updated;
     return Changed();
   }
   // After the section's last non-empty line, so the empty line before the next section stays.
-  int insertAt = SectionEnd(header);
-  while (insertAt > header + 1 && fnTrim(lines_[insertAt - 1]).empty()) --insertAt;
-  lines_.insert(lines_.begin() + insertAt, line);
+  std::size_t insertAt = SectionEnd(*header);
+  while (insertAt > *header + 1 && fnTrim(lines_[insertAt - 1]).empty()) --insertAt;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
   return Changed();
 }
 
@@ -127,9 +126,10 @@ bool TIniFile::WriteInteger(const std::string& section, const std::string& key, 
 }
 
 bool TIniFile::EraseSection(const std::string& section) {
-  const int header = FindSection(section);
-  if (header < 0) return true;
-  lines_.erase(lines_.begin() + header, lines_.begin() + SectionEnd(header));
+  const auto header = FindSection(section);
+  if (!header) return true;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*header),
+               lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(*header)));
   return Changed();
 }
 

@@ -3,7 +3,9 @@
 // Lines the program does not understand are kept as they are.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,11 +56,11 @@ public:
   };
 
 private:
-  // Index of the header line of the section, or -1.
-  int FindSection(const std::string& section) const;
+  // Index of the header line of the section.
+  std::optional<std::size_t> FindSection(const std::string& section) const;
   // End (exclusive) of the section starting at header.
-  int SectionEnd(int header) const;
-  int FindKey(int header, const std::string& key) const;
+  std::size_t SectionEnd(std::size_t header) const;
+  std::optional<std::size_t> FindKey(std::size_t header, const std::string& key) const;
   bool Changed();
   bool Save();
 

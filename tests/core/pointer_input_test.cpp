@@ -28,7 +28,7 @@ class PointerInputTest : public ::testing::Test {
   TPointerInput& pointer = game.session.pointer;
   TPileGeometry Geometry() const { return fnPileGeometry(game.state); }
   TPoint TopCard(TPileRef pile) const {
-    return Inside(Geometry().CardRect(pile, game.state.table.Pile(pile).size() / 3 - 1));
+    return Inside(Geometry().CardRect(pile, static_cast<int>(game.state.table.Pile(pile).size() / 3) - 1));
   }
   void Drag(TPoint from, TPoint to) {
     pointer.MouseDown(TMouseButton::Left, false, from.x, from.y);

@@ -27,8 +27,8 @@ protected:
     const std::string bytes = testing::fnCompileGames({{"base.game", testing::fnFixtureGame(
         5, "Base", "tableau direction: 0*4\ntableau build: 3*4\nfoundation direction: 1*4\nfoundation base: 1*4\n"
                    "tableau empty: 13*4\ncards per turn: 1\ndeals: 1\n")}});
-    std::string error;
-    ASSERT_TRUE(catalogue.Load(TGamesFile::Parse(bytes), error)) << error;
+    std::string message;
+    ASSERT_TRUE(catalogue.Load(TGamesFile::Parse(bytes), message)) << message;
   }
   testing::TTempFolder folder;
   TPosixFileSystem fs;

@@ -170,7 +170,7 @@ TEST(SafeRewrite, TheSameRewritesSucceedWhenNothingFails) {
 
 std::vector<TKeyValue> SeriesLines(int count, int width) {
   std::vector<TKeyValue> lines;
-  for (int i = 0; i < count; ++i) lines.push_back({"Game" + std::to_string(i), std::string(width, static_cast<char>('a' + i % 26))});
+  for (int i = 0; i < count; ++i) lines.push_back({"Game" + std::to_string(i), std::string(static_cast<std::size_t>(width), static_cast<char>('a' + i % 26))});
   return lines;
 }
 

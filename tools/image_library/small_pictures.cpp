@@ -176,7 +176,7 @@ QImage fnTinted(const QImage& icon, const QColor& tint) {
   for (int y = 0; y < tinted.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(tinted.scanLine(y));
     for (int x = 0; x < tinted.width(); ++x) {
-      const double lightness = 0.1 + 0.5 * qGray(line[x]) / 255.0;
+      const float lightness = 0.1F + 0.5F * static_cast<float>(qGray(line[x])) / 255.0F;
       const QColor colour = QColor::fromHslF(tint.hslHueF(), tint.hslSaturationF(), lightness);
       line[x] = qRgba(colour.red(), colour.green(), colour.blue(), qAlpha(line[x]));
     }

@@ -196,7 +196,7 @@ const std::map<int, TPixel>& fnTextures() {
        [](double u, double v) {
          const double s =
              std::sin(kTau * 2 * u) + std::sin(kTau * 3 * v) + std::sin(kTau * 2 * (u + v)) + 3 * fnFbm(u, v, 2, 3, 6);
-         return QColor::fromHsvF(std::fmod(s * 0.12 + 1.0, 1.0), 0.55, 0.75).rgb();
+         return QColor::fromHsvF(static_cast<float>(std::fmod(s * 0.12 + 1.0, 1.0)), 0.55F, 0.75F).rgb();
        }},
       {123,
        [](double u, double v) {
@@ -233,7 +233,7 @@ const std::map<int, TPixel>& fnTextures() {
          const int cx = int(u * 8), cy = int(v * 8);
          const double jx = fnLattice(cx, cy, 8, 8, 22) * 0.5 - 0.25, jy = fnLattice(cx, cy, 8, 8, 23) * 0.5 - 0.25;
          const double dx = u * 8 - cx - 0.5 - jx, dy = v * 8 - cy - 0.5 - jy;
-         if (std::hypot(dx, dy) < 0.16) return QColor::fromHsvF(fnLattice(cx, cy, 8, 8, 21), 0.6, 0.95).rgb();
+         if (std::hypot(dx, dy) < 0.16) return QColor::fromHsvF(static_cast<float>(fnLattice(cx, cy, 8, 8, 21)), 0.6F, 0.95F).rgb();
          return qRgb(250, 247, 238);
        }},
       {241,

@@ -10,7 +10,7 @@ std::vector<int> fnRedealOrder(std::vector<int> gathered) {
     if (index >= gathered.size()) index = 0;
     order.push_back(gathered[index]);
     gathered.erase(gathered.begin() + static_cast<std::ptrdiff_t>(index));
-    index += order.size() % 2 == 1 ? 2 : 5;
+    index += order.size() % 2 == 1 ? 2U : 5U;
   }
   return order;
 }

@@ -10,9 +10,9 @@ namespace tablerun {
 
 class TBuildCase {
 public:
-  TBuildCase(const TMoveLegality& legality, int target, int moving, const TPileRule& rule)
-      : legality(legality), view(legality.View()), context(legality.Context()), target(target), moving(moving),
-        rule(rule) {}
+  TBuildCase(const TMoveLegality& asked, int targetCard, int movingCard, const TPileRule& pileRule)
+      : legality(asked), view(asked.View()), context(asked.Context()), target(targetCard), moving(movingCard),
+        rule(pileRule) {}
 
   const TMoveLegality& legality;
   const TTableView& view;
