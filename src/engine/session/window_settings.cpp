@@ -1,6 +1,7 @@
 #include "engine/session/window_settings.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "config/text.h"
@@ -71,7 +72,8 @@ std::optional<int> TWindowSettings::FixedCloth() const {
 }
 
 int TWindowSettings::TableCursor() const {
-  return static_cast<int>(fnParseInteger(state_.config.Read(cfg::kCursor)).value_or(10));
+  // Clamped before narrowing: a huge number in the file must not wrap into a valid cursor.
+  return static_cast<int>(std::clamp<std::int64_t>(fnParseInteger(state_.config.Read(cfg::kCursor)).value_or(10), 0, 99));
 }
 
 bool TWindowSettings::FadedPause() const {
