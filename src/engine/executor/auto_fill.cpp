@@ -1,10 +1,8 @@
-// Automatic filling of empty piles, by the game's fill mode (rule slot 25).
+#include "engine/executor/auto_fill.h"
+
 #include <algorithm>
 
-#include "engine/executor/executor.h"
 #include "engine/state/tablerun_state.h"
-#include "model/main_game_entries.h"
-#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
@@ -27,39 +25,37 @@ constexpr int kPileKeptEmpty = 5;
 
 }  // namespace
 
-int TMoveExecutor::RowPiles() const {
-  return Rule(rule::kReleaseRows) * Rule(rule::kReleaseRowPiles);
-}
+int TAutoFill::RowPiles() const { return exec_.Rule(rule::kReleaseRows) * exec_.Rule(rule::kReleaseRowPiles); }
 
-bool TMoveExecutor::FillFrom(TPileRef from, TPileRef to, TCardFace face) {
-  const int card = View().Top(from);
+bool TAutoFill::FillFrom(TPileRef from, TPileRef to, TCardFace face) {
+  const int card = exec_.View().Top(from);
   if (card <= 0) return false;
-  ExecuteMove(card, TPileMove{to});
+  moves_.ExecuteMove(card, TPileMove{to});
   if (face == TCardFace::Down) state_.cards.fnSetCardFace(card, TCardFace::Down);
   return true;
 }
 
-bool TMoveExecutor::FillFromWasteOrStock(TPileRef to) {
-  return FillFrom(View().IsEmpty(kMazzoVis) ? kMazzo : kMazzoVis, to);
+bool TAutoFill::FillFromWasteOrStock(TPileRef to) {
+  return FillFrom(exec_.View().IsEmpty(kMazzoVis) ? kMazzo : kMazzoVis, to);
 }
 
-bool TMoveExecutor::FillFromStockOrWaste(TPileRef to) {
-  return FillFrom(View().IsEmpty(kMazzo) ? kMazzoVis : kMazzo, to);
+bool TAutoFill::FillFromStockOrWaste(TPileRef to) {
+  return FillFrom(exec_.View().IsEmpty(kMazzo) ? kMazzoVis : kMazzo, to);
 }
 
-void TMoveExecutor::FillSeveral(TPileRef to, int count, bool wasteFirst, int faceDownCount) {
-  SetEntry(entries::kDealRunning, Entry(entries::kDealRunning) + 1);
+void TAutoFill::FillSeveral(TPileRef to, int count, bool wasteFirst, int faceDownCount) {
+  exec_.SetEntry(entries::kDealRunning, exec_.Entry(entries::kDealRunning) + 1);
   for (int n = 0; n < count; ++n) {
-    const TPileRef from = wasteFirst && !View().IsEmpty(kMazzoVis) ? kMazzoVis : kMazzo;
+    const TPileRef from = wasteFirst && !exec_.View().IsEmpty(kMazzoVis) ? kMazzoVis : kMazzo;
     if (!FillFrom(from, to, n < faceDownCount ? TCardFace::Down : TCardFace::Up)) break;
   }
-  SetEntry(entries::kDealRunning, Entry(entries::kDealRunning) - 1);
+  exec_.SetEntry(entries::kDealRunning, exec_.Entry(entries::kDealRunning) - 1);
 }
 
-bool TMoveExecutor::FillFromPartner(int i) {
+bool TAutoFill::FillFromPartner(int i) {
   // Piles 1–8 and 17–24 draw on the middle row, 9–16.
   const int partner = i < 8 ? i + 8 : i - 8;
-  const TTableView view = View();
+  const TTableView view = exec_.View();
   int from = -1;
   for (int p = partner; p >= 8 && from < 0; --p) {
     if (!view.IsEmpty(fnFila(p))) from = p;
@@ -70,13 +66,14 @@ bool TMoveExecutor::FillFromPartner(int i) {
   return from >= 0 && FillFrom(fnFila(from), fnFila(i));
 }
 
-bool TMoveExecutor::FillPreconditionsHold(int mode) const {
-  const TTableView view = View();
-  if (mode == 0 || (Rule(rule::kTableauToFoundationOnly) == 1 && Entry(entries::kMoveCounter) == 0)) return false;
+bool TAutoFill::FillPreconditionsHold(int mode) const {
+  const TTableView view = exec_.View();
+  if (mode == 0 || (exec_.Rule(rule::kTableauToFoundationOnly) == 1 && exec_.Entry(entries::kMoveCounter) == 0))
+    return false;
   if (mode == 1) return !view.IsEmpty(fnAppogg(0));
   if (FillsFromStockGroup(mode)) return !view.StockAndWasteEmpty();
   if (mode == 10) return view.AllReservesEmpty();
-  if (mode == 4) return history_.undoLog.Count(TEventKind::TableauMove) == 0;
+  if (mode == 4) return exec_.history.undoLog.Count(TEventKind::TableauMove) == 0;
   if (mode == 15) {
     const int onFoundation = view.Count(fnDest(0));
     if (onFoundation == 0) return false;
@@ -91,80 +88,62 @@ bool TMoveExecutor::FillPreconditionsHold(int mode) const {
   return true;
 }
 
-bool TMoveExecutor::FillTableauPile(int mode, int i) {
+bool TAutoFill::FillTableauPile(int mode, int i) {
   const TPileRef pile = fnFila(i);
   const int number = i + 1;
   switch (mode) {
-    case 1:
-      return FillFrom(fnAppogg(0), pile);
+    case 1: return FillFrom(fnAppogg(0), pile);
     case 2:
     case 4:
     case 8:
-    case 10:
-      return number > RowPiles() && FillFromWasteOrStock(pile);
-    case 3:
-      return FillFromStockOrWaste(pile);
-    case 5:
-      FillSeveral(pile, 3, true, 0);
-      return true;
-    case 6:
-      return IsRowEndPile(i) && FillFrom(kMazzoVis, pile);
-    case 7:
-      return number >= 11 && FillFrom(kMazzo, pile);
-    case 9:
-      FillSeveral(pile, 4, false, 0);
-      return true;
-    case 11:
-      return number >= 25 && number <= 32 && FillFromWasteOrStock(pile);
-    case 12:
-      FillSeveral(pile, 4, true, 0);
-      return true;
-    case 14:
-      return (number <= 8 || (number >= 17 && number <= 24)) && FillFromPartner(i);
+    case 10: return number > RowPiles() && FillFromWasteOrStock(pile);
+    case 3: return FillFromStockOrWaste(pile);
+    case 5: FillSeveral(pile, 3, true, 0); return true;
+    case 6: return IsRowEndPile(i) && FillFrom(kMazzoVis, pile);
+    case 7: return number >= 11 && FillFrom(kMazzo, pile);
+    case 9: FillSeveral(pile, 4, false, 0); return true;
+    case 11: return number >= 25 && number <= 32 && FillFromWasteOrStock(pile);
+    case 12: FillSeveral(pile, 4, true, 0); return true;
+    case 14: return (number <= 8 || (number >= 17 && number <= 24)) && FillFromPartner(i);
     case 15: {
-      const int top = View().Top(pile);
+      const int top = exec_.View().Top(pile);
       const std::string& foundation = state_.table.Pile(fnDest(0));
       if (top <= 0 || foundation.find(fnCardText(top)) == std::string::npos) return false;
       return FillFrom(kMazzo, pile);
     }
-    case 18:
-      FillSeveral(pile, 4, true, 3);
-      return true;
-    case 19:
-      return number >= 15 && number <= 26 && FillFromWasteOrStock(pile);
-    case 20:
-      return number >= 17 && number <= 25 && FillFromWasteOrStock(pile);
+    case 18: FillSeveral(pile, 4, true, 3); return true;
+    case 19: return number >= 15 && number <= 26 && FillFromWasteOrStock(pile);
+    case 20: return number >= 17 && number <= 25 && FillFromWasteOrStock(pile);
     case 21:
-      return i < fnPileGroupSize(TPileGroup::Dest) && View().Count(fnDest(i)) < 13 && FillFromWasteOrStock(pile);
-    default:
-      return false;
+      return i < fnPileGroupSize(TPileGroup::Dest) && exec_.View().Count(fnDest(i)) < 13 && FillFromWasteOrStock(pile);
+    default: return false;
   }
 }
 
-bool TMoveExecutor::FillAllButOne() {
-  const int piles = TableauPiles();
+bool TAutoFill::FillAllButOne() {
+  const int piles = exec_.TableauPiles();
   bool attempted = false;
-  int keptEmpty = kPileKeptEmpty < piles && View().IsEmpty(fnFila(kPileKeptEmpty)) ? kPileKeptEmpty : -1;
-  for (int i = 0; i < piles && StockSize() > 0; ++i) {
-    if (!View().IsEmpty(fnFila(i))) continue;
+  int keptEmpty = kPileKeptEmpty < piles && exec_.View().IsEmpty(fnFila(kPileKeptEmpty)) ? kPileKeptEmpty : -1;
+  for (int i = 0; i < piles && exec_.StockSize() > 0; ++i) {
+    if (!exec_.View().IsEmpty(fnFila(i))) continue;
     if (keptEmpty < 0) keptEmpty = i;
     if (i != keptEmpty) attempted = FillFrom(kMazzo, fnFila(i)) || attempted;
   }
   return attempted;
 }
 
-bool TMoveExecutor::FillHoles() {
+bool TAutoFill::FillHoles() {
   bool recorded = false;
-  for (int i = 0; i < TableauPiles(); ++i) {
+  for (int i = 0; i < exec_.TableauPiles(); ++i) {
     std::string pile = state_.table.Pile(fnFila(i));
     const std::size_t end = std::min<std::size_t>(pile.size(), kHolePositions * 3);
     bool changed = false;
-    for (std::size_t at = 0; at < end && StockSize() > 0; at += 3) {
+    for (std::size_t at = 0; at < end && exec_.StockSize() > 0; at += 3) {
       if (pile.compare(at, 3, "000") != 0) continue;
       // Filling a hole is no move of its own, but undo must still bring the hole back.
-      if (!recorded) RecordUndo();
+      if (!recorded) exec_.RecordUndo();
       recorded = true;
-      const int card = TakeStockTop();
+      const int card = exec_.TakeStockTop();
       pile.replace(at, 3, fnCardText(card));
       state_.cards.fnSetCardFace(card, TCardFace::Up);
       changed = true;
@@ -175,20 +154,19 @@ bool TMoveExecutor::FillHoles() {
   return recorded;
 }
 
-bool TMoveExecutor::FillAfterPass(int mode) {
+bool TAutoFill::FillAfterPass(int mode) {
   switch (mode) {
-    case 17:
-      return FillAllButOne();
+    case 17: return FillAllButOne();
     case 15:
       // The foundation is the game's discard pile.
-      RecordUndo();
+      exec_.RecordUndo();
       state_.table.SetPile(fnDest(0), "");
       return true;
     case 8:
     case 13: {
       bool attempted = false;
-      for (int r = 0; r < Reserves(); ++r) {
-        if (!View().IsEmpty(fnAppogg(r))) continue;
+      for (int r = 0; r < exec_.Reserves(); ++r) {
+        if (!exec_.View().IsEmpty(fnAppogg(r))) continue;
         if (mode == 13) {
           attempted = FillFrom(kMazzo, fnAppogg(r)) || attempted;
         } else if (r + 1 > RowPiles()) {
@@ -197,26 +175,24 @@ bool TMoveExecutor::FillAfterPass(int mode) {
       }
       return attempted;
     }
-    case 16:
-      return FillHoles();
-    default:
-      return false;
+    case 16: return FillHoles();
+    default: return false;
   }
 }
 
-bool TMoveExecutor::AutoFillEmptyPiles() {
-  const int mode = Rule(rule::kAutoFill);
+bool TAutoFill::AutoFillEmptyPiles() {
+  const int mode = exec_.Rule(rule::kAutoFill);
   if (!FillPreconditionsHold(mode)) return false;
-  const TStep step = EnterStep();
+  const TExecutorState::TStep step = exec_.EnterStep();
   bool attempted = false;
   if (mode != 13 && mode != 16) {
-    for (int i = 0; i < TableauPiles(); ++i) {
-      if (mode != 15 && !View().IsEmpty(fnFila(i))) continue;
+    for (int i = 0; i < exec_.TableauPiles(); ++i) {
+      if (mode != 15 && !exec_.View().IsEmpty(fnFila(i))) continue;
       attempted = FillTableauPile(mode, i) || attempted;
     }
   }
   attempted = FillAfterPass(mode) || attempted;
-  LeaveAutomaticStep(step);
+  exec_.LeaveAutomaticStep(step);
   return attempted;
 }
 

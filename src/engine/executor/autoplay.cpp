@@ -1,11 +1,8 @@
-// Autoplay: top cards sent to the foundations round after round, and the
-// automatic turn-up of face-down tableau top cards.
-#include "engine/executor/executor.h"
+#include "engine/executor/autoplay.h"
+
 #include "engine/legality/family_predicates.h"
 #include "engine/legality/move_legality.h"
 #include "engine/state/tablerun_state.h"
-#include "model/main_game_entries.h"
-#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
@@ -16,59 +13,38 @@ constexpr int kLateBaseB = ']';
 
 }  // namespace
 
-bool TMoveExecutor::TurnUp(int tableauIndex) {
-  const int top = View().Top(fnFila(tableauIndex));
-  if (top <= 0 || !state_.cards.fnIsCardFaceDown(top)) return false;
-  RecordUndo();
-  state_.cards.fnSetCardFace(top, TCardFace::Up);
-  PlaySound(cfg::kSoundFaceUp, "Face_up");
-  state_.screen.RequestRepaint();
-  return true;
-}
-
-bool TMoveExecutor::TurnUpTableauTops() {
-  if (state_.config.Read(cfg::kAutomaticFaceUp) == "N" || Rule(rule::kAutoFaceUp) == 0) return false;
-  const TStep step = EnterStep();
-  bool turned = false;
-  for (int i = 0; i < TableauPiles(); ++i) turned = TurnUp(i) || turned;
-  LeaveAutomaticStep(step);
-  return turned;
-}
-
-bool TMoveExecutor::TryToFoundation(int card) {
+bool TAutoplay::TryToFoundation(int card) {
   if (card <= 0 || state_.cards.fnIsCardFaceDown(card)) return false;
-  const int reachable = Rule(rule::kReachableFoundations);
+  const int reachable = exec_.Rule(rule::kReachableFoundations);
   if (reachable != 0 && reachable != 1) return false;
-  const TTableView view = View();
+  const TTableView view = exec_.View();
   bool lateStarted = false;
   for (int f = 0; f < view.Foundations(); ++f) {
-    const int base = Rule(rule::kFoundationBase + f);
+    const int base = exec_.Rule(rule::kFoundationBase + f);
     if ((base == kLateBaseA || base == kLateBaseB) && !view.IsEmpty(fnDest(f))) lateStarted = true;
   }
-  TMoveContext context = MoveContext(true);
+  TMoveContext context = exec_.MoveContext(true);
   context.draggedTopCard = card;
   const TMoveLegality legality(state_.table, state_.rules, state_.cards, context);
   if (!legality.CanLeave(card)) return false;
   for (int f = 0; f < view.Foundations(); ++f) {
     if (state_.mainGame.DestX(f) < TMainGame::kAbsentBelow) continue;
     if (reachable == 1 && view.IsEmpty(fnDest(f))) continue;
-    const int base = Rule(rule::kFoundationBase + f);
+    const int base = exec_.Rule(rule::kFoundationBase + f);
     if ((base == kLateBaseA || base == kLateBaseB) && !lateStarted) continue;
-    if (legality.CanPlace(card, fnDest(f))) return ExecuteMove(card, TPileMove{fnDest(f), true});
+    if (legality.CanPlace(card, fnDest(f))) return moves_.ExecuteMove(card, TPileMove{fnDest(f), true});
   }
   return false;
 }
 
-bool TMoveExecutor::StopRequested() const {
-  return state_.runtime.Flag(TRuntimeFlag::StopRequest);
-}
+bool TAutoplay::StopRequested() const { return state_.runtime.Flag(TRuntimeFlag::StopRequest); }
 
-bool TMoveExecutor::AutoplayReserves(bool tutor) {
+bool TAutoplay::AutoplayReserves(bool tutor) {
   bool moved = false;
   for (bool again = true; again;) {
     again = false;
-    for (int r = 0; r < Reserves(); ++r) {
-      if (!TryToFoundation(View().Top(fnAppogg(r)))) continue;
+    for (int r = 0; r < exec_.Reserves(); ++r) {
+      if (!TryToFoundation(exec_.View().Top(fnAppogg(r)))) continue;
       moved = again = true;
       if (tutor) return true;
     }
@@ -76,18 +52,18 @@ bool TMoveExecutor::AutoplayReserves(bool tutor) {
   return moved;
 }
 
-bool TMoveExecutor::AutoplayTableau(bool tutor, bool withReserves, bool& stopped) {
-  const bool rows = Rule(rule::kReleaseRows) > 0 && Rule(rule::kReleaseRowPiles) > 0;
-  const bool turnUp = state_.config.Read(cfg::kAutomaticFaceUp) != "N" && Rule(rule::kAutoFaceUp) == 1;
+bool TAutoplay::AutoplayTableau(bool tutor, bool withReserves, bool& stopped) {
+  const bool rows = exec_.Rule(rule::kReleaseRows) > 0 && exec_.Rule(rule::kReleaseRowPiles) > 0;
+  const bool turnUp = state_.config.Read(cfg::kAutomaticFaceUp) != "N" && exec_.Rule(rule::kAutoFaceUp) == 1;
   bool moved = false;
-  for (int i = 0; i < TableauPiles(); ++i) {
-    const int top = View().Top(fnFila(i));
+  for (int i = 0; i < exec_.TableauPiles(); ++i) {
+    const int top = exec_.View().Top(fnFila(i));
     if (top > 0 && state_.cards.fnIsCardFaceDown(top)) {
-      if (tutor) return TurnUp(i);
-      if (turnUp) TurnUp(i);
+      if (tutor) return turnUps_.TurnUp(i);
+      if (turnUp) turnUps_.TurnUp(i);
     }
-    if (rows && !fnRowReleases(View(), i)) return moved;
-    if (TryToFoundation(View().Top(fnFila(i)))) {
+    if (rows && !fnRowReleases(exec_.View(), i)) return moved;
+    if (TryToFoundation(exec_.View().Top(fnFila(i)))) {
       moved = true;
       // Reserves first again: the card may have freed one of theirs.
       if (withReserves || tutor) return true;
@@ -98,12 +74,12 @@ bool TMoveExecutor::AutoplayTableau(bool tutor, bool withReserves, bool& stopped
   return moved;
 }
 
-bool TMoveExecutor::AutoplayPass() {
-  if (Entry(entries::kDealShown) != 1 || !state_.runtime.Flag(TRuntimeFlag::GameInProgress)) return false;
-  const bool tutor = Entry(entries::kTutorMode) != 0;
-  if (!autoplayActive_ && !tutor) return false;
-  const TStep step = EnterStep();
-  const bool withReserves = Reserves() > 0;
+bool TAutoplay::AutoplayPass() {
+  if (exec_.Entry(entries::kDealShown) != 1 || !state_.runtime.Flag(TRuntimeFlag::GameInProgress)) return false;
+  const bool tutor = exec_.Entry(entries::kTutorMode) != 0;
+  if (!exec_.autoplayActive && !tutor) return false;
+  const TExecutorState::TStep step = exec_.EnterStep();
+  const bool withReserves = exec_.Reserves() > 0;
   state_.runtime.SetFlag(TRuntimeFlag::StopRequest, false);
   bool movedAny = false;
   for (;;) {
@@ -112,7 +88,7 @@ bool TMoveExecutor::AutoplayPass() {
       movedAny = movedAny || moved;
       break;
     }
-    if (Rule(rule::kWasteFaceDown) == 0) moved = TryToFoundation(View().Top(kMazzoVis)) || moved;
+    if (exec_.Rule(rule::kWasteFaceDown) == 0) moved = TryToFoundation(exec_.View().Top(kMazzoVis)) || moved;
     if (StopRequested()) {
       movedAny = movedAny || moved;
       break;
@@ -123,36 +99,35 @@ bool TMoveExecutor::AutoplayPass() {
     if (stopped || !moved || tutor) break;
   }
   state_.runtime.SetFlag(TRuntimeFlag::StopRequest, false);
-  LeaveAutomaticStep(step);
+  exec_.LeaveAutomaticStep(step);
   return movedAny;
 }
 
-void TMoveExecutor::RunAutoplay() {
-  for (bool moved = AutoplayPass(); moved; moved = AutoplayPass()) AutoFillEmptyPiles();
+void TAutoplay::RunAutoplay() {
+  for (bool moved = AutoplayPass(); moved; moved = AutoplayPass()) autoFill_.AutoFillEmptyPiles();
 }
 
-void TMoveExecutor::SetAutoplay(bool on) {
-  autoplayActive_ = on;
-  if (!on || !state_.runtime.Flag(TRuntimeFlag::GameInProgress) || depth_ > 0) return;
+void TAutoplay::SetAutoplay(bool on) {
+  exec_.autoplayActive = on;
+  if (!on || !state_.runtime.Flag(TRuntimeFlag::GameInProgress) || exec_.InStep()) return;
   // Its own undo step: taking it back leaves the player's last move alone.
-  const int mark = history_.BeginPlayerStep();
-  ++depth_;
+  const TExecutorState::TStep step = exec_.EnterStep();
   RunAutoplay();
-  --depth_;
-  history_.EndPlayerStep(mark);
+  exec_.LeaveStep();
+  exec_.history.EndPlayerStep(step.mark);
 }
 
-void TMoveExecutor::RunOpeningMoves() {
+void TAutoplay::RunOpeningMoves() {
   // Cards the game plays by itself are no move of the player's.
-  const int moveCounter = Entry(entries::kMoveCounter);
-  const int eligible = Entry(entries::kStatisticsEligible);
-  const int depth = depth_++;
-  AutoFillEmptyPiles();
-  if (autoplayActive_) RunAutoplay();
-  depth_ = depth;
-  history_.Clear();
-  SetEntry(entries::kMoveCounter, moveCounter);
-  SetEntry(entries::kStatisticsEligible, eligible);
+  const int moveCounter = exec_.Entry(entries::kMoveCounter);
+  const int eligible = exec_.Entry(entries::kStatisticsEligible);
+  exec_.EnterStep();
+  autoFill_.AutoFillEmptyPiles();
+  if (exec_.autoplayActive) RunAutoplay();
+  exec_.LeaveStep();
+  exec_.history.Clear();
+  exec_.SetEntry(entries::kMoveCounter, moveCounter);
+  exec_.SetEntry(entries::kStatisticsEligible, eligible);
 }
 
 }  // namespace tablerun

@@ -14,9 +14,7 @@ constexpr const char* kSection = "Autoplay";
 constexpr const char* kBuiltInKey = "Games";
 constexpr int kAutoplayPerGame = 2;
 
-std::string CustomKey(int code) {
-  return "Cust_" + fnZeroFill(code, 4);
-}
+std::string CustomKey(int code) { return "Cust_" + fnZeroFill(code, 4); }
 
 }  // namespace
 

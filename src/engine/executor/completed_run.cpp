@@ -1,13 +1,11 @@
-// A complete run of thirteen on a tableau pile handed to a foundation that
-// collects runs (base codes 'R', 'S', '_', 'a', 'b', 'c').
+#include "engine/executor/completed_run.h"
+
 #include <string_view>
 
-#include "engine/executor/executor.h"
 #include "engine/legality/move_legality.h"
 #include "engine/state/tablerun_state.h"
 #include "model/build_codes.h"
 #include "model/card.h"
-#include "model/rule_slots.h"
 
 namespace tablerun {
 namespace {
@@ -75,36 +73,36 @@ bool HasFoundationBase(const TTableView& view, int base) {
 
 }  // namespace
 
-bool TMoveExecutor::TransferCompletedRun(int tableauIndex) {
-  if (tableauIndex < 0 || tableauIndex >= TableauPiles()) return false;
+bool TCompletedRuns::Transfer(int tableauIndex) {
+  if (tableauIndex < 0 || tableauIndex >= exec_.TableauPiles()) return false;
   const TPileRef pile = fnFila(tableauIndex);
-  const TTableView view = View();
+  const TTableView view = exec_.View();
   if (view.Count(pile) < kSuitSize) return false;
   int target = -1;
   for (int f = 0; f < view.Foundations() && target < 0; ++f) {
-    if (CollectsRuns(Rule(rule::kFoundationBase + f)) && view.IsEmpty(fnDest(f))) target = f;
+    if (CollectsRuns(exec_.Rule(rule::kFoundationBase + f)) && view.IsEmpty(fnDest(f))) target = f;
   }
   if (target < 0) return false;
-  const int letter = Rule(rule::kFoundationBase + target);
-  if (!IsCompleteRun(view, pile, letter, letter == '_', fnBuildCode(Rule(rule::kTableauBuild + tableauIndex))))
+  const int letter = exec_.Rule(rule::kFoundationBase + target);
+  if (!IsCompleteRun(view, pile, letter, letter == '_', fnBuildCode(exec_.Rule(rule::kTableauBuild + tableauIndex))))
     return false;
   // The colours of the 'R' foundations stay balanced; where the game has
   // none, there is nothing to balance.
   if (letter != '_' && HasFoundationBase(view, 'R')) {
-    const TMoveLegality legality(state_.table, state_.rules, state_.cards, MoveContext(true));
+    const TMoveLegality legality(state_.table, state_.rules, state_.cards, exec_.MoveContext(true));
     if (!legality.LetterGroupAccepts(view.Top(pile), 'R')) return false;
   }
 
-  const TStep step = EnterStep();
+  const TExecutorState::TStep step = exec_.EnterStep();
   if (state_.config.IsYes(cfg::kSoundRedeal)) state_.screen.PlaySound("Redeal", true);
   // A game without foundations on the table keeps its runs on the second waste.
   const TPileMove destination{state_.mainGame.DestX(target) < TMainGame::kAbsentBelow ? kMazzoWaste : fnDest(target)};
   for (int n = 0; n < kSuitSize; ++n) {
-    const int card = View().Top(pile);
-    if (card <= 0 || !ExecuteMove(card, destination)) break;
+    const int card = exec_.View().Top(pile);
+    if (card <= 0 || !moves_.ExecuteMove(card, destination)) break;
   }
   if (state_.config.IsYes(cfg::kSoundRedeal)) state_.screen.StopSound();
-  LeaveAutomaticStep(step);
+  exec_.LeaveAutomaticStep(step);
   return true;
 }
 

@@ -1,28 +1,14 @@
-// Undo, redo and restart: the table back from the history, with the counters
-// outside the piles that the event log says the step had moved.
-#include "engine/executor/executor.h"
+#include "engine/executor/undo_move.h"
+
 #include "engine/state/draw_flag.h"
 #include "engine/state/tablerun_state.h"
-#include "model/main_game_entries.h"
-#include "model/rule_slots.h"
 
 namespace tablerun {
-namespace {
 
-
-}  // namespace
-
-bool TMoveExecutor::UndoMove() {
-  return StepBack(true);
-}
-bool TMoveExecutor::RedoMove() {
-  return StepBack(false);
-}
-
-bool TMoveExecutor::StepBack(bool undo) {
-  TUndoStack& from = undo ? history_.undo : history_.redo;
-  TEventLog& fromLog = undo ? history_.undoLog : history_.redoLog;
-  TEventLog& toLog = undo ? history_.redoLog : history_.undoLog;
+bool TUndoCommands::StepBack(bool undo) {
+  TUndoStack& from = undo ? exec_.history.undo : exec_.history.redo;
+  TEventLog& fromLog = undo ? exec_.history.undoLog : exec_.history.redoLog;
+  TEventLog& toLog = undo ? exec_.history.redoLog : exec_.history.undoLog;
   const TConfigField lastWas = undo ? cfg::kLastWasUndo : cfg::kLastWasRedo;
   const std::string setting = state_.config.Read(cfg::kUndoEnabled);
   if (!state_.runtime.Flag(TRuntimeFlag::GameInProgress) || from.Empty() || setting == "2" ||
@@ -30,53 +16,54 @@ bool TMoveExecutor::StepBack(bool undo) {
     state_.screen.Beep();
     return false;
   }
-  SetEntry(entries::kUndoRepaint, -1);
+  exec_.SetEntry(entries::kUndoRepaint, -1);
   if (undo) {
-    PlaySound(cfg::kSoundUndo, "Undo");
-    history_.RecordRedo(state_.table, state_.cards, state_.config);
+    exec_.PlaySound(cfg::kSoundUndo, "Undo");
+    exec_.history.RecordRedo(state_.table, state_.cards, state_.config);
   } else {
-    PlaySound(cfg::kSoundRedo, "Redo");
-    history_.RecordUndo(state_.table, state_.cards, state_.config);
+    exec_.PlaySound(cfg::kSoundRedo, "Redo");
+    exec_.history.RecordUndo(state_.table, state_.cards, state_.config);
   }
   state_.config.Write(lastWas, "1");
 
-  const bool stockWasEmpty = StockSize() == 0;
+  const bool stockWasEmpty = exec_.StockSize() == 0;
   fnRestoreSnapshot(state_.table, state_.cards, from.Pop());
   const int step = undo ? -1 : 1;
   // A stock emptied by undo (or filled by redo) was a redeal's doing.
-  const bool stockRuleMovedRound = undo ? !stockWasEmpty && StockSize() == 0 : stockWasEmpty && StockSize() != 0;
-  if (stockRuleMovedRound) SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + step);
+  const bool stockRuleMovedRound =
+      undo ? !stockWasEmpty && exec_.StockSize() == 0 : stockWasEmpty && exec_.StockSize() != 0;
+  if (stockRuleMovedRound) exec_.SetEntry(entries::kRedealRound, exec_.Entry(entries::kRedealRound) + step);
   if (!fromLog.Empty()) {
     const std::string entry(fromLog.Last());
-    if (TEventLog::Holds(entry, TEventKind::StockTurn)) stockTurns_ += step;
+    if (TEventLog::Holds(entry, TEventKind::StockTurn)) exec_.stockTurns += step;
     if (TEventLog::Holds(entry, TEventKind::Redeal) && !stockRuleMovedRound) {
-      SetEntry(entries::kRedealRound, Entry(entries::kRedealRound) + step);
+      exec_.SetEntry(entries::kRedealRound, exec_.Entry(entries::kRedealRound) + step);
     }
-    if (TEventLog::Holds(entry, TEventKind::Draw)) SetEntry(entries::kFamilyScratch, undo ? 0 : 1);
+    if (TEventLog::Holds(entry, TEventKind::Draw)) exec_.SetEntry(entries::kFamilyScratch, undo ? 0 : 1);
     toLog.ReplaceLast(entry);
     fromLog.RemoveLast();
   }
 
   state_.screen.RequestRepaint();
-  if (hooks_.runLostTest) hooks_.runLostTest();
-  if (history_.undo.Empty()) SetEntry(entries::kMoveCounter, 0);
+  if (exec_.hooks.runLostTest) exec_.hooks.runLostTest();
+  if (exec_.history.undo.Empty()) exec_.SetEntry(entries::kMoveCounter, 0);
   return true;
 }
 
-bool TMoveExecutor::RestartGame() {
+bool TUndoCommands::RestartGame() {
   // With nothing recorded the table is still the dealt one.
-  if (!history_.undo.Empty()) fnRestoreSnapshot(state_.table, state_.cards, history_.undo.First());
-  history_.Clear();
-  stockTurns_ = 0;
-  SetEntry(entries::kRedealRound, 1);
-  SetEntry(entries::kMoveCounter, 0);
-  SetEntry(entries::kStockPressed, 0);
-  if (fnHasDrawFlag(Rule(rule::kFamily))) SetEntry(entries::kFamilyScratch, 0);
+  if (!exec_.history.undo.Empty()) fnRestoreSnapshot(state_.table, state_.cards, exec_.history.undo.First());
+  exec_.history.Clear();
+  exec_.stockTurns = 0;
+  exec_.SetEntry(entries::kRedealRound, 1);
+  exec_.SetEntry(entries::kMoveCounter, 0);
+  exec_.SetEntry(entries::kStockPressed, 0);
+  if (fnHasDrawFlag(exec_.Rule(rule::kFamily))) exec_.SetEntry(entries::kFamilyScratch, 0);
   state_.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
   state_.runtime.SetFlag(TRuntimeFlag::GameJustWon, false);
   state_.screen.RequestRepaint();
-  if (hooks_.runLostTest) hooks_.runLostTest();
-  PlaySound(cfg::kSoundRestart, "Restart");
+  if (exec_.hooks.runLostTest) exec_.hooks.runLostTest();
+  exec_.PlaySound(cfg::kSoundRestart, "Restart");
   return true;
 }
 
