@@ -2,9 +2,9 @@
 // and dealt.
 #include <benchmark/benchmark.h>
 
-#include "games_beside_program.h"
 #include "config/text.h"
 #include "engine/deal/game_start.h"
+#include "games_beside_program.h"
 #include "tool/console_screen.h"
 
 namespace tablerun {

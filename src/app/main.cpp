@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "config/advisory.h"
-#include "engine/state/clock.h"
 #include "engine/session/play_session.h"
 #include "engine/session/start_up.h"
+#include "engine/state/clock.h"
 #include "view/appearance.h"
 #include "view/background.h"
 #include "view/frm_main.h"

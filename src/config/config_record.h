@@ -9,7 +9,7 @@
 namespace tablerun {
 
 class TConfigRecord {
-public:
+ public:
   TConfigRecord() { Reset(); }
 
   // Blanks everywhere, and position 1 names the preference store.

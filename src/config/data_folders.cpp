@@ -1,7 +1,7 @@
 #include "config/data_folders.h"
 
-#include "config/text.h"
 #include "config/safe_replace.h"
+#include "config/text.h"
 
 namespace tablerun {
 namespace {
@@ -56,12 +56,13 @@ std::string fnDefaultDataFolder(const std::string& programFolder, const std::str
   return fnWithTrailingSlash(applicationData) + "Tablerun/";
 }
 
-bool fnWritePointerFile(TFileSystem& fs, TMessages& messages, const std::string& programFolder, const std::string& line) {
+bool fnWritePointerFile(TFileSystem& fs, TMessages& messages, const std::string& programFolder,
+                        const std::string& line) {
   const std::string path = fnWithTrailingSlash(programFolder) + kPointerFileName;
   if (fnWriteFileSafely(fs, path, line + "\r\n")) return true;
   messages.ShowMessage(TMessageKind::Information,
-                     "Error saving the file: " + path + "\r" +
-                         "Note: the program folder must be writable by this user to save this file.");
+                       "Error saving the file: " + path + "\r" +
+                           "Note: the program folder must be writable by this user to save this file.");
   return false;
 }
 
@@ -79,7 +80,8 @@ std::string fnFindDataFolder(TFileSystem& fs, TMessages& messages, const std::st
     const std::string firstLine = contents->substr(0, contents->find_first_of("\r\n"));
     folder = fnWithTrailingSlash(fnTrimRight(firstLine));
   }
-  if (folder.empty() || folder.rfind(kDefaultFolderMarker, 0) == 0) return fnDefaultDataFolder(program, applicationData);
+  if (folder.empty() || folder.rfind(kDefaultFolderMarker, 0) == 0)
+    return fnDefaultDataFolder(program, applicationData);
   return folder;
 }
 

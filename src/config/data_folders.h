@@ -36,6 +36,7 @@ std::string fnFindDataFolder(TFileSystem& fs, TMessages& messages, const std::st
                              const std::string& applicationData);
 
 // Points the next start at `line` (a folder, or the default marker).
-bool fnWritePointerFile(TFileSystem& fs, TMessages& messages, const std::string& programFolder, const std::string& line);
+bool fnWritePointerFile(TFileSystem& fs, TMessages& messages, const std::string& programFolder,
+                        const std::string& line);
 
 }  // namespace tablerun

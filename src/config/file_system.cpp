@@ -18,7 +18,7 @@ constexpr char kTempLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t kTempLetterCount = 6;
 
 class TPosixFile final : public TFile {
-public:
+ public:
   explicit TPosixFile(int fd) : fd_(fd) {}
   ~TPosixFile() override {
     if (fd_ >= 0) ::close(fd_);
@@ -45,8 +45,8 @@ public:
   bool WriteAt(std::int64_t offset, std::string_view bytes) override {
     std::size_t done = 0;
     while (done < bytes.size()) {
-      const ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
-                                 offset + static_cast<std::int64_t>(done));
+      const ssize_t n =
+          ::pwrite(fd_, bytes.data() + done, bytes.size() - done, offset + static_cast<std::int64_t>(done));
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) return false;
       if (n == 0) {
@@ -72,7 +72,7 @@ public:
     return synced && closed;
   }
 
-private:
+ private:
   int fd_;
 };
 

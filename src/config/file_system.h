@@ -13,7 +13,7 @@
 namespace tablerun {
 
 class TFile {
-public:
+ public:
   virtual ~TFile() = default;
   virtual std::int64_t Size() = 0;
   // Reads up to size bytes at offset; returns how many were read (0 at the end).
@@ -33,7 +33,7 @@ struct TFileStatus {
 };
 
 class TFileSystem {
-public:
+ public:
   virtual ~TFileSystem() = default;
   virtual std::unique_ptr<TFile> Open(const std::string& path, TOpenMode mode) = 0;
   // Creates a new, empty file with a unique name that starts with prefix in folder.
@@ -55,7 +55,7 @@ public:
 
 // The real file system of the machine.
 class TPosixFileSystem final : public TFileSystem {
-public:
+ public:
   TPosixFileSystem();
   std::unique_ptr<TFile> Open(const std::string& path, TOpenMode mode) override;
   std::unique_ptr<TFile> CreateTemp(const std::string& folder, const std::string& prefix,
@@ -70,7 +70,7 @@ public:
   bool CreateFolders(const std::string& path) override;
   std::vector<std::string> ListFolder(const std::string& path) override;
 
-private:
+ private:
   std::minstd_rand generator_;  // names of temporary files
 };
 

@@ -1,7 +1,7 @@
 #include "config/ini_file.h"
 
-#include "config/text.h"
 #include "config/safe_replace.h"
+#include "config/text.h"
 
 namespace tablerun {
 namespace {
@@ -67,8 +67,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
   return value;
 }
 
-std::int64_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
-                                   std::int64_t fallback) const {
+std::int64_t TIniFile::ReadInteger(const std::string& section, const std::string& key, std::int64_t fallback) const {
   return fnParseInteger(ReadString(section, key, "")).value_or(fallback);
 }
 

@@ -15,7 +15,7 @@
 namespace tablerun {
 
 class TIniFile {
-public:
+ public:
   enum class TAccess { ReadWrite, InspectOnly };
 
   // Reads the file once; a missing file is an empty store. With InspectOnly,
@@ -43,7 +43,7 @@ public:
 
   // Many writes in a row (saving every preference at exit) touch the disk once.
   class TDeferredWrites {
-  public:
+   public:
     explicit TDeferredWrites(TIniFile& ini) : ini_(ini) { ++ini_.deferDepth_; }
     ~TDeferredWrites() {
       if (--ini_.deferDepth_ == 0 && ini_.dirty_) ini_.Save();
@@ -51,11 +51,11 @@ public:
     TDeferredWrites(const TDeferredWrites&) = delete;
     TDeferredWrites& operator=(const TDeferredWrites&) = delete;
 
-  private:
+   private:
     TIniFile& ini_;
   };
 
-private:
+ private:
   // Index of the header line of the section.
   std::optional<std::size_t> FindSection(const std::string& section) const;
   // End (exclusive) of the section starting at header.

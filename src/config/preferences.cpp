@@ -142,10 +142,8 @@ std::string fnRecordValue(const TMirrored& item, const TIniFile& store, const TC
       if (item.field == cfg::kBackgroundPicture && value.empty()) value = "0";
       return value;
     }
-    case TKind::Present:
-      return store.ReadString(kPreference, item.key, "").empty() ? "N" : "Y";
-    case TKind::Integer:
-      return std::to_string(store.ReadInteger(kPreference, item.key, *fnParseInteger(fallback)));
+    case TKind::Present: return store.ReadString(kPreference, item.key, "").empty() ? "N" : "Y";
+    case TKind::Integer: return std::to_string(store.ReadInteger(kPreference, item.key, *fnParseInteger(fallback)));
     case TKind::ZeroFilled: {
       std::int64_t value = store.ReadInteger(kPreference, item.key, *fnParseInteger(fallback));
       if (item.field == cfg::kBackNumber && value == 0) value = 1;

@@ -52,7 +52,8 @@ int fnRemoveStaleTemporaryFiles(TFileSystem& fs, const std::string& folder, std:
     const std::string path = folder + name;
     const auto status = fs.Status(path);
     // Only plain files: a link or folder of that name is not one we made.
-    if (!status || fs.LinkTarget(path) || fs.IsFolder(path) || now - status->modifiedTime < kStaleAfterSeconds) continue;
+    if (!status || fs.LinkTarget(path) || fs.IsFolder(path) || now - status->modifiedTime < kStaleAfterSeconds)
+      continue;
     if (fs.Remove(path)) ++removed;
   }
   return removed;
@@ -61,8 +62,7 @@ int fnRemoveStaleTemporaryFiles(TFileSystem& fs, const std::string& folder, std:
 bool fnReplaceFile(TFileSystem& fs, TMessages& messages, const std::string& path, std::string_view content) {
   const TReplaceResult result = fnWriteFileSafely(fs, path, content);
   switch (result.failure) {
-    case TReplaceFailure::None:
-      return true;
+    case TReplaceFailure::None: return true;
     case TReplaceFailure::CreateTemp:
       messages.ShowMessage(TMessageKind::Information,
                            "Error creating temp file. " + path + ": " + fnCauseOf(result.error));
@@ -71,9 +71,8 @@ bool fnReplaceFile(TFileSystem& fs, TMessages& messages, const std::string& path
       messages.ShowMessage(TMessageKind::Information, "Write error on file " + path + ": " + fnCauseOf(result.error));
       break;
     case TReplaceFailure::Rename:
-      messages.ShowMessage(TMessageKind::Information,
-                           "Error in renaming the file: " + result.tempPath + "\r" + "to:" + " " + path + "\r" +
-                               fnCauseOf(result.error));
+      messages.ShowMessage(TMessageKind::Information, "Error in renaming the file: " + result.tempPath + "\r" +
+                                                          "to:" + " " + path + "\r" + fnCauseOf(result.error));
       break;
   }
   return false;

@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <utility>
 
-#include "config/text.h"
 #include "config/safe_replace.h"
+#include "config/text.h"
 
 namespace tablerun {
 namespace {
@@ -48,9 +48,7 @@ struct TLoadedSection {
   std::string text;  // from the header to the section's end
   TSectionSpan span;
 
-  std::string_view Body() const {
-    return std::string_view(text).substr(span.bodyStart, span.end - span.bodyStart);
-  }
+  std::string_view Body() const { return std::string_view(text).substr(span.bodyStart, span.end - span.bodyStart); }
   std::int64_t BodyOffset() const { return offset + static_cast<std::int64_t>(span.bodyStart); }
 };
 
@@ -322,7 +320,8 @@ bool TSectionFile::ReplaceInEveryLine(int position, std::string_view oldText, st
     std::string text(line.text);
     if (position >= 1) {
       const auto at = static_cast<std::size_t>(position - 1);
-      if (at <= text.size() && text.compare(at, oldText.size(), oldText) == 0) text.replace(at, oldText.size(), newText);
+      if (at <= text.size() && text.compare(at, oldText.size(), oldText) == 0)
+        text.replace(at, oldText.size(), newText);
     }
     replaced.append(text).append(line.ending);
     if (++done % 10 == 0 && progress) progress(done);

@@ -24,7 +24,7 @@
 namespace tablerun {
 
 class TFileOpenError : public std::runtime_error {
-public:
+ public:
   explicit TFileOpenError(const std::string& path) : std::runtime_error("Cannot open file " + path) {}
 };
 
@@ -40,7 +40,7 @@ struct TFoundValue {
 };
 
 class TSectionFile {
-public:
+ public:
   TSectionFile(TFileSystem& fs, TMessages& messages, std::string path);
 
   const std::string& Path() const { return path_; }
@@ -55,8 +55,7 @@ public:
   // The first line "key=value" of the section (failing that, "key =value"),
   // trailing blanks removed; the fallback when there is none.
   TFoundValue ReadValue(std::string_view section, std::string_view key, std::string_view fallback);
-  static TFoundValue ReadValue(TFile& file, std::string_view section, std::string_view key,
-                               std::string_view fallback);
+  static TFoundValue ReadValue(TFile& file, std::string_view section, std::string_view key, std::string_view fallback);
 
   // entries carry the defaults in and the values out; a value is the text
   // after the line's first "=". True when every key was found.
@@ -84,7 +83,7 @@ public:
   bool ReplaceInEveryLine(int position, std::string_view oldText, std::string_view newText,
                           const std::function<void(int linesDone)>& progress);
 
-private:
+ private:
   std::unique_ptr<TFile> OpenForRead();
   std::unique_ptr<TFile> OpenForWrite();
   std::string ReadExisting();

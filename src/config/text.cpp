@@ -6,7 +6,8 @@ namespace tablerun {
 
 std::string fnZeroFill(std::int64_t value, int width) {
   if (width <= 0) return {};
-  std::string digits = std::to_string(value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1 : static_cast<std::uint64_t>(value));
+  std::string digits =
+      std::to_string(value < 0 ? static_cast<std::uint64_t>(-(value + 1)) + 1 : static_cast<std::uint64_t>(value));
   const std::size_t room = static_cast<std::size_t>(width) - (value < 0 ? 1 : 0);
   if (digits.size() > room) return std::string(static_cast<std::size_t>(width), '*');
   return (value < 0 ? "-" : "") + std::string(room - digits.size(), '0') + digits;

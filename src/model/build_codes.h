@@ -141,9 +141,7 @@ enum class TBuildCode : int {
   UpInSuitLockedReserves = 144,
 };
 
-inline constexpr TBuildCode fnBuildCode(int value) {
-  return static_cast<TBuildCode>(value);
-}
+inline constexpr TBuildCode fnBuildCode(int value) { return static_cast<TBuildCode>(value); }
 
 // A code not named here takes a single card onto an empty reserve (a free cell).
 enum class TReserveCode : int {
@@ -180,8 +178,6 @@ enum class TFoundationSet : int {
   AlternatingColours = 2,
 };
 
-inline constexpr TReserveCode fnReserveCode(int value) {
-  return static_cast<TReserveCode>(value);
-}
+inline constexpr TReserveCode fnReserveCode(int value) { return static_cast<TReserveCode>(value); }
 
 }  // namespace tablerun

@@ -20,14 +20,9 @@ bool TTable::fnFindCardInPile(TPileRef pile, int code, TFindOp op) {
   if (at + 3 > text->size()) return false;
 
   switch (op) {
-    case TFindOp::Report:
-      break;
-    case TFindOp::Remove:
-      text->erase(at, 3);
-      break;
-    case TFindOp::LeaveHole:
-      text->replace(at, 3, kHole);
-      break;
+    case TFindOp::Report: break;
+    case TFindOp::Remove: text->erase(at, 3); break;
+    case TFindOp::LeaveHole: text->replace(at, 3, kHole); break;
     case TFindOp::RemoveWithHoleBelow: {
       text->erase(at, 3);
       // With the bottom card gone, the new bottom position is the one looked at.

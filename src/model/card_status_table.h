@@ -13,7 +13,7 @@ namespace tablerun {
 enum class TCardFace : char { Down = '0', Up = '1' };
 
 class TCardStatusTable {
-public:
+ public:
   static constexpr std::size_t kRowLength = 20;
 
   // Every card starts face up.
@@ -36,7 +36,7 @@ public:
   // any other n changes nothing.
   void fnSetPileFaces(std::string_view pileText, int n, TCardFace face);
 
-private:
+ private:
   static bool HasRow(int code) { return code >= 1 && code <= kCardCount; }
 
   std::array<std::string, kCardCount> rows_;

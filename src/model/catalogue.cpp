@@ -159,10 +159,9 @@ bool TCatalogue::CanBeShown(int code, int screenWidth, TMessages& messages, cons
   }
   const int index = Index(code);
   if (index < 0 || !entries_[static_cast<std::size_t>(index)].needsWideScreen) return true;
-  messages.ShowMessage(TMessageKind::Information,
-                     "Your video card's display is 640x480 pixels.\rYou can't play: " +
-                         entries_[static_cast<std::size_t>(index)].name + "\r" +
-                         "Please set your screen resolution to 800x600 pixels or higher.");
+  messages.ShowMessage(TMessageKind::Information, "Your video card's display is 640x480 pixels.\rYou can't play: " +
+                                                      entries_[static_cast<std::size_t>(index)].name + "\r" +
+                                                      "Please set your screen resolution to 800x600 pixels or higher.");
   return false;
 }
 
@@ -176,12 +175,13 @@ std::vector<std::string> TCatalogue::AllNamesSorted(const TCustomGames& custom) 
 }
 
 std::string fnGameTypeKey(int type) {
-  static const char* const kKeys[] = {
-      "CANFIELD",   "FORTYTHIEVES", "FREECELL", "KLONDIKE",         "PAIRING",     "SIMPLEGAMES",
-      "SPIDER",     "1DECK",        "2DECK",    "FAN",              "BAKERSDOZEN", "ROW",
-      "PUZZLE",     "ADDITION",     "MEMORY",   "BELEAGUEREDCASTLE", "QUEENOFITALY", "YUKON",
-      "MATHEMATICAL", "SIRTOMMY",   "NONBUILDERS", "STRIPPEDDECK",  "FOURSEASONS", "FAERIEQUEEN",
-      "FLOWERGARDEN", "SLYFOX"};
+  static const char* const kKeys[] = {"CANFIELD",     "FORTYTHIEVES", "FREECELL",     "KLONDIKE",
+                                      "PAIRING",      "SIMPLEGAMES",  "SPIDER",       "1DECK",
+                                      "2DECK",        "FAN",          "BAKERSDOZEN",  "ROW",
+                                      "PUZZLE",       "ADDITION",     "MEMORY",       "BELEAGUEREDCASTLE",
+                                      "QUEENOFITALY", "YUKON",        "MATHEMATICAL", "SIRTOMMY",
+                                      "NONBUILDERS",  "STRIPPEDDECK", "FOURSEASONS",  "FAERIEQUEEN",
+                                      "FLOWERGARDEN", "SLYFOX"};
   if (type == kCustomGameType) return "TREE5_CUSTOMIZED_GAMES";
   if (type < 2 || type > 27) return {};
   return std::string("TREE5_") + kKeys[type - 2] + "_TYPE";
@@ -189,7 +189,9 @@ std::string fnGameTypeKey(int type) {
 
 std::string fnExpandPlaceholders(std::string text) {
   const std::pair<std::string_view, std::string> kPlaceholders[] = {
-      {"[Program]", "Tablerun 2002"}, {"[Program_sw]", "Tablerun 2002"}, {"[GameNum_sw]", std::to_string(kBuiltInGameCount)}};
+      {"[Program]", "Tablerun 2002"},
+      {"[Program_sw]", "Tablerun 2002"},
+      {"[GameNum_sw]", std::to_string(kBuiltInGameCount)}};
   for (const auto& [placeholder, value] : kPlaceholders) {
     const auto at = text.find(placeholder);
     if (at != std::string::npos) text.replace(at, placeholder.size(), value);

@@ -27,7 +27,7 @@ struct TCatalogueEntry {
 };
 
 class TCatalogue {
-public:
+ public:
   // Fills the catalogue from a parsed games list, checked whole: every section
   // present, every game's column readable, nothing cut off. False, with the
   // reason, when the file is damaged.
@@ -54,7 +54,7 @@ public:
   using TColumn = std::vector<std::pair<std::int16_t, std::int16_t>>;
   const TColumn& Column(int column) const { return columns_.at(static_cast<std::size_t>(column)); }
 
-private:
+ private:
   bool ReadMatrix(const std::vector<std::string>& lines, std::string& error);
 
   std::vector<TCatalogueEntry> entries_;

@@ -69,8 +69,9 @@ int TCustomGames::CodeOf(std::string_view name) const {
 
 std::vector<TCustomGame> TCustomGames::SortedByName() const {
   auto games = All();
-  std::stable_sort(games.begin(), games.end(),
-                   [](const TCustomGame& a, const TCustomGame& b) { return fnLowerCase(a.name) < fnLowerCase(b.name); });
+  std::stable_sort(games.begin(), games.end(), [](const TCustomGame& a, const TCustomGame& b) {
+    return fnLowerCase(a.name) < fnLowerCase(b.name);
+  });
   return games;
 }
 

@@ -23,7 +23,7 @@ struct TCustomGame {
 };
 
 class TCustomGames {
-public:
+ public:
   // dataFolder ends in "/"; the file's name is matched without regard to case.
   TCustomGames(TFileSystem& fs, std::string dataFolder);
   void SetDataFolder(std::string dataFolder) { dataFolder_ = std::move(dataFolder); }
@@ -41,7 +41,7 @@ public:
 
   static std::vector<TCustomGame> Parse(std::string_view bytes);
 
-private:
+ private:
   std::string Path() const;
 
   TFileSystem& fs_;

@@ -59,8 +59,10 @@ int fnWithinDeck(int y, int size) { return y >= size ? y % size : y < 0 ? 0 : y;
 // The nine digits of t that choose the suit row of pass a.
 long long fnSuitDigits(const std::string& t, int a) {
   std::string u;
-  if (a <= 10) u = t.substr(0, static_cast<std::size_t>(a - 1)) + t.substr(static_cast<std::size_t>(a + 3));
-  else u = t.substr(static_cast<std::size_t>(a - 9), 9);
+  if (a <= 10)
+    u = t.substr(0, static_cast<std::size_t>(a - 1)) + t.substr(static_cast<std::size_t>(a + 3));
+  else
+    u = t.substr(static_cast<std::size_t>(a - 9), 9);
   return std::stoll(u);
 }
 
@@ -89,8 +91,10 @@ std::vector<int> fnGameNumberCardsArray(const std::string& gameNumber, const TGa
     case 156: copies = 12; break;
     case 208: copies = 16; break;
     default:
-      if (decksCards <= 52) copies = 4;
-      else messages.ShowMessage(TMessageKind::Information, "Error 01 - fnGameNumberCardsArray");
+      if (decksCards <= 52)
+        copies = 4;
+      else
+        messages.ShowMessage(TMessageKind::Information, "Error 01 - fnGameNumberCardsArray");
   }
 
   const std::string t = fnNormalizedGameNumber(gameNumber);

@@ -42,14 +42,15 @@ void fnCheckCounts(const TGameDefinition& game, std::vector<std::string>& errors
   for (const auto [slot, most] : {TLimit{374, 16}, TLimit{375, 40}, TLimit{376, 12}, TLimit{373, 3}, TLimit{381, 4}}) {
     const int value = fnSlot(game, slot);
     if (value < 0 || value > most)
-      errors.push_back(fnAt(game, slot) + fnRuleSlotLabel(slot) + " is " + std::to_string(value) + "; it must lie in 0–" +
-                       std::to_string(most));
+      errors.push_back(fnAt(game, slot) + fnRuleSlotLabel(slot) + " is " + std::to_string(value) +
+                       "; it must lie in 0–" + std::to_string(most));
   }
   // A capacity of 0 would refuse every card.
   if (fnSlot(game, 374) > 0 && fnSlot(game, 34) <= 0)
     errors.push_back(game.file + ": \"foundation capacity\" must be at least 1 in a game with foundations");
   if (fnSlot(game, 375) > 0 && fnSlot(game, 35) == 0)
-    errors.push_back(game.file + ": \"tableau capacity\" must be -1 (unlimited) or at least 1 in a game with a tableau");
+    errors.push_back(game.file +
+                     ": \"tableau capacity\" must be -1 (unlimited) or at least 1 in a game with a tableau");
   const int cards = fnSlot(game, 378);
   if (cards != 52 && cards != 104 && cards != 156 && cards != 208)
     errors.push_back(fnAt(game, 378) + "cards must be 52, 104, 156 or 208, not " + std::to_string(cards));
@@ -93,8 +94,7 @@ void fnCheckFeatures(const TGameDefinition& game, std::vector<std::string>& erro
       errors.push_back(fnAt(game, slot) + "\"" + fnRuleSlotLabel(slot) + "\" must lie in 0–" + std::to_string(most));
     }
   }
-  if (fnSlot(game, 501) > fnSlot(game, 502))
-    errors.push_back(fnAt(game, 501) + "more reference games won than played");
+  if (fnSlot(game, 501) > fnSlot(game, 502)) errors.push_back(fnAt(game, 501) + "more reference games won than played");
 }
 
 void fnCheckHeader(const TGameDefinition& game, std::vector<std::string>& errors) {
@@ -127,13 +127,17 @@ int fnCardsDealt(const TGameDefinition& game) {
   for (int i = 0; i < 12; ++i) dealt += std::max(fnSlot(game, 463 + i), 0);
   for (int i = 0; i < fnSlot(game, 374) && i < 16; ++i) {
     const int starter = fnSlot(game, 103 + i);
-    if (i == 0 && starter == 97) dealt += 8;
-    else if (starter != 0 && starter != 92 && (starter < 96 || starter > 98)) dealt += 1;
+    if (i == 0 && starter == 97)
+      dealt += 8;
+    else if (starter != 0 && starter != 92 && (starter < 96 || starter > 98))
+      dealt += 1;
   }
   if (fnSlot(game, 13) == 1) dealt += 1;
   if (fnSlot(game, 359) != 0) dealt += 1;
-  if (startMode == 2) dealt += fnSlot(game, 374);
-  else if (startMode == 1 || startMode == 4 || startMode == 6 || startMode == 7 || startMode == 8) dealt += 1;
+  if (startMode == 2)
+    dealt += fnSlot(game, 374);
+  else if (startMode == 1 || startMode == 4 || startMode == 6 || startMode == 7 || startMode == 8)
+    dealt += 1;
   return dealt;
 }
 
@@ -153,7 +157,8 @@ void fnCheckGamesTogether(const std::vector<TGameDefinition>& games, std::vector
   for (std::size_t i = 0; i < games.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j) {
       if (games[i].code == games[j].code)
-        errors.push_back(games[i].file + ": code " + std::to_string(games[i].code) + " is also " + games[j].file + "'s");
+        errors.push_back(games[i].file + ": code " + std::to_string(games[i].code) + " is also " + games[j].file +
+                         "'s");
       if (fnLowerCase(fnTrim(games[i].name)) == fnLowerCase(fnTrim(games[j].name)))
         errors.push_back(games[i].file + ": name \"" + games[i].name + "\" is also " + games[j].file + "'s");
     }

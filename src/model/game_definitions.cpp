@@ -50,14 +50,16 @@ bool fnExpandValue(const std::string& word, std::vector<int>& values) {
 
 // "tableau layout: 1001" sets the kind digit and the variant of one pile family.
 const std::map<std::string, std::pair<int, int>>& fnLayoutKeys() {
-  static const std::map<std::string, std::pair<int, int>> kKeys = {
-      {"stock layout", {363, 362}},        {"foundation layout", {365, 364}}, {"tableau layout", {367, 366}},
-      {"reserve layout", {370, 369}},      {"second waste layout", {372, 371}}};
+  static const std::map<std::string, std::pair<int, int>> kKeys = {{"stock layout", {363, 362}},
+                                                                   {"foundation layout", {365, 364}},
+                                                                   {"tableau layout", {367, 366}},
+                                                                   {"reserve layout", {370, 369}},
+                                                                   {"second waste layout", {372, 371}}};
   return kKeys;
 }
 
 class TParser {
-public:
+ public:
   TParser(TGameDefinition& game, std::vector<std::string>& errors) : game_(game), errors_(errors) {}
 
   // Applies one "key: value" line; base is handled by the caller.
@@ -73,10 +75,14 @@ public:
     } else if (key == "flags") {
       game_.needsWideScreen = game_.isNew = game_.hidden = false;
       for (const auto& flag : fnWords(value)) {
-        if (flag == "wide-screen") game_.needsWideScreen = true;
-        else if (flag == "new") game_.isNew = true;
-        else if (flag == "hidden") game_.hidden = true;
-        else Error(where + "unknown flag \"" + flag + "\" (wide-screen, new, hidden)");
+        if (flag == "wide-screen")
+          game_.needsWideScreen = true;
+        else if (flag == "new")
+          game_.isNew = true;
+        else if (flag == "hidden")
+          game_.hidden = true;
+        else
+          Error(where + "unknown flag \"" + flag + "\" (wide-screen, new, hidden)");
       }
     } else if (key == "groups") {
       game_.groups.clear();
@@ -100,7 +106,7 @@ public:
     }
   }
 
-private:
+ private:
   void ApplySlot(const TRuleSlotName& slot, const std::string& text, int line) {
     const std::string where = fnWhere(game_.file, line);
     std::vector<int> values;
@@ -233,8 +239,8 @@ std::string TGamesCompiler::GamesFileBytes() const {
     }
     bytes += line + kEnd;
   }
-  for (const auto& [header, group] : {std::pair{"[SectS]", "selected"}, std::pair{"[SectO]", "original"},
-                                      std::pair{"[SectK]", "children"}}) {
+  for (const auto& [header, group] :
+       {std::pair{"[SectS]", "selected"}, std::pair{"[SectO]", "original"}, std::pair{"[SectK]", "children"}}) {
     bytes += std::string(header) + kEnd;
     for (const auto& game : games_) {
       if (std::find(game.groups.begin(), game.groups.end(), group) != game.groups.end())

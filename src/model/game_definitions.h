@@ -24,7 +24,7 @@ struct TGameDefinition {
 };
 
 class TGamesCompiler {
-public:
+ public:
   // One definition; its name (without the folder and ".game") is how variants refer to it.
   void Add(const std::string& fileName, const std::string& text);
 
@@ -37,7 +37,7 @@ public:
   // GAMES.DAT as bytes.
   std::string GamesFileBytes() const;
 
-private:
+ private:
   struct TSource {
     std::string text;
   };

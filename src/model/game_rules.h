@@ -26,12 +26,12 @@ class TGameRules {
   void Backup();
   void Restore();
 
-private:
- static constexpr int kTableauPiles = 40;
- static constexpr int kFoundations = 16;
+ private:
+  static constexpr int kTableauPiles = 40;
+  static constexpr int kFoundations = 16;
 
- TInt16Table<kSize> slots_;
- std::array<int16_t, kTableauPiles + kFoundations> backup_{};
+  TInt16Table<kSize> slots_;
+  std::array<int16_t, kTableauPiles + kFoundations> backup_{};
 };
 
 inline void TGameRules::Backup() {

@@ -21,7 +21,7 @@ bool fnCanScramble(char plain);
 
 // The lines of the sections as stored (not unscrambled), by header.
 class TGamesFile {
-public:
+ public:
   // Lines end with LF or CR LF; a section runs from the line that starts with
   // its header to the next line that starts with "[".
   static TGamesFile Parse(std::string_view bytes);
@@ -32,7 +32,7 @@ public:
   // A file written whole ends with its last line's break.
   bool EndsWithLineBreak() const { return endsWithLineBreak_; }
 
-private:
+ private:
   std::map<std::string, std::vector<std::string>> sections_;
   bool endsWithLineBreak_ = false;
 };

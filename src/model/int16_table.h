@@ -10,7 +10,7 @@ namespace tablerun {
 
 template <std::size_t Size>
 class TInt16Table {
-public:
+ public:
   static constexpr int kSize = static_cast<int>(Size);
 
   int16_t Get(int index) const { return Holds(index) ? entries_[static_cast<std::size_t>(index)] : 0; }
@@ -18,7 +18,7 @@ public:
     if (Holds(index)) entries_[static_cast<std::size_t>(index)] = value;
   }
 
-private:
+ private:
   static bool Holds(int index) { return index >= 0 && index < kSize; }
 
   std::array<int16_t, Size> entries_{};

@@ -20,9 +20,7 @@ TLayoutCode fnCode(const TGameRules& rules, TRuleSlot kindSlot, TRuleSlot varian
 // Counts beyond the groups would only address piles that do not exist, and
 // with no negative counts none of the (n + 1), (n + 4) or (h + 1) divisors
 // below can be 0.
-int fnCount(const TGameRules& rules, TRuleSlot slot, int most) {
-  return std::clamp<int>(rules.Get(slot), 0, most);
-}
+int fnCount(const TGameRules& rules, TRuleSlot slot, int most) { return std::clamp<int>(rules.Get(slot), 0, most); }
 
 }  // namespace
 

@@ -2,11 +2,7 @@
 #include "model/main_game_entries.h"
 
 namespace tablerun {
-namespace {
-
-
-
-}  // namespace
+namespace {}  // namespace
 
 void fnSetFanSteps(const TGameRules& rules, char cardSize, TMainGame& game) {
   const TCardSizeSteps& size = fnCardSizeSteps(cardSize);

@@ -22,8 +22,7 @@ void fnPlaceSquare(TLayoutRun& run) {
       if (x1 <= cw + 24) x1 = cw + run.G + 15;
     }
   }
-  for (int pile = 0; pile < run.n; ++pile)
-    run.PlaceFila(pile, x1 + pile % 4 * column, run.block4 + pile / 4 * rowStep);
+  for (int pile = 0; pile < run.n; ++pile) run.PlaceFila(pile, x1 + pile % 4 * column, run.block4 + pile / 4 * rowStep);
   const int y = run.block4 + rowStep + rowStep / 2;
   run.PlaceMazzo(kStock, x1 - cw - gap, y);
   run.PlaceMazzo(kSecondWaste, x1 + 3 * column + cw + gap, y);

@@ -105,8 +105,10 @@ void fnPlaceFoundations(TLayoutRun& run) {
     case 8: leftOf(run.t - cw - run.G - 5, run.G + cw); break;
     case 9: leftOf(run.game.FilaX(n - 1), run.f + cw); break;
     case 13:
-      if (run.smallScreen) leftOf(run.game.FilaX(n - 1), cw + 2);
-      else overTableau(n - h);
+      if (run.smallScreen)
+        leftOf(run.game.FilaX(n - 1), cw + 2);
+      else
+        overTableau(n - h);
       break;
     case 17: {
       const int u = run.smallScreen ? 3 : 4;

@@ -40,7 +40,7 @@ inline bool fnIsOneOf(int value, std::initializer_list<int> values) {
 int16_t fnToEntry(int value);
 
 class TLayoutRun {
-public:
+ public:
   // Computes the common values. With fixedX1 the tableau's first pile lies
   // there whatever its variant says.
   TLayoutRun(const TGameRules& rules, const TLayoutMetrics& metrics, TMainGame& game,

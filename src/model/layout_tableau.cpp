@@ -74,20 +74,22 @@ void fnPlaceRowRightOfStock(TLayoutRun& run, int variant) {
   const int cw = run.cw;
   const int e = run.e;
   int s = (run.t - (n + a) * cw - b * e - 15 * a) / (n + 4);  // n + 4 ≥ 4 likewise
-  if (s < 4) s = 4;
-  else if (s > 20) s = 15;
+  if (s < 4)
+    s = 4;
+  else if (s > 20)
+    s = 15;
   if (variant == 21) s = 4;
   int x = (run.t - 15 * a - b * e - (n + a) * cw - n * s) / 2;
-  if (run.h < 8 || (run.h == 8 && a == 1)) x = std::max(x, run.G);
-  else x = std::max(x, run.smallScreen ? -4 : 1);
+  if (run.h < 8 || (run.h == 8 && a == 1))
+    x = std::max(x, run.G);
+  else
+    x = std::max(x, run.smallScreen ? -4 : 1);
   run.s = s;
   fnPlaceRow(run, x + a * (cw + 15) + b * e + (variant == 11 || variant == 12 ? e : 0), s);
 }
 
 // Hand-made variants not written yet keep their games playable as one row.
-int fnGenericVariant(int variant) {
-  return fnIsHandMadeVariant(variant) ? 1 : variant;
-}
+int fnGenericVariant(int variant) { return fnIsHandMadeVariant(variant) ? 1 : variant; }
 
 }  // namespace
 

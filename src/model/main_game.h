@@ -60,7 +60,7 @@ class TMainGame {
   // window Y lies below kAbsentBelow.
   bool IsPileAbsent(TPileRef pile) const;
 
-private:
+ private:
   // Where a group's positions lie in the entries.
   struct TPositions {
     TMainGameEntry x;

@@ -14,7 +14,7 @@ namespace tablerun {
 bool fnIsPileText(std::string_view text);
 
 class TPileGroups {
-public:
+ public:
   // Empty for a reference outside the groups.
   const std::string& Pile(TPileRef pile) const;
   // Nullptr for a reference outside the groups.
@@ -22,7 +22,7 @@ public:
 
   void Clear();
 
-private:
+ private:
   static constexpr int kPileCount = fnPileGroupSize(TPileGroup::Mazzo) + fnPileGroupSize(TPileGroup::Dest) +
                                     fnPileGroupSize(TPileGroup::Fila) + fnPileGroupSize(TPileGroup::Appogg);
   static int Slot(TPileRef pile);

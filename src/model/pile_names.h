@@ -35,9 +35,7 @@ inline constexpr TPileRef kMazzo{TPileGroup::Mazzo, 0};
 inline constexpr TPileRef kMazzoVis{TPileGroup::Mazzo, 1};
 inline constexpr TPileRef kMazzoWaste{TPileGroup::Mazzo, 2};
 
-inline constexpr bool fnIsPileRef(TPileRef pile) {
-  return pile.entry >= 0 && pile.entry < fnPileGroupSize(pile.group);
-}
+inline constexpr bool fnIsPileRef(TPileRef pile) { return pile.entry >= 0 && pile.entry < fnPileGroupSize(pile.group); }
 
 // Nothing for a name that is no pile of the four groups, pseudo-names such
 // as "Mazzo_Redeal" or "Selezionate_Dest" included.

@@ -28,14 +28,10 @@ std::optional<int> fnNumber(std::string_view text) {
 int fnEngineDirection(int wizard) { return wizard == 0 ? 1 : wizard == 1 ? 0 : wizard; }
 int fnEngineBuild(int wizard) {
   switch (wizard) {
-    case 1:
-      return 3;
-    case 3:
-      return 1;
-    case 4:
-      return 21;
-    default:
-      return wizard;
+    case 1: return 3;
+    case 3: return 1;
+    case 4: return 21;
+    default: return wizard;
   }
 }
 
@@ -117,7 +113,8 @@ std::vector<std::string> fnReadTwoSlotsOfEveryGame(const TCatalogue& catalogue, 
   std::vector<std::string> texts;
   for (int column = 0; column < static_cast<int>(catalogue.Entries().size()); ++column) {
     const TCatalogue::TColumn& values = catalogue.Column(column);
-    texts.push_back(fnZeroFill(fnColumnValue(values, firstSlot), 10) + fnZeroFill(fnColumnValue(values, secondSlot), 10));
+    texts.push_back(fnZeroFill(fnColumnValue(values, firstSlot), 10) +
+                    fnZeroFill(fnColumnValue(values, secondSlot), 10));
   }
   return texts;
 }

@@ -22,7 +22,7 @@ enum class TFindOp {
 };
 
 class TTable {
-public:
+ public:
   TTable(TCardStatusTable& cards, const TGameRules& rules) : cards_(cards), rules_(rules) {}
 
   // The pile list; empty for a reference outside the groups.
@@ -52,7 +52,7 @@ public:
   int fnFindAndRemove(int code) { return fnFindCard(code, TFindOp::Remove); }
   int fnFindAndLeaveHole(int code) { return fnFindCard(code, TFindOp::LeaveHole); }
 
-private:
+ private:
   // Rule slot 375, held within the tableau group.
   int TableauInUse() const;
 

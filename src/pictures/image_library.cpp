@@ -19,9 +19,7 @@ QString fnNewRoot() {
 }
 
 // A slash could reach outside the library's root.
-bool fnIsPlainName(const QString& name) {
-  return !name.isEmpty() && !name.contains(QChar('/'));
-}
+bool fnIsPlainName(const QString& name) { return !name.isEmpty() && !name.contains(QChar('/')); }
 
 }  // namespace
 
@@ -52,9 +50,7 @@ QByteArray TResourceFile::Data(const QString& folder, const QString& name) const
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString fnLibraryMissingMessage(const QString& path) {
-  return "Can't find/load " + QFileInfo(path).absoluteFilePath();
-}
+QString fnLibraryMissingMessage(const QString& path) { return "Can't find/load " + QFileInfo(path).absoluteFilePath(); }
 
 bool TImageLibrary::OpenMainImageLibrary(const QString& programFolder, QString& message) {
   programFolder_ = programFolder;

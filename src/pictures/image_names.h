@@ -19,17 +19,9 @@ inline QString fnCardSetImageName(char size, int set, int suit) {
   return QString::fromStdString(fnCardSetResource(size, set, suit));
 }
 // The same picture at twice the pixels, for screens of twice the density.
-inline QString fnSharpImageName(const QString& name) {
-  return name + "_2X";
-}
-inline QString fnBackImageName(char size, int back) {
-  return QString::fromStdString(fnBackResource(size, back));
-}
-inline QString fnJokerImageName(char size) {
-  return QString::fromStdString(fnJokerResource(size));
-}
-inline QString fnMarkImageName(char size, const char* suffix) {
-  return QString("W%1%2").arg(size).arg(suffix);
-}
+inline QString fnSharpImageName(const QString& name) { return name + "_2X"; }
+inline QString fnBackImageName(char size, int back) { return QString::fromStdString(fnBackResource(size, back)); }
+inline QString fnJokerImageName(char size) { return QString::fromStdString(fnJokerResource(size)); }
+inline QString fnMarkImageName(char size, const char* suffix) { return QString("W%1%2").arg(size).arg(suffix); }
 
 }  // namespace tablerun

@@ -5,9 +5,7 @@
 namespace tablerun {
 namespace {
 
-QString fnStyled(const QString& name, bool xpStyle) {
-  return (xpStyle ? "" : "2000_") + name;
-}
+QString fnStyled(const QString& name, bool xpStyle) { return (xpStyle ? "" : "2000_") + name; }
 
 void fnAddPicture(QIcon& icon, const QPixmap& picture, QIcon::Mode mode) {
   if (!picture.isNull()) icon.addPixmap(picture, mode);

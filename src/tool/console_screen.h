@@ -10,7 +10,7 @@
 namespace tablerun {
 
 class TConsoleScreen final : public TSilentScreen {
-public:
+ public:
   TMessageAnswer ShowMessage(TMessageKind kind, const std::string& text, TMessageButtons buttons) override {
     std::fprintf(stderr, "%s\n", text.c_str());
     return TSilentScreen::ShowMessage(kind, text, buttons);

@@ -19,8 +19,10 @@ bool fnLoadGamesList(const std::string& gamesFile, TCatalogue& catalogue) {
   TPosixFileSystem fs;
   const auto bytes = fnReadWholeFile(fs, gamesFile);
   std::string error;
-  if (!bytes) error = "cannot read " + gamesFile;
-  else catalogue.Load(TGamesFile::Parse(*bytes), error);
+  if (!bytes)
+    error = "cannot read " + gamesFile;
+  else
+    catalogue.Load(TGamesFile::Parse(*bytes), error);
   if (!error.empty()) std::fprintf(stderr, "%s\n", error.c_str());
   return error.empty();
 }
@@ -50,7 +52,8 @@ int fnGamesCompile(const std::string& folder, const std::string& output) {
     if (name.ends_with(".game")) files.push_back(name);
   }
   std::sort(files.begin(), files.end());
-  for (const auto& name : files) compiler.Add(name, fnReadWholeFile(fs, fnWithTrailingSlash(folder) + name).value_or(""));
+  for (const auto& name : files)
+    compiler.Add(name, fnReadWholeFile(fs, fnWithTrailingSlash(folder) + name).value_or(""));
   std::vector<std::string> errors;
   if (!compiler.Compile(errors)) {
     for (const auto& error : errors) std::fprintf(stderr, "%s%s\n", fnWithTrailingSlash(folder).c_str(), error.c_str());
@@ -65,7 +68,8 @@ int fnGamesCompile(const std::string& folder, const std::string& output) {
 int fnGamesList(const std::string& gamesFile) {
   TCatalogue catalogue;
   if (!fnLoadGamesList(gamesFile, catalogue)) return 1;
-  for (const auto& entry : catalogue.Entries()) std::printf("%03d\t%d\t%s\n", entry.code, entry.type, entry.name.c_str());
+  for (const auto& entry : catalogue.Entries())
+    std::printf("%03d\t%d\t%s\n", entry.code, entry.type, entry.name.c_str());
   return 0;
 }
 

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "engine/state/clock.h"
+#include "engine/end/score.h"
 #include "engine/session/play_session.h"
 #include "engine/session/pointer_script.h"
-#include "engine/end/score.h"
+#include "engine/state/clock.h"
 #include "tool/table_print.h"
 #include "tool/tool_game.h"
 

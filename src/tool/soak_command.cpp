@@ -86,8 +86,8 @@ int fnSoakCommand(int argc, char** argv) {
   for (const int code : *codes) {
     const TSoakReport report = fnSoakGame(catalogue, code, arguments->options);
     std::printf("%03d %-30s deals %d, moves %d, failures %zu\n", code,
-                catalogue.Entries()[static_cast<std::size_t>(catalogue.Index(code))].name.c_str(), report.deals, report.moves,
-                report.failures.size());
+                catalogue.Entries()[static_cast<std::size_t>(catalogue.Index(code))].name.c_str(), report.deals,
+                report.moves, report.failures.size());
     for (const std::string& failure : report.failures) std::printf("    %s\n", failure.c_str());
     failed = failed || !report.failures.empty();
   }

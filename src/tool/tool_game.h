@@ -12,7 +12,7 @@
 namespace tablerun {
 
 class TToolGame {
-public:
+ public:
   TToolGame() = default;
   TToolGame(const TToolGame&) = delete;
   TToolGame& operator=(const TToolGame&) = delete;
@@ -23,7 +23,7 @@ public:
 
   TTablerunState& State() { return state_; }
 
-private:
+ private:
   TPosixFileSystem fs_;
   TConsoleScreen screen_;
   TTablerunState state_{fs_, screen_};

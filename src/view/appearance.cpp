@@ -22,9 +22,7 @@ constexpr int kCardSetFour = 4;
 // Names of earlier releases whose set now comes with the add-on pack.
 const char* const kMovedCardSets[] = {"Children's Card Set", "Small (16 colors)", "Traditional English Playing Cards"};
 
-QString fnQ(const std::string& text) {
-  return QString::fromStdString(text);
-}
+QString fnQ(const std::string& text) { return QString::fromStdString(text); }
 
 QSize fnSizeOf(char letter) {
   const auto pixels = fnCardPixels(letter);
@@ -67,9 +65,7 @@ QString TAppearance::CustomCardSetPath(const QString& name) const {
   return fnQ(fnFileInFolder(state_.dataFolder + "custom card sets/", name.toStdString(), ".crs"));
 }
 
-void TAppearance::ForgetAddOnPool() {
-  state_.fs.Remove(state_.dataFolder + "Rnd_read.dat");
-}
+void TAppearance::ForgetAddOnPool() { state_.fs.Remove(state_.dataFolder + "Rnd_read.dat"); }
 
 void TAppearance::StartUp() {
   if (fnCardChoice(state_).set == kCardSetFour) {

@@ -13,9 +13,7 @@
 
 namespace tablerun {
 
-int C_TTableArea::StepDelay() const {
-  return TWindowSettings(session_->state).CardStepDelay();
-}
+int C_TTableArea::StepDelay() const { return TWindowSettings(session_->state).CardStepDelay(); }
 
 void C_TTableArea::Fly(const QImage& picture, std::vector<int> cards, QPoint from, QPoint to, bool standing) {
   // A lifted card lands raised above its place, its shadow showing, then drops.

@@ -151,9 +151,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
 
 TfrmMain::~TfrmMain() = default;
 
-QAction* TfrmMain::Action(const char* name) const {
-  return findChild<QAction*>(name);
-}
+QAction* TfrmMain::Action(const char* name) const { return findChild<QAction*>(name); }
 
 void TfrmMain::ConnectCommand(const char* name, void (TfrmMain::*handler)()) {
   if (auto* action = Action(name)) {
@@ -359,9 +357,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TfrmMain::mnuEsciClick() {
-  close();
-}
+void TfrmMain::mnuEsciClick() { close(); }
 
 void TfrmMain::Terminate() {
   terminating_ = true;

@@ -178,13 +178,9 @@ void TfrmMain::mnuUndoToSnapshotClick() {
   if (fnGoToBookmarkCommand(session_)) TableChanged();
 }
 
-void TfrmMain::mnuPauseClick() {
-  SetPause(Action("mnuPause")->isChecked());
-}
+void TfrmMain::mnuPauseClick() { SetPause(Action("mnuPause")->isChecked()); }
 
-bool TfrmMain::IsPaused() const {
-  return pause_->IsPaused();
-}
+bool TfrmMain::IsPaused() const { return pause_->IsPaused(); }
 
 void TfrmMain::SetPause(bool on) {
   Action("mnuPause")->setChecked(on);
@@ -204,9 +200,7 @@ void TfrmMain::mnuAutoPlayClick() {
   TableChanged();
 }
 
-void TfrmMain::mnuFullScreenClick() {
-  ToggleFullScreen();
-}
+void TfrmMain::mnuFullScreenClick() { ToggleFullScreen(); }
 
 void TfrmMain::ToggleFullScreen() {
   const bool on = !fullScreen_->IsActive();
@@ -252,27 +246,18 @@ void TfrmMain::Timer1Timer() {
   statusPanels_->Tick();
 }
 
-void TfrmMain::PlaySoundByName(const QString& name, bool enabled) {
-  sounds_->PlaySoundByName(name, enabled);
-}
+void TfrmMain::PlaySoundByName(const QString& name, bool enabled) { sounds_->PlaySoundByName(name, enabled); }
 
-void TfrmMain::StopSound() {
-  sounds_->StopSound();
-}
+void TfrmMain::StopSound() { sounds_->StopSound(); }
 
 void TfrmMain::ShowGameWonWindow() {
   TfrmGameWon window(library_, xpStyle_, this);
   const int chosen = window.exec();
   table_->FinishFlights();
   switch (chosen) {
-    case TfrmGameWon::NewGame:
-      mnuNewClick();
-      break;
-    case TfrmGameWon::Restart:
-      mnuRestartGameClick();
-      break;
-    default:
-      break;
+    case TfrmGameWon::NewGame: mnuNewClick(); break;
+    case TfrmGameWon::Restart: mnuRestartGameClick(); break;
+    default: break;
   }
 }
 

@@ -4,9 +4,7 @@
 
 namespace tablerun {
 
-C_TFullScreen::C_TFullScreen(QWidget& window) : QObject(&window), window_(window) {
-  setObjectName("C_TFullScreen1");
-}
+C_TFullScreen::C_TFullScreen(QWidget& window) : QObject(&window), window_(window) { setObjectName("C_TFullScreen1"); }
 
 // Only the window state changes: the window manager takes the frame away and
 // gives it back. Changing the window's flags instead would make a new native

@@ -111,9 +111,7 @@ constexpr TMenuItem kMenuTree[] = {
 };
 
 // Items that only exist in some modes of play.
-bool fnHiddenUntilNeeded(const QString& name) {
-  return name == "mnuTwoPlayersMode";
-}
+bool fnHiddenUntilNeeded(const QString& name) { return name == "mnuTwoPlayersMode"; }
 
 }  // namespace
 
@@ -137,12 +135,8 @@ void fnBuildMainMenu(QMainWindow& window) {
         open.push_back(menu);
         break;
       }
-      case TItem::EndMenu:
-        open.pop_back();
-        break;
-      case TItem::Separator:
-        open.back()->addSeparator()->setObjectName(name);
-        break;
+      case TItem::EndMenu: open.pop_back(); break;
+      case TItem::Separator: open.back()->addSeparator()->setObjectName(name); break;
       case TItem::Command: {
         QAction* action = open.back()->addAction(caption);
         action->setObjectName(name);

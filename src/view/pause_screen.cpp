@@ -76,11 +76,8 @@ bool C_TPauseScreen::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-      emit resumeRequested();
-      return true;
-    default:
-      return false;
+    case QEvent::NonClientAreaMouseButtonPress: emit resumeRequested(); return true;
+    default: return false;
   }
 }
 

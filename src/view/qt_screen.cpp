@@ -19,14 +19,10 @@ QString fnDisplayText(const std::string& text) {
 
 QMessageBox::Icon fnIcon(TMessageKind kind) {
   switch (kind) {
-    case TMessageKind::Information:
-      return QMessageBox::Information;
-    case TMessageKind::Warning:
-      return QMessageBox::Warning;
-    case TMessageKind::Question:
-      return QMessageBox::Question;
-    case TMessageKind::Error:
-      return QMessageBox::Critical;
+    case TMessageKind::Information: return QMessageBox::Information;
+    case TMessageKind::Warning: return QMessageBox::Warning;
+    case TMessageKind::Question: return QMessageBox::Question;
+    case TMessageKind::Error: return QMessageBox::Critical;
   }
   return QMessageBox::NoIcon;
 }
@@ -51,25 +47,15 @@ TMessageAnswer TQtScreen::ShowMessage(TMessageKind kind, const std::string& text
   QMessageBox box(fnIcon(kind), title, fnDisplayText(text), QMessageBox::NoButton, parent_);
   fnPrepareMessageBox(box);
   switch (buttons) {
-    case TMessageButtons::Ok:
-      box.setStandardButtons(QMessageBox::Ok);
-      break;
-    case TMessageButtons::OkCancel:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      break;
-    case TMessageButtons::YesNo:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      break;
+    case TMessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case TMessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case TMessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
   }
   switch (silent_ ? static_cast<int>(QMessageBox::NoButton) : box.exec()) {
-    case QMessageBox::Cancel:
-      return TMessageAnswer::Cancel;
-    case QMessageBox::Yes:
-      return TMessageAnswer::Yes;
-    case QMessageBox::No:
-      return TMessageAnswer::No;
-    case QMessageBox::Ok:
-      return TMessageAnswer::Ok;
+    case QMessageBox::Cancel: return TMessageAnswer::Cancel;
+    case QMessageBox::Yes: return TMessageAnswer::Yes;
+    case QMessageBox::No: return TMessageAnswer::No;
+    case QMessageBox::Ok: return TMessageAnswer::Ok;
     default:  // closed without a button, or the program is ending: the cautious answer
       return buttons == TMessageButtons::Ok      ? TMessageAnswer::Ok
              : buttons == TMessageButtons::YesNo ? TMessageAnswer::No
@@ -88,9 +74,7 @@ bool TQtScreen::ShowAdvisory(const std::string& text) {
   return again->isChecked();
 }
 
-void TQtScreen::SetSoundPlayer(TSoundPlayer* player) {
-  sounds_ = player;
-}
+void TQtScreen::SetSoundPlayer(TSoundPlayer* player) { sounds_ = player; }
 
 void TQtScreen::PlaySound(const std::string& name, bool loop) {
   if (sounds_) sounds_->PlaySoundByName(QString::fromStdString(name), true, loop);
@@ -100,13 +84,9 @@ void TQtScreen::StopSound() {
   if (sounds_) sounds_->StopSound();
 }
 
-void TQtScreen::Beep() {
-  QApplication::beep();
-}
+void TQtScreen::Beep() { QApplication::beep(); }
 
-void TQtScreen::SetTableArea(C_TTableArea* table) {
-  table_ = table;
-}
+void TQtScreen::SetTableArea(C_TTableArea* table) { table_ = table; }
 
 void TQtScreen::RequestRepaint() {
   if (table_) table_->PlayChanged();

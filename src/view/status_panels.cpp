@@ -167,17 +167,13 @@ void C_TStatusPanels::HidePointerPanels() {
   pnlShowRedeals_->hide();
 }
 
-void C_TStatusPanels::Clear() {
-  SetTexts({});
-}
+void C_TStatusPanels::Clear() { SetTexts({}); }
 
 QString C_TStatusPanels::PanelText(int panel) const {
   return panel >= 0 && panel < kStatusPanelCount ? texts_[static_cast<std::size_t>(panel)] : QString();
 }
 
-bool C_TStatusPanels::PointerPanelsShown() const {
-  return pnlPilesSize_->isVisible();
-}
+bool C_TStatusPanels::PointerPanelsShown() const { return pnlPilesSize_->isVisible(); }
 
 bool C_TStatusPanels::eventFilter(QObject* watched, QEvent* event) {
   const bool panel = watched == pnlPilesSize_ || watched == pnlShowRedeals_;
@@ -235,14 +231,9 @@ void C_TStatusPanels::DrawStatusPanel(QPainter& painter, int panel, const QRect&
       painter.drawText(rect.adjusted(indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, word);
       return;
     }
-    case kPanelPiles:
-      painter.drawText(rect, Qt::AlignCenter, text);
-      return;
-    case kPanelHint:
-      DrawHint(painter, textRect);
-      return;
-    default:
-      painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
+    case kPanelPiles: painter.drawText(rect, Qt::AlignCenter, text); return;
+    case kPanelHint: DrawHint(painter, textRect); return;
+    default: painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
   }
 }
 

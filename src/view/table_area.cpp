@@ -19,18 +19,13 @@ constexpr int kShadowDepth = 9;
 
 TMouseButton fnButton(Qt::MouseButton button) {
   switch (button) {
-    case Qt::RightButton:
-      return TMouseButton::Right;
-    case Qt::MiddleButton:
-      return TMouseButton::Middle;
-    default:
-      return TMouseButton::Left;
+    case Qt::RightButton: return TMouseButton::Right;
+    case Qt::MiddleButton: return TMouseButton::Middle;
+    default: return TMouseButton::Left;
   }
 }
 
-QPoint fnPoint(const QMouseEvent& event) {
-  return event.position().toPoint();
-}
+QPoint fnPoint(const QMouseEvent& event) { return event.position().toPoint(); }
 
 }  // namespace
 
@@ -60,9 +55,7 @@ void C_TTableArea::FinishFlights() {
   if (flights_) flights_->Finish();
 }
 
-bool C_TTableArea::Flying() const {
-  return flights_ && flights_->Flying();
-}
+bool C_TTableArea::Flying() const { return flights_ && flights_->Flying(); }
 
 void C_TTableArea::FollowFlights() {
   painter_->SetAway(flights_->Away());
@@ -154,17 +147,11 @@ void C_TTableArea::SetBackground(const QImage& background) {
   update();
 }
 
-int C_TTableArea::LowestDrawn() const {
-  return painter_ && painter_->IsReady() ? painter_->LowestDrawn() : 0;
-}
+int C_TTableArea::LowestDrawn() const { return painter_ && painter_->IsReady() ? painter_->LowestDrawn() : 0; }
 
-int C_TTableArea::RightmostDrawn() const {
-  return painter_ && painter_->IsReady() ? painter_->RightmostDrawn() : 0;
-}
+int C_TTableArea::RightmostDrawn() const { return painter_ && painter_->IsReady() ? painter_->RightmostDrawn() : 0; }
 
-QImage C_TTableArea::TableImage() const {
-  return painter_ ? painter_->Table() : QImage();
-}
+QImage C_TTableArea::TableImage() const { return painter_ ? painter_->Table() : QImage(); }
 
 void C_TTableArea::paintEvent(QPaintEvent* event) {
   // Moved to a screen of another pixel density: the table is drawn again for it.
@@ -198,18 +185,10 @@ bool C_TTableArea::Refused(bool press) {
   return false;
 }
 
-void C_TTableArea::mousePressEvent(QMouseEvent* event) {
-  imgSfondoMouseDown(*event);
-}
-void C_TTableArea::mouseMoveEvent(QMouseEvent* event) {
-  imgSfondoMouseMove(*event);
-}
-void C_TTableArea::mouseReleaseEvent(QMouseEvent* event) {
-  imgSfondoMouseUp(*event);
-}
-void C_TTableArea::mouseDoubleClickEvent(QMouseEvent* event) {
-  imgSfondoDblClick(*event);
-}
+void C_TTableArea::mousePressEvent(QMouseEvent* event) { imgSfondoMouseDown(*event); }
+void C_TTableArea::mouseMoveEvent(QMouseEvent* event) { imgSfondoMouseMove(*event); }
+void C_TTableArea::mouseReleaseEvent(QMouseEvent* event) { imgSfondoMouseUp(*event); }
+void C_TTableArea::mouseDoubleClickEvent(QMouseEvent* event) { imgSfondoDblClick(*event); }
 
 bool C_TTableArea::SecondPressOfDoubleClick(const QMouseEvent& event) {
   const QPoint at = fnPoint(event);
@@ -275,13 +254,9 @@ void C_TTableArea::ClickStock() {
   FollowPointer(steps);
 }
 
-int C_TTableArea::ShadowDepth() const {
-  return TWindowSettings(session_->state).MovingShadows() ? kShadowDepth : 0;
-}
+int C_TTableArea::ShadowDepth() const { return TWindowSettings(session_->state).MovingShadows() ? kShadowDepth : 0; }
 
-bool C_TTableArea::Animate() const {
-  return TWindowSettings(session_->state).AnimatedMoves();
-}
+bool C_TTableArea::Animate() const { return TWindowSettings(session_->state).AnimatedMoves(); }
 
 QPoint C_TTableArea::HeldPlace() const {
   const TRect& dragged = session_->pointer.Picture().dragged;
@@ -290,9 +265,7 @@ QPoint C_TTableArea::HeldPlace() const {
   return QPoint(dragged.left - raise, dragged.top - raise);
 }
 
-int C_TTableArea::PlaySteps() const {
-  return session_->executor.History().undo.Size();
-}
+int C_TTableArea::PlaySteps() const { return session_->executor.History().undo.Size(); }
 
 void C_TTableArea::FollowPointer(int stepsBefore) {
   const TPointerPicture& now = session_->pointer.Picture();

@@ -36,18 +36,12 @@ QColor fnHighlightColour(int index) {
 
 Qt::BrushStyle fnHighlightPattern(int style) {
   switch (style) {
-    case 1:
-      return Qt::Dense4Pattern;
-    case 2:
-      return Qt::SolidPattern;
-    case 3:
-      return Qt::BDiagPattern;
-    case 4:
-      return Qt::CrossPattern;
-    case 5:
-      return Qt::DiagCrossPattern;
-    default:
-      return Qt::NoBrush;
+    case 1: return Qt::Dense4Pattern;
+    case 2: return Qt::SolidPattern;
+    case 3: return Qt::BDiagPattern;
+    case 4: return Qt::CrossPattern;
+    case 5: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
   }
 }
 
@@ -245,11 +239,8 @@ QPoint TTablePainter::DrawPileDepth(QPainter& painter, QPoint home, int cards, i
 void TTablePainter::DrawEmptyMark(QPainter& painter, const TEmptyMark& mark, QPoint at) {
   switch (mark.kind) {
     case TEmptyMark::TKind::None:
-    case TEmptyMark::TKind::Background:
-      return;
-    case TEmptyMark::TKind::Mark:
-      painter.drawImage(at, Mark(QString::fromStdString(mark.name)));
-      return;
+    case TEmptyMark::TKind::Background: return;
+    case TEmptyMark::TKind::Mark: painter.drawImage(at, Mark(QString::fromStdString(mark.name))); return;
     case TEmptyMark::TKind::Picture:
       painter.drawImage(
           at, Mark("W" + QString(QChar::fromLatin1(fnCardChoice(state_).size)) + QString::fromStdString(mark.name)));

@@ -27,21 +27,13 @@ C_TTableScroller::C_TTableScroller(C_TTableArea& table, QWidget* parent) : QScro
   table_.installEventFilter(this);
 }
 
-bool C_TTableScroller::BarShown() const {
-  return verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-}
+bool C_TTableScroller::BarShown() const { return verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn; }
 
-bool C_TTableScroller::WideBarShown() const {
-  return horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-}
+bool C_TTableScroller::WideBarShown() const { return horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn; }
 
-QSize C_TTableScroller::VisibleSize() const {
-  return viewport()->size();
-}
+QSize C_TTableScroller::VisibleSize() const { return viewport()->size(); }
 
-void C_TTableScroller::ScrollToTop() {
-  verticalScrollBar()->setValue(0);
-}
+void C_TTableScroller::ScrollToTop() { verticalScrollBar()->setValue(0); }
 
 void C_TTableScroller::ScrollWhileDragging(QPoint tablePoint) {
   const auto follow = [](QScrollBar* bar, bool shown, int at, int visible) {

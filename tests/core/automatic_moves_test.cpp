@@ -145,7 +145,8 @@ TEST(CompletedRun, GoesToTheFirstEmptyRunFoundationAsOneStep) {
            {"'c'", "#9C 10D JS QH KS AH 2S 3H 4S 5H 6S 7H", "8S", false},  // twelve face up only
        }) {
     TPlayTable t;
-    t.Set(std::string("tableau piles=2 foundations=2 foundation base*2=") + base, std::string("Fila1: ") + pile + " | Fila2: " + last);
+    t.Set(std::string("tableau piles=2 foundations=2 foundation base*2=") + base,
+          std::string("Fila1: ") + pile + " | Fila2: " + last);
     PutFoundationsOnTable(t);
     t.state.mainGame.Set(entries::kDealShown, 0);
     const TSnapshot before = t.Snapshot();

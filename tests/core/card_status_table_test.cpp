@@ -10,15 +10,9 @@ namespace {
 TEST(CardStatusTable, RowsNameEveryCardFaceUp) {
   const TCardStatusTable table;
   const std::pair<int, const char*> rows[] = {
-      {1, "CUORI_A        10011"},
-      {10, "CUORI_10       10101"},
-      {15, "QUADR_02       20151"},
-      {37, "FIORI_J        30371"},
-      {52, "PICCH_K        40521"},
-      {53, "CUORI_A        10531"},
-      {208, "PICCH_K        42081"},
-      {209, "JOKER          42091"},
-      {212, "JOKER          42121"},
+      {1, "CUORI_A        10011"},   {10, "CUORI_10       10101"},  {15, "QUADR_02       20151"},
+      {37, "FIORI_J        30371"},  {52, "PICCH_K        40521"},  {53, "CUORI_A        10531"},
+      {208, "PICCH_K        42081"}, {209, "JOKER          42091"}, {212, "JOKER          42121"},
   };
   for (const auto& [code, row] : rows) EXPECT_EQ(table.Row(code), row);
   for (int code = 1; code <= kCardCount; ++code) {
@@ -57,15 +51,9 @@ TEST(CardStatusTable, SetPileFacesByCount) {
     const char* faces;
   };
   const TCase cases[] = {
-      {1, TCardFace::Down, "11110"},
-      {2, TCardFace::Down, "11100"},
-      {5, TCardFace::Down, "00000"},
-      {9, TCardFace::Down, "00000"},
-      {-1, TCardFace::Down, "10101"},
-      {-2, TCardFace::Up, "01010"},
-      {-3, TCardFace::Up, "10000"},
-      {0, TCardFace::Down, "11111"},
-      {-4, TCardFace::Down, "11111"},
+      {1, TCardFace::Down, "11110"}, {2, TCardFace::Down, "11100"},  {5, TCardFace::Down, "00000"},
+      {9, TCardFace::Down, "00000"}, {-1, TCardFace::Down, "10101"}, {-2, TCardFace::Up, "01010"},
+      {-3, TCardFace::Up, "10000"},  {0, TCardFace::Down, "11111"},  {-4, TCardFace::Down, "11111"},
   };
   for (const TCase& c : cases) {
     TCardStatusTable table;

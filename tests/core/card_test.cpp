@@ -31,22 +31,16 @@ TEST(Card, PropertiesAtTheBoundaries) {
     int image;
   };
   const TCase cases[] = {
-      {0, 0, 0, true, false, -1},          // no card
-      {26, 13, 1, true, true, 25},         // last red of deck 1
-      {27, 1, 2, false, false, 26},
-      {53, 1, 0, true, false, 0},          // Ace of hearts, deck 2
-      {78, 13, 1, true, true, 25},
-      {79, 1, 2, false, false, 26},
-      {105, 1, 0, true, false, 0},
-      {156, 13, 3, false, true, 51},
-      {157, 1, 0, true, false, 0},
-      {182, 13, 1, true, true, 25},
-      {183, 1, 2, false, false, 26},
-      {208, 13, 3, false, true, 51},       // King of spades, deck 4
-      {209, 100, -1, false, false, 52},    // jokers
-      {210, 100, -1, false, false, 52},
-      {212, 100, -1, false, false, 52},
-      {213, -1, -1, false, false, -1},     // beyond the last joker
+      {0, 0, 0, true, false, -1},                                    // no card
+      {26, 13, 1, true, true, 25},                                   // last red of deck 1
+      {27, 1, 2, false, false, 26},     {53, 1, 0, true, false, 0},  // Ace of hearts, deck 2
+      {78, 13, 1, true, true, 25},      {79, 1, 2, false, false, 26},
+      {105, 1, 0, true, false, 0},      {156, 13, 3, false, true, 51},
+      {157, 1, 0, true, false, 0},      {182, 13, 1, true, true, 25},
+      {183, 1, 2, false, false, 26},    {208, 13, 3, false, true, 51},  // King of spades, deck 4
+      {209, 100, -1, false, false, 52},                                 // jokers
+      {210, 100, -1, false, false, 52}, {212, 100, -1, false, false, 52},
+      {213, -1, -1, false, false, -1},  // beyond the last joker
       {-1, -1, -1, true, false, -1},
   };
   for (const TCase& c : cases) {

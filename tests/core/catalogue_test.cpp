@@ -18,7 +18,7 @@ std::string fnHandMadeGamesFile() {
   bytes += sect1("005 000000Klondike");
   bytes += sect1("  4 002900Withdrawn");  // "9": not in the catalogue, no column
   bytes += sect1("4   00100 FreeCell   ");
-  bytes += sect1("002 011011Canfield");     // needs 650 pixels; new
+  bytes += sect1("002 011011Canfield");  // needs 650 pixels; new
   bytes += "[Sect2]\r\n";
   bytes += "0024" + std::string(12, '.') + field("1") + "|" + field("0") + "|" + field("3") + "\r\n";
   bytes += "0016" + std::string(12, '.') + field("-1") + "|" + field("1") + "|" + field("-1") + "\r\n";
@@ -29,12 +29,12 @@ std::string fnHandMadeGamesFile() {
 }
 
 class CatalogueTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     std::string error;
     ASSERT_TRUE(catalogue.Load(TGamesFile::Parse(fnHandMadeGamesFile()), error)) << error;
-    folder.Write("gam_cust.dat", "[R-0301]\r\n8000Klondike Easy" + std::string(37, ' ') + "0000\r\n003-01212001000000\r\n" +
-                                     std::string(28, '\n'));
+    folder.Write("gam_cust.dat", "[R-0301]\r\n8000Klondike Easy" + std::string(37, ' ') +
+                                     "0000\r\n003-01212001000000\r\n" + std::string(28, '\n'));
   }
   testing::TTempFolder folder;
   TPosixFileSystem fs;
@@ -46,7 +46,7 @@ protected:
 TEST_F(CatalogueTest, HiddenLinesShiftTheColumnsOfLaterGames) {
   ASSERT_EQ(catalogue.Entries().size(), 3u);
   EXPECT_EQ(catalogue.Index(0), 0);
-  EXPECT_EQ(catalogue.Index(1), 1);   // FreeCell: second line after the hidden one
+  EXPECT_EQ(catalogue.Index(1), 1);  // FreeCell: second line after the hidden one
   EXPECT_EQ(catalogue.Index(11), 2);
   EXPECT_EQ(catalogue.Index(2), -1);  // the withdrawn game
   EXPECT_EQ(catalogue.Index(8000), -1);
@@ -59,8 +59,7 @@ TEST_F(CatalogueTest, HiddenLinesShiftTheColumnsOfLaterGames) {
   struct TCase {
     int code, perTurn, deals, piles;
   };
-  for (const auto& [code, perTurn, deals, piles] :
-       {TCase{0, 1, -1, 7}, TCase{1, 0, 1, 8}, TCase{11, 3, -1, 4}}) {
+  for (const auto& [code, perTurn, deals, piles] : {TCase{0, 1, -1, 7}, TCase{1, 0, 1, 8}, TCase{11, 3, -1, 4}}) {
     ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, custom, code, error)) << error;
     EXPECT_EQ(rules.Get(rule::kCardsPerTurn), perTurn) << code;
     EXPECT_EQ(rules.Get(rule::kDeals), deals) << code;
@@ -94,8 +93,9 @@ TEST_F(CatalogueTest, NarrowScreensRefuseWideGames) {
   EXPECT_TRUE(screen.messages.empty());
   EXPECT_FALSE(catalogue.CanBeShown(11, 640, screen, custom));
   ASSERT_EQ(screen.messages.size(), 1u);
-  EXPECT_EQ(screen.messages[0].text, "Your video card's display is 640x480 pixels.\rYou can't play: Canfield\r"
-                                     "Please set your screen resolution to 800x600 pixels or higher.");
+  EXPECT_EQ(screen.messages[0].text,
+            "Your video card's display is 640x480 pixels.\rYou can't play: Canfield\r"
+            "Please set your screen resolution to 800x600 pixels or higher.");
 }
 
 TEST_F(CatalogueTest, SortedNamesAndChooser) {

@@ -14,7 +14,7 @@ using testing::TRecordingScreen;
 using testing::TTempFolder;
 
 class DataFoldersTest : public ::testing::Test {
-protected:
+ protected:
   std::string Find() { return fnFindDataFolder(fs, screen, program.Path(), "/home/ann/.local/share"); }
   TTempFolder program;
   TPosixFileSystem fs;
@@ -38,12 +38,12 @@ TEST_F(DataFoldersTest, PointerFileLines) {
     const char* contents;
     std::string folder;
   };
-  for (const auto& [contents, folder] : std::initializer_list<TCase>{
-           {"/srv/cards\r\n", "/srv/cards/"},
-           {"/srv/cards/   \r\nignored\r\n", "/srv/cards/"},
-           {"   \r\n", "/home/ann/.local/share/Tablerun/"},
-           {"", "/home/ann/.local/share/Tablerun/"},
-           {"[Default Data Folder] old note", "/home/ann/.local/share/Tablerun/"}}) {
+  for (const auto& [contents, folder] :
+       std::initializer_list<TCase>{{"/srv/cards\r\n", "/srv/cards/"},
+                                    {"/srv/cards/   \r\nignored\r\n", "/srv/cards/"},
+                                    {"   \r\n", "/home/ann/.local/share/Tablerun/"},
+                                    {"", "/home/ann/.local/share/Tablerun/"},
+                                    {"[Default Data Folder] old note", "/home/ann/.local/share/Tablerun/"}}) {
     program.Write("tblr_fold.dat", contents);
     EXPECT_EQ(Find(), folder) << contents;
   }

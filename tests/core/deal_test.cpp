@@ -50,9 +50,8 @@ TEST(Deal, JokersAndStrippedDecks) {
     int cards, jokers, stripped;
     std::size_t size;
   };
-  for (const auto& [cards, jokers, stripped, size] :
-       {TCase{52, 2, 0, 54}, TCase{104, 4, 0, 108}, TCase{52, 0, 1, 32}, TCase{52, 0, 2, 28}, TCase{104, 0, 2, 56},
-        TCase{52, 1, 2, 29}}) {
+  for (const auto& [cards, jokers, stripped, size] : {TCase{52, 2, 0, 54}, TCase{104, 4, 0, 108}, TCase{52, 0, 1, 32},
+                                                      TCase{52, 0, 2, 28}, TCase{104, 0, 2, 56}, TCase{52, 1, 2, 29}}) {
     for (const char* number : {"1", "4242424242424", "8005551234"}) {
       const auto deck = fnGameNumberCardsArray(number, fnRules(cards, jokers, stripped), screen);
       ASSERT_EQ(deck.size(), size) << cards << "/" << jokers << "/" << stripped;

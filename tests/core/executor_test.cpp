@@ -54,8 +54,8 @@ TEST(Executor, RefusesWhatItCannotDo) {
     EXPECT_FALSE(t.Move("9S", operation)) << operation;
   }
   // What no name says: onto the stock, onto no pile, a deal to no pile.
-  for (const TOperation& operation : std::initializer_list<TOperation>{
-           TPileMove{kMazzo}, TPileMove{fnFila(40)}, TStockOperation{TStockAction::DealTableau}}) {
+  for (const TOperation& operation : std::initializer_list<TOperation>{TPileMove{kMazzo}, TPileMove{fnFila(40)},
+                                                                       TStockOperation{TStockAction::DealTableau}}) {
     EXPECT_FALSE(t.executor.ExecuteMove(CardCode("9S"), operation));
   }
   EXPECT_FALSE(t.Move("KD", "Fila2"));  // on no pile

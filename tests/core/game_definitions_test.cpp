@@ -22,10 +22,12 @@ std::vector<std::string> fnErrors(const std::vector<std::pair<std::string, std::
 
 TEST(GameDefinitions, ValuesRepeatsLettersLayoutsAndVariants) {
   TGamesCompiler compiler;
-  compiler.Add("plain.game", fnFixtureGame(0, "Plain", "# a comment\nfoundation base: 'Q'*2 1 -1  # trailing comment\n"
-                                                       "tableau layout: 2014\ngroups: selected children\n"));
-  compiler.Add("variant.game", "based on: plain\ncode: 7\nname: Variant\nflags: wide-screen new\ntableau deal: 26 26\n"
-                               "tableau piles: 2\ntableau layout: 1002\n");
+  compiler.Add("plain.game", fnFixtureGame(0, "Plain",
+                                           "# a comment\nfoundation base: 'Q'*2 1 -1  # trailing comment\n"
+                                           "tableau layout: 2014\ngroups: selected children\n"));
+  compiler.Add("variant.game",
+               "based on: plain\ncode: 7\nname: Variant\nflags: wide-screen new\ntableau deal: 26 26\n"
+               "tableau piles: 2\ntableau layout: 1002\n");
   std::vector<std::string> errors;
   ASSERT_TRUE(compiler.Compile(errors)) << errors.front();
   const auto& games = compiler.Games();
@@ -97,14 +99,14 @@ TEST(GameDefinitions, DealCountsFollowTheDealRules) {
     bool accepted;
   };
   for (const auto& [extra, accepted] : std::initializer_list<TCase>{
-           {"tableau deal: 13 13 13 12\nfoundation starter: 93\n", true},       // an Ace on foundation 1
+           {"tableau deal: 13 13 13 12\nfoundation starter: 93\n", true},  // an Ace on foundation 1
            {"tableau deal: 13 13 13 12\nextra foundation card: 1\n", true},
-           {"tableau deal: 13 13 13 1001\nstock deal: 12\n", true},              // 1001: one chosen card
+           {"tableau deal: 13 13 13 1001\nstock deal: 12\n", true},  // 1001: one chosen card
            {"tableau deal: 13 13 13 12\nfoundation start mode: 1\n", true},
-           {"tableau deal: 13 13 13 12\nfoundation start mode: 2\n", false},    // four starters
-           {"cards: 104\nstripped deck: 1\ntableau deal: 16*4\n", true},  // 104 − 2 × 20
+           {"tableau deal: 13 13 13 12\nfoundation start mode: 2\n", false},  // four starters
+           {"cards: 104\nstripped deck: 1\ntableau deal: 16*4\n", true},      // 104 − 2 × 20
            {"jokers in deck: 1\njokers: 2\nstock deal: 2\n", true},
-           {"tableau deal: 1\ndeck arrangement: 9\n", true},                     // filtered decks go unchecked
+           {"tableau deal: 1\ndeck arrangement: 9\n", true},  // filtered decks go unchecked
            {"tableau deal: 1\ndeal check: off\n", true}}) {
     const auto errors = fnErrors({{"g.game", fnFixtureGame(0, "G", extra)}});
     EXPECT_EQ(errors.empty(), accepted) << extra << (errors.empty() ? "" : errors.front());

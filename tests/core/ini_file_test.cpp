@@ -13,7 +13,7 @@ using testing::TRecordingScreen;
 using testing::TTempFolder;
 
 class IniFileTest : public ::testing::Test {
-protected:
+ protected:
   TIniFile Open() { return TIniFile(fs, screen, folder / "Cfg.dat"); }
   TTempFolder folder;
   TPosixFileSystem fs;

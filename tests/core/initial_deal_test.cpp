@@ -346,10 +346,8 @@ TEST_F(InitialDeal, KingsGoToTheBottomOfTheirPiles) {
 }
 
 TEST_F(InitialDeal, TableauPileOneAlternatesCardsAndHoles) {
-  Deal({{rule::kTableauArrangement, 8},
-        {rule::kTableauPiles, 2},
-        {rule::kTableauDeal, 3},
-        {rule::kTableauDeal + 1, 3}});
+  Deal(
+      {{rule::kTableauArrangement, 8}, {rule::kTableauPiles, 2}, {rule::kTableauDeal, 3}, {rule::kTableauDeal + 1, 3}});
   EXPECT_EQ(PileText(state.table, "Fila1"), "040 000 004 000 043");
   EXPECT_EQ(PileText(state.table, "Fila2"), "039 015 006");
 }

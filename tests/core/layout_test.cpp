@@ -48,9 +48,7 @@ TGameRules fnRules(const TSlots& slots) {
 
 // A maximised window on a 1024 × 768 screen: table 1024 × 672 under a 50-pixel
 // tool bar, window 738 high with a 46-pixel frame.
-TLayoutMetrics fnWindow(char cardSize = 'B') {
-  return fnMaximisedWindowMetrics(1024, 768, cardSize, 9);
-}
+TLayoutMetrics fnWindow(char cardSize = 'B') { return fnMaximisedWindowMetrics(1024, 768, cardSize, 9); }
 
 // "Name X Y" of every pile on the table, Y in table coordinates.
 std::vector<std::string> fnPlaced(const TMainGame& game) {

@@ -61,8 +61,8 @@ TEST(LegalMoves, PlacementsInBuiltInGames) {
     TLegalityTable t;
     testing::LoadBuiltInRules(t.rules, game);
     t.Lay(position);
-    EXPECT_EQ(t.Can(card, destination), allowed) << "game " << game << ": " << card << " -> " << destination
-                                                  << " on " << position;
+    EXPECT_EQ(t.Can(card, destination), allowed)
+        << "game " << game << ": " << card << " -> " << destination << " on " << position;
   }
 }
 
@@ -80,12 +80,12 @@ std::vector<std::string> MovesOf(int game, const char* position) {
 }
 
 TEST(LegalMoves, EveryMoveOfAKlondikePosition) {
-  EXPECT_EQ(MovesOf(kKlondike,
-                    "Fila1: KS | Fila2: #3C QH | Fila3: #4D JC | Fila4: #9D 2D | Fila5: #8C 5S | "
-                    "Fila6: #7H 10S 9H | Fila7: #6H JD | Mazzo_Vis: AH | Mazzo: #5D"),
-            (std::vector<std::string>{"Fila2 2 -> Fila1", "Fila3 2 -> Fila2", "Fila6 2 -> Fila7",
-                                      "Mazzo_Vis 1 -> Dest1", "Mazzo_Vis 1 -> Dest2", "Mazzo_Vis 1 -> Dest3",
-                                      "Mazzo_Vis 1 -> Dest4"}));
+  EXPECT_EQ(
+      MovesOf(kKlondike,
+              "Fila1: KS | Fila2: #3C QH | Fila3: #4D JC | Fila4: #9D 2D | Fila5: #8C 5S | "
+              "Fila6: #7H 10S 9H | Fila7: #6H JD | Mazzo_Vis: AH | Mazzo: #5D"),
+      (std::vector<std::string>{"Fila2 2 -> Fila1", "Fila3 2 -> Fila2", "Fila6 2 -> Fila7", "Mazzo_Vis 1 -> Dest1",
+                                "Mazzo_Vis 1 -> Dest2", "Mazzo_Vis 1 -> Dest3", "Mazzo_Vis 1 -> Dest4"}));
 }
 
 TEST(LegalMoves, EveryMoveOfAFreeCellPosition) {
@@ -94,11 +94,11 @@ TEST(LegalMoves, EveryMoveOfAFreeCellPosition) {
                     "Fila1: 9S 8H 7S 6H | Fila2: 10H | Fila3: 2C | Fila4: 3C | Fila5: 4C | Fila6: 5C | "
                     "Fila7: 6C | Fila8: AD | Appogg1: 2D | Appogg2: 3D | Appogg3: 4D"),
             (std::vector<std::string>{
-                "Appogg1 1 -> Appogg4", "Appogg1 1 -> Fila4",  "Appogg2 1 -> Appogg4", "Appogg2 1 -> Fila5",
-                "Appogg3 1 -> Appogg4", "Appogg3 1 -> Fila6",  "Fila1 4 -> Appogg4",   "Fila2 1 -> Appogg4",
-                "Fila3 1 -> Appogg4",   "Fila4 1 -> Appogg4",  "Fila5 1 -> Appogg4",   "Fila6 1 -> Appogg4",
-                "Fila6 1 -> Fila1",     "Fila7 1 -> Appogg4",  "Fila8 1 -> Appogg4",   "Fila8 1 -> Dest1",
-                "Fila8 1 -> Dest2",     "Fila8 1 -> Dest3",    "Fila8 1 -> Dest4",     "Fila8 1 -> Fila3"}));
+                "Appogg1 1 -> Appogg4", "Appogg1 1 -> Fila4", "Appogg2 1 -> Appogg4", "Appogg2 1 -> Fila5",
+                "Appogg3 1 -> Appogg4", "Appogg3 1 -> Fila6", "Fila1 4 -> Appogg4",   "Fila2 1 -> Appogg4",
+                "Fila3 1 -> Appogg4",   "Fila4 1 -> Appogg4", "Fila5 1 -> Appogg4",   "Fila6 1 -> Appogg4",
+                "Fila6 1 -> Fila1",     "Fila7 1 -> Appogg4", "Fila8 1 -> Appogg4",   "Fila8 1 -> Dest1",
+                "Fila8 1 -> Dest2",     "Fila8 1 -> Dest3",   "Fila8 1 -> Dest4",     "Fila8 1 -> Fila3"}));
 }
 
 TEST(LegalMoves, EveryMoveOfASpiderPosition) {

@@ -23,9 +23,9 @@ TEST(MoveLegality, OnlyPilesOfTheGameAreDestinations) {
   for (const char* name : {"Fila1", "Fila01", "Fila08", "Dest1", "Dest04", "Appogg4"}) {
     EXPECT_TRUE(t.Can("5H", name)) << name;
   }
-  for (const char* name : {"Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Fila00", "Fila41", "Fila9", "Dest05", "Dest17",
-                           "Appogg5", "Appogg13", "Fila001", "Fila1x", "fila1", "", "Selezionate_Dest",
-                           "Dest_Autoplay1", "Mazzo_Redeal", "\xff\xfe"}) {
+  for (const char* name :
+       {"Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Fila00", "Fila41", "Fila9", "Dest05", "Dest17", "Appogg5", "Appogg13",
+        "Fila001", "Fila1x", "fila1", "", "Selezionate_Dest", "Dest_Autoplay1", "Mazzo_Redeal", "\xff\xfe"}) {
     EXPECT_FALSE(t.Can("5H", name)) << name;
   }
   const TMoveLegality legality = t.Legality();
@@ -128,7 +128,7 @@ TEST(MoveLegality, FoundationSetsDirectly) {
   const TTableView& view = legality.View();
   EXPECT_TRUE(FoundationSuitsDistinct(view, 0, 1, 2, 3, 2, CardCode("AD")));
   EXPECT_FALSE(FoundationSuitsDistinct(view, 0, 1, 2, 3, 2, CardCode("AH'")));
-  EXPECT_TRUE(FoundationSuitsDistinct(view, 0, 1, 2, 3, 0, CardCode("2H")));  // the card stands in for foundation 0
+  EXPECT_TRUE(FoundationSuitsDistinct(view, 0, 1, 2, 3, 0, CardCode("2H")));    // the card stands in for foundation 0
   EXPECT_FALSE(FoundationSuitsDistinct(view, 0, 1, 2, 3, -1, CardCode("2H")));  // ... or counts extra
   EXPECT_TRUE(FoundationSuitsDistinct(view, 4, 5, 6, 7, 5, CardCode("2D")));
   EXPECT_FALSE(FoundationSuitsDistinct(view, 4, 5, 6, 7, 5, CardCode("2C'")));
@@ -283,8 +283,9 @@ TEST(MoveLegality, EveryCodeAnswersAndNoCardGoesOnItself) {
 TEST(MoveLegality, LocateCard) {
   TLegalityTable t;
   t.SetRules("tableau piles=3 reserves=2");
-  t.Lay("Mazzo: 2C | Mazzo_Vis: 3C | Dest16: 4C | Fila3: 5C | Fila4: 6C | Appogg2: 7C | Appogg3: 8C | "
-        "Mazzo_Waste: 9C");
+  t.Lay(
+      "Mazzo: 2C | Mazzo_Vis: 3C | Dest16: 4C | Fila3: 5C | Fila4: 6C | Appogg2: 7C | Appogg3: 8C | "
+      "Mazzo_Waste: 9C");
   const TMoveLegality legality = t.Legality();
   const std::pair<const char*, int> cases[] = {{"2C", -99}, {"3C", -98}, {"4C", -16}, {"5C", 3},
                                                {"6C", 0},   {"7C", -22}, {"8C", 0},   {"9C", 0}};

@@ -136,7 +136,8 @@ TEST_F(PileInfoTest, BetweenPilesOnlyTheRedealsStay) {
   const TPoint stock = On(kMazzo);
   const TPileInfo info = fnPileInfo(game.state, stock.x, stock.y - 3, {});
   EXPECT_FALSE(info.hit);
-  for (int panel = kPanelKind; panel < kPanelRedeals; ++panel) EXPECT_EQ(info.panels[static_cast<std::size_t>(panel)], "");
+  for (int panel = kPanelKind; panel < kPanelRedeals; ++panel)
+    EXPECT_EQ(info.panels[static_cast<std::size_t>(panel)], "");
   EXPECT_EQ(info.panels[kPanelRedeals], "Unlimited redeals");
 }
 

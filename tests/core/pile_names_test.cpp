@@ -24,10 +24,30 @@ TEST(PileNames, ParsesEveryFormOfAPileName) {
 }
 
 TEST(PileNames, RefusesWhatIsNoPile) {
-  for (const char* name :
-       {"", "Fila", "Fila0", "Fila00", "Fila41", "Fila99", "Fila007", "Fila100", "Fila1x", "Fila-1", "Fila+1",
-        "Fila 1", "fila1", "Dest0", "Dest17", "Appogg0", "Appogg13", "Appogg", "Mazzo_Redeal", "Mazzo_VisX",
-        "Selezionate_Dest", "Dest_Autoplay", "Waste", "garbage\x01\xff"}) {
+  for (const char* name : {"",
+                           "Fila",
+                           "Fila0",
+                           "Fila00",
+                           "Fila41",
+                           "Fila99",
+                           "Fila007",
+                           "Fila100",
+                           "Fila1x",
+                           "Fila-1",
+                           "Fila+1",
+                           "Fila 1",
+                           "fila1",
+                           "Dest0",
+                           "Dest17",
+                           "Appogg0",
+                           "Appogg13",
+                           "Appogg",
+                           "Mazzo_Redeal",
+                           "Mazzo_VisX",
+                           "Selezionate_Dest",
+                           "Dest_Autoplay",
+                           "Waste",
+                           "garbage\x01\xff"}) {
     EXPECT_EQ(fnParsePileName(name), std::nullopt) << '"' << name << '"';
   }
 }
@@ -48,9 +68,9 @@ TEST(PileNames, NamesEveryPileAndReadsItBack) {
 
 TEST(PileNames, KindFromTheLeadingCharacters) {
   const std::pair<const char*, int> cases[] = {
-      {"Fila1", kKindFila},         {"Fila99", kKindFila},          {"Dest3", kKindDest},
-      {"Dest_Autoplay", kKindDest}, {"Appogg2", kKindAppogg},       {"Mazzo_Vis", kKindMazzoVis},
-      {"Mazzo", kKindMazzo},        {"Mazzo_Waste", kKindMazzo},    {"Mazzo_Redeal", kKindMazzo},
+      {"Fila1", kKindFila},         {"Fila99", kKindFila},           {"Dest3", kKindDest},
+      {"Dest_Autoplay", kKindDest}, {"Appogg2", kKindAppogg},        {"Mazzo_Vis", kKindMazzoVis},
+      {"Mazzo", kKindMazzo},        {"Mazzo_Waste", kKindMazzo},     {"Mazzo_Redeal", kKindMazzo},
       {"Waste", kKindSecondWaste},  {"Selezionate_Dest", kKindNone}, {"", kKindNone},
       {"Fil", kKindNone},
   };

@@ -2,8 +2,8 @@
 // a release and the click moves do to the piles.
 #include <gtest/gtest.h>
 
-#include "engine/pointer/hit_test.h"
 #include "engine/history/table_state_lines.h"
+#include "engine/pointer/hit_test.h"
 #include "support/played_game.h"
 
 namespace tablerun::testing {
@@ -18,9 +18,7 @@ struct TPoint {
   int x, y;
 };
 
-TPoint Inside(const TRect& rect) {
-  return {rect.left + 1, rect.top + 1};
-}
+TPoint Inside(const TRect& rect) { return {rect.left + 1, rect.top + 1}; }
 
 class PointerInputTest : public ::testing::Test {
  protected:

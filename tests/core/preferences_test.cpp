@@ -14,7 +14,7 @@ using testing::TRecordingScreen;
 using testing::TTempFolder;
 
 class PreferencesTest : public ::testing::Test {
-protected:
+ protected:
   TIniFile Store() { return TIniFile(fs, screen, folder / "Cfg.dat"); }
   TTempFolder folder;
   TPosixFileSystem fs;
@@ -78,7 +78,7 @@ TEST_F(PreferencesTest, StoredValuesAndTheirSpecialRules) {
   EXPECT_EQ(record.Read(cfg::kCardsShadowed), "N");                    // shadows follow animation
   EXPECT_EQ(record.Read(cfg::kPlayer), "Ann");
   EXPECT_EQ(record.Read(cfg::kCustomDeck), "Y");
-  EXPECT_FALSE(store.SectionExists("Users"));         // a player exists already
+  EXPECT_FALSE(store.SectionExists("Users"));  // a player exists already
   EXPECT_EQ(settings[1], (std::pair<int, std::int16_t>{108, 5}));
   EXPECT_EQ(settings[4], (std::pair<int, std::int16_t>{119, 1}));
   EXPECT_EQ(settings[5], (std::pair<int, std::int16_t>{128, 1}));

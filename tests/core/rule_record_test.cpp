@@ -22,11 +22,14 @@ std::string fnHead(const std::string& code, const std::string& name, const std::
 }
 
 class RuleRecordTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
-    const std::string bytes = testing::fnCompileGames({{"base.game", testing::fnFixtureGame(
-        5, "Base", "tableau direction: 0*4\ntableau build: 3*4\nfoundation direction: 1*4\nfoundation base: 1*4\n"
-                   "tableau empty: 13*4\ncards per turn: 1\ndeals: 1\n")}});
+    const std::string bytes = testing::fnCompileGames(
+        {{"base.game",
+          testing::fnFixtureGame(
+              5, "Base",
+              "tableau direction: 0*4\ntableau build: 3*4\nfoundation direction: 1*4\nfoundation base: 1*4\n"
+              "tableau empty: 13*4\ncards per turn: 1\ndeals: 1\n")}});
     std::string message;
     ASSERT_TRUE(catalogue.Load(TGamesFile::Parse(bytes), message)) << message;
   }
@@ -60,12 +63,12 @@ TEST_F(RuleRecordTest, FieldsThatAreNotNumbersAreSkipped) {
     const char* ruleText;
     int perTurn, deals, empty, tableauBuild, foundationDirection;
   };
-  for (const auto& [text, perTurn, deals, empty, tableauBuild, foundationDirection] : {
-           TCase{"xx3-01", 1, 1, 13, 3, 1},          // per turn not a number: neither stock field
-           TCase{"002abc9", 2, 1, 13, 3, 1},         // deals not a number; "9" leaves the empty piles
-           TCase{"001001100xx004", 1, 1, 91, 3, 4},  // tableau build not a number; direction 4 is kept as is
-           TCase{"00100230103", 1, 2, 0, 1, 1},      // a short text: build "03" (in colour) is same colour
-           TCase{"", 1, 1, 13, 3, 1}}) {
+  for (const auto& [text, perTurn, deals, empty, tableauBuild, foundationDirection] :
+       {TCase{"xx3-01", 1, 1, 13, 3, 1},          // per turn not a number: neither stock field
+        TCase{"002abc9", 2, 1, 13, 3, 1},         // deals not a number; "9" leaves the empty piles
+        TCase{"001001100xx004", 1, 1, 91, 3, 4},  // tableau build not a number; direction 4 is kept as is
+        TCase{"00100230103", 1, 2, 0, 1, 1},      // a short text: build "03" (in colour) is same colour
+        TCase{"", 1, 1, 13, 3, 1}}) {
     folder.Write("GAM_CUST.DAT", fnCustomFile({{fnHead("8001", "Mine", "0005"), text}}));
     ASSERT_TRUE(fnLoadRuleRecord(rules, catalogue, custom, 8001, error)) << error;
     EXPECT_EQ(rules.Get(rule::kCardsPerTurn), perTurn) << text;
@@ -95,11 +98,10 @@ TEST_F(RuleRecordTest, UnknownGamesAreRefused) {
 }
 
 TEST(CustomGamesFile, MalformedBlocksAreSkippedNeverACrash) {
-  const std::string blocks =
-      fnCustomFile({{fnHead("8000", "First", "0001"), "001-01"},
-                    {fnHead("80x1", "Bad code", "0001"), "001"},
-                    {fnHead("8002", "Bad base", "00y1"), "001"},
-                    {fnHead("8003", "first", "0002"), "003"}});
+  const std::string blocks = fnCustomFile({{fnHead("8000", "First", "0001"), "001-01"},
+                                           {fnHead("80x1", "Bad code", "0001"), "001"},
+                                           {fnHead("8002", "Bad base", "00y1"), "001"},
+                                           {fnHead("8003", "first", "0002"), "003"}});
   const auto games = TCustomGames::Parse(blocks + "8004Short");
   ASSERT_EQ(games.size(), 4u);
   EXPECT_EQ(games[1].code, 8002);

@@ -27,7 +27,7 @@ enum class TStep { None, CreateTemp, Write, SyncAndClose, Rename };
 
 // The machine's file system, except that one step of writing a temporary file fails.
 class TFailingFileSystem final : public TFileSystem {
-public:
+ public:
   explicit TFailingFileSystem(TStep failing) : failing_(failing) {}
 
   std::string lastTemp;
@@ -60,9 +60,9 @@ public:
   bool CreateFolders(const std::string& path) override { return real_.CreateFolders(path); }
   std::vector<std::string> ListFolder(const std::string& path) override { return real_.ListFolder(path); }
 
-private:
+ private:
   class TFailingFile final : public TFile {
-  public:
+   public:
     TFailingFile(std::unique_ptr<TFile> real, TStep failing) : real_(std::move(real)), failing_(failing) {}
     std::int64_t Size() override { return real_->Size(); }
     std::size_t ReadAt(std::int64_t offset, char* buffer, std::size_t size) override {
@@ -83,7 +83,7 @@ private:
       return false;
     }
 
-  private:
+   private:
     std::unique_ptr<TFile> real_;
     TStep failing_;
   };
@@ -109,10 +109,16 @@ struct TRewrite {
 
 const std::vector<TRewrite>& Rewrites() {
   static const std::vector<TRewrite> rewrites{
-      {"rewrite section", [](TSectionFile& file) { return file.RewriteSection("B", {{"Won", "1"}}); }},
+      {"rewrite section",
+       [](TSectionFile& file) {
+         return file.RewriteSection("B", {{"Won", "1"}});
+       }},
       {"longer value", [](TSectionFile& file) { return file.WriteValue("B", "Won", "00001"); }},
       {"new key", [](TSectionFile& file) { return file.WriteValue("B", "Streak", "1"); }},
-      {"values of a new layout", [](TSectionFile& file) { return file.WriteValuesInPlace("B", {{"Won", "1"}}); }},
+      {"values of a new layout",
+       [](TSectionFile& file) {
+         return file.WriteValuesInPlace("B", {{"Won", "1"}});
+       }},
       {"replace in every line", [](TSectionFile& file) { return file.ReplaceInEveryLine(1, "Won", "Lost", {}); }},
   };
   return rewrites;
@@ -170,7 +176,9 @@ TEST(SafeRewrite, TheSameRewritesSucceedWhenNothingFails) {
 
 std::vector<TKeyValue> SeriesLines(int count, int width) {
   std::vector<TKeyValue> lines;
-  for (int i = 0; i < count; ++i) lines.push_back({"Game" + std::to_string(i), std::string(static_cast<std::size_t>(width), static_cast<char>('a' + i % 26))});
+  for (int i = 0; i < count; ++i)
+    lines.push_back(
+        {"Game" + std::to_string(i), std::string(static_cast<std::size_t>(width), static_cast<char>('a' + i % 26))});
   return lines;
 }
 

@@ -68,12 +68,11 @@ TEST(SafeRewrite, OnlyOurOwnOldTemporaryFilesAreRemoved) {
     bool removed;
   };
   const TEntry entries[] = {
-      {"rplk3x9q0", true, true},     // ours, left by a killed rewrite
-      {"rpla1b2c3", false, false},   // ours, but a running copy may be writing it
-      {"rplabc", true, false},       // not a name we make
-      {"rplABCDEF", true, false},    // nor is this
-      {"rplk3x9q0.bak", true, false},
-      {"Cfg.dat", true, false},
+      {"rplk3x9q0", true, true},    // ours, left by a killed rewrite
+      {"rpla1b2c3", false, false},  // ours, but a running copy may be writing it
+      {"rplabc", true, false},      // not a name we make
+      {"rplABCDEF", true, false},   // nor is this
+      {"rplk3x9q0.bak", true, false}, {"Cfg.dat", true, false},
   };
   for (const auto& [name, old, removed] : entries) {
     folder.Write(name, "bytes");

@@ -12,7 +12,7 @@ namespace tablerun {
 namespace {
 
 class SectionFileTest : public ::testing::Test {
-protected:
+ protected:
   // Writes bytes as the file and returns the engine on it.
   TSectionFile With(const std::string& bytes) {
     folder.Write(kName, bytes);
@@ -28,9 +28,7 @@ protected:
 };
 
 // A file whose header line "[Target]" starts at exactly offset, after filler lines.
-std::string WithHeaderAt(std::size_t offset) {
-  return std::string(offset - 2, 'x') + "\r\n[Target]\r\nWon=0007\r\n";
-}
+std::string WithHeaderAt(std::size_t offset) { return std::string(offset - 2, 'x') + "\r\n[Target]\r\nWon=0007\r\n"; }
 
 TEST_F(SectionFileTest, AppendedSectionsAreLaidOutByteForByte) {
   auto file = Engine();
@@ -57,8 +55,7 @@ TEST_F(SectionFileTest, WriteValueUpdatesInPlaceOnlyWhenTheLengthMatches) {
   const TCase cases[] = {
       {"same length keeps the next line", "\r\n[A]\r\nWon=0003\r\nLost=0001\r\n" + rest, "A", "Won", "0004",
        "\r\n[A]\r\nWon=0004\r\nLost=0001\r\n" + rest},
-      {"spaced key in place", "\r\n[A]\r\nWon =0003\r\n" + rest, "A", "Won", "0004",
-       "\r\n[A]\r\nWon =0004\r\n" + rest},
+      {"spaced key in place", "\r\n[A]\r\nWon =0003\r\n" + rest, "A", "Won", "0004", "\r\n[A]\r\nWon =0004\r\n" + rest},
       {"longer value rewrites, order kept", "\r\n[A]\r\nWon=3\r\nLost=1\r\n" + rest, "A", "Won", "12",
        "\r\n[A]\r\nWon=12\r\nLost=1\r\n\r\n" + rest.substr(2)},
       {"shorter value rewrites", "\r\n[A]\r\nWon=0003\r\n\r\nLost=0001\r\n" + rest, "A", "Lost", "1",
@@ -90,17 +87,29 @@ TEST_F(SectionFileTest, WriteValuesInPlaceOnlyOverASameLayout) {
     std::string after;
   };
   const TCase cases[] = {
-      {"same layout", "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest, {{"A", "11"}, {"B", "22"}},
+      {"same layout",
+       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
+       {{"A", "11"}, {"B", "22"}},
        "\r\n[S]\r\nA=11\r\nB=22\r\n" + rest},
-      {"trailing empty line stays", "\r\n[S]\r\nA=01\r\n\r\n" + rest.substr(2), {{"A", "11"}},
+      {"trailing empty line stays",
+       "\r\n[S]\r\nA=01\r\n\r\n" + rest.substr(2),
+       {{"A", "11"}},
        "\r\n[S]\r\nA=11\r\n\r\n" + rest.substr(2)},
-      {"a shorter value", "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest, {{"A", "1"}, {"B", "22"}},
+      {"a shorter value",
+       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
+       {{"A", "1"}, {"B", "22"}},
        "\r\n[S]\r\nA=1\r\nB=22\r\n\r\n" + rest.substr(2)},
-      {"other key order", "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest, {{"B", "22"}, {"A", "11"}},
+      {"other key order",
+       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
+       {{"B", "22"}, {"A", "11"}},
        "\r\n[S]\r\nB=22\r\nA=11\r\n\r\n" + rest.substr(2)},
-      {"shifted line breaks", "\r\n[S]\r\nA=0\r\nB=002\r\n" + rest, {{"A", "00"}, {"B", "02"}},
+      {"shifted line breaks",
+       "\r\n[S]\r\nA=0\r\nB=002\r\n" + rest,
+       {{"A", "00"}, {"B", "02"}},
        "\r\n[S]\r\nA=00\r\nB=02\r\n\r\n" + rest.substr(2)},
-      {"old lines beyond the new ones", "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest, {{"A", "11"}},
+      {"old lines beyond the new ones",
+       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
+       {{"A", "11"}},
        "\r\n[S]\r\nA=11\r\n\r\n" + rest.substr(2)},
       {"missing section", "\r\n[T]\r\nA=9\r\n", {{"A", "1"}}, "\r\n[T]\r\nA=9\r\n\r\n[S]\r\nA=1\r\n"},
   };
@@ -175,12 +184,8 @@ TEST_F(SectionFileTest, ReadValueFindsTheKeyOnlyWithinItsSection) {
   };
   const TCase cases[] = {
       {"A", "Won", true, "3"},  // "=" before " =", trailing blanks gone
-      {"A", "Name", true, "Ann Lee"},
-      {"A", "Empty", true, ""},
-      {"A", "Other", false, "def"},  // belongs to B
-      {"Bare", "Other", false, "def"},
-      {"B", "Other", true, "4"},
-      {"Missing", "Won", false, "def"},
+      {"A", "Name", true, "Ann Lee"},  {"A", "Empty", true, ""},  {"A", "Other", false, "def"},  // belongs to B
+      {"Bare", "Other", false, "def"}, {"B", "Other", true, "4"}, {"Missing", "Won", false, "def"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.section) + "/" + c.key);

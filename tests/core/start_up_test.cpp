@@ -12,7 +12,7 @@ namespace tablerun {
 namespace {
 
 class StartUpTest : public ::testing::Test {
-protected:
+ protected:
   bool Start() {
     TStartUpPlace place;
     place.programFolder = program.Path();
@@ -49,11 +49,12 @@ TEST_F(StartUpTest, TheStoredGameMustStillExist) {
     const char* code;
     const char* name;
   };
-  for (const auto& [stored, code, name] : {TCase{"", "0001", "FreeCell"}, TCase{"Game=0\r\nGame_name=Klondike\r\n", "0000", "Klondike"},
-                                           TCase{"Game=8000\r\nGame_name=Mine\r\n", "8000", "Mine"},
-                                           TCase{"Game=0\r\nGame_name=../../FreeCell\r\n", "0000", "Klondike"},
-                                           TCase{"Game=7\r\nGame_name=Gone\r\n", "0001", "FreeCell"},
-                                           TCase{"Game=9999\r\nGame_name=Gone\r\n", "0001", "FreeCell"}}) {
+  for (const auto& [stored, code, name] :
+       {TCase{"", "0001", "FreeCell"}, TCase{"Game=0\r\nGame_name=Klondike\r\n", "0000", "Klondike"},
+        TCase{"Game=8000\r\nGame_name=Mine\r\n", "8000", "Mine"},
+        TCase{"Game=0\r\nGame_name=../../FreeCell\r\n", "0000", "Klondike"},
+        TCase{"Game=7\r\nGame_name=Gone\r\n", "0001", "FreeCell"},
+        TCase{"Game=9999\r\nGame_name=Gone\r\n", "0001", "FreeCell"}}) {
     WriteStore(stored);
     ASSERT_TRUE(Start());
     EXPECT_EQ(state.config.Read(cfg::kGame), code) << stored;
@@ -66,7 +67,7 @@ TEST_F(StartUpTest, MarksTheVersionAndClearsWhatEarlierReleasesLeft) {
   program.Write("GAMES.DAT", testing::fnCompileGames({{"f.game", testing::fnFixtureGame(1, "FreeCell")}}));
   ASSERT_TRUE(fs.CreateFolders(program / "IMAGES"));
   const std::vector<std::string> leftOver = {"IMAGES/GAME0000.BMP", "IMAGES/GAME0100.BMP", "IMAGES/WB001.BMP",
-                                             "IMAGES/WP025.BMP",    "IMAGES/CB001C.BMP",  "IMAGES/CL003S.BMP",
+                                             "IMAGES/WP025.BMP",    "IMAGES/CB001C.BMP",   "IMAGES/CL003S.BMP",
                                              "TABLERUN.DLL"};
   for (const std::string& name : leftOver) program.Write(name, "old");
   // Without its telltale file a group stays: these may be the player's own.
@@ -75,8 +76,8 @@ TEST_F(StartUpTest, MarksTheVersionAndClearsWhatEarlierReleasesLeft) {
   program.Write("IMAGES/GAME0101.BMP", "not one of ours");
 
   ASSERT_TRUE(Start());
-  for (const char* name : {"IMAGES/GAME0000.BMP", "IMAGES/GAME0100.BMP", "IMAGES/CB001C.BMP",
-                                  "IMAGES/CL003S.BMP", "TABLERUN.DLL"}) {
+  for (const char* name :
+       {"IMAGES/GAME0000.BMP", "IMAGES/GAME0100.BMP", "IMAGES/CB001C.BMP", "IMAGES/CL003S.BMP", "TABLERUN.DLL"}) {
     EXPECT_FALSE(fs.Exists(program / name)) << name;
   }
   EXPECT_TRUE(fs.Exists(program / "IMAGES/WM007.BMP"));

@@ -153,9 +153,9 @@ TEST(Stock, RedealOrderIsFixed) {
   std::vector<int> deck(52);
   for (int i = 0; i < 52; ++i) deck[static_cast<std::size_t>(i)] = i;
   EXPECT_EQ(fnRedealOrder(deck),
-            (std::vector<int>{26, 29, 35, 38, 44, 47, 0,  3,  9,  12, 18, 21, 28, 32, 40, 43, 51, 1,
-                              8,  13, 20, 24, 34, 39, 49, 2,  11, 16, 27, 33, 46, 4,  15, 22, 37, 45,
-                              5,  10, 30, 41, 6,  17, 42, 7,  36, 14, 50, 19, 23, 48, 25, 31}));
+            (std::vector<int>{26, 29, 35, 38, 44, 47, 0,  3, 9,  12, 18, 21, 28, 32, 40, 43, 51, 1,
+                              8,  13, 20, 24, 34, 39, 49, 2, 11, 16, 27, 33, 46, 4,  15, 22, 37, 45,
+                              5,  10, 30, 41, 6,  17, 42, 7, 36, 14, 50, 19, 23, 48, 25, 31}));
   EXPECT_EQ(fnRedealOrder({7}), (std::vector<int>{7}));
   EXPECT_TRUE(fnRedealOrder({}).empty());
 }
@@ -207,8 +207,8 @@ TEST(Stock, GapsInTheTableau) {
        }) {
     TPlayTable t;
     t.Set("tableau piles=4", piles);
-    const bool done = std::string_view(operation) == "CloseTableauGaps" ? t.executor.CloseTableauGaps()
-                                                                        : t.Run(operation);
+    const bool done =
+        std::string_view(operation) == "CloseTableauGaps" ? t.executor.CloseTableauGaps() : t.Run(operation);
     EXPECT_TRUE(done) << operation << " on " << piles;
     const std::string table = t.Names("Fila1") + "/" + t.Names("Fila2") + "/" + t.Names("Fila3") + "/" +
                               t.Names("Fila4") + "/" + t.Names("Mazzo");
@@ -239,7 +239,8 @@ TEST(Stock, GatheringStyles) {
            {19, "//5H AH 2H/3H 4H"},
        }) {
     TPlayTable t;
-    t.Set("tableau piles=2 deals=-1 tableau deal=3 tableau faces=3 redeal style=" + std::to_string(style), "Fila1: AH 2H 3H | Fila2: 4H 5H");
+    t.Set("tableau piles=2 deals=-1 tableau deal=3 tableau faces=3 redeal style=" + std::to_string(style),
+          "Fila1: AH 2H 3H | Fila2: 4H 5H");
     t.executor.PressStock();
     EXPECT_TRUE(t.executor.PressStock()) << style;
     const std::string table =

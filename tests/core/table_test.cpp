@@ -11,23 +11,21 @@ using testing::LayPiles;
 using testing::PileText;
 
 class TableTest : public ::testing::Test {
-protected:
- TableTest() { rules.Set(rule::kTableauPiles, 7); }
+ protected:
+  TableTest() { rules.Set(rule::kTableauPiles, 7); }
 
- TCardStatusTable cards;
- TGameRules rules;
- TTable table{cards, rules};
+  TCardStatusTable cards;
+  TGameRules rules;
+  TTable table{cards, rules};
 };
 
 TEST_F(TableTest, TopCardByName) {
   LayPiles(table, "Fila1: 013 026 | Dest2: 001 | Mazzo: 005 | Mazzo_Vis: 006 | Mazzo_Waste: 007 | Appogg3: 040 000");
   const std::pair<const char*, int> cases[] = {
-      {"Fila1", 26},       {"Fila01", 26},
-      {"Dest2", 1},        {"Mazzo", 5},
-      {"Mazzo_Vis", 6},    {"Mazzo_Waste", 7},
+      {"Fila1", 26},  {"Fila01", 26},   {"Dest2", 1},
+      {"Mazzo", 5},   {"Mazzo_Vis", 6}, {"Mazzo_Waste", 7},
       {"Appogg3", 0},  // a hole on top
-      {"Fila2", 0},        {"Fila41", 0},
-      {"Selezionate_Dest", 0},
+      {"Fila2", 0},   {"Fila41", 0},    {"Selezionate_Dest", 0},
   };
   for (const auto& [name, code] : cases) EXPECT_EQ(table.fnTopCard(name), code) << name;
 }
@@ -138,8 +136,8 @@ TEST_F(TableTest, SnapshotRestoresEveryGroup) {
   table.fnAddCardToPile("Fila1", 7);
   table.RestoreSnapshot();
   const std::pair<const char*, const char*> expected[] = {
-      {"Mazzo", "001 002"}, {"Mazzo_Waste", "003"}, {"Dest16", "004"},
-      {"Fila40", "005 000"}, {"Appogg12", "006"},   {"Fila1", ""},
+      {"Mazzo", "001 002"},  {"Mazzo_Waste", "003"}, {"Dest16", "004"},
+      {"Fila40", "005 000"}, {"Appogg12", "006"},    {"Fila1", ""},
   };
   for (const auto& [name, text] : expected) EXPECT_EQ(PileText(table, name), text) << name;
 

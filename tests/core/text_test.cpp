@@ -11,9 +11,13 @@ TEST(NumberText, ZeroFilledWithTheSignFirstAndStarsWhenTooWide) {
     int width;
     const char* text;
   };
-  for (const auto& [value, width, text] : std::initializer_list<TCase>{
-           {1, 4, "0001"}, {-1, 4, "-001"}, {-1, 3, "-01"}, {0, 3, "000"}, {12345, 4, "****"},
-           {-999, 3, "***"}, {INT64_MIN, 25, "-000009223372036854775808"}}) {
+  for (const auto& [value, width, text] : std::initializer_list<TCase>{{1, 4, "0001"},
+                                                                       {-1, 4, "-001"},
+                                                                       {-1, 3, "-01"},
+                                                                       {0, 3, "000"},
+                                                                       {12345, 4, "****"},
+                                                                       {-999, 3, "***"},
+                                                                       {INT64_MIN, 25, "-000009223372036854775808"}}) {
     EXPECT_EQ(fnZeroFill(value, width), text) << value << " in " << width;
   }
 }

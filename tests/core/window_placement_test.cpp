@@ -21,16 +21,16 @@ TEST(WindowPlacement, IsFittedToTheScreen) {
     TWindowPlacement expected;
   };
   for (const TCase& c : {
-           TCase{50, 50, 800, 600, laptop, {50, 50, 800, 600}},                // fits: kept
-           TCase{0, 0, 3840, 2160, laptop, {0, 0, 1280, 800}},                 // a bigger screen's window
-           TCase{50, 50, 40000, 40000, laptop, {0, 0, 1280, 800}},             // absurd sizes
+           TCase{50, 50, 800, 600, laptop, {50, 50, 800, 600}},     // fits: kept
+           TCase{0, 0, 3840, 2160, laptop, {0, 0, 1280, 800}},      // a bigger screen's window
+           TCase{50, 50, 40000, 40000, laptop, {0, 0, 1280, 800}},  // absurd sizes
            TCase{INT_MAX, INT_MAX, INT_MAX, INT_MAX, laptop, {0, 0, 1280, 800}},
            TCase{INT64_MIN, INT64_MIN, INT64_MAX, INT64_MIN, laptop, {0, 0, 1280, 150}},
-           TCase{1200, 700, 800, 600, laptop, {480, 200, 800, 600}},           // hanging off: pulled in
-           TCase{-5000, -5000, 10, 10, laptop, {0, 0, 200, 150}},              // too small: the smallest
-           TCase{0, 0, 800, 600, beside, {1920, 30, 800, 600}},                // onto the screen's own area
+           TCase{1200, 700, 800, 600, laptop, {480, 200, 800, 600}},  // hanging off: pulled in
+           TCase{-5000, -5000, 10, 10, laptop, {0, 0, 200, 150}},     // too small: the smallest
+           TCase{0, 0, 800, 600, beside, {1920, 30, 800, 600}},       // onto the screen's own area
            TCase{3000, 0, 800, 600, beside, {2400, 30, 800, 600}},
-           TCase{0, 0, 800, 600, {0, 0, 160, 100}, {0, 0, 160, 100}},          // a screen smaller than a window
+           TCase{0, 0, 800, 600, {0, 0, 160, 100}, {0, 0, 160, 100}},  // a screen smaller than a window
        }) {
     EXPECT_EQ(fnFitWindowPlacement(c.left, c.top, c.width, c.height, c.screen), c.expected)
         << c.left << "," << c.top << " " << c.width << "x" << c.height;

@@ -144,9 +144,7 @@ class CardFlightsTest : public QObject {
         QCOMPARE(shown.UndoSteps(), 0);
         QVERIFY(shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
         break;
-      case TAfter::NoGame:
-        QVERIFY(!shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
-        break;
+      case TAfter::NoGame: QVERIFY(!shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress)); break;
     }
   }
 

@@ -82,19 +82,19 @@ class FrmMainTest : public QObject {
 
   void aStoredPlacementIsFittedToTheScreen() {
     TWorld world;
-    for (const auto& [key, value] : {std::pair{"MainWindowState_Left", "-90000"}, {"MainWindowState_Top", "50"},
-                                     {"MainWindowState_Width", "40000"}, {"MainWindowState_Height", "2147483647"},
+    for (const auto& [key, value] : {std::pair{"MainWindowState_Left", "-90000"},
+                                     {"MainWindowState_Top", "50"},
+                                     {"MainWindowState_Width", "40000"},
+                                     {"MainWindowState_Height", "2147483647"},
                                      {"MainWindowState_Maximized", "N"}}) {
       world.state.store->WriteString("Preference", key, value);
     }
     TfrmMain window(world.state, world.session, world.appearance, world.library);
     window.RestorePlacement();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2(screen.contains(window.geometry()), qPrintable(QString("%1,%2 %3x%4")
-                                                              .arg(window.x())
-                                                              .arg(window.y())
-                                                              .arg(window.width())
-                                                              .arg(window.height())));
+    QVERIFY2(
+        screen.contains(window.geometry()),
+        qPrintable(QString("%1,%2 %3x%4").arg(window.x()).arg(window.y()).arg(window.width()).arg(window.height())));
   }
 
   void aTerminationSignalClosesAnOpenBoxAndEndsAsExitDoes() {
@@ -114,9 +114,8 @@ class FrmMainTest : public QObject {
       boxWasOpen = QApplication::activeModalWidget() != nullptr;
       ::kill(::getpid(), SIGTERM);
     });
-    QTimer::singleShot(0, [&] {
-      answer = screen.ShowMessage(TMessageKind::Question, "Leave the game?", TMessageButtons::OkCancel);
-    });
+    QTimer::singleShot(
+        0, [&] { answer = screen.ShowMessage(TMessageKind::Question, "Leave the game?", TMessageButtons::OkCancel); });
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
     QVERIFY(boxWasOpen);
     QCOMPARE(answer, std::optional(TMessageAnswer::Cancel));

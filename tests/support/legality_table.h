@@ -38,12 +38,12 @@ inline int CardCode(std::string_view name) {
 }
 
 class TLegalityTable {
-public:
+ public:
   // Four foundations of 13, eight tableau piles without limit, four reserves,
   // any group size; everything else 0 until a test says otherwise.
- TLegalityTable() {
-   SetRules("foundations=4 tableau piles=8 reserves=4 foundation capacity=13 tableau capacity=-1 group limit=-1");
- }
+  TLegalityTable() {
+    SetRules("foundations=4 tableau piles=8 reserves=4 foundation capacity=13 tableau capacity=-1 group limit=-1");
+  }
   // The table refers to the cards and rules beside it.
   TLegalityTable(const TLegalityTable&) = delete;
   TLegalityTable& operator=(const TLegalityTable&) = delete;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/deal/game_start.h"
-#include "engine/session/play_session.h"
 #include "engine/end/score.h"
+#include "engine/session/play_session.h"
 #include "support/fake_clock.h"
 #include "support/game_state.h"
 

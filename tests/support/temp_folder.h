@@ -10,7 +10,7 @@
 namespace tablerun::testing {
 
 class TTempFolder {
-public:
+ public:
   TTempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tablerun-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
@@ -37,7 +37,7 @@ public:
   }
   bool Exists(const std::string& name) const { return std::filesystem::exists(path_ + name); }
 
-private:
+ private:
   std::string path_;
 };
 

@@ -20,9 +20,7 @@ constexpr int kOversample = 4;
 
 using TDesign = std::function<void(QPainter&, const QRectF&, std::mt19937&)>;
 
-QString fnU(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
+QString fnU(const char* utf8) { return QString::fromUtf8(utf8); }
 
 void fnVertical(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom) {
   QLinearGradient gradient(r.topLeft(), r.bottomLeft());

@@ -61,8 +61,6 @@ const std::vector<TAddOnItem>& fnAddOnBackgrounds() {
   return backgrounds;
 }
 
-TDeckFile fnJokerDeck() {
-  return kNicuWhite;
-}
+TDeckFile fnJokerDeck() { return kNicuWhite; }
 
 }  // namespace tablerun::images

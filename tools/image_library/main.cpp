@@ -14,13 +14,13 @@
 #include "library_contents.h"
 #include "marks.h"
 #include "miniature.h"
+#include "pictures/image_names.h"
 #include "relief.h"
 #include "sixteen_colours.h"
 #include "small_pictures.h"
 #include "sounds.h"
 #include "svg_deck.h"
 #include "textures.h"
-#include "pictures/image_names.h"
 
 namespace {
 
@@ -82,9 +82,7 @@ bool TLibraryWriter::Store(const QString& library, const QString& alias, const Q
 
 // Backs and marks of the sizes in the main library also come at twice the
 // pixels, for dense screens; the add-on size and the miniatures do not.
-bool fnHasSharpTwin(char size) {
-  return size == 'S' || size == 'B' || size == 'M';
-}
+bool fnHasSharpTwin(char size) { return size == 'S' || size == 'B' || size == 'M'; }
 
 QByteArray fnEncoded(const QImage& picture, const char* format) {
   QByteArray bytes;

@@ -249,8 +249,7 @@ std::vector<TNamedPicture> fnIconPictures(const QString& iconFolder) {
   std::vector<TNamedPicture> pictures;
   bool complete = true;
   // The colour icons are the default style; the "2000_" style uses the monochrome ones.
-  const auto add = [&](const QString& name, const QString& theme, QSize size, bool classic, bool disabled,
-                       QRgb tint) {
+  const auto add = [&](const QString& name, const QString& theme, QSize size, bool classic, bool disabled, QRgb tint) {
     QString path = iconFolder + "/48x48/legacy/" + theme + ".png";
     if (!QFileInfo::exists(path)) path = iconFolder + "/48x48/mimetypes/" + theme + ".png";
     for (const char* folder : {"actions", "apps", "legacy", "emblems", "status", "places", "mimetypes"}) {

@@ -18,9 +18,7 @@ constexpr double kLevel = 0.32;
 
 using TSamples = std::vector<double>;
 
-TSamples fnSilence(double seconds) {
-  return TSamples(std::size_t(seconds * kRate), 0.0);
-}
+TSamples fnSilence(double seconds) { return TSamples(std::size_t(seconds * kRate), 0.0); }
 
 void fnMixIn(TSamples& into, const TSamples& sound, double at) {
   const auto start = std::size_t(at * kRate);
@@ -184,8 +182,6 @@ const std::vector<QString>& fnSoundNames() {
   return keys;
 }
 
-QByteArray fnSound(const QString& name) {
-  return fnWave(fnRecipes().at(name)());
-}
+QByteArray fnSound(const QString& name) { return fnWave(fnRecipes().at(name)()); }
 
 }  // namespace tablerun::images

@@ -35,9 +35,7 @@ QRectF fnTarget(QSizeF source, QSize size) {
 
 }  // namespace
 
-TSvgDeck::TSvgDeck(const QString& path) : renderer_(path) {
-  gnomeNames_ = renderer_.elementExists("club_1");
-}
+TSvgDeck::TSvgDeck(const QString& path) : renderer_(path) { gnomeNames_ = renderer_.elementExists("club_1"); }
 
 QString TSvgDeck::FaceId(int suit, int rank) const {
   const QString& suitName = kSuitNames.at(static_cast<std::size_t>(suit));

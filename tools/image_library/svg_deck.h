@@ -14,7 +14,7 @@ inline constexpr int kSuitCount = 4;
 inline constexpr int kRanksPerSuit = 13;
 
 class TSvgDeck {
-public:
+ public:
   explicit TSvgDeck(const QString& path);
   bool IsValid() const { return renderer_.isValid(); }
 
@@ -25,7 +25,7 @@ public:
 
   QImage Render(const QString& id, QSize size) const;
 
-private:
+ private:
   // Rendering is not const in QtSvg, though it changes nothing we can see.
   mutable QSvgRenderer renderer_;
   bool gnomeNames_ = false;

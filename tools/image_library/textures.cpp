@@ -47,9 +47,7 @@ double fnFbm(double u, double v, int fu, int fv, int octaves, unsigned seed) {
   return sum / total;
 }
 
-double fnFbm(double u, double v, int f, int octaves, unsigned seed) {
-  return fnFbm(u, v, f, f, octaves, seed);
-}
+double fnFbm(double u, double v, int f, int octaves, unsigned seed) { return fnFbm(u, v, f, f, octaves, seed); }
 
 QRgb fnMix(QColor a, QColor b, double t) {
   t = std::clamp(t, 0.0, 1.0);
@@ -57,9 +55,7 @@ QRgb fnMix(QColor a, QColor b, double t) {
               int(a.blue() + (b.blue() - a.blue()) * t));
 }
 
-QRgb fnMix3(QColor a, QColor b, QColor c, double t) {
-  return t < 0.5 ? fnMix(a, b, t * 2) : fnMix(b, c, t * 2 - 1);
-}
+QRgb fnMix3(QColor a, QColor b, QColor c, double t) { return t < 0.5 ? fnMix(a, b, t * 2) : fnMix(b, c, t * 2 - 1); }
 
 QRgb fnShade(QColor base, double amount) {
   return qRgb(std::clamp(int(base.red() * amount), 0, 255), std::clamp(int(base.green() * amount), 0, 255),
@@ -233,7 +229,8 @@ const std::map<int, TPixel>& fnTextures() {
          const int cx = int(u * 8), cy = int(v * 8);
          const double jx = fnLattice(cx, cy, 8, 8, 22) * 0.5 - 0.25, jy = fnLattice(cx, cy, 8, 8, 23) * 0.5 - 0.25;
          const double dx = u * 8 - cx - 0.5 - jx, dy = v * 8 - cy - 0.5 - jy;
-         if (std::hypot(dx, dy) < 0.16) return QColor::fromHsvF(static_cast<float>(fnLattice(cx, cy, 8, 8, 21)), 0.6F, 0.95F).rgb();
+         if (std::hypot(dx, dy) < 0.16)
+           return QColor::fromHsvF(static_cast<float>(fnLattice(cx, cy, 8, 8, 21)), 0.6F, 0.95F).rgb();
          return qRgb(250, 247, 238);
        }},
       {241,
@@ -288,9 +285,7 @@ const std::vector<int>& fnTextureNumbers() {
   return keys;
 }
 
-QImage fnTexture(int number) {
-  return fnTile(fnTextures().at(number));
-}
+QImage fnTexture(int number) { return fnTile(fnTextures().at(number)); }
 
 QImage fnAddOnTexture(const QString& resource) {
   if (resource == "B001") return fnTile([](double u, double v) { return fnFelt(u, v, QColor(18, 104, 110), 36); });

@@ -9,14 +9,14 @@
 namespace tablerun::sheet {
 
 class TContactSheet {
-public:
+ public:
   void Caption(const QString& text);
   // Starts a new row of pictures.
   void NewRow();
   void Add(const QImage& picture, const QString& label = {});
   QImage Render() const;
 
-private:
+ private:
   struct TItem {
     QPoint at;
     QImage picture;

@@ -25,9 +25,7 @@ using sheet::TContactSheet;
 const char kSizes[] = "XSBML";
 constexpr int kSheetTile = 96;
 
-double fnMilliseconds(const QElapsedTimer& timer) {
-  return double(timer.nsecsElapsed()) / 1e6;
-}
+double fnMilliseconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
 
 void fnAddCardSet(TContactSheet& sheet, const TCardImages& images, char size) {
   const QSize card = images.CardSize();

@@ -33,18 +33,12 @@ void fnClearKeys(TTablerunState& state, std::initializer_list<const char*> keys)
 
 std::optional<TCardPixels> fnCardPixels(char letter) {
   switch (letter) {
-    case 'X':
-      return TCardPixels{102, 138};
-    case 'S':
-      return TCardPixels{85, 115};
-    case 'B':
-      return TCardPixels{71, 96};
-    case 'M':
-      return TCardPixels{59, 80};
-    case 'L':
-      return TCardPixels{25, 32};
-    default:
-      return std::nullopt;
+    case 'X': return TCardPixels{102, 138};
+    case 'S': return TCardPixels{85, 115};
+    case 'B': return TCardPixels{71, 96};
+    case 'M': return TCardPixels{59, 80};
+    case 'L': return TCardPixels{25, 32};
+    default: return std::nullopt;
   }
 }
 
@@ -78,13 +72,9 @@ std::string fnCardSetResource(char size, int set, int suit) {
   return std::string("C") + size + fnThreeDigits(set) + "HDCS"[suit];
 }
 
-std::string fnBackResource(char size, int back) {
-  return std::string("D") + size + fnThreeDigits(back);
-}
+std::string fnBackResource(char size, int back) { return std::string("D") + size + fnThreeDigits(back); }
 
-std::string fnJokerResource(char size) {
-  return std::string("JOKER_") + size;
-}
+std::string fnJokerResource(char size) { return std::string("JOKER_") + size; }
 
 TBackSource fnBuiltInBack(char size, int back) {
   // Only the default back exists at every playing size; the previews' size L has its own backs.
@@ -127,9 +117,7 @@ TCardChoice fnCardChoice(const TTablerunState& state) {
   return choice;
 }
 
-int fnDefaultCardSet(const TDisplayInfo& display) {
-  return display.moreThan256Colours ? 1 : 3;
-}
+int fnDefaultCardSet(const TDisplayInfo& display) { return display.moreThan256Colours ? 1 : 3; }
 
 void fnForgetCustomCardsAndDecks(TTablerunState& state) {
   state.config.Write(cfg::kCardSize, "B");

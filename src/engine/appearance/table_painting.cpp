@@ -16,26 +16,20 @@ TEmptyMark fnFoundationTableMark(int kind) {
     case 1:
     case 58:
     case 81:
-    case 85:
-      return {TEmptyMark::TKind::Mark, "FoundationA"};
+    case 85: return {TEmptyMark::TKind::Mark, "FoundationA"};
     case 2:
-    case 90:
-      return {TEmptyMark::TKind::Mark, "Foundation2"};
+    case 90: return {TEmptyMark::TKind::Mark, "Foundation2"};
     case 13:
     case 64:
-    case 84:
-      return {TEmptyMark::TKind::Mark, "Foundation13"};
-    case 94:
-      return {TEmptyMark::TKind::Background, ""};
+    case 84: return {TEmptyMark::TKind::Mark, "Foundation13"};
+    case 94: return {TEmptyMark::TKind::Background, ""};
     default:
       if (kind >= 3 && kind <= 12) return {TEmptyMark::TKind::Mark, "Foundation" + std::to_string(kind)};
       return {};
   }
 }
 
-TEmptyMark fnMark(const char* name) {
-  return {TEmptyMark::TKind::Mark, name};
-}
+TEmptyMark fnMark(const char* name) { return {TEmptyMark::TKind::Mark, name}; }
 
 TEmptyMark fnStockMark(const TTablerunState& state, bool drawUsed) {
   const TGameRules& rules = state.rules;
@@ -67,17 +61,12 @@ TEmptyMark fnReserveMark(const TGameRules& rules, int i) {
   if (rules.Get(rule::kReserveAccepts) == 9) return fnMark("EmptyPositionJQK");
   if (rules.Get(rule::kReserveAccepts) == 8) return fnMark("Foundation13");
   switch (kind) {
-    case 88:
-      return fnMark("Foundation11");
+    case 88: return fnMark("Foundation11");
     case 89:
-    case 119:
-      return fnMark("Foundation12");
-    case 90:
-      return fnMark("Foundation13");
-    case 107:
-      return fnMark("FoundationA");
-    default:
-      return fnMark("EmptyPosition");
+    case 119: return fnMark("Foundation12");
+    case 90: return fnMark("Foundation13");
+    case 107: return fnMark("FoundationA");
+    default: return fnMark("EmptyPosition");
   }
 }
 
@@ -170,8 +159,7 @@ TEmptyMark fnEmptyMark(const TTablerunState& state, TPileRef pile, bool drawUsed
       if (mark.kind != TEmptyMark::TKind::None) return mark;
       return fnMark(kind != 0 ? "FirstTableauAll" : "Position");
     }
-    case TPileGroup::Appogg:
-      return fnReserveMark(rules, i);
+    case TPileGroup::Appogg: return fnReserveMark(rules, i);
   }
   return {};
 }

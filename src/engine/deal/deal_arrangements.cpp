@@ -13,9 +13,7 @@
 namespace tablerun {
 namespace {
 
-bool fnIsKing(int card) {
-  return fnCardRank(card) == kKing;
-}
+bool fnIsKing(int card) { return fnCardRank(card) == kKing; }
 
 // Piles whose bottom card is a King give it to the stock's bottom and take the
 // first other card of the stock instead.
@@ -244,62 +242,25 @@ void fnFourTwelves(TDealWork& work) {
 
 void fnArrangeDeal(TDealWork& work) {
   switch (work.Rule(rule::kDeckArrangement)) {
-    case 1:
-      fnKingsUnderStock(work);
-      break;
-    case 2:
-      fnRunsFromRank(work, 13);
-      break;
-    case 4:
-      fnRunsFromRank(work, 12);
-      break;
-    case 3:
-      fnDistinctRanks(work);
-      break;
-    case 5:
-      fnCardsByRank(work, 2);
-      break;
-    case 6:
-      fnCardsByRank(work, 1);
-      break;
-    case 7:
-      fnOfferBottomCards(work);
-      break;
-    case 8:
-      fnAcesToHoles(work, false);
-      break;
-    case 21:
-      fnAcesToHoles(work, true);
-      break;
-    case 9:
-      fnEmptyPileWithBottom(work);
-      break;
-    case 10:
-      fnEmptyRandomPile(work);
-      break;
-    case 13:
-      fnFoundationsFromDeck(work);
-      break;
-    case 15:
-      fnKingsToHolesInNines(work);
-      break;
-    case 17:
-      fnThirteenPositions(work);
-      break;
-    case 18:
-      fnSixteenByRankSums(work);
-      break;
-    case 19:
-      fnTenByDigits(work);
-      break;
-    case 20:
-      fnKingsToEmptyFoundations(work);
-      break;
-    case 22:
-      fnFourTwelves(work);
-      break;
-    default:
-      break;
+    case 1: fnKingsUnderStock(work); break;
+    case 2: fnRunsFromRank(work, 13); break;
+    case 4: fnRunsFromRank(work, 12); break;
+    case 3: fnDistinctRanks(work); break;
+    case 5: fnCardsByRank(work, 2); break;
+    case 6: fnCardsByRank(work, 1); break;
+    case 7: fnOfferBottomCards(work); break;
+    case 8: fnAcesToHoles(work, false); break;
+    case 21: fnAcesToHoles(work, true); break;
+    case 9: fnEmptyPileWithBottom(work); break;
+    case 10: fnEmptyRandomPile(work); break;
+    case 13: fnFoundationsFromDeck(work); break;
+    case 15: fnKingsToHolesInNines(work); break;
+    case 17: fnThirteenPositions(work); break;
+    case 18: fnSixteenByRankSums(work); break;
+    case 19: fnTenByDigits(work); break;
+    case 20: fnKingsToEmptyFoundations(work); break;
+    case 22: fnFourTwelves(work); break;
+    default: break;
   }
 }
 

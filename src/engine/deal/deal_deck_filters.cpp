@@ -77,8 +77,7 @@ void fnFilterDeck(TDealWork& work) {
     case kFilterNoCourt:
       fnKeepOnly(deck, [](int card) { return fnCardRank(card) < kJack || card >= kFirstJoker; });
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -76,9 +76,7 @@ void fnPlayDealtCards(TDealWork& work, TDealPlay play) {
     if (card <= 0) return false;
     int f = -1;
     switch (play) {
-      case TDealPlay::AllInOrder:
-        f = fnAcceptingFoundation(work, card, 0, last, 0);
-        break;
+      case TDealPlay::AllInOrder: f = fnAcceptingFoundation(work, card, 0, last, 0); break;
       case TDealPlay::FromPileIndex:
         if (last >= 0) f = fnAcceptingFoundation(work, card, 0, last, pileIndex % (last + 1));
         break;

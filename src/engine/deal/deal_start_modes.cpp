@@ -17,12 +17,8 @@ enum TStartMode {
   kStartFromMiddle = 8,
 };
 
-int fnAbove(int rank) {
-  return rank == kKing ? kAce : rank + 1;
-}
-int fnBelow(int rank) {
-  return rank == kAce ? kKing : rank - 1;
-}
+int fnAbove(int rank) { return rank == kKing ? kAce : rank + 1; }
+int fnBelow(int rank) { return rank == kAce ? kKing : rank - 1; }
 
 void fnSetBaseRanks(TDealWork& work, int first, int last, int rank) {
   for (int f = first; f <= last; ++f) work.SetRule(rule::kFoundationBase + f, rank);
@@ -69,12 +65,8 @@ void fnApplyStartMode(TDealWork& work) {
         fnSetBaseRanks(work, 0, 15, fnStarterBaseRank(card));
       }
       break;
-    case kStartEach:
-      fnStartEach(work);
-      break;
-    case kStartAboveReserves:
-      fnStartAboveReserves(work);
-      break;
+    case kStartEach: fnStartEach(work); break;
+    case kStartAboveReserves: fnStartAboveReserves(work); break;
     case kStartFourAndFour:
       if (const int card = fnStartWithFirst(work, 0)) {
         fnSetBaseRanks(work, 1, 3, fnCardRank(card));
@@ -88,9 +80,7 @@ void fnApplyStartMode(TDealWork& work) {
           work.SetRule(rule::kFoundationBase + f, fnBelow(work.Rule(rule::kFoundationBase + f - 1)));
       }
       break;
-    case kStartByRank:
-      fnStartByRank(work);
-      break;
+    case kStartByRank: fnStartByRank(work); break;
     case kStartFromMiddle:
       if (const int card = fnStartWithFirst(work, 4)) {
         const int rank = fnCardRank(card);
@@ -99,8 +89,7 @@ void fnApplyStartMode(TDealWork& work) {
         fnSetBaseRanks(work, 5, 8, fnBelow(rank));
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

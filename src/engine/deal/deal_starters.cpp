@@ -36,8 +36,7 @@ int fnTakeStarter(TDealWork& work, int i, int code) {
   };
   const auto takeCode = [&](int card) { return work.Take(card) ? card : 0; };
   switch (code) {
-    case kStarterFirstCard:
-      return work.TakeFirst();
+    case kStarterFirstCard: return work.TakeFirst();
     case kStarterNewSuit:
       return work.TakeFirstWhere(
           [&](int card) { return !bottoms([&](int bottom) { return fnCardSuit(bottom) == fnCardSuit(card); }); });
@@ -54,16 +53,12 @@ int fnTakeStarter(TDealWork& work, int i, int code) {
       return takeCode(card);
     }
     case kStarterAce:
-    case kStarterAceToo:
-      return takeCode(i * 13 + 1);
-    case kStarterKing:
-      return takeCode(i <= 3 ? (i + 1) * 13 : i * 13 - 51);
+    case kStarterAceToo: return takeCode(i * 13 + 1);
+    case kStarterKing: return takeCode(i <= 3 ? (i + 1) * 13 : i * 13 - 51);
     case kStarterAcesReplaced:
     case kStarterRankRun:
-    case kStarterLastNone:
-      return 0;
-    default:
-      break;
+    case kStarterLastNone: return 0;
+    default: break;
   }
   if (code >= kStarterRankFirst && code <= kStarterRankLast) {
     return work.TakeFirstWhere([&](int card) { return fnCardRank(card) == code - 50; });

@@ -8,9 +8,7 @@
 namespace tablerun {
 
 // The base rank a starter card gives its foundations; a joker's is −2.
-inline int fnStarterBaseRank(int card) {
-  return card >= kFirstJoker ? -2 : fnCardRank(card);
-}
+inline int fnStarterBaseRank(int card) { return card >= kFirstJoker ? -2 : fnCardRank(card); }
 
 // Rule slot 36 before anything is dealt.
 void fnFilterDeck(TDealWork& work);

@@ -8,15 +8,9 @@
 
 namespace tablerun {
 
-int TDealWork::Foundations() const {
-  return TTableView(state_.table, state_.rules, state_.cards).Foundations();
-}
-int TDealWork::TableauPiles() const {
-  return TTableView(state_.table, state_.rules, state_.cards).TableauPiles();
-}
-int TDealWork::Reserves() const {
-  return TTableView(state_.table, state_.rules, state_.cards).Reserves();
-}
+int TDealWork::Foundations() const { return TTableView(state_.table, state_.rules, state_.cards).Foundations(); }
+int TDealWork::TableauPiles() const { return TTableView(state_.table, state_.rules, state_.cards).TableauPiles(); }
+int TDealWork::Reserves() const { return TTableView(state_.table, state_.rules, state_.cards).Reserves(); }
 
 int TDealWork::TakeFirst() {
   if (deck_.empty()) return 0;

@@ -4,8 +4,6 @@
 
 namespace tablerun {
 
-void fnDrawGameNumber(TTablerunState& state) {
-  state.config.Write(cfg::kGameNumber, fnNewGameNumber(state.random));
-}
+void fnDrawGameNumber(TTablerunState& state) { state.config.Write(cfg::kGameNumber, fnNewGameNumber(state.random)); }
 
 }  // namespace tablerun

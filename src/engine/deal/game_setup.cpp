@@ -5,10 +5,7 @@
 #include "model/rule_record.h"
 
 namespace tablerun {
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 TGameCommands fnGameCommands(const TGameRules& rules) {
   return {.autoplay = rules.Get(rule::kAutoplayAvailable) != 0,

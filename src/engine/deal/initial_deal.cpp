@@ -35,8 +35,7 @@ void fnDealSpecialCards(TDealWork& work) {
 void fnDealCounts(TDealWork& work) {
   const int stock = work.Rule(rule::kStockDeal);
   work.DealTo(kMazzo, stock, work.Rule(rule::kStockFace) == 0 ? stock : 0);
-  if (work.Rule(rule::kWasteDeal) > 0)
-    work.DealTo(kMazzoVis, work.Rule(rule::kWasteDeal), work.Rule(rule::kWasteDeal));
+  if (work.Rule(rule::kWasteDeal) > 0) work.DealTo(kMazzoVis, work.Rule(rule::kWasteDeal), work.Rule(rule::kWasteDeal));
   for (int i = 0; i < fnPileGroupSize(TPileGroup::Fila); ++i) {
     const int count = work.Rule(rule::kTableauDeal + i);
     if (count >= 1 && count <= 1000) work.DealTo(fnFila(i), count, work.Rule(rule::kTableauFaces + i));

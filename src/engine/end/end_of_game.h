@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "engine/state/clock.h"
 #include "engine/executor/executor.h"
+#include "engine/state/clock.h"
 #include "engine/state/game_clock.h"
 #include "engine/state/tablerun_state.h"
 

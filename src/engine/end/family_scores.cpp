@@ -13,47 +13,28 @@ class TFamilyScore {
 
   std::optional<int> Score() const {
     switch (view_.Rule(rule::kFamily)) {
-      case 32:
-        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * LeadingRunCards();
-      case 34:
-        return -n_ + 10 * PilesHoldingTheirRank();
-      case 35:
-        return -n_ + 10 * view_.Count(kMazzoWaste);
-      case 37:
-        return -52 - 2 * game_.Get(entries::kCardsTurnedBack) + 10 * (view_.Count(kMazzoWaste) / 2);
-      case 39:
-        return -52 - game_.Get(entries::kCardsTurnedBack) + 7 * (view_.Count(kMazzoWaste) / 2);
-      case 40:
-        return -n_ + 5 * CardsOnTheirRankPile();
-      case 41:
-        return -n_ + 20 * EmptyFoundationsAfterFirst();
-      case 42:
-        return -n_ + 5 * CardsFollowingTheBottom();
-      case 43:
-        return -n_ + 225 * NineDownToOnePiles();
-      case 47:
-        return -n_ + 5 * (view_.AnyTableauHolds(0, view_.TableauPiles() - 1) ? view_.Count(kMazzoWaste) : n_);
-      case 48:
-        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * view_.Count(fnDest(1));
+      case 32: return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * LeadingRunCards();
+      case 34: return -n_ + 10 * PilesHoldingTheirRank();
+      case 35: return -n_ + 10 * view_.Count(kMazzoWaste);
+      case 37: return -52 - 2 * game_.Get(entries::kCardsTurnedBack) + 10 * (view_.Count(kMazzoWaste) / 2);
+      case 39: return -52 - game_.Get(entries::kCardsTurnedBack) + 7 * (view_.Count(kMazzoWaste) / 2);
+      case 40: return -n_ + 5 * CardsOnTheirRankPile();
+      case 41: return -n_ + 20 * EmptyFoundationsAfterFirst();
+      case 42: return -n_ + 5 * CardsFollowingTheBottom();
+      case 43: return -n_ + 225 * NineDownToOnePiles();
+      case 47: return -n_ + 5 * (view_.AnyTableauHolds(0, view_.TableauPiles() - 1) ? view_.Count(kMazzoWaste) : n_);
+      case 48: return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * view_.Count(fnDest(1));
       case 49:
-      case 63:
-        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * TableauCards(24);
+      case 63: return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * TableauCards(24);
       case 55:
-      case 72:
-        return -n_ + 5 * TableauCards(view_.TableauPiles());
-      case 62:
-        return -n_ + 5 * (ReserveCards() + FoundationCards());
-      case 65:
-        return -n_ + 5 * (TableauCards(view_.TableauPiles()) + FoundationCards());
-      case 70:
-        return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * view_.Count(kMazzoWaste);
-      case 73:
-        return -n_ + 5 * FoundationCards() + 5 * RoyalBases();
+      case 72: return -n_ + 5 * TableauCards(view_.TableauPiles());
+      case 62: return -n_ + 5 * (ReserveCards() + FoundationCards());
+      case 65: return -n_ + 5 * (TableauCards(view_.TableauPiles()) + FoundationCards());
+      case 70: return -n_ + 5 * view_.Rule(rule::kScoreCredit) + 5 * view_.Count(kMazzoWaste);
+      case 73: return -n_ + 5 * FoundationCards() + 5 * RoyalBases();
       case 76:
-      case 77:
-        return 0;
-      default:
-        return std::nullopt;
+      case 77: return 0;
+      default: return std::nullopt;
     }
   }
 
@@ -161,8 +142,6 @@ class TFamilyScore {
 
 }  // namespace
 
-std::optional<int> fnFamilyScore(const TTablerunState& state) {
-  return TFamilyScore(state).Score();
-}
+std::optional<int> fnFamilyScore(const TTablerunState& state) { return TFamilyScore(state).Score(); }
 
 }  // namespace tablerun

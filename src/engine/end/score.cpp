@@ -23,17 +23,10 @@ int fnStandardScore(const TTablerunState& state) {
   const int cards = view.Rule(rule::kCards);
   int base = 0;
   switch (view.Rule(rule::kStrippedDeck)) {
-    case 0:
-      base = -cards;
-      break;
-    case 1:
-      base = cards == 104 ? -64 : -32;
-      break;
-    case 2:
-      base = -28;
-      break;
-    default:
-      break;
+    case 0: base = -cards; break;
+    case 1: base = cards == 104 ? -64 : -32; break;
+    case 2: base = -28; break;
+    default: break;
   }
   int onFoundations = 0;
   for (int f = 0; f < fnPileGroupSize(TPileGroup::Dest); ++f) onFoundations += view.Count(fnDest(f));

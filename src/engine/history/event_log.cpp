@@ -62,9 +62,7 @@ void TEventLog::RemoveLast() {
   text_.resize(LastStart());
 }
 
-void TEventLog::ReplaceLast(TEventKind kind) {
-  ReplaceLast(KindText(kind));
-}
+void TEventLog::ReplaceLast(TEventKind kind) { ReplaceLast(KindText(kind)); }
 
 void TEventLog::ReplaceLast(std::string_view entry) {
   RemoveLast();

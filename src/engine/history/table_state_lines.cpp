@@ -15,9 +15,7 @@ int CodeAt(std::string_view line, std::size_t at) {
   return (line[at] - '0') * 100 + (line[at + 1] - '0') * 10 + (line[at + 2] - '0');
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -67,9 +65,7 @@ void Apply(TTable& table, TCardStatusTable& cards, TPileRef pile, std::string_vi
 
 }  // namespace
 
-bool fnIsStateLine(std::string_view line) {
-  return IsStateLineText(line);
-}
+bool fnIsStateLine(std::string_view line) { return IsStateLineText(line); }
 
 bool fnApplyStateLine(TTable& table, TCardStatusTable& cards, TPileRef pile, std::string_view line) {
   if (!fnIsPileRef(pile) || !IsStateLineText(line)) return false;

@@ -96,8 +96,6 @@ void TUndoHistory::MergeLastUndoSteps(int n) {
   }
 }
 
-void TUndoHistory::EndPlayerStep(int mark) {
-  MergeLastUndoSteps(undo.Size() - mark - 1);
-}
+void TUndoHistory::EndPlayerStep(int mark) { MergeLastUndoSteps(undo.Size() - mark - 1); }
 
 }  // namespace tablerun

@@ -9,9 +9,13 @@
 namespace tablerun {
 
 class TBuildCase {
-public:
+ public:
   TBuildCase(const TMoveLegality& asked, int targetCard, int movingCard, const TPileRule& pileRule)
-      : legality(asked), view(asked.View()), context(asked.Context()), target(targetCard), moving(movingCard),
+      : legality(asked),
+        view(asked.View()),
+        context(asked.Context()),
+        target(targetCard),
+        moving(movingCard),
         rule(pileRule) {}
 
   const TMoveLegality& legality;
@@ -41,7 +45,7 @@ public:
   int SourceReserve() const { return fnLocatedReserve(Where()); }
   bool FromTableauRange(int first, int last) const { return SourceTableau() >= first && SourceTableau() <= last; }
 
-private:
+ private:
   mutable std::optional<int> where_;
 };
 

@@ -14,14 +14,12 @@ namespace {
 
 bool IsJoker(int card) { return card >= kFirstJoker && card <= kCardCount; }
 
-
 bool AllTableauEmpty(const TTableView& v, std::initializer_list<int> piles) {
   for (const int p : piles) {
     if (!v.IsEmpty(fnFila(p))) return false;
   }
   return true;
 }
-
 
 // The rank joker foundations start from when their base is −2: the first
 // started foundation's bottom card, or the rank below the card on its joker.

@@ -107,9 +107,7 @@ bool NextSuitInCycle(int target, int moving) {
 }
 
 // Codes 94 and 95: a reserve card moves only once the family frees it.
-bool ReleasedFromReserve(const TBuildCase& c) {
-  return !c.FromReserve() || fnReserveIsFree(c.view, c.SourceReserve());
-}
+bool ReleasedFromReserve(const TBuildCase& c) { return !c.FromReserve() || fnReserveIsFree(c.view, c.SourceReserve()); }
 
 // Code 131: a pile whose cards lie over a fixed pile of the layout.
 bool CoveredFromBelow(const TBuildCase& c) {
@@ -226,8 +224,8 @@ bool BuildCodeAllows(const TBuildCase& c) {
       if (!c.Empty()) return fnIsDown(t, m) || (v.Rule(rule::kTableauWrap + i) == 1 && fnIsWrapDown(t, m));
       return !c.FromReserve() && !c.FromTableau() && (rank == c.rule.emptyRule || c.rule.emptyRule == -1);
     case TBuildCode::UpSameColourFromWaste: {
-      const bool fits = c.Empty() ? rank == c.rule.emptyRule || c.rule.emptyRule == -1
-                                  : fnIsUp(t, m) && fnSameColour(t, m);
+      const bool fits =
+          c.Empty() ? rank == c.rule.emptyRule || c.rule.emptyRule == -1 : fnIsUp(t, m) && fnSameColour(t, m);
       const int waste = v.Count(kMazzoVis);
       return fits && waste <= 1 && (waste == 0 || m == v.Top(kMazzoVis));
     }
@@ -250,10 +248,8 @@ bool BuildCodeAllows(const TBuildCase& c) {
     case TBuildCode::OutsideCardFillsEmpty: return fnOutsideCardFillsEmpty(v, m, i);
     case TBuildCode::UpOrDownRoundOnCards: return !c.Empty() && fnIsStepWithWrap(t, m);
     case TBuildCode::OntoEmptyOnly: return c.Empty();
-    case TBuildCode::GridNeighbour:
-      return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 1, false);
-    case TBuildCode::GridJump:
-      return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 2, true);
+    case TBuildCode::GridNeighbour: return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 1, false);
+    case TBuildCode::GridJump: return c.Empty() && FromGridStep(c, v.Rule(rule::kGridRowWidth), 2, true);
     case TBuildCode::JokerFoundation: return fnJokerFoundationAccepts(c, false);
     case TBuildCode::JokerStartsFoundation: return fnJokerFoundationAccepts(c, true);
     case TBuildCode::RankOfPile: return rank == i + 1;

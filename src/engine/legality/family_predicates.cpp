@@ -111,8 +111,8 @@ bool fnGridStepAccepts(const TTableView& view, const TMoveContext& context, int 
   const int column = last % 5;
   bool neighbourFree = false;
   bool isNeighbour = false;
-  for (const auto& [step, inside] : {std::pair{1, column < 4}, std::pair{-1, column > 0}, std::pair{5, row < 4},
-                                     std::pair{-5, row > 0}}) {
+  for (const auto& [step, inside] :
+       {std::pair{1, column < 4}, std::pair{-1, column > 0}, std::pair{5, row < 4}, std::pair{-5, row > 0}}) {
     if (!inside || !view.IsEmpty(fnFila(last + step))) continue;
     neighbourFree = true;
     isNeighbour = isNeighbour || last + step == i;

@@ -75,9 +75,7 @@ bool TMoveLegality::IsValidGroup(int card, int tableauIndex) const {
   TBuildCode code = TBuildCode::SameSuit;
   switch (static_cast<TGroupRule>(Rule(rule::kGroupRule))) {
     case TGroupRule::Any: return true;
-    case TGroupRule::PileBuildCode:
-      code = fnBuildCode(Rule(rule::kTableauBuild + tableauIndex));
-      break;
+    case TGroupRule::PileBuildCode: code = fnBuildCode(Rule(rule::kTableauBuild + tableauIndex)); break;
     case TGroupRule::SameSuit: code = TBuildCode::SameSuit; break;
     case TGroupRule::SameColour: code = TBuildCode::SameColour; break;
     case TGroupRule::AfterLastRedeal: return context_.redealRound == kRedealRoundOfDraw;

@@ -2,10 +2,7 @@
 
 namespace tablerun {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 TMoveContext fnMoveContext(const TMainGame& mainGame, bool singleCard) {
   TMoveContext context;

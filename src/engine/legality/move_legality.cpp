@@ -130,8 +130,7 @@ bool TMoveLegality::CanLeave(int card) const {
   const int entry = pile.entry;
   const bool top = place->position == view_.Count(pile) - 1;
   switch (pile.group) {
-    case TPileGroup::Mazzo:
-      return pile == kMazzoVis && top && Rule(rule::kWasteFaceDown) == 0;
+    case TPileGroup::Mazzo: return pile == kMazzoVis && top && Rule(rule::kWasteFaceDown) == 0;
     case TPileGroup::Dest:
       switch (static_cast<TTakeBack>(Rule(rule::kFoundationTakeBack))) {
         case TTakeBack::TopCard: return top;

@@ -34,7 +34,7 @@ struct TPileRule {
 };
 
 class TMoveLegality {
-public:
+ public:
   TMoveLegality(const TTable& table, const TGameRules& rules, const TCardStatusTable& cards,
                 const TMoveContext& context, TScreen* explainTo = nullptr);
   // The running program's table and rules, explaining on its screen.
@@ -81,13 +81,13 @@ public:
   bool TableauWaitsForStock() const;
   void ExplainTableauWaitsForStock() const;
 
-private:
- int Rule(TRuleSlot slot) const { return view_.Rule(slot); }
- void Explain(TMessageKind kind, const char* text) const;
+ private:
+  int Rule(TRuleSlot slot) const { return view_.Rule(slot); }
+  void Explain(TMessageKind kind, const char* text) const;
 
- TTableView view_;
- TMoveContext context_;
- TScreen* screen_;
+  TTableView view_;
+  TMoveContext context_;
+  TScreen* screen_;
 };
 
 // Rules of several foundations at once, also read by individual build codes.

@@ -32,14 +32,10 @@ std::optional<THit> fnHitTopCard(const TPileGeometry& geometry, TPileRef pile, i
 
 int fnKindOrder(TPileGroup group) {
   switch (group) {
-    case TPileGroup::Mazzo:
-      return kKindMazzoVis;
-    case TPileGroup::Fila:
-      return kKindFila;
-    case TPileGroup::Dest:
-      return kKindDest;
-    case TPileGroup::Appogg:
-      return kKindAppogg;
+    case TPileGroup::Mazzo: return kKindMazzoVis;
+    case TPileGroup::Fila: return kKindFila;
+    case TPileGroup::Dest: return kKindDest;
+    case TPileGroup::Appogg: return kKindAppogg;
   }
   return kKindNone;
 }

@@ -8,11 +8,7 @@
 #include "model/rule_slots.h"
 
 namespace tablerun {
-namespace {
-
-
-
-}  // namespace
+namespace {}  // namespace
 
 long fnOverlapArea(const TRect& a, const TRect& b) {
   const long width = std::min(a.right, b.right) - std::max(a.left, b.left);
@@ -27,43 +23,31 @@ bool TPileGeometry::OnTable(TPileRef pile) const {
 
 int TPileGeometry::FanStyle(TPileRef pile) const {
   switch (pile.group) {
-    case TPileGroup::Fila:
-      return view_.Rule(rule::kTableauArrangement);
-    case TPileGroup::Dest:
-      return view_.Rule(rule::kFoundationArrangement);
-    case TPileGroup::Appogg:
-      return view_.Rule(rule::kReserveArrangement);
-    case TPileGroup::Mazzo:
-      return 0;
+    case TPileGroup::Fila: return view_.Rule(rule::kTableauArrangement);
+    case TPileGroup::Dest: return view_.Rule(rule::kFoundationArrangement);
+    case TPileGroup::Appogg: return view_.Rule(rule::kReserveArrangement);
+    case TPileGroup::Mazzo: return 0;
   }
   return 0;
 }
 
 int TPileGeometry::OriginX(TPileRef pile) const {
   switch (pile.group) {
-    case TPileGroup::Mazzo:
-      return game_.MazzoX(pile.entry);
-    case TPileGroup::Dest:
-      return game_.DestX(pile.entry);
-    case TPileGroup::Fila:
-      return game_.FilaX(pile.entry);
-    case TPileGroup::Appogg:
-      return game_.AppoggX(pile.entry);
+    case TPileGroup::Mazzo: return game_.MazzoX(pile.entry);
+    case TPileGroup::Dest: return game_.DestX(pile.entry);
+    case TPileGroup::Fila: return game_.FilaX(pile.entry);
+    case TPileGroup::Appogg: return game_.AppoggX(pile.entry);
   }
   return 0;
 }
 
 int TPileGeometry::OriginY(TPileRef pile) const {
   switch (pile.group) {
-    case TPileGroup::Mazzo:
-      return game_.MazzoY(pile.entry);
-    case TPileGroup::Dest:
-      return game_.DestY(pile.entry);
+    case TPileGroup::Mazzo: return game_.MazzoY(pile.entry);
+    case TPileGroup::Dest: return game_.DestY(pile.entry);
     // Tableau positions are kept in table coordinates.
-    case TPileGroup::Fila:
-      return game_.FilaY(pile.entry) - game_.ScrollY();
-    case TPileGroup::Appogg:
-      return game_.AppoggY(pile.entry);
+    case TPileGroup::Fila: return game_.FilaY(pile.entry) - game_.ScrollY();
+    case TPileGroup::Appogg: return game_.AppoggY(pile.entry);
   }
   return 0;
 }
@@ -81,27 +65,14 @@ void TPileGeometry::Offsets(TPileRef pile, int last, TVisit visit) const {
     switch (style) {
       case 1:
       case 12:
-      case 13:
-        dy += game_.Get(faceDown ? entries::kFanDownFaceDown : entries::kFanDownFaceUp);
-        break;
-      case 5:
-        dy += game_.Get(entries::kFanArrangement5);
-        break;
-      case 2:
-        dx += game_.Get(faceDown ? entries::kFanRightFaceDown : entries::kFanRightFaceUp);
-        break;
-      case 6:
-        dx += game_.Get(entries::kFanArrangement6);
-        break;
-      case 10:
-        dx -= game_.Get(faceDown ? entries::kFanRightFaceDown : entries::kFanRightFaceUp);
-        break;
+      case 13: dy += game_.Get(faceDown ? entries::kFanDownFaceDown : entries::kFanDownFaceUp); break;
+      case 5: dy += game_.Get(entries::kFanArrangement5); break;
+      case 2: dx += game_.Get(faceDown ? entries::kFanRightFaceDown : entries::kFanRightFaceUp); break;
+      case 6: dx += game_.Get(entries::kFanArrangement6); break;
+      case 10: dx -= game_.Get(faceDown ? entries::kFanRightFaceDown : entries::kFanRightFaceUp); break;
       // Arrangement 7 shows the bottom card above a closed stack.
-      case 7:
-        dy = game_.Get(entries::kFanDownFaceUp);
-        break;
-      default:
-        break;  // stacked: every card on the first
+      case 7: dy = game_.Get(entries::kFanDownFaceUp); break;
+      default: break;  // stacked: every card on the first
     }
   }
 }
@@ -110,8 +81,9 @@ TRect TPileGeometry::CardRect(TPileRef pile, int position) const {
   const int last = std::max(position, 0);
   TRect rect;
   Offsets(pile, last, [&](int at, int dx, int dy) {
-    if (at == last) rect = {OriginX(pile) + dx, OriginY(pile) + dy, OriginX(pile) + dx + cardWidth_,
-                            OriginY(pile) + dy + cardHeight_};
+    if (at == last)
+      rect = {OriginX(pile) + dx, OriginY(pile) + dy, OriginX(pile) + dx + cardWidth_,
+              OriginY(pile) + dy + cardHeight_};
   });
   return rect;
 }

@@ -51,9 +51,7 @@ std::string fnDecodeHintLine(std::string_view line) {
   return plain;
 }
 
-std::string fnCardCountText(int count) {
-  return std::to_string(count) + (count == 1 ? " card" : " cards");
-}
+std::string fnCardCountText(int count) { return std::to_string(count) + (count == 1 ? " card" : " cards"); }
 
 int fnCardsIn(const TTableView& view, TPileRef pile) {
   int cards = 0;
@@ -116,8 +114,7 @@ TPileKind fnKindOf(const TTableView& view, TPileRef pile, int passesMade) {
               fnBuildRuleText(view.Rule(rule::kTableauBuild + pile.entry),
                               view.Rule(rule::kTableauDirection + pile.entry), view.Rule(rule::kShownTableauBuild)),
               'T'};
-    case TPileGroup::Appogg:
-      return {"Reserve", view.Reserves(), kAvailableText, 'R'};
+    case TPileGroup::Appogg: return {"Reserve", view.Reserves(), kAvailableText, 'R'};
   }
   return {"", 0, "", ' '};
 }

@@ -56,12 +56,9 @@ bool TPlayMoves::DropCard(int card, bool single, const TRect& dragged, std::opti
 
 bool TPlayMoves::FoundationAllowed(int f) const {
   switch (Rule(rule::kReachableFoundations)) {
-    case 0:
-      return true;
-    case 1:
-      return !View().IsEmpty(fnDest(f));
-    default:
-      return false;
+    case 0: return true;
+    case 1: return !View().IsEmpty(fnDest(f));
+    default: return false;
   }
 }
 
@@ -122,9 +119,7 @@ bool TPlayMoves::ClickMove(int card, bool toFoundations, bool toTableau) {
           top && (takeBack == TTakeBack::TopCard || (takeBack == TTakeBack::TopCardLeavingOne && view.Count(pile) > 1));
       break;
     }
-    case TPileGroup::Mazzo:
-      mayLeave = pile == kMazzoVis && top;
-      break;
+    case TPileGroup::Mazzo: mayLeave = pile == kMazzoVis && top; break;
     case TPileGroup::Fila: {
       const bool releaseRows = Rule(rule::kReleaseRows) > 0 && Rule(rule::kReleaseRowPiles) > 0;
       single = top;

@@ -13,9 +13,7 @@ constexpr int kFamilyNoClickTurnUp = 76;
 
 }  // namespace
 
-bool TPointerInput::ClickClickMode() const {
-  return Entry(entries::kClickClick) == 1;
-}
+bool TPointerInput::ClickClickMode() const { return Entry(entries::kClickClick) == 1; }
 
 void TPointerInput::Refuse() {
   if (Entry(entries::kTutorMode) == 0) state_.screen.Beep();
@@ -76,7 +74,8 @@ TPointerInput::TPressAnswer TPointerInput::AnswerPress(const THit& hit) {
   const TPileRef pile = *hit.pile;
   const TTableView view(state_.table, state_.rules, state_.cards);
   if (pile == kMazzoVis && (view.IsEmpty(kMazzoVis) || Rule(rule::kWasteFaceDown) != 0)) {
-    if (Rule(rule::kRedealStyle) >= 1 && view.IsEmpty(kMazzo) && executor_.ExecuteMove(1, TStockOperation{TStockAction::GatheringRedeal})) {
+    if (Rule(rule::kRedealStyle) >= 1 && view.IsEmpty(kMazzo) &&
+        executor_.ExecuteMove(1, TStockOperation{TStockAction::GatheringRedeal})) {
       return TPressAnswer::Redealt;
     }
     return TPressAnswer::Refused;

@@ -6,8 +6,7 @@
 
 namespace tablerun {
 
-std::optional<std::vector<int>> fnDealtCards(const TTablerunState& state, int gameCode,
-                                             const std::string& gameNumber) {
+std::optional<std::vector<int>> fnDealtCards(const TTablerunState& state, int gameCode, const std::string& gameNumber) {
   TSilentScreen silent;
   TTablerunState scratch(state.fs, silent);
   std::string error;

@@ -2,12 +2,12 @@
 
 #include "config/preferences.h"
 #include "config/text.h"
-#include "engine/executor/autoplay_preference.h"
 #include "engine/deal/game_number.h"
 #include "engine/deal/game_start.h"
+#include "engine/end/score.h"
+#include "engine/executor/autoplay_preference.h"
 #include "engine/saved/saved_deck.h"
 #include "engine/saved/saved_game.h"
-#include "engine/end/score.h"
 
 namespace tablerun {
 namespace {
@@ -21,9 +21,7 @@ int fnCurrentCode(const TTablerunState& state) {
   return static_cast<int>(fnParseInteger(state.config.Read(cfg::kGame)).value_or(-1));
 }
 
-bool fnAutoplayAllowed(const TTablerunState& state) {
-  return state.rules.Get(rule::kAutoplayAvailable) != 0;
-}
+bool fnAutoplayAllowed(const TTablerunState& state) { return state.rules.Get(rule::kAutoplayAvailable) != 0; }
 
 // A game became current: Autoplay as this game wants it, before anything plays.
 void fnFollowGameAutoplay(TPlaySession& session, bool& autoplaySwitch) {
@@ -128,9 +126,7 @@ bool fnGoToBookmarkCommand(TPlaySession& session) {
   return true;
 }
 
-bool fnGameChosen(const TTablerunState& state) {
-  return fnCurrentCode(state) >= 0;
-}
+bool fnGameChosen(const TTablerunState& state) { return fnCurrentCode(state) >= 0; }
 
 void fnChooseGame(TTablerunState& state, int code) {
   state.config.Write(cfg::kGame, fnZeroFill(code, 4));
@@ -150,12 +146,9 @@ void fnRememberAutoplaySwitch(TTablerunState& state, bool on) {
 bool fnAutoplaySwitchForGame(const TTablerunState& state, bool current) {
   if (!fnAutoplayAllowed(state)) return current;
   switch (state.mainGame.Get(entries::kAutoplayMode)) {
-    case kAutoplayEveryGame:
-      return true;
-    case kAutoplayPerGame:
-      return state.store ? fnReadGameAutoplay(*state.store, fnCurrentCode(state)) : current;
-    default:
-      return current;
+    case kAutoplayEveryGame: return true;
+    case kAutoplayPerGame: return state.store ? fnReadGameAutoplay(*state.store, fnCurrentCode(state)) : current;
+    default: return current;
   }
 }
 

@@ -3,11 +3,11 @@
 // tool each own one beside the program's state.
 #pragma once
 
-#include "engine/state/clock.h"
 #include "engine/end/end_of_game.h"
 #include "engine/executor/executor.h"
-#include "engine/state/game_clock.h"
 #include "engine/pointer/pointer_input.h"
+#include "engine/state/clock.h"
+#include "engine/state/game_clock.h"
 #include "engine/state/tablerun_state.h"
 
 namespace tablerun {

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "config/text.h"
-#include "engine/pointer/pile_geometry.h"
 #include "engine/history/table_state_lines.h"
+#include "engine/pointer/pile_geometry.h"
 
 namespace tablerun {
 namespace {
@@ -41,9 +41,7 @@ TTarget fnTarget(const TPlaySession& session, const std::string& pileName, const
   return {.pile = *pile, .rect = geometry.CardRect(*pile, position - 1), .error = {}};
 }
 
-TPoint fnPressPoint(const TRect& rect) {
-  return {rect.left + kInset, rect.top + kInset};
-}
+TPoint fnPressPoint(const TRect& rect) { return {rect.left + kInset, rect.top + kInset}; }
 
 }  // namespace
 

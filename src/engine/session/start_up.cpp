@@ -9,9 +9,7 @@
 namespace tablerun {
 namespace {
 
-std::string fnStorePath(const TTablerunState& state) {
-  return state.dataFolder + state.config.Read(cfg::kStoreName);
-}
+std::string fnStorePath(const TTablerunState& state) { return state.dataFolder + state.config.Read(cfg::kStoreName); }
 
 bool fnLoadCatalogue(TTablerunState& state) {
   const std::string path = state.programFolder + kGamesFileName;
@@ -37,13 +35,13 @@ bool fnStartUp(TTablerunState& state, const TStartUpPlace& place) {
   state.programFolder = fnWithTrailingSlash(place.programFolder);
   state.userFolders = place.userFolders;
   state.display = place.display;
-  state.dataFolder =
-      fnFindDataFolder(state.fs, state.screen, state.programFolder, place.userFolders.applicationData);
+  state.dataFolder = fnFindDataFolder(state.fs, state.screen, state.programFolder, place.userFolders.applicationData);
   // Failing to create it is not fatal here: every later write reports its own failure.
   state.fs.CreateFolders(state.dataFolder);
   const std::int64_t now =
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
-  for (const std::string& folder : {state.dataFolder, state.programFolder}) fnRemoveStaleTemporaryFiles(state.fs, folder, now);
+  for (const std::string& folder : {state.dataFolder, state.programFolder})
+    fnRemoveStaleTemporaryFiles(state.fs, folder, now);
 
   state.config.Reset();
   state.store = std::make_unique<TIniFile>(state.fs, state.screen, fnStorePath(state));

@@ -3,8 +3,6 @@
 
 namespace tablerun {
 
-inline constexpr bool fnHasDrawFlag(int family) {
-  return family == 66 || family == 71 || family == 73;
-}
+inline constexpr bool fnHasDrawFlag(int family) { return family == 66 || family == 71 || family == 73; }
 
 }  // namespace tablerun

@@ -18,27 +18,18 @@ int TTableView::InUse(TRuleSlot slot, TPileGroup group) const {
   return std::clamp(Rule(slot), 0, fnPileGroupSize(group));
 }
 
-int TTableView::Foundations() const {
-  return InUse(rule::kFoundations, TPileGroup::Dest);
-}
-int TTableView::TableauPiles() const {
-  return InUse(rule::kTableauPiles, TPileGroup::Fila);
-}
-int TTableView::Reserves() const {
-  return InUse(rule::kReserves, TPileGroup::Appogg);
-}
+int TTableView::Foundations() const { return InUse(rule::kFoundations, TPileGroup::Dest); }
+int TTableView::TableauPiles() const { return InUse(rule::kTableauPiles, TPileGroup::Fila); }
+int TTableView::Reserves() const { return InUse(rule::kReserves, TPileGroup::Appogg); }
 
 bool TTableView::Uses(TPileRef pile) const {
   if (!fnIsPileRef(pile)) return false;
   switch (pile.group) {
     case TPileGroup::Mazzo:
       return pile.entry < Rule(rule::kStockPiles) || (pile == kMazzoWaste && Rule(rule::kSecondWastePlaced) > 0);
-    case TPileGroup::Dest:
-      return pile.entry < Foundations();
-    case TPileGroup::Fila:
-      return pile.entry < TableauPiles();
-    case TPileGroup::Appogg:
-      return pile.entry < Reserves();
+    case TPileGroup::Dest: return pile.entry < Foundations();
+    case TPileGroup::Fila: return pile.entry < TableauPiles();
+    case TPileGroup::Appogg: return pile.entry < Reserves();
   }
   return false;
 }

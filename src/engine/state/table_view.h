@@ -36,7 +36,7 @@ struct TCardPlace {
 };
 
 class TTableView {
-public:
+ public:
   TTableView(const TTable& table, const TGameRules& rules, const TCardStatusTable& cards)
       : table_(table), rules_(rules), cards_(cards) {}
 
@@ -79,12 +79,12 @@ public:
   // The same search as one integer: the kLocated values above.
   int LocateCard(int card) const;
 
-private:
- int InUse(TRuleSlot slot, TPileGroup group) const;
+ private:
+  int InUse(TRuleSlot slot, TPileGroup group) const;
 
- const TTable& table_;
- const TGameRules& rules_;
- const TCardStatusTable& cards_;
+  const TTable& table_;
+  const TGameRules& rules_;
+  const TCardStatusTable& cards_;
 };
 
 }  // namespace tablerun

@@ -22,7 +22,7 @@
 namespace tablerun {
 
 class TTablerunState {
-public:
+ public:
   TTablerunState(TFileSystem& fileSystem, TScreen& screenToUse) : fs(fileSystem), screen(screenToUse) {}
   TTablerunState(const TTablerunState&) = delete;
   TTablerunState& operator=(const TTablerunState&) = delete;
