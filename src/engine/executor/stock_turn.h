@@ -8,14 +8,13 @@ namespace tablerun {
 
 class TStockTurns {
  public:
-  TStockTurns(TExecutorState& exec, TRowDeals& rowDeals) : exec_(exec), state_(exec.state), rowDeals_(rowDeals) {}
+  TStockTurns(TExecutorState& exec, TRowDeals& rowDeals) : exec_(exec), rowDeals_(rowDeals) {}
 
   // Inside a step that recorded itself.
   bool TurnStock(bool toSecondWaste);
 
  private:
   TExecutorState& exec_;
-  TTablerunState& state_;
   TRowDeals& rowDeals_;
 };
 
