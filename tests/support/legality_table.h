@@ -77,21 +77,21 @@ class TLegalityTable {
         name += word + " ";
         continue;
       }
-      std::string spec = name + word.substr(0, equals);
+      std::string key = name + word.substr(0, equals);
       name.clear();
       int count = 1;
-      if (const auto star = spec.find('*'); star != std::string::npos) {
-        count = std::stoi(spec.substr(star + 1));
-        spec.resize(star);
+      if (const auto star = key.find('*'); star != std::string::npos) {
+        count = std::stoi(key.substr(star + 1));
+        key.resize(star);
       }
       int pile = 1;
-      if (const auto bracket = spec.find('['); bracket != std::string::npos) {
-        pile = std::stoi(spec.substr(bracket + 1));
-        spec.resize(bracket);
+      if (const auto bracket = key.find('['); bracket != std::string::npos) {
+        pile = std::stoi(key.substr(bracket + 1));
+        key.resize(bracket);
       }
-      const auto slot = fnFindRuleSlot(spec);
+      const auto slot = fnFindRuleSlot(key);
       if (!slot) {
-        ADD_FAILURE() << "no rule \"" << spec << "\"";
+        ADD_FAILURE() << "no rule \"" << key << "\"";
         continue;
       }
       const std::string value = word.substr(equals + 1);

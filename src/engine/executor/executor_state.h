@@ -1,4 +1,4 @@
-// What the parts of the move executor share: the program's state, the undo
+// What the pieces of the move executor share: the program's state, the undo
 // history with the step being played, the stock-turn counter, the Autoplay
 // switch and the end-of-game hooks, and the reads and writes of the table
 // that every part makes.
