@@ -100,6 +100,22 @@ TEST(SavedGame, DamagedFilesAreRefusedWhole) {
   }
 }
 
+// Steps loaded without their log undo, and the game saves as a file it takes back.
+TEST(SavedGame, AFileWithoutItsLogStillUndoesAndSavesWhole) {
+  TPlayTable saver;
+  Prepare(saver);
+  std::string error;
+  const auto saved = fnParseSavedGame(WithLine(fnSavedGameText(saver.state, saver.executor, 0), 100000, ""), error);
+  ASSERT_TRUE(saved) << error;
+  TPlayTable loader;
+  loader.Set("stock turns to waste=1 cards per turn=1", "Fila5: KD");
+  fnApplySavedGame(loader.state, loader.executor, *saved, TRestoreScope::LoadedGame);
+  loader.executor.PressStock();
+  EXPECT_TRUE(fnParseSavedGame(fnSavedGameText(loader.state, loader.executor, 0), error)) << error;
+  for (int step = 0; step < 3; ++step) EXPECT_TRUE(loader.executor.UndoMove()) << step;
+  EXPECT_EQ(loader.Names("Fila1"), "#9S 8H");
+}
+
 // The file written for Klondike's deal 1 after one stock turn, compared with a
 // file made by hand from the format's table.
 TEST(SavedGame, FileLayoutIsByteForByteTheFormat) {

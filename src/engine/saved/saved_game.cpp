@@ -175,6 +175,10 @@ std::optional<TSavedGame> fnParseSavedGame(std::string_view text, std::string& e
       (!log.empty() && std::count(log.begin(), log.end(), ',') != static_cast<long>(snapshots))) {
     return fail("The undo log does not match the undo history.");
   }
+  // A file without its log still undoes; each step just took back no counters.
+  if (log.empty()) {
+    for (std::size_t n = 0; n < snapshots; ++n) saved.undoLog.AppendEmpty();
+  }
   for (std::size_t n = 0; n < snapshots; ++n) {
     std::vector<std::string> snapshot;
     for (std::size_t s = 0; s < lists.size(); ++s) {
@@ -196,7 +200,7 @@ void fnApplySavedGame(TTablerunState& state, TMoveExecutor& executor, const TSav
     config.Write(cfg::kGame, saved.gameCode);
     std::size_t at = 0;
     for (const auto& [field, width] : kAppearance) {
-      config.Write(field, fnTrimRight(saved.appearance.substr(at, static_cast<std::size_t>(width))));
+      config.Write(field, saved.appearance.substr(at, static_cast<std::size_t>(width)));
       at += static_cast<std::size_t>(width);
     }
     config.Write(cfg::kPlayer, saved.playerName);
