@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev qt6-multimedia-dev
   libqt6opengl6-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick libx11-dev libxext-dev
+  xvfb xauth x11-utils imagemagick libx11-dev libxext-dev xdotool dbus
   kdegames-card-data-kf5 gnome-cards-data fonts-dejavu-core fonts-noto-color-emoji adwaita-icon-theme
   clang-14 libclang-rt-14-dev clang-format-14
 )

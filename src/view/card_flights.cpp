@@ -1,11 +1,23 @@
 #include "view/card_flights.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 
 #include "engine/appearance/table_painting.h"
 #include "view/appearance.h"
 
 namespace tablerun {
+namespace {
+
+// Milliseconds between two pictures of the screen the table is on.
+qint64 fnRefreshInterval() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const qreal rate = screen ? screen->refreshRate() : 0;
+  return rate >= 30 ? static_cast<qint64>(1000 / rate) : 16;
+}
+
+}  // namespace
 
 std::vector<TFlightFrame> fnFlightFrames(QPoint from, QPoint to, bool fast, int delay, int raise) {
   const QPoint end = to - QPoint(raise, raise);
@@ -55,6 +67,7 @@ void TCardFlights::Advance() {
     show = true;
   }
   if (queue_.empty()) return;
+  qint64 next = due_;
   // A flight that landed may leave the next one still waiting through its lead.
   if (show && started_) {
     const TFlight& head = queue_.front();
@@ -62,8 +75,11 @@ void TCardFlights::Advance() {
     const bool reshow = !moving_.Visible() || frame_ == 0 || head.frames[frame_ - 1].shadow != frame.shadow;
     emit repaint(reshow ? moving_.Show(head.picture, frame.at, frame.shadow, appearance_.Images())
                         : moving_.MoveTo(frame.at));
+    // Frames due before the screen next refreshes would be painted for no one
+    // to see: they are skipped, and the flights still take what they say.
+    next = std::max(next, now + fnRefreshInterval());
   }
-  timer_.start(static_cast<int>(std::max<qint64>(due_ - now, 0)));
+  timer_.start(static_cast<int>(std::max<qint64>(next - now, 0)));
 }
 
 void TCardFlights::Land() {

@@ -43,7 +43,7 @@ void C_TTableArea::Attach(TPlaySession& session, TAppearance& appearance, const 
   library_ = &library;
   painter_ = std::make_unique<TTablePainter>(session.state, appearance, library);
   flights_ = std::make_unique<TCardFlights>(appearance);
-  connect(flights_.get(), &TCardFlights::repaint, this, [this](const QRegion& area) { update(area); });
+  connect(flights_.get(), &TCardFlights::repaint, this, [this](const QRegion& area) { update(area.boundingRect()); });
   connect(flights_.get(), &TCardFlights::landed, this, &C_TTableArea::FollowFlights);
   connect(flights_.get(), &TCardFlights::settled, this, [this] {
     if (dealing_) session_->state.screen.StopSound();
