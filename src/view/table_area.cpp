@@ -43,6 +43,8 @@ void C_TTableArea::Attach(TPlaySession& session, TAppearance& appearance, const 
   library_ = &library;
   painter_ = std::make_unique<TTablePainter>(session.state, appearance, library);
   flights_ = std::make_unique<TCardFlights>(appearance);
+  // One rectangle is copied straight from the table's picture, where a region
+  // of several would be blended line by line on helper threads.
   connect(flights_.get(), &TCardFlights::repaint, this, [this](const QRegion& area) { update(area.boundingRect()); });
   connect(flights_.get(), &TCardFlights::landed, this, &C_TTableArea::FollowFlights);
   connect(flights_.get(), &TCardFlights::settled, this, [this] {
