@@ -1,0 +1,49 @@
+#include "records/game_statistics.h"
+
+#include <array>
+
+#include "config/text.h"
+#include "records/fixed_fields.h"
+
+namespace tablerun {
+namespace {
+
+struct TColumn {
+  std::int64_t TGameStatistics::*field;
+  std::size_t start;  // 0-based
+  int width;
+};
+
+constexpr std::array<TColumn, 7> kColumns = {{
+    {&TGameStatistics::won, 0, 6},
+    {&TGameStatistics::lost, 7, 6},
+    {&TGameStatistics::longestWinningStreak, 14, 6},
+    {&TGameStatistics::longestLosingStreak, 21, 6},
+    {&TGameStatistics::winningStreak, 28, 6},
+    {&TGameStatistics::losingStreak, 35, 6},
+    {&TGameStatistics::totalScore, 42, 12},
+}};
+
+// Kept for a use the format reserves; always zero.
+constexpr int kReservedWidth = 12;
+
+}  // namespace
+
+std::string fnStatisticsText(const TGameStatistics& statistics) {
+  std::string text;
+  for (const TColumn& column : kColumns) text += fnFixedNumber(statistics.*column.field, column.width) + " ";
+  return text + fnFixedNumber(0, kReservedWidth);
+}
+
+TGameStatistics fnParseStatistics(std::string_view text) {
+  TGameStatistics statistics;
+  for (const TColumn& column : kColumns) {
+    if (text.size() < column.start + static_cast<std::size_t>(column.width)) break;
+    const auto value = fnParseInteger(text.substr(column.start, static_cast<std::size_t>(column.width)));
+    if (!value) break;
+    statistics.*column.field = *value;
+  }
+  return statistics;
+}
+
+}  // namespace tablerun
