@@ -1,5 +1,6 @@
 #include "records/game_statistics.h"
 
+#include <algorithm>
 #include <array>
 
 #include "config/text.h"
@@ -28,6 +29,22 @@ constexpr std::array<TColumn, 7> kColumns = {{
 constexpr int kReservedWidth = 12;
 
 }  // namespace
+
+TGameStatistics fnAfterGame(TGameStatistics statistics, bool won, std::int64_t score) {
+  if (won) {
+    ++statistics.won;
+    ++statistics.winningStreak;
+    statistics.losingStreak = 0;
+  } else {
+    ++statistics.lost;
+    ++statistics.losingStreak;
+    statistics.winningStreak = 0;
+  }
+  statistics.longestWinningStreak = std::max(statistics.longestWinningStreak, statistics.winningStreak);
+  statistics.longestLosingStreak = std::max(statistics.longestLosingStreak, statistics.losingStreak);
+  statistics.totalScore += score;
+  return statistics;
+}
 
 std::string fnStatisticsText(const TGameStatistics& statistics) {
   std::string text;

@@ -19,6 +19,9 @@ struct TGameStatistics {
   bool operator==(const TGameStatistics&) const = default;
 };
 
+// The record after one more game: its count, streaks and score total.
+TGameStatistics fnAfterGame(TGameStatistics statistics, bool won, std::int64_t score);
+
 std::string fnStatisticsText(const TGameStatistics& statistics);
 // Fields are read in order; from the first that does not read, all count 0.
 TGameStatistics fnParseStatistics(std::string_view text);

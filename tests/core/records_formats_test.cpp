@@ -42,6 +42,18 @@ TEST(GameStatistics, RecordIsEightNumbersInSixtySevenCharacters) {
   EXPECT_EQ(fnParseStatistics("000012"), (TGameStatistics{12}));
 }
 
+TEST(GameStatistics, StreaksFollowEachResult) {
+  // The first game ever, won with no score.
+  const TGameStatistics first = fnAfterGame({}, true, 0);
+  EXPECT_EQ(fnStatisticsText(first), "000001 000000 000001 000000 000001 000000 000000000000 000000000000");
+  // A loss after three wins, with a score of -5.
+  const TGameStatistics lost = fnAfterGame(fnAfterGame(fnAfterGame(first, true, 0), true, 0), false, -5);
+  EXPECT_EQ(lost, (TGameStatistics{3, 1, 3, 1, 0, 1, -5}));
+  EXPECT_EQ(fnStatisticsText(lost).substr(42, 12), "-00000000005");
+  // Winning again ends the losing streak and keeps the longest ones.
+  EXPECT_EQ(fnAfterGame(lost, true, 10), (TGameStatistics{4, 1, 3, 1, 1, 0, 5}));
+}
+
 TEST(GameLog, LineHasTheFieldsAtTheirColumns) {
   TGameLogEntry entry;
   entry.end = {2026, 12, 10, 21, 5, 9};
@@ -68,6 +80,11 @@ TEST(GameLog, LineHasTheFieldsAtTheirColumns) {
   EXPECT_EQ(lost.substr(112, 8), "Lost 01 ");
   EXPECT_FALSE(fnLogWon(lost));
   EXPECT_EQ(fnLogPlayer(lost.substr(0, 100)), std::nullopt);
+  // Names too long for their fields are cut; the line keeps its length.
+  entry.gameName = std::string(60, 'g');
+  entry.player = std::string(40, 'p');
+  EXPECT_EQ(fnGameLogLine(entry).size(), kGameLogLineLength);
+  EXPECT_EQ(fnLogPlayer(fnGameLogLine(entry)), std::string(30, 'p'));
 }
 
 TEST(ProtectedValue, ChecksumAndScrambleMatchValuesWorkedByHand) {
