@@ -14,6 +14,11 @@ std::string fnFixedNumber(std::int64_t value, int width) {
   return fnZeroFill(std::clamp(value, smallest, largest), width);
 }
 
+std::optional<std::int64_t> fnNumberAt(std::string_view text, std::size_t start, std::size_t width) {
+  if (text.size() < start + width) return std::nullopt;
+  return fnParseInteger(text.substr(start, width));
+}
+
 std::string fnPaddedText(std::string_view text, int width) {
   std::string padded(text.substr(0, static_cast<std::size_t>(std::max(width, 0))));
   padded.resize(static_cast<std::size_t>(std::max(width, 0)), ' ');

@@ -11,11 +11,6 @@ constexpr std::string_view kLineTail = "7154";
 
 std::string fnTwoDigits(int value) { return fnFixedNumber(value, 2); }
 
-std::optional<std::int64_t> fnNumberAt(std::string_view line, std::size_t start, std::size_t width) {
-  if (line.size() < start + width) return std::nullopt;
-  return fnParseInteger(line.substr(start, width));
-}
-
 }  // namespace
 
 std::string fnGameLogLine(const TGameLogEntry& entry) {

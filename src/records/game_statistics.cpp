@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "config/text.h"
 #include "records/fixed_fields.h"
 
 namespace tablerun {
@@ -55,8 +54,7 @@ std::string fnStatisticsText(const TGameStatistics& statistics) {
 TGameStatistics fnParseStatistics(std::string_view text) {
   TGameStatistics statistics;
   for (const TColumn& column : kColumns) {
-    if (text.size() < column.start + static_cast<std::size_t>(column.width)) break;
-    const auto value = fnParseInteger(text.substr(column.start, static_cast<std::size_t>(column.width)));
+    const auto value = fnNumberAt(text, column.start, static_cast<std::size_t>(column.width));
     if (!value) break;
     statistics.*column.field = *value;
   }

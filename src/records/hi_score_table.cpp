@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "config/text.h"
 #include "records/fixed_fields.h"
 
 namespace tablerun {
@@ -13,17 +12,12 @@ constexpr std::size_t kEntryTextLength = 83;
 constexpr std::int64_t kUnusedScore = -999999;
 constexpr std::int64_t kUnusedSeconds = 999999;
 
-std::int64_t fnNumberIn(std::string_view text, std::size_t start, std::int64_t unused) {
-  if (text.size() < start + 6) return unused;
-  return fnParseInteger(text.substr(start, 6)).value_or(unused);
-}
-
-// The column layout of the numbers: score at 1-6, time at 8-13.
+// The score stands in columns 1-6, the time in 8-13.
 std::int64_t fnRankScore(std::string_view text) {
-  return fnIsUnusedHiScore(text) ? kUnusedScore : fnNumberIn(text, 0, kUnusedScore);
+  return fnIsUnusedHiScore(text) ? kUnusedScore : fnNumberAt(text, 0, 6).value_or(kUnusedScore);
 }
 std::int64_t fnRankSeconds(std::string_view text) {
-  return fnIsUnusedHiScore(text) ? kUnusedSeconds : fnNumberIn(text, 7, kUnusedSeconds);
+  return fnIsUnusedHiScore(text) ? kUnusedSeconds : fnNumberAt(text, 7, 6).value_or(kUnusedSeconds);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "config/config_fields.h"
+
 namespace tablerun {
 namespace {
 
@@ -20,7 +22,8 @@ TNameProblem fnCheckPlayerName(std::string_view name) {
   if (edge(name.front()) || edge(name.back()) || std::any_of(name.begin(), name.end(), fnIsControl)) {
     return TNameProblem::NotAFileName;
   }
-  if (name.size() > kPlayerNameLength) return TNameProblem::TooLong;
+  // The room the current player's name has in the preferences.
+  if (name.size() > static_cast<std::size_t>(cfg::kPlayer.length)) return TNameProblem::TooLong;
   return TNameProblem::None;
 }
 

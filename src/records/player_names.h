@@ -10,9 +10,6 @@ namespace tablerun {
 
 enum class TNameProblem { None, Empty, ForbiddenCharacter, NotAFileName, TooLong };
 
-// The room the current player's name has in the preferences.
-constexpr std::size_t kPlayerNameLength = 30;
-
 TNameProblem fnCheckPlayerName(std::string_view name);
 // What the player is told; empty for a good name.
 std::string fnNameProblemMessage(TNameProblem problem);

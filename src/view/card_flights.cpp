@@ -10,7 +10,7 @@
 namespace tablerun {
 namespace {
 
-// Milliseconds between two pictures of the screen the table is on.
+// Milliseconds between two pictures of the main screen.
 qint64 fnRefreshInterval() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const qreal rate = screen ? screen->refreshRate() : 0;
