@@ -49,4 +49,9 @@ std::string TConfigRecord::Read(TConfigField field) const {
   return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
+void fnResetSessionCounters(TConfigRecord& config) {
+  config.Write(cfg::kSessionWon, "0000");
+  config.Write(cfg::kSessionLost, "0000");
+}
+
 }  // namespace tablerun

@@ -29,4 +29,8 @@ class TConfigRecord {
   std::string blocks_[3];
 };
 
+// The games won and lost in this run of the current game and player back to
+// "0000": the counters follow one game and one player.
+void fnResetSessionCounters(TConfigRecord& config);
+
 }  // namespace tablerun

@@ -13,10 +13,16 @@ std::string fnTwoDigits(int value) { return fnFixedNumber(value, 2); }
 
 }  // namespace
 
+std::string fnLogDate(const TDateTime& end) {
+  return fnFixedNumber(end.year, 4) + fnTwoDigits(end.month) + fnTwoDigits(end.day);
+}
+
+std::string fnLogTime(const TDateTime& end) {
+  return fnTwoDigits(end.hour) + ":" + fnTwoDigits(end.minute) + ":" + fnTwoDigits(end.second);
+}
+
 std::string fnGameLogLine(const TGameLogEntry& entry) {
-  const TDateTime& end = entry.end;
-  std::string line = fnFixedNumber(end.year, 4) + fnTwoDigits(end.month) + fnTwoDigits(end.day) + " ";
-  line += fnTwoDigits(end.hour) + ":" + fnTwoDigits(end.minute) + ":" + fnTwoDigits(end.second) + " ";
+  std::string line = fnLogDate(entry.end) + " " + fnLogTime(entry.end) + " ";
   line += fnFixedNumber(entry.elapsedSeconds, 6) + " ";
   line += fnFixedNumber(entry.gameCode, 4) + " ";
   line += fnPaddedText(entry.gameName, 50) + " ";

@@ -25,6 +25,9 @@ struct TGameLogEntry {
 constexpr std::size_t kGameLogLineLength = 147;
 
 std::string fnGameLogLine(const TGameLogEntry& entry);
+// The end of a game as the log and the hi-score tables write it: "yyyymmdd", "hh:mm:ss".
+std::string fnLogDate(const TDateTime& end);
+std::string fnLogTime(const TDateTime& end);
 
 // The fields readers take from a line; nothing from a line too short for them.
 std::optional<std::string> fnLogPlayer(std::string_view line);

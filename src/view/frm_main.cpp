@@ -70,6 +70,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       appearance_(appearance),
       library_(library) {
   setObjectName("frmMain");
+  session_.endOfGame.SetResultRecorder([this](const TGameResult& result) { GameRecorded(result); });
   UpdateTitle();
   fnBuildMainMenu(*this);
   for (const char* name : {"mnuPause", "mnuAutoPlay", "mnuFullScreen"}) Action(name)->setCheckable(true);

@@ -91,6 +91,8 @@ class TfrmMain final : public QMainWindow {
   void ShowGameWonWindow();
 
  private:
+  // Statistics (frm_main_records.cpp).
+  void GameRecorded(const TGameResult& result);
   // Construction (frm_main.cpp).
   void BuildPanels();
   // Pop-up menus (frm_main_popups.cpp).

@@ -106,6 +106,7 @@ TCurrentGame fnLoadGame(TPlaySession& session, const std::string& path, const TL
   if (!current.setUp->loaded) return current;
   fnStartGame(state, TGameStart{.deal = false, .animate = false, .numberMode = 0, .quiet = true}, metrics);
   fnApplySavedGame(state, session.executor, *saved, TRestoreScope::LoadedGame);
+  fnResetSessionCounters(state.config);
   // The file may bring another card size than the set-up fitted.
   fnLayOutGame(state, metrics);
   state.runtime.SetFlag(TRuntimeFlag::GameInProgress, true);
@@ -129,6 +130,7 @@ bool fnGoToBookmarkCommand(TPlaySession& session) {
 bool fnGameChosen(const TTablerunState& state) { return fnCurrentCode(state) >= 0; }
 
 void fnChooseGame(TTablerunState& state, int code) {
+  if (code != fnCurrentCode(state)) fnResetSessionCounters(state.config);
   state.config.Write(cfg::kGame, fnZeroFill(code, 4));
   state.config.Write(cfg::kGameName, state.mainGame.Catalogue().NameOf(code, state.customGames));
 }
