@@ -16,12 +16,11 @@ void fnAppendProgression(TRecordsFolder& folder, const std::string& player, int 
   const auto path = folder.ProgressionPath(player);
   if (!path) return;
   const std::string group = fnProgressionGroup({gameCode, result.end.year % 100, result.end.month, result.won});
-  if (!folder.AppendBytes(*path, group))
-    folder.messages.ShowMessage(TMessageKind::Information, "Open error: " + *path);
+  if (!folder.AppendBytes(*path, group)) folder.messages.ShowMessage(TMessageKind::Information, "Open error: " + *path);
 }
 
-void fnUpdateRecord(TTablerunState& state, TRecordsFolder& folder, const std::string& player, int gameCode,
-                    bool won, std::int64_t score) {
+void fnUpdateRecord(TTablerunState& state, TRecordsFolder& folder, const std::string& player, int gameCode, bool won,
+                    std::int64_t score) {
   fnWriteStatistics(folder, gameCode, player, fnAfterGame(fnReadStatistics(folder, gameCode, player), won, score));
   const TConfigField counter = won ? cfg::kSessionWon : cfg::kSessionLost;
   const std::int64_t played = fnParseInteger(state.config.Read(counter)).value_or(0);

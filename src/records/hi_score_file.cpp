@@ -10,9 +10,10 @@
 namespace tablerun {
 namespace {
 
-constexpr std::string_view kFillerNames[kHiScoreRanks] = {
-    "* John",  "* Mary",  "* Robert", "* Linda", "* Michael", "* Susan", "* David",  "* Karen", "* James", "* Nancy",
-    "* William", "* Helen", "* Richard", "* Sarah", "* Thomas", "* Laura", "* George", "* Alice", "* Peter", "* Emily"};
+constexpr std::string_view kFillerNames[kHiScoreRanks] = {"* John",    "* Mary",   "* Robert",  "* Linda", "* Michael",
+                                                          "* Susan",   "* David",  "* Karen",   "* James", "* Nancy",
+                                                          "* William", "* Helen",  "* Richard", "* Sarah", "* Thomas",
+                                                          "* Laura",   "* George", "* Alice",   "* Peter", "* Emily"};
 constexpr std::size_t kPlayerColumn = 32;
 constexpr std::size_t kPlayerWidth = 30;
 

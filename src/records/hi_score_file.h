@@ -20,8 +20,8 @@ enum class THiScoreFile { HiScores, Series };
 // statistics count and the game counts, and never after the player cleared
 // every hi-score.
 struct THiScoreDefaults {
-  int cards = 52;      // slot 378 of the game (of its base game for a custom one)
-  int maxScore = -1;   // slot 52
+  int cards = 52;     // slot 378 of the game (of its base game for a custom one)
+  int maxScore = -1;  // slot 52
   TDateTime now;
 };
 

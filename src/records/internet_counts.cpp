@@ -59,7 +59,8 @@ bool fnCountInternetGame(TRecordsFolder& folder, int gameCode, std::string_view 
   (won ? counts->won : counts->lost) += 1;
   TSectionFile file = folder.Sections(records_file::kInternet);
   const std::string section = fnTrimRight(player);
-  return file.RewriteSection(section, fnSectionWithValues(file.ReadSectionLines(section), fnStoredEntries(gameCode, *counts, random)));
+  return file.RewriteSection(
+      section, fnSectionWithValues(file.ReadSectionLines(section), fnStoredEntries(gameCode, *counts, random)));
 }
 
 bool fnResetInternetCounts(TRecordsFolder& folder, int gameCode, std::string_view player, std::mt19937_64& random) {

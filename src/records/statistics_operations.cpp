@@ -140,12 +140,10 @@ bool fnRenamePlayer(TTablerunState& state, const std::string& oldName, const std
     TSectionFile file = folder.Sections(rename.file);
     if (!folder.fs.Exists(file.Path())) continue;
     int linesHere = 0;
-    whole = file.ReplaceInEveryLine(rename.column, rename.oldForm, rename.newForm,
-                                    [&](int done) {
-                                      linesHere = done;
-                                      if (progress) progress(linesBefore + done);
-                                    }) &&
-            whole;
+    whole = file.ReplaceInEveryLine(rename.column, rename.oldForm, rename.newForm, [&](int done) {
+      linesHere = done;
+      if (progress) progress(linesBefore + done);
+    }) && whole;
     linesBefore += linesHere;
   }
   const auto oldPath = folder.ProgressionPath(from);

@@ -23,8 +23,8 @@ bool fnWriteStatistics(TRecordsFolder& folder, int gameCode, std::string_view pl
   TSectionFile file = folder.Sections(records_file::kStatistics);
   const std::string section = fnGameSection(gameCode);
   const std::string key = fnTrimRight(player);
-  return file.RewriteSection(section, fnSectionWithValues(file.ReadSectionLines(section),
-                                                          {{key, fnStatisticsText(statistics)}}));
+  return file.RewriteSection(
+      section, fnSectionWithValues(file.ReadSectionLines(section), {{key, fnStatisticsText(statistics)}}));
 }
 
 std::vector<std::string> fnStatisticsGames(TRecordsFolder& folder) {
@@ -53,8 +53,8 @@ bool fnZeroStatistics(TRecordsFolder& folder, std::optional<int> gameCode, const
   for (std::string& line : lines) {
     if (line.starts_with('[')) {
       const std::string name = line.size() < 2 ? "" : line.substr(1, line.size() - 2);
-      inChosenGame = !fnSameTextIgnoringCase(name, "version") &&
-                     (!gameCode || fnParseInteger(name).value_or(-1) == *gameCode);
+      inChosenGame =
+          !fnSameTextIgnoringCase(name, "version") && (!gameCode || fnParseInteger(name).value_or(-1) == *gameCode);
       continue;
     }
     if (!inChosenGame || line.find('=') == std::string::npos) continue;

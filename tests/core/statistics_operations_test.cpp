@@ -1,0 +1,163 @@
+// Clearing, trimming and renaming over the statistics files.
+#include <gtest/gtest.h>
+
+#include "records/game_log_file.h"
+#include "records/hi_score_file.h"
+#include "records/internet_counts.h"
+#include "records/statistics_operations.h"
+#include "records/statistics_records.h"
+#include "support/records_world.h"
+
+namespace tablerun {
+namespace {
+
+using testing::TRecordsWorld;
+
+// Ann and Bob each win Klondike (0) and lose FreeCell (1), from newly drawn numbers.
+void PlayTwoPlayers(TRecordsWorld& world) {
+  world.state.mainGame.Set(entries::kFreshNumber, 1);
+  for (const char* player : {"Ann", "Bob"}) {
+    world.game.ChooseGame(0);
+    world.Play(player, 60);
+    world.Record(true);
+    world.game.ChooseGame(1);
+    world.Play(player, 10);
+    world.Record(false);
+  }
+}
+
+std::vector<std::string> LogPlayers(TRecordsWorld& world) {
+  TRecordsFolder files = world.Files();
+  std::vector<std::string> players;
+  for (const std::string& line : fnReadLogLines(files)) players.push_back(fnLogPlayer(line).value_or("?"));
+  return players;
+}
+
+TEST(StatisticsClearing, APlayerOfAllGamesKeepsZeroedRecordsAndLosesTheLogLines) {
+  TRecordsWorld world;
+  PlayTwoPlayers(world);
+  const std::string progression = world.folder.Read("Stat_prg_Ann.dat");
+  fnClearStatistics(world.state, std::nullopt, std::string("Ann"));
+
+  TRecordsFolder files = world.Files();
+  for (const int game : {0, 1}) {
+    EXPECT_EQ(fnStatisticsPlayers(files, game), (std::vector<std::string>{"Ann", "Bob"}));
+    EXPECT_EQ(fnReadStatistics(files, game, "Ann"), TGameStatistics{});
+    EXPECT_EQ(fnReadInternetCounts(files, game, "Ann"), (TInternetCounts{0, 0}));
+  }
+  EXPECT_EQ(fnReadStatistics(files, 0, "Bob").won, 1);
+  EXPECT_EQ(fnReadInternetCounts(files, 1, "Bob"), (TInternetCounts{0, 1}));
+  EXPECT_EQ(LogPlayers(world), (std::vector<std::string>{"Bob", "Bob"}));
+  EXPECT_EQ(world.folder.Read("Stat_prg_Ann.dat"), progression);
+  EXPECT_EQ(world.state.config.Read(cfg::kSessionLost), "0000");
+}
+
+TEST(StatisticsClearing, OneGameOfEveryPlayerAndThenEverything) {
+  TRecordsWorld world;
+  PlayTwoPlayers(world);
+  world.game.ChooseGame(0);
+  world.state.config.Write(cfg::kSessionWon, "0002");
+  fnClearStatistics(world.state, 1, std::string("Bob"));
+  EXPECT_EQ(world.state.config.Read(cfg::kSessionWon), "0002") << "another game's counters stay";
+  fnClearStatistics(world.state, 1, std::nullopt);
+  TRecordsFolder files = world.Files();
+  EXPECT_EQ(fnReadStatistics(files, 1, "Bob"), TGameStatistics{});
+  EXPECT_EQ(fnReadStatistics(files, 0, "Bob").won, 1);
+  EXPECT_EQ(world.state.config.Read(cfg::kSessionWon), "0000") << "every player's counters went";
+  EXPECT_EQ(LogPlayers(world), (std::vector<std::string>{"Ann", "Bob"}));
+
+  fnClearStatistics(world.state, std::nullopt, std::nullopt);
+  EXPECT_EQ(world.folder.Read("STAT.DAT"), "[Version]\r\nVersion=0300\r\n");
+  EXPECT_EQ(world.folder.Read("Stat_uni.dat"), "");
+  EXPECT_FALSE(world.folder.Exists("Stat_log.dat"));
+  EXPECT_EQ(world.state.config.Read(cfg::kSessionWon), "0000");
+}
+
+TEST(StatisticsClearing, ClearingEveryHiScoreLeavesAMarkedEmptyFile) {
+  TRecordsWorld world;
+  PlayTwoPlayers(world);
+  fnClearHiScores(world.state, std::nullopt, std::nullopt, "01");
+  EXPECT_EQ(world.folder.Read("Stat_scr.dat"), "[Version]\r\nVersion=0300\r\n\r\n[Clear scores]\r\nCleared=Y\r\n");
+  EXPECT_FALSE(world.folder.Exists("Stat_glo.dat"));
+
+  // No default entries come back: the next result stands alone in its table.
+  world.game.ChooseGame(0);
+  world.Play("Ann", 5);
+  EXPECT_EQ(world.Record(true).hiScoreRank, 0);
+  TRecordsFolder files = world.Files();
+  const THiScoreTable table = fnReadHiScoreTable(files, THiScoreFile::HiScores, "0000", "01", THiScoreDefaults{});
+  EXPECT_TRUE(fnIsUnusedHiScore(table[1]));
+}
+
+TEST(StatisticsClearing, RemovingAPlayersEntriesTakesTheGamesBestFromTheOverallScore) {
+  TRecordsWorld world;
+  PlayTwoPlayers(world);
+  const auto overallOf = [&](const std::string& player) {
+    TRecordsFolder files = world.Files();
+    for (const TRankedPlayer& ranked : fnRankPlayers(files, fnBuiltInGames(world.state), world.state.random, {}))
+      if (ranked.player == player) return ranked.overall.score;
+    return std::int64_t{0};
+  };
+  EXPECT_EQ(overallOf("Ann"), 70);
+  fnClearHiScores(world.state, 0, std::string("Ann"), "01");
+  EXPECT_EQ(overallOf("Ann"), 10);
+  EXPECT_EQ(overallOf("Bob"), 70);
+  TRecordsFolder files = world.Files();
+  const THiScoreTable table = fnReadHiScoreTable(files, THiScoreFile::HiScores, "0000", "01", std::nullopt);
+  for (const std::string& entry : table) EXPECT_NE(fnHiScorePlayer(entry), "Ann");
+}
+
+TEST(StatisticsLog, TrimmingKeepsExactlyTheLastLines) {
+  TRecordsWorld world;
+  std::string log;
+  for (int second = 0; second < 120; ++second) {
+    const TDateTime end{2005, 3, 2, 14, second / 60, second % 60};
+    log += fnGameLogLine({.end = end,
+                           .elapsedSeconds = 90,
+                           .gameCode = 0,
+                           .gameName = "Klondike",
+                           .player = "Ann",
+                           .won = second % 2 == 0,
+                           .scoreKind = "01",
+                           .score = "0",
+                           .gameNumber = "1"}) + "\r\n";
+  }
+  world.folder.Write("Stat_log.dat", log);
+  TRecordsFolder files = world.Files();
+  EXPECT_EQ(fnEstimateLogLength(files), 120);
+  ASSERT_TRUE(fnTrimLog(world.state, 100));
+  const std::vector<std::string> lines = fnReadLogLines(files);
+  ASSERT_EQ(lines.size(), 100u);
+  EXPECT_EQ(lines.front().substr(9, 8), "14:00:20") << "line 21 comes first";
+  EXPECT_FALSE(world.folder.Exists("Stat_prg_Ann.dat"));
+  EXPECT_EQ(world.game.screen.messages.back().text, "Log Statistics have been cleared.");
+
+  // The progression file comes back from what the log holds.
+  files.EnsureFiles("Ann");
+  EXPECT_EQ(world.folder.Read("Stat_prg_Ann.dat").size(), 400u);
+}
+
+TEST(StatisticsRename, EveryFileFollowsTheNewName) {
+  TRecordsWorld world;
+  PlayTwoPlayers(world);
+  int progress = -1;
+  ASSERT_TRUE(fnRenamePlayer(world.state, "Ann", "Annabel", [&](int lines) { progress = lines; }));
+  EXPECT_GE(progress, 0);
+  for (const char* file : {"STAT.DAT", "Stat_glo.dat", "Stat_uni.dat", "Stat_log.dat", "Stat_scr.dat"}) {
+    const std::string bytes = world.folder.Read(file);
+    EXPECT_NE(bytes.find("Annabel"), std::string::npos) << file;
+    EXPECT_EQ(bytes.find("Ann "), std::string::npos) << file;
+    EXPECT_EQ(bytes.find("Ann="), std::string::npos) << file;
+  }
+  EXPECT_FALSE(world.folder.Exists("Stat_prg_Ann.dat"));
+  EXPECT_EQ(world.folder.Read("Stat_prg_Annabel.dat").size(), 8u);
+  TRecordsFolder files = world.Files();
+  EXPECT_EQ(fnReadStatistics(files, 0, "Annabel").won, 1);
+  EXPECT_EQ(fnReadInternetCounts(files, 1, "Annabel"), (TInternetCounts{0, 1}));
+  EXPECT_EQ(fnReadStatistics(files, 0, "Bob").won, 1);
+
+  EXPECT_FALSE(fnRenamePlayer(world.state, "Bob", "../Bob", {})) << "a name that is no file name";
+}
+
+}  // namespace
+}  // namespace tablerun
