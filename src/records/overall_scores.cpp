@@ -19,14 +19,14 @@ std::string fnTimeKey(int gameCode) { return "GT-" + fnFixedNumber(gameCode, 4);
 
 void fnDropBroken(TRecordsFolder& folder) { folder.DropCorruptedFile(records_file::kOverall, std::string(kCorrupted)); }
 
-std::optional<TOverallScore> fnReadOverall(TRecordsFolder& folder, const std::string& player) {
+}  // namespace
+
+std::optional<TOverallScore> fnReadStoredOverall(TRecordsFolder& folder, std::string_view player) {
   std::vector<TKeyValue> entries{
       {"T01", fnZeroGuardedValue()}, {"T02", fnZeroGuardedValue()}, {"T03", fnZeroOverallGuard()}};
-  folder.Sections(records_file::kOverall).ReadValues(player, entries);
+  folder.Sections(records_file::kOverall).ReadValues(fnTrimRight(player), entries);
   return fnReadGuardedOverall({entries[0].value, entries[1].value, entries[2].value});
 }
-
-}  // namespace
 
 bool fnUpdateBestScore(TRecordsFolder& folder, int gameCode, std::string_view player, std::int64_t score,
                        std::int64_t seconds, bool force, std::mt19937_64& random) {
@@ -93,7 +93,7 @@ std::vector<TRankedPlayer> fnRankPlayers(TRecordsFolder& folder, const std::vect
   bool marked = file.ReadValue("Version", "VOvS", "").found;
   for (const std::string& player : file.ListSections()) {
     if (fnSameTextIgnoringCase(player, "version")) continue;
-    const auto stored = fnReadOverall(folder, player);
+    const auto stored = fnReadStoredOverall(folder, player);
     if (!stored) {
       fnDropBroken(folder);
       return {};

@@ -30,6 +30,9 @@ struct TBuiltInGame {
 bool fnUpdateBestScore(TRecordsFolder& folder, int gameCode, std::string_view player, std::int64_t score,
                        std::int64_t seconds, bool force, std::mt19937_64& random);
 
+// The overall score and time as stored (T01, T02); nothing when they are broken.
+std::optional<TOverallScore> fnReadStoredOverall(TRecordsFolder& folder, std::string_view player);
+
 struct TGameBest {
   TBuiltInGame game;
   std::int64_t score = 0;

@@ -10,6 +10,7 @@
 #include "tool/layout_command.h"
 #include "tool/moves_command.h"
 #include "tool/play_command.h"
+#include "tool/records_command.h"
 #include "tool/soak_command.h"
 
 namespace {
@@ -25,7 +26,8 @@ constexpr const char* kUsage =
     "       tablerun-tool moves CODE NUMBER [GAMES.DAT]\n"
     "       tablerun-tool deal CODE NUMBER [GAMES.DAT]\n"
     "       tablerun-tool soak [--games all|CODE,...] [--deals N] [--moves M] [--seed S]\n"
-    "       tablerun-tool play CODE NUMBER [GAMES.DAT] < SCRIPT\n";
+    "       tablerun-tool play CODE NUMBER [GAMES.DAT] < SCRIPT\n"
+    "       tablerun-tool records replay|dump DATAFOLDER [GAMES.DAT]\n";
 
 int fnUsage() {
   std::fputs(kUsage, stderr);
@@ -60,5 +62,6 @@ int main(int argc, char** argv) {
   if (command == "moves") return tablerun::fnMovesCommand(argc - 1, argv + 1);
   if (command == "soak") return tablerun::fnSoakCommand(argc - 1, argv + 1);
   if (command == "play") return tablerun::fnPlayCommand(argc - 1, argv + 1);
+  if (command == "records") return tablerun::fnRecordsCommand(argc - 1, argv + 1);
   return fnUsage();
 }

@@ -24,8 +24,9 @@ TEST(GameRecording, TheFirstGameEverMakesEveryFile) {
   EXPECT_EQ(folder.Read("Stat_glo.dat"), "[Version]\r\nVOvS=0300\r\n");
   EXPECT_EQ(folder.Read("Series_scr.dat"), "[Version]\r\nVersion=0300\r\n");
   EXPECT_TRUE(folder.Exists("Stat_uni.dat"));
-  EXPECT_EQ(folder.Read("STAT.DAT"), "[Version]\r\nVersion=0300\r\n\r\n[0000]\r\n"
-                                     "Ann=000001 000000 000001 000000 000001 000000 000000000000 000000000000\r\n");
+  EXPECT_EQ(folder.Read("STAT.DAT"),
+            "[Version]\r\nVersion=0300\r\n\r\n[0000]\r\n"
+            "Ann=000001 000000 000001 000000 000001 000000 000000000000 000000000000\r\n");
   const std::string logLine = "20050302 14:05:09 000090 0000 Klondike" + Spaces(42) + " Ann" + Spaces(27) +
                               " Won  01 0" + Spaces(5) + " 12345" + Spaces(10) + " 7154";
   ASSERT_EQ(logLine.size(), 147u);

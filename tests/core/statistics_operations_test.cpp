@@ -113,14 +113,15 @@ TEST(StatisticsLog, TrimmingKeepsExactlyTheLastLines) {
   for (int second = 0; second < 120; ++second) {
     const TDateTime end{2005, 3, 2, 14, second / 60, second % 60};
     log += fnGameLogLine({.end = end,
-                           .elapsedSeconds = 90,
-                           .gameCode = 0,
-                           .gameName = "Klondike",
-                           .player = "Ann",
-                           .won = second % 2 == 0,
-                           .scoreKind = "01",
-                           .score = "0",
-                           .gameNumber = "1"}) + "\r\n";
+                          .elapsedSeconds = 90,
+                          .gameCode = 0,
+                          .gameName = "Klondike",
+                          .player = "Ann",
+                          .won = second % 2 == 0,
+                          .scoreKind = "01",
+                          .score = "0",
+                          .gameNumber = "1"}) +
+           "\r\n";
   }
   world.folder.Write("Stat_log.dat", log);
   TRecordsFolder files = world.Files();
