@@ -59,15 +59,22 @@ std::optional<TReplayedResult> fnParseReplayedResult(std::string_view line, std:
   const auto score = fnParseInteger(w[3]);
   const auto seconds = fnParseInteger(w[4]);
   const auto end = fnEndOf(w[6], w[7]);
-  if (!code || *code < 0 || *code > 9999) error = "the game code is not a number from 0 to 9999";
-  else if (fnCheckPlayerName(w[1]) != TNameProblem::None) error = "the player's name cannot be used: " + w[1];
-  else if (w[2] != "won" && w[2] != "lost") error = "the result is neither won nor lost";
-  else if (!score || *score < -999999 || *score > 999999) error = "the score is not a number";
-  else if (!seconds || *seconds < 0 || *seconds > 999999) error = "the seconds are not a number from 0 to 999999";
-  else if (w[5].empty() || w[5].size() > 15) error = "the game number is longer than 15 characters";
-  else if (!end) error = "the date or time does not read as YYYYMMDD HH:MM:SS";
+  if (!code || *code < 0 || *code > 9999)
+    error = "the game code is not a number from 0 to 9999";
+  else if (fnCheckPlayerName(w[1]) != TNameProblem::None)
+    error = "the player's name cannot be used: " + w[1];
+  else if (w[2] != "won" && w[2] != "lost")
+    error = "the result is neither won nor lost";
+  else if (!score || *score < -999999 || *score > 999999)
+    error = "the score is not a number";
+  else if (!seconds || *seconds < 0 || *seconds > 999999)
+    error = "the seconds are not a number from 0 to 999999";
+  else if (w[5].empty() || w[5].size() > 15)
+    error = "the game number is longer than 15 characters";
+  else if (!end)
+    error = "the date or time does not read as YYYYMMDD HH:MM:SS";
   else
-    return TReplayedResult{static_cast<int>(*code), w[1], w[2] == "won", static_cast<int>(*score),
+    return TReplayedResult{static_cast<int>(*code),    w[1], w[2] == "won", static_cast<int>(*score),
                            static_cast<int>(*seconds), w[5], *end};
   return std::nullopt;
 }

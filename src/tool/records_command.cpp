@@ -72,8 +72,8 @@ class TRecordsTool {
     // As a game dealt with a newly drawn number and played by hand.
     state_.mainGame.Set(entries::kStatisticsEligible, 1);
     state_.mainGame.Set(entries::kFreshNumber, 1);
-    fnRecordFinishedGame(state_, {.won = result.won, .eligible = true, .elapsedSeconds = result.seconds,
-                                  .end = result.end});
+    fnRecordFinishedGame(state_,
+                         {.won = result.won, .eligible = true, .elapsedSeconds = result.seconds, .end = result.end});
   }
 
   void DumpStatistics(TRecordsFolder& folder) {

@@ -86,7 +86,7 @@ TEST(GameRecording, TheBestScoreAndTheOverallScoreFollowTheBestResult) {
   world.Play("Ann", 50);
   world.Record(true, 10);
   EXPECT_EQ(overall(), (TOverallScore{60, 200}));
-  world.game.ChooseGame(1);
+  world.ChooseGame(1);
   world.Play("Ann", 20);
   world.Record(false, 40);
   EXPECT_EQ(overall(), (TOverallScore{80, 240}));
@@ -138,8 +138,8 @@ TEST(GameRecording, AHandEditedProtectedValueIsDroppedWithItsMessage) {
     world.folder.Write(c.file, bytes);
 
     world.Record(true);
-    ASSERT_FALSE(world.game.screen.messages.empty()) << c.file;
-    EXPECT_NE(world.game.screen.messages.back().text.find(c.message), std::string::npos);
+    ASSERT_FALSE(world.screen.messages.empty()) << c.file;
+    EXPECT_NE(world.screen.messages.back().text.find(c.message), std::string::npos);
     EXPECT_FALSE(world.folder.Exists(c.file)) << "the broken file goes; the next game starts it afresh";
     world.Record(true);
     EXPECT_TRUE(world.folder.Exists(c.file));

@@ -17,10 +17,10 @@ using testing::TRecordsWorld;
 void PlayTwoPlayers(TRecordsWorld& world) {
   world.state.mainGame.Set(entries::kFreshNumber, 1);
   for (const char* player : {"Ann", "Bob"}) {
-    world.game.ChooseGame(0);
+    world.ChooseGame(0);
     world.Play(player, 60);
     world.Record(true);
-    world.game.ChooseGame(1);
+    world.ChooseGame(1);
     world.Play(player, 10);
     world.Record(false);
   }
@@ -55,7 +55,7 @@ TEST(StatisticsClearing, APlayerOfAllGamesKeepsZeroedRecordsAndLosesTheLogLines)
 TEST(StatisticsClearing, OneGameOfEveryPlayerAndThenEverything) {
   TRecordsWorld world;
   PlayTwoPlayers(world);
-  world.game.ChooseGame(0);
+  world.ChooseGame(0);
   world.state.config.Write(cfg::kSessionWon, "0002");
   fnClearStatistics(world.state, 1, std::string("Bob"));
   EXPECT_EQ(world.state.config.Read(cfg::kSessionWon), "0002") << "another game's counters stay";
@@ -81,7 +81,7 @@ TEST(StatisticsClearing, ClearingEveryHiScoreLeavesAMarkedEmptyFile) {
   EXPECT_FALSE(world.folder.Exists("Stat_glo.dat"));
 
   // No default entries come back: the next result stands alone in its table.
-  world.game.ChooseGame(0);
+  world.ChooseGame(0);
   world.Play("Ann", 5);
   EXPECT_EQ(world.Record(true).hiScoreRank, 0);
   TRecordsFolder files = world.Files();
@@ -131,7 +131,7 @@ TEST(StatisticsLog, TrimmingKeepsExactlyTheLastLines) {
   ASSERT_EQ(lines.size(), 100u);
   EXPECT_EQ(lines.front().substr(9, 8), "14:00:20") << "line 21 comes first";
   EXPECT_FALSE(world.folder.Exists("Stat_prg_Ann.dat"));
-  EXPECT_EQ(world.game.screen.messages.back().text, "Log Statistics have been cleared.");
+  EXPECT_EQ(world.screen.messages.back().text, "Log Statistics have been cleared.");
 
   // The progression file comes back from what the log holds.
   files.EnsureFiles("Ann");
