@@ -27,6 +27,21 @@ bool fnWriteStatistics(TRecordsFolder& folder, int gameCode, std::string_view pl
       section, fnSectionWithValues(file.ReadSectionLines(section), {{key, fnStatisticsText(statistics)}}));
 }
 
+std::map<int, TGameStatistics> fnReadPlayerStatistics(TRecordsFolder& folder, std::string_view player) {
+  std::map<int, TGameStatistics> records;
+  const std::string wanted = fnTrimRight(player);
+  std::optional<int> game;
+  for (const std::string& line : folder.ReadLines(records_file::kStatistics)) {
+    if (line.starts_with('[')) {
+      const auto code = fnParseInteger(std::string_view(line).substr(1, line.size() < 2 ? 0 : line.size() - 2));
+      game = code ? std::optional(static_cast<int>(*code)) : std::nullopt;
+    } else if (game && line.find('=') != std::string::npos && fnKeyOf(line) == wanted && !records.contains(*game)) {
+      records[*game] = fnParseStatistics(line.substr(line.find('=') + 1));
+    }
+  }
+  return records;
+}
+
 std::vector<std::string> fnStatisticsGames(TRecordsFolder& folder) {
   std::vector<std::string> games;
   for (std::string& name : folder.Sections(records_file::kStatistics).ListSections()) {

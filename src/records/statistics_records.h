@@ -2,6 +2,7 @@
 // one key per player.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ std::string fnGameSection(int gameCode);
 TGameStatistics fnReadStatistics(TRecordsFolder& folder, int gameCode, std::string_view player);
 bool fnWriteStatistics(TRecordsFolder& folder, int gameCode, std::string_view player,
                        const TGameStatistics& statistics);
+
+// Every record of the player, by game code, read in one pass over the file.
+std::map<int, TGameStatistics> fnReadPlayerStatistics(TRecordsFolder& folder, std::string_view player);
 
 // Every game section's name, the header's left out.
 std::vector<std::string> fnStatisticsGames(TRecordsFolder& folder);

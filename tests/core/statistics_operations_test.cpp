@@ -45,7 +45,10 @@ TEST(StatisticsClearing, APlayerOfAllGamesKeepsZeroedRecordsAndLosesTheLogLines)
     EXPECT_EQ(fnReadStatistics(files, game, "Ann"), TGameStatistics{});
     EXPECT_EQ(fnReadInternetCounts(files, game, "Ann"), (TInternetCounts{0, 0}));
   }
-  EXPECT_EQ(fnReadStatistics(files, 0, "Bob").won, 1);
+  const auto bob = fnReadPlayerStatistics(files, "Bob");
+  ASSERT_EQ(bob.size(), 2u);
+  EXPECT_EQ(bob.at(0).won, 1);
+  EXPECT_EQ(bob.at(1).lost, 1);
   EXPECT_EQ(fnReadInternetCounts(files, 1, "Bob"), (TInternetCounts{0, 1}));
   EXPECT_EQ(LogPlayers(world), (std::vector<std::string>{"Bob", "Bob"}));
   EXPECT_EQ(world.folder.Read("Stat_prg_Ann.dat"), progression);
