@@ -37,6 +37,7 @@ inline constexpr TMainGameEntry kFanArrangement6Across{88};
 inline constexpr TMainGameEntry kCardOffset105{105};  // depends only on the card size
 inline constexpr TMainGameEntry kCardOffset106{106};
 
+inline constexpr TMainGameEntry kTwoPlayersTurn{74};  // 0 off, else whose game (1 or 2) comes next
 inline constexpr TMainGameEntry kCloseDuringAnimation{75};
 inline constexpr TMainGameEntry kRedealRound{77};  // 1 on the first pass through the stock
 inline constexpr TMainGameEntry kSizeForced{78};   // a smaller card size was forced in this run

@@ -91,6 +91,9 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuFullScreen", &TfrmMain::mnuFullScreenClick},
       {"mnuEsci", &TfrmMain::mnuEsciClick},
       {"mnuAbout", &TfrmMain::mnuAboutClick},
+      {"mnuPlayers", &TfrmMain::mnuPlayersClick},
+      {"mnuStartTwoPlayersMode", &TfrmMain::mnuStartTwoPlayersModeClick},
+      {"mnuQuitTwoPlayersMode", &TfrmMain::mnuQuitTwoPlayersModeClick},
   };
   for (const auto& [name, handler] : commands) ConnectCommand(name, handler);
   // Without the menu bar (full screen) the window answers the shortcuts itself.

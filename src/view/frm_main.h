@@ -86,6 +86,9 @@ class TfrmMain final : public QMainWindow {
   void mnuFullScreenClick();
   void mnuEsciClick();
   void mnuAboutClick();
+  void mnuPlayersClick();
+  void mnuStartTwoPlayersModeClick();
+  void mnuQuitTwoPlayersModeClick();
   void Timer1Timer();
   void FirstTimeInForeground();
   void ShowGameWonWindow();
@@ -118,6 +121,8 @@ class TfrmMain final : public QMainWindow {
   TLayoutMetrics Metrics() const;
   // Deals the current game and shows the deal; otherGame reads its rules afresh.
   void DealAndShow(bool otherGame);
+  // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
+  void TakeTurn();
   // A game became current (dealt or loaded): title, card images and commands follow.
   void FollowCurrentGame(const TCurrentGame& current);
   void TableChanged();

@@ -16,6 +16,7 @@
 #include "engine/appearance/table_painting.h"
 #include "engine/saved/saved_game.h"
 #include "engine/session/command_states.h"
+#include "records/players.h"
 #include "view/appearance.h"
 #include "view/frm_main.h"
 #include "view/full_screen.h"
@@ -64,6 +65,8 @@ TLayoutMetrics TfrmMain::Metrics() const {
 
 void TfrmMain::FirstTimeInForeground() {
   if (startFullScreen_) ToggleFullScreen();
+  // A hand-edited current player that cannot be used plays no game.
+  if (!fnKeepUsablePlayer(state_, "Player 1")) UpdateTitle();
   // Until held games and the Open-a-game dialog exist, the stored game is dealt.
   if (fnGameChosen(state_)) DealAndShow(true);
   // The dealt table shows before the sound system wakes up.
@@ -73,6 +76,7 @@ void TfrmMain::FirstTimeInForeground() {
 
 void TfrmMain::DealAndShow(bool otherGame) {
   if (IsPaused()) SetPause(false);
+  TakeTurn();
   const TCurrentGame current = fnDealGame(session_, Metrics(), autoplaySwitch_, otherGame);
   FollowCurrentGame(current);
   if (!current.started) return;
@@ -153,7 +157,10 @@ void TfrmMain::mnuLoadGameClick() {
   const QString path = ChooseFile(false, SaveFolder(), "");
   if (path.isEmpty()) return;
   if (IsPaused()) SetPause(false);
+  const std::string player = fnCurrentPlayer(state_);
   const TCurrentGame current = fnLoadGame(session_, path.toStdString(), Metrics(), autoplaySwitch_);
+  // A saved game's player that cannot be used leaves the game to the player who loaded it.
+  fnKeepUsablePlayer(state_, player);
   if (current.setUp || current.started) FollowCurrentGame(current);
   if (!current.started) return;
   settings_.SetSaveFolder(QFileInfo(path).absolutePath().toStdString() + "/");
@@ -282,6 +289,9 @@ void TfrmMain::UpdateCommands() {
   QAction* autoplay = Action("mnuAutoPlay");
   autoplay->setEnabled(states.autoplay);
   autoplay->setChecked(autoplaySwitch_);
+  // Two-players mode begins with a new game.
+  Action("mnuStartTwoPlayersMode")->setEnabled(states.newGame);
+  Action("mnuQuitTwoPlayersMode")->setEnabled(fnTwoPlayersModeOn(state_));
 }
 
 }  // namespace tablerun

@@ -110,9 +110,6 @@ constexpr TMenuItem kMenuTree[] = {
     {TItem::EndMenu, "", "", ""},
 };
 
-// Items that only exist in some modes of play.
-bool fnHiddenUntilNeeded(const QString& name) { return name == "mnuTwoPlayersMode"; }
-
 }  // namespace
 
 void fnBuildMainMenu(QMainWindow& window) {
@@ -128,10 +125,6 @@ void fnBuildMainMenu(QMainWindow& window) {
         QMenu* menu = open.empty() ? bar->addMenu(caption) : open.back()->addMenu(caption);
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
-        if (fnHiddenUntilNeeded(name)) {
-          menu->menuAction()->setVisible(false);
-          menu->menuAction()->setEnabled(false);
-        }
         open.push_back(menu);
         break;
       }

@@ -73,11 +73,11 @@ class FrmMainTest : public QObject {
     }
     enabled.sort();
     // Before a game is dealt only what needs no game.
-    QCOMPARE(enabled, (QStringList{"mnuAbout", "mnuEsci", "mnuFullScreen", "mnuLoadGame"}));
+    QCOMPARE(enabled, (QStringList{"mnuAbout", "mnuEsci", "mnuFullScreen", "mnuLoadGame", "mnuPlayers"}));
     auto* about = window.findChild<QAction*>("mnuAbout");
     QCOMPARE(about->text(), QString("A&bout Tablerun 2002..."));
     QCOMPARE(window.findChild<QAction*>("mnuNew")->shortcut(), QKeySequence("F2"));
-    QVERIFY(!window.findChild<QMenu*>("mnuTwoPlayersMode")->menuAction()->isVisible());
+    QVERIFY(window.findChild<QMenu*>("mnuTwoPlayersMode")->menuAction()->isVisible());
   }
 
   void aStoredPlacementIsFittedToTheScreen() {

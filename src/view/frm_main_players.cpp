@@ -1,0 +1,47 @@
+// The main window's players commands: the players dialog and two-players mode.
+#include "records/players.h"
+#include "records/ui/frm_players.h"
+#include "records/ui/frm_two_players_mode.h"
+#include "view/frm_main.h"
+#include "view/status_panels.h"
+#include "view/table_area.h"
+
+namespace tablerun {
+
+void TfrmMain::mnuPlayersClick() {
+  TfrmPlayers dialog(session_, this);
+  dialog.exec();
+  UpdateTitle();
+  const auto changed = dialog.PlayerChanged();
+  if (!changed) return;
+  table_->RedrawTable();
+  UpdateCommands();
+  statusPanels_->Refresh();
+  // Until the Open-a-game dialog exists, the new player gets a new deal of the
+  // current game; after a win the "Game won" window stands instead.
+  if (*changed == TLeaving::Left) DealAndShow(false);
+}
+
+void TfrmMain::TakeTurn() {
+  if (!fnTwoPlayersModeOn(state_)) return;
+  const std::string notice = fnChangeTurn(state_);
+  UpdateTitle();
+  if (!notice.empty()) state_.screen.ShowMessage(TMessageKind::Information, notice);
+}
+
+void TfrmMain::mnuStartTwoPlayersModeClick() {
+  TfrmTwoPlayersMode dialog(state_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  UpdateCommands();
+  mnuNewClick();
+}
+
+void TfrmMain::mnuQuitTwoPlayersModeClick() {
+  if (state_.screen.ShowMessage(TMessageKind::Question, "Quit Two Players Mode?", TMessageButtons::OkCancel) !=
+      TMessageAnswer::Ok)
+    return;
+  fnQuitTwoPlayersMode(state_);
+  UpdateCommands();
+}
+
+}  // namespace tablerun
