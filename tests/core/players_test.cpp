@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "records/game_recording.h"
 #include "records/player_names.h"
+#include "records/statistics_operations.h"
 #include "support/fake_clock.h"
 #include "support/game_state.h"
+#include "support/temp_folder.h"
 
 namespace tablerun {
 namespace {
@@ -184,6 +187,45 @@ TEST_F(SelectPlayer, AcceptedTheGameIsRecordedForTheOldPlayer) {
   EXPECT_EQ(fnCurrentPlayer(state), "Bob");
   EXPECT_FALSE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
   EXPECT_EQ(state.config.Read(cfg::kSessionWon), "0000");
+}
+
+// A won FreeCell game for Ann and a lost one for Bob in the statistics files.
+struct PlayersStatistics : Players {
+  testing::TTempFolder data;
+  TPlayersList list{{"Ann", "Bob", "Carl"}};
+
+  PlayersStatistics() {
+    state.dataFolder = data.Path();
+    ChooseGame(kFreeCell);
+    for (const auto& [player, won] : {std::pair{"Bob", false}, std::pair{"Ann", true}}) {
+      state.config.Write(cfg::kPlayer, player);
+      fnRecordFinishedGame(state, {.won = won, .eligible = true, .elapsedSeconds = 60, .end = {2026, 12, 11, 9, 0, 0}});
+    }
+  }
+  TGameStatistics Statistics(const std::string& player) {
+    return fnReadStatisticsView(state, kFreeCell, player).statistics;
+  }
+};
+
+TEST_F(PlayersStatistics, ADeletedPlayersStatisticsGoWithTheName) {
+  fnDeletePlayer(state, list, 1);
+  EXPECT_EQ(list.Names(), (std::vector<std::string>{"Ann", "Carl"}));
+  EXPECT_EQ(Statistics("Bob"), TGameStatistics{});
+  EXPECT_EQ(Statistics("Ann").won, 1);
+}
+
+TEST_F(PlayersStatistics, ARenamedCurrentPlayerKeepsTheirStatisticsAndTheTable) {
+  std::vector<int> progress;
+  EXPECT_TRUE(fnRenamePlayerEverywhere(state, list, 0, "Dora", [&progress](int lines) { progress.push_back(lines); }));
+  EXPECT_EQ(list.Names(), (std::vector<std::string>{"Bob", "Carl", "Dora"}));
+  EXPECT_EQ(fnCurrentPlayer(state), "Dora");
+  EXPECT_EQ(Statistics("Dora").won, 1);
+  EXPECT_EQ(Statistics("Ann"), TGameStatistics{});
+  EXPECT_FALSE(progress.empty());
+
+  fnRenamePlayerEverywhere(state, list, 0, "Abe", [](int) {});
+  EXPECT_EQ(fnCurrentPlayer(state), "Dora");
+  EXPECT_EQ(Statistics("Abe").lost, 1);
 }
 
 }  // namespace
