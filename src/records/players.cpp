@@ -89,15 +89,13 @@ std::string fnDeleteRefusal(const TTablerunState& state, const std::string& sele
   return selected == fnCurrentPlayer(state) ? "It is impossible to delete the selected player." : "";
 }
 
-bool fnKeepUsablePlayer(TTablerunState& state, const std::string& fallback) {
+std::string fnKeepUsablePlayer(TTablerunState& state, const std::string& fallback) {
   const std::string name = fnCurrentPlayer(state);
   const TNameProblem problem = fnCheckPlayerName(name);
-  if (problem == TNameProblem::None) return true;
+  if (problem == TNameProblem::None) return {};
   state.config.Write(cfg::kPlayer, fallback);
-  state.screen.ShowMessage(TMessageKind::Warning, "The player name \"" + name + "\" cannot be used.\r" +
-                                                      fnNameProblemMessage(problem) + "\r" +
-                                                      "The games are played for " + fallback + ".");
-  return false;
+  return "The player name \"" + name + "\" cannot be used.\r" + fnNameProblemMessage(problem) + "\r" +
+         "The games are played for " + fallback + ".";
 }
 
 void fnStorePlayers(TTablerunState& state, const TPlayersList& list) {

@@ -59,9 +59,9 @@ std::string fnCurrentPlayer(const TTablerunState& state);
 std::string fnDeleteRefusal(const TTablerunState& state, const std::string& selected);
 
 // A current player's name that came from a file (the preferences, a saved
-// game) and cannot be used gives way to `fallback`, and the player is told.
-// False when it gave way.
-bool fnKeepUsablePlayer(TTablerunState& state, const std::string& fallback);
+// game) and cannot be used gives way to `fallback`. What the player is to be
+// told of it; empty when the name stayed.
+std::string fnKeepUsablePlayer(TTablerunState& state, const std::string& fallback);
 
 // The dialog closes: the twenty "User" keys when the list changed (unused
 // ones empty), and "UserDefault" with the current player.

@@ -123,6 +123,8 @@ class TfrmMain final : public QMainWindow {
   void DealAndShow(bool otherGame);
   // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
   void TakeTurn();
+  // A current player's name from a file that cannot be used gives way to `fallback`.
+  void KeepUsablePlayer(const std::string& fallback);
   // A game became current (dealt or loaded): title, card images and commands follow.
   void FollowCurrentGame(const TCurrentGame& current);
   void TableChanged();

@@ -66,7 +66,7 @@ TLayoutMetrics TfrmMain::Metrics() const {
 void TfrmMain::FirstTimeInForeground() {
   if (startFullScreen_) ToggleFullScreen();
   // A hand-edited current player that cannot be used plays no game.
-  if (!fnKeepUsablePlayer(state_, "Player 1")) UpdateTitle();
+  KeepUsablePlayer("Player 1");
   // Until held games and the Open-a-game dialog exist, the stored game is dealt.
   if (fnGameChosen(state_)) DealAndShow(true);
   // The dealt table shows before the sound system wakes up.
@@ -160,7 +160,7 @@ void TfrmMain::mnuLoadGameClick() {
   const std::string player = fnCurrentPlayer(state_);
   const TCurrentGame current = fnLoadGame(session_, path.toStdString(), Metrics(), autoplaySwitch_);
   // A saved game's player that cannot be used leaves the game to the player who loaded it.
-  fnKeepUsablePlayer(state_, player);
+  KeepUsablePlayer(player);
   if (current.setUp || current.started) FollowCurrentGame(current);
   if (!current.started) return;
   settings_.SetSaveFolder(QFileInfo(path).absolutePath().toStdString() + "/");

@@ -29,6 +29,13 @@ void TfrmMain::TakeTurn() {
   if (!notice.empty()) state_.screen.ShowMessage(TMessageKind::Information, notice);
 }
 
+void TfrmMain::KeepUsablePlayer(const std::string& fallback) {
+  const std::string notice = fnKeepUsablePlayer(state_, fallback);
+  if (notice.empty()) return;
+  UpdateTitle();
+  state_.screen.ShowMessage(TMessageKind::Warning, notice);
+}
+
 void TfrmMain::mnuStartTwoPlayersModeClick() {
   TfrmTwoPlayersMode dialog(state_, this);
   if (dialog.exec() != QDialog::Accepted) return;

@@ -242,6 +242,9 @@ class PlayersDialogsTest : public QObject {
     QVERIFY(!shown.Action("mnuQuitTwoPlayersMode")->isEnabled());
     fnWhenOpen<TfrmTwoPlayersMode>([](TfrmTwoPlayersMode& dialog) {
       QCOMPARE(dialog.windowTitle(), QString("Two Players Mode"));
+      // Nothing stored yet: the current player against the next one.
+      QCOMPARE(dialog.findChild<QComboBox*>("cmbPlayer1")->currentText(), QString("Player 1"));
+      QCOMPARE(dialog.findChild<QComboBox*>("cmbPlayer2")->currentText(), QString("Player 2"));
       dialog.findChild<QComboBox*>("cmbPlayer1")->setCurrentText("Player 3");
       dialog.findChild<QComboBox*>("cmbPlayer2")->setCurrentText("Player 2");
       dialog.findChild<QCheckBox*>("chkSameGameNumber")->setChecked(true);

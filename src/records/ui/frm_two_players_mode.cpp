@@ -6,18 +6,25 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "records/players.h"
 
 namespace tablerun {
 namespace {
 
+// The first of `wanted` that the box holds is selected.
 QComboBox* fnPlayerBox(QWidget* parent, const char* name, const std::vector<std::string>& players,
-                       const std::string& stored) {
+                       std::initializer_list<QString> wanted) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
   for (const std::string& player : players) box->addItem(QString::fromStdString(player));
-  box->setCurrentText(QString::fromStdString(stored));
+  for (const QString& player : wanted) {
+    if (const int row = box->findText(player); row >= 0) {
+      box->setCurrentIndex(row);
+      break;
+    }
+  }
   return box;
 }
 
@@ -39,8 +46,12 @@ TfrmTwoPlayersMode::TfrmTwoPlayersMode(TTablerunState& state, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   auto* names = new QFormLayout;
-  cmbPlayer1_ = fnPlayerBox(this, "cmbPlayer1", players, stored.player1);
-  cmbPlayer2_ = fnPlayerBox(this, "cmbPlayer2", players, stored.player2);
+  // Without stored names: the current player first, against another player.
+  cmbPlayer1_ = fnPlayerBox(this, "cmbPlayer1", players,
+                            {QString::fromStdString(stored.player1), QString::fromStdString(fnCurrentPlayer(state_))});
+  const QString other =
+      players.size() > 1 && cmbPlayer1_->currentIndex() == 0 ? cmbPlayer1_->itemText(1) : cmbPlayer1_->itemText(0);
+  cmbPlayer2_ = fnPlayerBox(this, "cmbPlayer2", players, {QString::fromStdString(stored.player2), other});
   names->addRow("Player &1:", cmbPlayer1_);
   names->addRow("Player &2:", cmbPlayer2_);
   layout->addLayout(names);
