@@ -128,6 +128,11 @@ bool fnRenamePlayerEverywhere(TTablerunState& state, TPlayersList& list, std::si
   list.Rename(index, name);
   const bool replaced = fnRenamePlayer(state, old, name, progress);
   if (fnCurrentPlayer(state) == old) state.config.Write(cfg::kPlayer, name);
+  // Two-players mode would otherwise bring the old name back at its turn.
+  for (const char* key : {kTwoPlayers1, kTwoPlayers2}) {
+    if (state.store && state.store->ReadString(kPreference, key, "") == old)
+      state.store->WriteString(kPreference, key, name);
+  }
   return replaced;
 }
 

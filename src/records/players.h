@@ -75,8 +75,9 @@ TLeaving fnSelectPlayer(TPlaySession& session, const std::string& name);
 
 // The player's statistics go with the name.
 void fnDeletePlayer(TTablerunState& state, TPlayersList& list, std::size_t index);
-// The name changes in the list, in every statistics file and, when it was the
-// current player, at position 77. False when a file could not be replaced.
+// The name changes in the list, in every statistics file, in the names of
+// two-players mode and, when it was the current player, at position 77.
+// False when a file could not be replaced (the player has been told).
 bool fnRenamePlayerEverywhere(TTablerunState& state, TPlayersList& list, std::size_t index, const std::string& name,
                               const std::function<void(int linesDone)>& progress);
 

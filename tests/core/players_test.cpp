@@ -214,7 +214,7 @@ TEST_F(PlayersStatistics, ADeletedPlayersStatisticsGoWithTheName) {
   EXPECT_EQ(Statistics("Ann").won, 1);
 }
 
-TEST_F(PlayersStatistics, ARenamedCurrentPlayerKeepsTheirStatisticsAndTheTable) {
+TEST_F(PlayersStatistics, ARenamedPlayerKeepsStatisticsTableAndTurn) {
   std::vector<int> progress;
   EXPECT_TRUE(fnRenamePlayerEverywhere(state, list, 0, "Dora", [&progress](int lines) { progress.push_back(lines); }));
   EXPECT_EQ(list.Names(), (std::vector<std::string>{"Bob", "Carl", "Dora"}));
@@ -223,9 +223,13 @@ TEST_F(PlayersStatistics, ARenamedCurrentPlayerKeepsTheirStatisticsAndTheTable) 
   EXPECT_EQ(Statistics("Ann"), TGameStatistics{});
   EXPECT_FALSE(progress.empty());
 
+  fnStartTwoPlayersMode(state, {.player1 = "Carl", .player2 = "Bob"});
   fnRenamePlayerEverywhere(state, list, 0, "Abe", [](int) {});
   EXPECT_EQ(fnCurrentPlayer(state), "Dora");
   EXPECT_EQ(Statistics("Abe").lost, 1);
+  const TTwoPlayersSettings twoPlayers = fnReadTwoPlayersSettings(Store());
+  EXPECT_EQ(twoPlayers.player1, "Carl");
+  EXPECT_EQ(twoPlayers.player2, "Abe");
 }
 
 }  // namespace

@@ -131,14 +131,15 @@ void TfrmPlayers::Rename(std::size_t index) {
   const auto name = AskName("Edit a player", old, index);
   if (!name || *name == old) return;
   ShowWorking(true);
-  fnRenamePlayerEverywhere(state_, list_, index, *name, [this](int linesDone) {
+  const bool renamed = fnRenamePlayerEverywhere(state_, list_, index, *name, [this](int linesDone) {
     lblLines_->setText(QString::number(linesDone));
     // The files are rewritten without returning to the event loop.
     lblLines_->repaint();
   });
   ShowWorking(false);
   FillList(*name);
-  state_.screen.ShowMessage(TMessageKind::Information, "Player renamed.");
+  // A file left with the old name has been reported instead.
+  if (renamed) state_.screen.ShowMessage(TMessageKind::Information, "Player renamed.");
 }
 
 void TfrmPlayers::ShowWorking(bool on) {
