@@ -21,6 +21,14 @@ std::string fnUserKey(std::size_t number) { return "User" + fnZeroFill(static_ca
 
 bool fnUsable(const std::string& name) { return fnCheckPlayerName(name) == TNameProblem::None; }
 
+// Players look for their names alphabetically, whatever the case.
+void fnSortNames(std::vector<std::string>& names) {
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string foldedA = fnLowerCase(a), foldedB = fnLowerCase(b);
+    return foldedA != foldedB ? foldedA < foldedB : a < b;
+  });
+}
+
 }  // namespace
 
 std::vector<std::string> fnReadPlayers(const TIniFile& store) {
@@ -35,7 +43,7 @@ std::vector<std::string> fnReadPlayers(const TIniFile& store) {
 std::vector<std::string> fnSortedPlayers(const TIniFile& store) {
   std::vector<std::string> players = fnReadPlayers(store);
   std::erase_if(players, [](const std::string& name) { return !fnUsable(name); });
-  std::sort(players.begin(), players.end());
+  fnSortNames(players);
   return players;
 }
 
@@ -74,7 +82,7 @@ void TPlayersList::Add(const std::string& name) {
 
 void TPlayersList::Rename(std::size_t index, const std::string& name) {
   names_.at(index) = name;
-  std::sort(names_.begin(), names_.end());
+  fnSortNames(names_);
   changed_ = true;
 }
 

@@ -33,14 +33,14 @@ struct Players : ::testing::Test, testing::TGameState {
 
 TEST_F(Players, TheListIsTheUsedUserKeysInKeyOrderAndSortedForTheBoxes) {
   StoreUsers({{"User003", "Carl"},
-              {"User001", "Bea"},
+              {"User001", "bea"},
               {"User002", ""},
               {"User020", "Al"},
               {"User021", "Zed"},
               {"User004", "Bad/Name"}});
-  EXPECT_EQ(fnReadPlayers(Store()), (std::vector<std::string>{"Bea", "Carl", "Bad/Name", "Al"}));
-  // A name that cannot be used is nobody's to choose.
-  EXPECT_EQ(fnSortedPlayers(Store()), (std::vector<std::string>{"Al", "Bea", "Carl"}));
+  EXPECT_EQ(fnReadPlayers(Store()), (std::vector<std::string>{"bea", "Carl", "Bad/Name", "Al"}));
+  // A name that cannot be used is nobody's to choose; the case does not order the names.
+  EXPECT_EQ(fnSortedPlayers(Store()), (std::vector<std::string>{"Al", "bea", "Carl"}));
 }
 
 TEST_F(Players, NewAndRenamedNamesArePassedOrRefusedWithTheirMessage) {
