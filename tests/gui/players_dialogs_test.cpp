@@ -18,6 +18,7 @@
 #include "records/ui/frm_players.h"
 #include "records/ui/frm_players2.h"
 #include "records/ui/frm_two_players_mode.h"
+#include "support/temp_folder.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"
 
@@ -192,7 +193,8 @@ class PlayersDialogsTest : public QObject {
     dialog.findChild<QPushButton*>("btnNew")->click();
     QTest::qWait(100);
     QVERIFY(!asked);
-    QCOMPARE(QString::fromStdString(world.screen.messages.back().text), QString("There can be at most 20 players."));
+    QCOMPARE(world.screen.messages.size(), 1u);
+    QCOMPARE(QString::fromStdString(world.screen.messages[0].text), QString("There can be at most 20 players."));
     QCOMPARE(fnShownNames(dialog).size(), 20);
   }
 
@@ -206,7 +208,8 @@ class PlayersDialogsTest : public QObject {
     dialog.findChild<QPushButton*>("btnClose")->click();
     QCOMPARE(caption, QString("Edit a player"));
     QVERIFY(dialog.isVisible());
-    QVERIFY(world.screen.messages.back().text.ends_with("\rPlease rename the Player name:  Bo|b"));
+    QCOMPARE(world.screen.messages.size(), 1u);
+    QVERIFY(world.screen.messages[0].text.ends_with("\rPlease rename the Player name:  Bo|b"));
     fnAnswerName("Bob");
     dialog.close();
     QVERIFY(dialog.isVisible());
@@ -236,6 +239,22 @@ class PlayersDialogsTest : public QObject {
     QVERIFY(shown.world.Store().find("UserDefault=Player 2") != std::string::npos);
   }
 
+  void aSavedGamesPlayerThatCannotBeUsedLeavesTheGameToTheCurrentPlayer() {
+    TShownWindow shown;
+    testing::TTempFolder files;
+    const std::string path = files / "deal.gam";
+    shown.window.SetFileChooser([&path](bool, const QString&, const QString&) { return QString::fromStdString(path); });
+    shown.Action("mnuSave")->trigger();
+    std::string saved = files.Read("deal.gam");
+    const auto player = saved.find("Player 1");
+    QVERIFY(player != std::string::npos);
+    files.Write("deal.gam", saved.replace(player, 8, "Bo|b    "));
+    shown.Action("mnuLoadGame")->trigger();
+    QVERIFY(shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
+    QVERIFY(shown.Messages().value(0).startsWith("The player name \"Bo|b\" cannot be used."));
+    QVERIFY(shown.window.windowTitle().contains("[Player 1]"));
+  }
+
   void twoPlayersTakeTurnsUntilTheModeIsQuit() {
     TShownWindow shown;
     QVERIFY(shown.window.findChild<QMenu*>("mnuTwoPlayersMode")->menuAction()->isVisible());
@@ -260,7 +279,7 @@ class PlayersDialogsTest : public QObject {
 
     QVERIFY(shown.Action("mnuQuitTwoPlayersMode")->isEnabled());
     shown.Action("mnuQuitTwoPlayersMode")->trigger();
-    QCOMPARE(shown.Messages().back(), QString("Quit Two Players Mode?"));
+    QCOMPARE(shown.Messages().value(3), QString("Quit Two Players Mode?"));
     QVERIFY(!shown.Action("mnuQuitTwoPlayersMode")->isEnabled());
     shown.Action("mnuNew")->trigger();
     QCOMPARE(shown.Messages().size(), 4);
