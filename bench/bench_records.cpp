@@ -48,8 +48,8 @@ void FillFolder(const std::string& folder) {
   std::string overall = "[Version]\r\nVOvS=0300\r\n";
   for (int p = 0; p < kPlayers; ++p) {
     const TOverallTexts texts = fnGuardedOverall({kGames * 50, kGames * 100}, random);
-    overall += "\r\n[" + PlayerName(p) + "]\r\nT01=" + texts.score + "\r\nT02=" + texts.seconds + "\r\nT03=" +
-               texts.guard + "\r\n";
+    overall += "\r\n[" + PlayerName(p) + "]\r\nT01=" + texts.score + "\r\nT02=" + texts.seconds +
+               "\r\nT03=" + texts.guard + "\r\n";
     for (int game = 0; game < kGames; ++game) {
       overall += "GS-" + fnZeroFill(game, 4) + "=" + fnGuardedValue(TDigitLayout::A, 50, "", random) + "\r\n";
       overall += "GT-" + fnZeroFill(game, 4) + "=" + fnGuardedValue(TDigitLayout::B, 100, "", random) + "\r\n";

@@ -144,24 +144,6 @@ std::string AppendedSection(std::string_view section, const std::vector<std::str
   return std::string(kLineEnd) + HeaderOf(section) + std::string(kLineEnd) + Joined(lines);
 }
 
-// True when entries, one line each, would land exactly on the body's lines:
-// same keys in the same order, same lengths, nothing else in the body.
-bool FitsInPlace(std::string_view body, const std::vector<TKeyValue>& entries) {
-  const std::vector<TLine> old = SplitLines(body);
-  if (old.size() < entries.size()) return false;
-  for (std::size_t i = 0; i < old.size(); ++i) {
-    if (i >= entries.size()) {
-      if (!old[i].text.empty()) return false;
-      continue;
-    }
-    const TKeyValue& entry = entries[i];
-    if (old[i].ending != kLineEnd || old[i].text.size() != entry.key.size() + 1 + entry.value.size() ||
-        !old[i].text.starts_with(entry.key + "="))
-      return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 TSectionFile::TSectionFile(TFileSystem& fs, TMessages& messages, std::string path)
@@ -170,12 +152,6 @@ TSectionFile::TSectionFile(TFileSystem& fs, TMessages& messages, std::string pat
 std::unique_ptr<TFile> TSectionFile::OpenForRead() {
   auto file = fs_.Open(path_, TOpenMode::Read);
   if (!file && fs_.Exists(path_)) throw TFileOpenError(path_);
-  return file;
-}
-
-std::unique_ptr<TFile> TSectionFile::OpenForWrite() {
-  auto file = fs_.Open(path_, TOpenMode::ReadWrite);
-  if (!file) throw TFileOpenError(path_);
   return file;
 }
 
@@ -263,37 +239,22 @@ std::vector<std::string> TSectionFile::ReadSectionLines(std::string_view section
 
 bool TSectionFile::WriteValue(std::string_view section, std::string_view key, std::string_view value) {
   if (!fnAreSafeLines(section, {{std::string(key), std::string(value)}})) return false;
-  auto file = OpenForWrite();
   const std::string line = std::string(key) + "=" + std::string(value);
-  const auto loaded = LoadSection(*file, section);
-  if (!loaded) return AppendTo(*file, section, {line});
-
-  const std::vector<TLine> old = SplitLines(loaded->Body());
-  const auto place = FindKey(old, key);
-  if (place && place->length == value.size())
-    return FinishWrite(*file, file->WriteAt(loaded->BodyOffset() + static_cast<std::int64_t>(place->start), value));
-
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < old.size(); ++i) {
-    if (place && i == place->line)
-      lines.push_back(line);
-    else if (!old[i].text.empty())
-      lines.emplace_back(old[i].text);
+  {
+    const auto file = OpenForRead();
+    if (!file) throw TFileOpenError(path_);
+    const auto loaded = LoadSection(*file, section);
+    const std::vector<TLine> old = loaded ? SplitLines(loaded->Body()) : std::vector<TLine>{};
+    const auto place = FindKey(old, key);
+    for (std::size_t i = 0; i < old.size(); ++i) {
+      if (place && i == place->line)
+        lines.push_back(line);
+      else if (!old[i].text.empty())
+        lines.emplace_back(old[i].text);
+    }
+    if (!place) lines.push_back(line);
   }
-  if (!place) lines.push_back(line);
-  file.reset();
-  return ReplaceBody(section, lines);
-}
-
-bool TSectionFile::WriteValuesInPlace(std::string_view section, const std::vector<TKeyValue>& entries) {
-  if (!fnAreSafeLines(section, entries)) return false;
-  auto file = OpenForWrite();
-  const std::vector<std::string> lines = KeyValueLines(entries);
-  const auto loaded = LoadSection(*file, section);
-  if (!loaded) return AppendTo(*file, section, lines);
-  if (FitsInPlace(loaded->Body(), entries))
-    return FinishWrite(*file, file->WriteAt(loaded->BodyOffset(), Joined(lines)));
-  file.reset();
   return ReplaceBody(section, lines);
 }
 
@@ -304,8 +265,7 @@ bool TSectionFile::RewriteSection(std::string_view section, const std::vector<TK
 
 bool TSectionFile::AppendSection(std::string_view section, const std::vector<TKeyValue>& entries) {
   if (!fnAreSafeLines(section, entries)) return false;
-  auto file = OpenForWrite();
-  return AppendTo(*file, section, KeyValueLines(entries));
+  return fnReplaceFile(fs_, messages_, path_, ReadExisting() + AppendedSection(section, KeyValueLines(entries)));
 }
 
 bool TSectionFile::CreateIfMissing() { return fs_.Exists(path_) || fnReplaceFile(fs_, messages_, path_, ""); }
@@ -327,19 +287,6 @@ bool TSectionFile::ReplaceInEveryLine(int position, std::string_view oldText, st
     if (++done % 10 == 0 && progress) progress(done);
   }
   return fnReplaceFile(fs_, messages_, path_, replaced);
-}
-
-bool TSectionFile::AppendTo(TFile& file, std::string_view section, const std::vector<std::string>& lines) {
-  return FinishWrite(file, file.Append(AppendedSection(section, lines)));
-}
-
-bool TSectionFile::FinishWrite(TFile& file, bool written) {
-  const int writeError = errno;
-  const bool synced = file.SyncAndClose();
-  if (written && synced) return true;
-  messages_.ShowMessage(TMessageKind::Information,
-                        "Write error on file " + path_ + ": " + fnCauseOf(written ? errno : writeError));
-  return false;
 }
 
 bool TSectionFile::ReplaceBody(std::string_view section, const std::vector<std::string>& lines) {

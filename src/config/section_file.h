@@ -4,9 +4,8 @@
 // files cost little; a header counts only where a line starts, because values
 // (player names) may hold brackets.
 //
-// Writers never leave a half-written file: a value is overwritten in place only
-// when the new bytes cover the old ones exactly, everything else rebuilds the
-// file and swaps it in through fnReplaceFile.
+// Writers never leave a half-written file: every write rebuilds the file and
+// swaps it in through fnReplaceFile.
 #pragma once
 
 #include <cstdint>
@@ -71,9 +70,6 @@ class TSectionFile {
 
   // The key keeps its line; a key the section lacks goes at its end.
   bool WriteValue(std::string_view section, std::string_view key, std::string_view value);
-  // Makes the section's body exactly these lines; in place when they fit the
-  // old lines byte for byte.
-  bool WriteValuesInPlace(std::string_view section, const std::vector<TKeyValue>& entries);
   // Makes the section's body these lines followed by one empty line.
   bool RewriteSection(std::string_view section, const std::vector<TKeyValue>& entries);
   bool AppendSection(std::string_view section, const std::vector<TKeyValue>& entries);
@@ -85,11 +81,7 @@ class TSectionFile {
 
  private:
   std::unique_ptr<TFile> OpenForRead();
-  std::unique_ptr<TFile> OpenForWrite();
   std::string ReadExisting();
-  bool AppendTo(TFile& file, std::string_view section, const std::vector<std::string>& lines);
-  // Syncs and closes after an in-place write.
-  bool FinishWrite(TFile& file, bool written);
   bool ReplaceBody(std::string_view section, const std::vector<std::string>& lines);
 
   TFileSystem& fs_;

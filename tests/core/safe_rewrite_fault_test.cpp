@@ -50,9 +50,9 @@ const std::vector<TRewrite>& Rewrites() {
        }},
       {"longer value", [](TSectionFile& file) { return file.WriteValue("B", "Won", "00001"); }},
       {"new key", [](TSectionFile& file) { return file.WriteValue("B", "Streak", "1"); }},
-      {"values of a new layout",
+      {"append section",
        [](TSectionFile& file) {
-         return file.WriteValuesInPlace("B", {{"Won", "1"}});
+         return file.AppendSection("D", {{"Won", "1"}});
        }},
       {"replace in every line", [](TSectionFile& file) { return file.ReplaceInEveryLine(1, "Won", "Lost", {}); }},
   };

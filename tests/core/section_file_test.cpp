@@ -42,7 +42,7 @@ TEST_F(SectionFileTest, AppendedSectionsAreLaidOutByteForByte) {
   EXPECT_TRUE(screen.messages.empty());
 }
 
-TEST_F(SectionFileTest, WriteValueUpdatesInPlaceOnlyWhenTheLengthMatches) {
+TEST_F(SectionFileTest, WriteValueChangesOneLineAndKeepsTheRest) {
   const std::string rest = "\r\n[B]\r\nWon=0009\r\n";
   struct TCase {
     const char* what;
@@ -55,7 +55,7 @@ TEST_F(SectionFileTest, WriteValueUpdatesInPlaceOnlyWhenTheLengthMatches) {
   const TCase cases[] = {
       {"same length keeps the next line", "\r\n[A]\r\nWon=0003\r\nLost=0001\r\n" + rest, "A", "Won", "0004",
        "\r\n[A]\r\nWon=0004\r\nLost=0001\r\n" + rest},
-      {"spaced key in place", "\r\n[A]\r\nWon =0003\r\n" + rest, "A", "Won", "0004", "\r\n[A]\r\nWon =0004\r\n" + rest},
+      {"spaced key", "\r\n[A]\r\nWon =0003\r\n" + rest, "A", "Won", "0004", "\r\n[A]\r\nWon=0004\r\n" + rest},
       {"longer value rewrites, order kept", "\r\n[A]\r\nWon=3\r\nLost=1\r\n" + rest, "A", "Won", "12",
        "\r\n[A]\r\nWon=12\r\nLost=1\r\n\r\n" + rest.substr(2)},
       {"shorter value rewrites", "\r\n[A]\r\nWon=0003\r\n\r\nLost=0001\r\n" + rest, "A", "Lost", "1",
@@ -76,49 +76,6 @@ TEST_F(SectionFileTest, WriteValueUpdatesInPlaceOnlyWhenTheLengthMatches) {
     EXPECT_EQ(Bytes(), c.after);
   }
   EXPECT_TRUE(screen.messages.empty());
-}
-
-TEST_F(SectionFileTest, WriteValuesInPlaceOnlyOverASameLayout) {
-  const std::string rest = "\r\n[T]\r\nA=9\r\n";
-  struct TCase {
-    const char* what;
-    std::string before;
-    std::vector<TKeyValue> entries;
-    std::string after;
-  };
-  const TCase cases[] = {
-      {"same layout",
-       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
-       {{"A", "11"}, {"B", "22"}},
-       "\r\n[S]\r\nA=11\r\nB=22\r\n" + rest},
-      {"trailing empty line stays",
-       "\r\n[S]\r\nA=01\r\n\r\n" + rest.substr(2),
-       {{"A", "11"}},
-       "\r\n[S]\r\nA=11\r\n\r\n" + rest.substr(2)},
-      {"a shorter value",
-       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
-       {{"A", "1"}, {"B", "22"}},
-       "\r\n[S]\r\nA=1\r\nB=22\r\n\r\n" + rest.substr(2)},
-      {"other key order",
-       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
-       {{"B", "22"}, {"A", "11"}},
-       "\r\n[S]\r\nB=22\r\nA=11\r\n\r\n" + rest.substr(2)},
-      {"shifted line breaks",
-       "\r\n[S]\r\nA=0\r\nB=002\r\n" + rest,
-       {{"A", "00"}, {"B", "02"}},
-       "\r\n[S]\r\nA=00\r\nB=02\r\n\r\n" + rest.substr(2)},
-      {"old lines beyond the new ones",
-       "\r\n[S]\r\nA=01\r\nB=02\r\n" + rest,
-       {{"A", "11"}},
-       "\r\n[S]\r\nA=11\r\n\r\n" + rest.substr(2)},
-      {"missing section", "\r\n[T]\r\nA=9\r\n", {{"A", "1"}}, "\r\n[T]\r\nA=9\r\n\r\n[S]\r\nA=1\r\n"},
-  };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.what);
-    auto file = With(c.before);
-    EXPECT_TRUE(file.WriteValuesInPlace("S", c.entries));
-    EXPECT_EQ(Bytes(), c.after);
-  }
 }
 
 TEST_F(SectionFileTest, RewriteSectionReplacesOnlyThatBody) {
@@ -249,7 +206,6 @@ TEST_F(SectionFileTest, AMissingFileReadsAsEmptyButCannotBeWritten) {
     return false;
   };
   EXPECT_TRUE(throwsOpenError([&] { file.WriteValue("A", "Won", "1"); }));
-  EXPECT_TRUE(throwsOpenError([&] { file.WriteValuesInPlace("A", entries); }));
   EXPECT_TRUE(throwsOpenError([&] { file.RewriteSection("A", entries); }));
   EXPECT_TRUE(throwsOpenError([&] { file.AppendSection("A", entries); }));
   EXPECT_TRUE(throwsOpenError([&] { file.ReplaceInEveryLine(1, "a", "b", {}); }));
@@ -263,7 +219,6 @@ TEST_F(SectionFileTest, LineBreaksInNamesOrValuesAreRefused) {
   EXPECT_FALSE(file.WriteValue("A\r\n[B]", "Won", "0004"));
   EXPECT_FALSE(file.AppendSection("C]", {{"Won", "0001"}}));
   EXPECT_FALSE(file.RewriteSection("A", {{"Wo\nn", "0001"}}));
-  EXPECT_FALSE(file.WriteValuesInPlace("A", {{"Won=", "0001"}}));
   EXPECT_EQ(Bytes(), before);
 }
 
