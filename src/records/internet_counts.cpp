@@ -73,9 +73,8 @@ bool fnResetInternetCounts(TRecordsFolder& folder, int gameCode, std::string_vie
   bool inChosenSection = false;
   bool changed = false;
   for (std::string& line : lines) {
-    if (line.starts_with('[')) {
-      const std::string name = line.size() < 2 ? "" : line.substr(1, line.size() - 2);
-      inChosenSection = wanted.empty() || name == wanted;
+    if (const auto name = fnSectionName(line)) {
+      inChosenSection = wanted.empty() || *name == wanted;
       continue;
     }
     const std::size_t equals = line.find('=');

@@ -98,6 +98,12 @@ void TRecordsFolder::DropCorruptedFile(std::string_view name, const std::string&
   messages.ShowMessage(TMessageKind::Information, message);
 }
 
+std::optional<std::string> fnSectionName(std::string_view line) {
+  if (!line.starts_with('[')) return std::nullopt;
+  const std::size_t close = line.rfind(']');
+  return std::string(line.substr(1, close == 0 || close == std::string_view::npos ? line.size() - 1 : close - 1));
+}
+
 std::vector<TKeyValue> fnSectionWithValues(const std::vector<std::string>& lines,
                                            const std::vector<TKeyValue>& entries) {
   std::vector<TKeyValue> merged;

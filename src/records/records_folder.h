@@ -57,6 +57,9 @@ class TRecordsFolder {
   std::string folder_;  // ends in "/" unless empty
 };
 
+// The name a "[name]" line opens; nothing for any other line.
+std::optional<std::string> fnSectionName(std::string_view line);
+
 // A section's lines with the entries' keys set to their values (keys it lacks
 // added at its end) and its other lines kept.
 std::vector<TKeyValue> fnSectionWithValues(const std::vector<std::string>& lines,

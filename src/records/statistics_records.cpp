@@ -32,8 +32,8 @@ std::map<int, TGameStatistics> fnReadPlayerStatistics(TRecordsFolder& folder, st
   const std::string wanted = fnTrimRight(player);
   std::optional<int> game;
   for (const std::string& line : folder.ReadLines(records_file::kStatistics)) {
-    if (line.starts_with('[')) {
-      const auto code = fnParseInteger(std::string_view(line).substr(1, line.size() < 2 ? 0 : line.size() - 2));
+    if (const auto name = fnSectionName(line)) {
+      const auto code = fnParseInteger(*name);
       game = code ? std::optional(static_cast<int>(*code)) : std::nullopt;
     } else if (game && line.find('=') != std::string::npos && fnKeyOf(line) == wanted && !records.contains(*game)) {
       records[*game] = fnParseStatistics(line.substr(line.find('=') + 1));
@@ -66,10 +66,9 @@ bool fnZeroStatistics(TRecordsFolder& folder, std::optional<int> gameCode, const
   bool inChosenGame = false;
   bool changed = false;
   for (std::string& line : lines) {
-    if (line.starts_with('[')) {
-      const std::string name = line.size() < 2 ? "" : line.substr(1, line.size() - 2);
+    if (const auto name = fnSectionName(line)) {
       inChosenGame =
-          !fnSameTextIgnoringCase(name, "version") && (!gameCode || fnParseInteger(name).value_or(-1) == *gameCode);
+          !fnSameTextIgnoringCase(*name, "version") && (!gameCode || fnParseInteger(*name).value_or(-1) == *gameCode);
       continue;
     }
     if (!inChosenGame || line.find('=') == std::string::npos) continue;
