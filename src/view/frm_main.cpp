@@ -94,6 +94,9 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuPlayers", &TfrmMain::mnuPlayersClick},
       {"mnuStartTwoPlayersMode", &TfrmMain::mnuStartTwoPlayersModeClick},
       {"mnuQuitTwoPlayersMode", &TfrmMain::mnuQuitTwoPlayersModeClick},
+      {"mnuHiScores", &TfrmMain::mnuHiScoresClick},
+      {"mnuStatisOverall", &TfrmMain::mnuStatisOverallClick},
+      {"mnuStatInternetSingleGame", &TfrmMain::mnuStatInternetSingleGameClick},
   };
   for (const auto& [name, handler] : commands) ConnectCommand(name, handler);
   // Without the menu bar (full screen) the window answers the shortcuts itself.

@@ -89,6 +89,9 @@ class TfrmMain final : public QMainWindow {
   void mnuPlayersClick();
   void mnuStartTwoPlayersModeClick();
   void mnuQuitTwoPlayersModeClick();
+  void mnuHiScoresClick();
+  void mnuStatisOverallClick();
+  void mnuStatInternetSingleGameClick();
   void Timer1Timer();
   void FirstTimeInForeground();
   void ShowGameWonWindow();
@@ -96,6 +99,7 @@ class TfrmMain final : public QMainWindow {
  private:
   // Statistics (frm_main_records.cpp).
   void GameRecorded(const TGameResult& result);
+  void ShowNewHiScore();
   // Construction (frm_main.cpp).
   void BuildPanels();
   // Pop-up menus (frm_main_popups.cpp).
@@ -117,7 +121,8 @@ class TfrmMain final : public QMainWindow {
 
   // Commands (frm_main_commands.cpp).
   void FillGamesMenu();
-  void ChangeGame(int code);
+  // False when the player stayed with the game in progress.
+  bool ChangeGame(int code);
   TLayoutMetrics Metrics() const;
   // Deals the current game and shows the deal; otherGame reads its rules afresh.
   void DealAndShow(bool otherGame);
@@ -165,6 +170,9 @@ class TfrmMain final : public QMainWindow {
   // The bar's coming or going resizes the view while the layout follows it.
   bool fitting_ = false;
   bool startFullScreen_ = false;
+  // The rank of a result that made the hi-scores while its window is due or open.
+  int newHiScoreRank_ = -1;
+  bool gameWonWaiting_ = false;
 };
 
 }  // namespace tablerun

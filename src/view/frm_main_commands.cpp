@@ -97,11 +97,12 @@ void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
   statusPanels_->Refresh();
 }
 
-void TfrmMain::ChangeGame(int code) {
+bool TfrmMain::ChangeGame(int code) {
   table_->FinishFlights();
-  if (fnLeaveGame(session_) == TLeaving::Stayed) return;
+  if (fnLeaveGame(session_) == TLeaving::Stayed) return false;
   fnChooseGame(state_, code);
   DealAndShow(true);
+  return true;
 }
 
 void TfrmMain::mnuNewClick() {
@@ -258,6 +259,11 @@ void TfrmMain::PlaySoundByName(const QString& name, bool enabled) { sounds_->Pla
 void TfrmMain::StopSound() { sounds_->StopSound(); }
 
 void TfrmMain::ShowGameWonWindow() {
+  // The window of a new hi-score comes first.
+  if (newHiScoreRank_ >= 0) {
+    gameWonWaiting_ = true;
+    return;
+  }
   TfrmGameWon window(library_, xpStyle_, this);
   const int chosen = window.exec();
   table_->FinishFlights();

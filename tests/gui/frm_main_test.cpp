@@ -73,7 +73,8 @@ class FrmMainTest : public QObject {
     }
     enabled.sort();
     // Before a game is dealt only what needs no game.
-    QCOMPARE(enabled, (QStringList{"mnuAbout", "mnuEsci", "mnuFullScreen", "mnuLoadGame", "mnuPlayers"}));
+    QCOMPARE(enabled, (QStringList{"mnuAbout", "mnuEsci", "mnuFullScreen", "mnuHiScores", "mnuLoadGame", "mnuPlayers",
+                                   "mnuStatInternetSingleGame", "mnuStatisOverall"}));
     auto* about = window.findChild<QAction*>("mnuAbout");
     QCOMPARE(about->text(), QString("A&bout Tablerun 2002..."));
     QCOMPARE(window.findChild<QAction*>("mnuNew")->shortcut(), QKeySequence("F2"));
