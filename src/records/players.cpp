@@ -102,6 +102,8 @@ std::string fnKeepUsablePlayer(TTablerunState& state, const std::string& fallbac
   const TNameProblem problem = fnCheckPlayerName(name);
   if (problem == TNameProblem::None) return {};
   state.config.Write(cfg::kPlayer, fallback);
+  // A file that names no player at all (one the tool saved) is simply the loader's.
+  if (name.empty()) return {};
   return "The player name \"" + name + "\" cannot be used.\r" + fnNameProblemMessage(problem) + "\r" +
          "The games are played for " + fallback + ".";
 }

@@ -60,7 +60,7 @@ std::string fnDeleteRefusal(const TTablerunState& state, const std::string& sele
 
 // A current player's name that came from a file (the preferences, a saved
 // game) and cannot be used gives way to `fallback`. What the player is to be
-// told of it; empty when the name stayed.
+// told of it; empty when the name stayed or the file named nobody.
 std::string fnKeepUsablePlayer(TTablerunState& state, const std::string& fallback);
 
 // The dialog closes: the twenty "User" keys when the list changed (unused

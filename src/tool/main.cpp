@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "       tablerun-tool moves CODE NUMBER [GAMES.DAT]\n"
     "       tablerun-tool deal CODE NUMBER [GAMES.DAT]\n"
     "       tablerun-tool soak [--games all|CODE,...] [--deals N] [--moves M] [--seed S]\n"
-    "       tablerun-tool play CODE NUMBER [GAMES.DAT] < SCRIPT\n"
+    "       tablerun-tool play CODE NUMBER [GAMES.DAT] [--save FILE] < SCRIPT\n"
     "       tablerun-tool records replay|dump DATAFOLDER [GAMES.DAT]\n";
 
 int fnUsage() {

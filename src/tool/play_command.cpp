@@ -4,8 +4,10 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/end/score.h"
+#include "engine/saved/saved_game.h"
 #include "engine/session/play_session.h"
 #include "engine/session/pointer_script.h"
 #include "engine/state/clock.h"
@@ -15,13 +17,20 @@
 namespace tablerun {
 namespace {
 
-constexpr const char* kUsage = "usage: tablerun-tool play CODE NUMBER [GAMES.DAT] < SCRIPT\n";
+constexpr const char* kUsage = "usage: tablerun-tool play CODE NUMBER [GAMES.DAT] [--save FILE] < SCRIPT\n";
 
 }  // namespace
 
 int fnPlayCommand(int argc, char** argv) {
+  std::vector<char*> arguments(argv, argv + argc);
+  std::string savePath;
+  if (argc >= 2 && std::string(argv[argc - 2]) == "--save") {
+    savePath = argv[argc - 1];
+    arguments.resize(arguments.size() - 2);
+  }
   TToolGame game;
-  if (const int status = game.Deal(argc, argv, kUsage); status != 0) return status;
+  if (const int status = game.Deal(static_cast<int>(arguments.size()), arguments.data(), kUsage); status != 0)
+    return status;
   TTablerunState& state = game.State();
   // The standard score, as start-up sets it.
   state.config.Write(cfg::kScoreKind, "01");
@@ -45,6 +54,8 @@ int fnPlayCommand(int argc, char** argv) {
     fnPrintTable(state);
   }
   const int score = fnStoredScore(state);
+  if (!savePath.empty() && !fnSaveGameFile(state, session.executor, savePath, session.clock.RecordedSeconds()))
+    return 1;
   // A game the script left unfinished ends as lost.
   session.endOfGame.EndGame();
   std::printf("Score: %d\nMoves: %d\nGame %s\n", score, moves, result && result->won ? "won" : "lost");

@@ -1,5 +1,6 @@
-// "play CODE NUMBER [GAMES.DAT] < SCRIPT": a game played by a script of
-// pointer actions, the table printed after each line.
+// "play CODE NUMBER [GAMES.DAT] [--save FILE] < SCRIPT": a game played by a
+// script of pointer actions, the table printed after each line; with --save
+// the position the script reached is saved as the program saves a game.
 #pragma once
 
 namespace tablerun {

@@ -167,6 +167,7 @@ void TfrmMain::mnuLoadGameClick() {
   settings_.SetSaveFolder(QFileInfo(path).absolutePath().toStdString() + "/");
   table_->RedrawTable();
   TableChanged();
+  fnEndIfWon(session_);
 }
 
 void TfrmMain::mnuUndoClick() {
@@ -206,6 +207,7 @@ void TfrmMain::mnuAutoPlayClick() {
   autoplaySwitch_ = Action("mnuAutoPlay")->isChecked();
   fnToggleAutoplay(session_, autoplaySwitch_);
   TableChanged();
+  fnEndIfWon(session_);
 }
 
 void TfrmMain::mnuFullScreenClick() { ToggleFullScreen(); }

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "config/text.h"
 #include "engine/legality/legal_moves.h"
 #include "engine/saved/saved_game.h"
+#include "engine/session/pointer_script.h"
 #include "engine/state/table_view.h"
 #include "model/pile_names.h"
 #include "support/fake_clock.h"
@@ -104,6 +106,31 @@ TEST_F(PlayCommands, ASavedGameComesBackWithItsGameTableAndTime) {
   // Undo goes back to the dealt table of the saved game.
   ASSERT_TRUE(session.Undo());
   EXPECT_NE(Table(), saved);
+}
+
+TEST_F(PlayCommands, AutoplayThatFinishesAGameEndsItWon) {
+  testing::TTempFolder folder;
+  Deal(kFreeCell);
+  // The solved deal short of its last card, which waits in a free cell.
+  std::ifstream script(std::string(TABLERUN_SOURCE_DIR) + "/tests/core/data/freecell_deal_1.moves");
+  std::string line;
+  for (int number = 1; number <= 133 && std::getline(script, line); ++number)
+    ASSERT_TRUE(fnPlayScriptLine(session, line).understood) << line;
+  ASSERT_TRUE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  ASSERT_TRUE(fnSaveGameFile(state, session.executor, folder / "almost.gam", session.clock.RecordedSeconds()));
+
+  for (const bool switchedOnAfterLoading : {false, true}) {
+    SCOPED_TRACE(switchedOnAfterLoading ? "switched on after loading" : "on while loading");
+    Deal(kKlondike);
+    results.clear();
+    autoplay = !switchedOnAfterLoading;
+    ASSERT_TRUE(fnLoadGame(session, folder / "almost.gam", metrics, autoplay).started);
+    if (switchedOnAfterLoading) fnToggleAutoplay(session, true);
+    fnEndIfWon(session);
+    ASSERT_EQ(results.size(), 2u) << "the Klondike deal left, then the loaded game";
+    EXPECT_TRUE(results[1].won);
+    EXPECT_FALSE(state.runtime.Flag(TRuntimeFlag::GameInProgress));
+  }
 }
 
 TEST_F(PlayCommands, AnUnreadableFileLeavesTheGameInProgressAlone) {

@@ -117,6 +117,9 @@ TEST_F(Players, ACurrentPlayerFromAFileThatCannotBeUsedGivesWay) {
   EXPECT_EQ(fnCurrentPlayer(state), "Player 1");
   EXPECT_NE(notice.find("\"../Ann\""), std::string::npos);
   EXPECT_NE(notice.find(fnNameProblemMessage(TNameProblem::ForbiddenCharacter)), std::string::npos);
+  state.config.Write(cfg::kPlayer, "");
+  EXPECT_EQ(fnKeepUsablePlayer(state, "Ann"), "") << "no name at all is no fault to tell";
+  EXPECT_EQ(fnCurrentPlayer(state), "Ann");
 }
 
 TEST_F(Players, TwoPlayersTakeTurnsGameByGame) {

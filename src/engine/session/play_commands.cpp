@@ -163,4 +163,10 @@ void fnToggleAutoplay(TPlaySession& session, bool on) {
     fnStoreGameAutoplay(*state.store, fnCurrentCode(state), on);
 }
 
+void fnEndIfWon(TPlaySession& session) {
+  const TRuntime& runtime = session.state.runtime;
+  if (runtime.Flag(TRuntimeFlag::GameInProgress) && runtime.Flag(TRuntimeFlag::GameJustWon))
+    session.endOfGame.EndGame();
+}
+
 }  // namespace tablerun

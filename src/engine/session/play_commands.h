@@ -63,5 +63,8 @@ bool fnAutoplaySwitchForGame(const TTablerunState& state, bool current);
 // The player flipped the switch: Autoplay plays at once when on, and the
 // switch is remembered per game where that is the mode.
 void fnToggleAutoplay(TPlaySession& session, bool on);
+// Autoplay can finish a game by itself (switched on, or running over a loaded
+// game): the game then ends won, as after the player's own last move.
+void fnEndIfWon(TPlaySession& session);
 
 }  // namespace tablerun
