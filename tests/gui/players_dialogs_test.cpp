@@ -18,6 +18,7 @@
 #include "records/ui/frm_players.h"
 #include "records/ui/frm_players2.h"
 #include "records/ui/frm_two_players_mode.h"
+#include "support/modal_dialogs.h"
 #include "support/temp_folder.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"
@@ -25,17 +26,7 @@
 namespace tablerun {
 namespace {
 
-// Acts on the modal dialog of type T as soon as it is open, looking every 10 ms.
-template <class T>
-void fnWhenOpen(std::function<void(T&)> act, int triesLeft = 200) {
-  QTimer::singleShot(10, [act = std::move(act), triesLeft] {
-    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-      act(*dialog);
-    } else if (triesLeft > 0) {
-      fnWhenOpen<T>(act, triesLeft - 1);
-    }
-  });
-}
+using testing::fnWhenOpen;
 
 // The name dialog answers with `name` (OK), or is cancelled when the name is empty.
 void fnAnswerName(const QString& name, QString* caption = nullptr) {

@@ -31,25 +31,14 @@
 #include "records/ui/frm_statis_overall_change_data.h"
 #include "records/ui/frm_statis_overall_details.h"
 #include "records/ui/frm_statis_overall_internet1.h"
+#include "support/modal_dialogs.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"
 
 namespace tablerun {
 namespace {
 
-// Acts on the modal dialog of type T as soon as it is open, looking every 10 ms.
-template <class T>
-void fnWhenOpen(std::function<void(T&)> act, int triesLeft = 300) {
-  QTimer::singleShot(10, [act = std::move(act), triesLeft] {
-    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-      act(*dialog);
-      // A check that failed leaves the dialog open: the test goes on to report it.
-      if (dialog->isVisible()) dialog->reject();
-    } else if (triesLeft > 0) {
-      fnWhenOpen<T>(act, triesLeft - 1);
-    }
-  });
-}
+using testing::fnWhenOpen;
 
 QStringList fnRow(const QTableWidget& grid, int row) {
   QStringList cells;
@@ -392,6 +381,31 @@ class ScoreWindowsTest : public QObject {
     QVERIFY(fnHiScorePlayer(
                 fnReadHiScoreTable(w.folder, THiScoreFile::HiScores, fnGameSection(w.freeCell), "01", std::nullopt)[1])
                 .starts_with("Player 1"));
+
+    // A game played from the details closes the score windows; the program plays on.
+    QVERIFY(fnUpdateBestScore(w.folder, w.freeCell, "Player 1", 52, 60, false, w.state.random));
+    fnWhenOpen<TfrmStatisOverall>([&](TfrmStatisOverall& shown) {
+      fnWhenOpen<TfrmStatisOverallDetails>([&](TfrmStatisOverallDetails& details) {
+        auto* rows = details.findChild<QTableWidget*>("slDetails");
+        rows->selectRow(static_cast<int>(fnColumn(*rows, 0).indexOf("Klondike")));
+        details.findChild<QPushButton*>("btnPlay")->click();
+      });
+      shown.findChild<QPushButton*>("btnDetails")->click();
+    });
+    window.findChild<QAction*>("mnuStatisOverall")->trigger();
+    QCOMPARE(w.state.config.Read(cfg::kGameName), std::string("Klondike"));
+    QTest::qWait(100);
+    QVERIFY(window.isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+    fnWhenOpen<TfrmStatInternetSingleGame>([&](TfrmStatInternetSingleGame& shown) {
+      caption = shown.windowTitle();
+      shown.accept();
+    });
+    caption.clear();
+    window.findChild<QAction*>("mnuStatInternetSingleGame")->trigger();
+    QCOMPARE(caption, QString("Publish your score to: \"Single Game\" Champions"));
+    QTest::qWait(100);
+    QVERIFY(window.isVisible());
   }
 };
 

@@ -1,8 +1,8 @@
 #include "records/ui/frm_stat_internet_single_game.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,17 +73,10 @@ TfrmStatInternetSingleGame::TfrmStatInternetSingleGame(TTablerunState& state, TP
   stgGames_ = fnNewScoreGrid(this, "stgGames", {"Game", "% Won", "Total", "Won", "Lost"});
   layout->addWidget(stgGames_, 1);
 
-  auto* show = new QGroupBox("Show ", this);
-  show->setObjectName("rgShow");
-  auto* choices = new QHBoxLayout(show);
-  auto* all = new QRadioButton("All the games", show);
-  all->setObjectName("rbAllTheGames");
-  all->setChecked(true);
-  rbPublishable_ = new QRadioButton("Publishable games", show);
-  rbPublishable_->setObjectName("rbPublishableGames");
-  choices->addWidget(all);
-  choices->addWidget(rbPublishable_);
-  layout->addWidget(show);
+  const TChoicePair show = fnNewChoicePair(this, "rgShow", "Show ", {"rbAllTheGames", "All the games"},
+                                           {"rbPublishableGames", "Publishable games"});
+  rbPublishable_ = show.second;
+  layout->addWidget(show.group);
 
   auto* note = new QLabel(
       "Only the games started with \"New game\" are counted: a game chosen by its number, replayed or loaded "

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "records/ui/score_grid.h"
+
 namespace tablerun {
 namespace {
 
@@ -40,24 +42,16 @@ TfrmStatisOverallChangeData::TfrmStatisOverallChangeData(const std::string& play
   form->addRow("Your Overall Score will be changed to:", fnValueLabel(values, "lblChangedTo", sum.score));
   layout->addWidget(values);
 
-  auto* proceed = new QGroupBox(" Proceed with the change? ", this);
-  proceed->setObjectName("rgProceed");
-  auto* choices = new QVBoxLayout(proceed);
-  auto* yes = new QRadioButton("Yes", proceed);
-  yes->setObjectName("rbYes");
-  yes->setChecked(true);
-  auto* no = new QRadioButton("No", proceed);
-  no->setObjectName("rbNo");
-  choices->addWidget(yes);
-  choices->addWidget(no);
-  layout->addWidget(proceed);
+  const TChoicePair proceed =
+      fnNewChoicePair(this, "rgProceed", " Proceed with the change? ", {"rbYes", "Yes"}, {"rbNo", "No"});
+  layout->addWidget(proceed.group);
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("btnOK");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   // The values shown are the sums either way: the choice only keeps the notice open.
-  connect(yes, &QRadioButton::toggled, ok, &QPushButton::setEnabled);
+  connect(proceed.first, &QRadioButton::toggled, ok, &QPushButton::setEnabled);
   layout->addWidget(ok, 0, Qt::AlignRight);
 }
 

@@ -25,17 +25,10 @@ TfrmStatisOverallDetails::TfrmStatisOverallDetails(TTablerunState& state, const 
   slDetails_ = fnNewScoreGrid(this, "slDetails", {"Game", "Score", "Max", "Time"});
   layout->addWidget(slDetails_, 1);
 
-  auto* show = new QGroupBox("Show ", this);
-  show->setObjectName("rgShow");
-  auto* choices = new QHBoxLayout(show);
-  auto* all = new QRadioButton("All games", show);
-  all->setObjectName("rbAllGames");
-  all->setChecked(true);
-  rbNoMaxScore_ = new QRadioButton("No Max Score", show);
-  rbNoMaxScore_->setObjectName("rbNoMaxScore");
-  choices->addWidget(all);
-  choices->addWidget(rbNoMaxScore_);
-  layout->addWidget(show);
+  const TChoicePair show =
+      fnNewChoicePair(this, "rgShow", "Show ", {"rbAllGames", "All games"}, {"rbNoMaxScore", "No Max Score"});
+  rbNoMaxScore_ = show.second;
+  layout->addWidget(show.group);
 
   const TDetailsTotals totals = bests_ ? fnDetailsTotals(*bests_) : TDetailsTotals{"0", "00:00:00"};
   auto* totalsRow = new QHBoxLayout;

@@ -2,8 +2,11 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTableWidget>
 
 namespace tablerun {
@@ -59,6 +62,21 @@ int fnGridRowOf(const QTableWidget& grid, const QString& text) {
     if (item && item->text() == text) return row;
   }
   return -1;
+}
+
+TChoicePair fnNewChoicePair(QWidget* parent, const char* name, const QString& title, TChoice first, TChoice second) {
+  auto* group = new QGroupBox(title, parent);
+  group->setObjectName(name);
+  auto* layout = new QHBoxLayout(group);
+  TChoicePair pair{group, nullptr, nullptr};
+  for (QRadioButton** button : {&pair.first, &pair.second}) {
+    const TChoice& choice = button == &pair.first ? first : second;
+    *button = new QRadioButton(choice.caption, group);
+    (*button)->setObjectName(choice.name);
+    layout->addWidget(*button);
+  }
+  pair.first->setChecked(true);
+  return pair;
 }
 
 QLabel* fnNewWebLink(QWidget* parent, const char* name, const char* address) {

@@ -8,7 +8,9 @@
 #include <vector>
 
 class QDialog;
+class QGroupBox;
 class QLabel;
+class QRadioButton;
 class QTableWidget;
 class QWidget;
 
@@ -23,6 +25,18 @@ enum class TCell { Text, Number, Date };
 void fnFillScoreGrid(QTableWidget& grid, const std::vector<QStringList>& rows, const std::vector<TCell>& kinds = {});
 // The first row whose first cell reads `text`; -1 when none does.
 int fnGridRowOf(const QTableWidget& grid, const QString& text);
+
+// A titled choice between two buttons, the first one chosen.
+struct TChoicePair {
+  QGroupBox* group;
+  QRadioButton* first;
+  QRadioButton* second;
+};
+struct TChoice {
+  const char* name;
+  const char* caption;
+};
+TChoicePair fnNewChoicePair(QWidget* parent, const char* name, const QString& title, TChoice first, TChoice second);
 
 // A label showing `address` that opens it in the browser.
 QLabel* fnNewWebLink(QWidget* parent, const char* name, const char* address);
