@@ -156,6 +156,7 @@ TEST_F(GameSetup, ANewDealOfTheSameGameRestoresLearnedRules) {
   const std::string firstDeal = state.table.Pile(fnFila(6));
   state.rules.Set(rule::kTableauEmpty, 4);
   state.rules.Set(rule::kFoundationBase, 9);
+  state.mainGame.Set(entries::kFreshNumber, 1);  // the number was drawn for the deal before
   const TStartResult again = fnStartGame(state, sameNumber, Screen(1024));
   ASSERT_TRUE(again.started);
   EXPECT_FALSE(again.setUp.has_value());
@@ -174,6 +175,8 @@ TEST_F(GameSetup, KeepsTheTableWhenNotDealing) {
   EXPECT_EQ(state.table.Pile(kMazzo), stock);
   EXPECT_EQ(Config(cfg::kGameNumber), number);
   EXPECT_EQ(game.screen.repaints, 1);
+  // A table kept (a loaded game) was not dealt with a newly drawn number.
+  EXPECT_EQ(state.mainGame.Get(entries::kFreshNumber), 0);
 }
 
 TEST_F(GameSetup, AFailedDeckStartsNoGame) {

@@ -19,6 +19,8 @@ void fnResetPerGameState(TTablerunState& state) {
     state.mainGame.Set(entry, 0);
   }
   state.mainGame.Set(entries::kStatisticsEligible, -1);
+  // Only a number drawn for this deal counts the game in the internet counts.
+  state.mainGame.Set(entries::kFreshNumber, 0);
   // The tutor's flags.
   state.mainGame.Set(entries::kTutorMode, 0);
   state.mainGame.Set(entries::kDealRunning, 0);
