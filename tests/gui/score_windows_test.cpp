@@ -316,6 +316,19 @@ class ScoreWindowsTest : public QObject {
     QCOMPARE(played, std::vector<int>{w.klondike});
   }
 
+  void brokenCountsLeaveTheSingleGameWindowShut() {
+    TWorld w;
+    fnCountInternetGame(w.folder, w.freeCell, "Player 1", true, w.state.random);
+    const std::string path = w.folder.Path("Stat_uni.dat");
+    std::string file{std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+    file[file.find("GW-0001=") + 9] ^= 1;
+    std::ofstream(path, std::ios::binary) << file;
+
+    TfrmStatInternetSingleGame window(w.state, [](int) { return false; });
+    QVERIFY(!window.HasCounts());
+    QVERIFY(w.world.screen.messages.back().text.starts_with("It appears as if the Internet Single Game Values"));
+  }
+
   void theMainWindowOpensTheScoreWindowsAndGreetsANewHiScore() {
     TWorld w;
     // No default entries: the next result, even a lost one, takes the first rank.
