@@ -33,12 +33,12 @@ TEST(LoggedGames, PreviousGamesAreTheNewestHundred) {
 TEST(LoggedGames, LostGamesAreTheNumbersNobodyWonOnceEach) {
   const std::vector<std::string> log = {
       Line("FreeCell", "Bob", false, "5", 3),
-      Line("FreeCell", "ann", false, "5", 4),     // the same number lost by two: the first in the alphabet
+      Line("FreeCell", "ann", false, "5", 4),  // the same number lost by two: the first in the alphabet
       Line("FreeCell", "Ann", false, "7", 2),
-      Line("FreeCell", "Bob", true, "7", 9),      // won later by anybody: gone
+      Line("FreeCell", "Bob", true, "7", 9),  // won later by anybody: gone
       Line("FreeCell", "Ann", false, "8", 6),
-      Line("FreeCell", "Ann", false, "8", 5),     // the player's first try
-      Line("Klondike", "Cy", false, "9", 7),      // another game
+      Line("FreeCell", "Ann", false, "8", 5),  // the player's first try
+      Line("Klondike", "Cy", false, "9", 7),   // another game
       "a line cut short",
   };
   const std::vector<TLoggedGame> lost = fnLostGames(log, "FreeCell   ");

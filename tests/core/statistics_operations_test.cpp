@@ -110,6 +110,33 @@ TEST(StatisticsClearing, RemovingAPlayersEntriesTakesTheGamesBestFromTheOverallS
   for (const std::string& entry : table) EXPECT_NE(fnHiScorePlayer(entry), "Ann");
 }
 
+TEST(StatisticsClearing, ClearingAllValuesLeavesOnlyTheHeadersAndTheMarks) {
+  TRecordsWorld world;
+  PlayTwoPlayers(world);
+  // The session counters show for the current game and player only (Bob, FreeCell).
+  EXPECT_EQ(fnReadStatisticsView(world.state, 1, "Bob").sessionLost, 2);
+  EXPECT_EQ(fnReadStatisticsView(world.state, 1, "Ann").sessionLost, 0);
+  EXPECT_EQ(fnReadStatisticsView(world.state, 1, "Ann").statistics.lost, 1);
+
+  fnClearAllValues(world.state, {"Ann", "Bob"});
+  const std::string marked = "[Version]\r\nVersion=0300\r\n\r\n[Clear scores]\r\nCleared=Y\r\n";
+  EXPECT_EQ(world.folder.Read("Stat_scr.dat"), marked);
+  EXPECT_EQ(world.folder.Read("Series_scr.dat"), marked);
+  EXPECT_EQ(world.folder.Read("STAT.DAT"), "[Version]\r\nVersion=0300\r\n");
+  for (const char* gone : {"Stat_glo.dat", "Stat_log.dat", "Stat_prg_Ann.dat", "Stat_prg_Bob.dat"})
+    EXPECT_FALSE(world.folder.Exists(gone)) << gone;
+  EXPECT_EQ(fnReadStatisticsView(world.state, 1, "Bob").sessionLost, 0);
+}
+
+TEST(StatisticsLog, ClearingTheLogTakesThePlayersProgressionWithIt) {
+  TRecordsWorld world;
+  world.Record(true);
+  fnClearLog(world.state);
+  EXPECT_FALSE(world.folder.Exists("Stat_log.dat"));
+  EXPECT_FALSE(world.folder.Exists("Stat_prg_Ann.dat"));
+  EXPECT_TRUE(world.folder.Exists("STAT.DAT"));
+}
+
 TEST(StatisticsLog, TrimmingKeepsExactlyTheLastLines) {
   TRecordsWorld world;
   std::string log;
