@@ -97,6 +97,8 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuHiScores", &TfrmMain::mnuHiScoresClick},
       {"mnuStatisOverall", &TfrmMain::mnuStatisOverallClick},
       {"mnuStatInternetSingleGame", &TfrmMain::mnuStatInternetSingleGameClick},
+      {"mnuSelect", &TfrmMain::mnuSelectClick},
+      {"mnuRandomAll", &TfrmMain::mnuRandomAllClick},
   };
   for (const auto& [name, handler] : commands) ConnectCommand(name, handler);
   // Without the menu bar (full screen) the window answers the shortcuts itself.

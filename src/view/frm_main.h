@@ -92,6 +92,8 @@ class TfrmMain final : public QMainWindow {
   void mnuHiScoresClick();
   void mnuStatisOverallClick();
   void mnuStatInternetSingleGameClick();
+  void mnuSelectClick();
+  void mnuRandomAllClick();
   void Timer1Timer();
   void FirstTimeInForeground();
   void ShowGameWonWindow();
@@ -125,7 +127,11 @@ class TfrmMain final : public QMainWindow {
   bool ChangeGame(int code);
   TLayoutMetrics Metrics() const;
   // Deals the current game and shows the deal; otherGame reads its rules afresh.
-  void DealAndShow(bool otherGame);
+  // numberMode 2 draws a new game number; otherwise position 153 is dealt.
+  void DealAndShow(bool otherGame, int numberMode = 2);
+  // Choosing a deal (frm_main_choice.cpp). False when the player stayed with
+  // the game in progress or won it while leaving.
+  bool PlayNumberedGame(int code, const std::string& number);
   // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
   void TakeTurn();
   // A current player's name from a file that cannot be used gives way to `fallback`.

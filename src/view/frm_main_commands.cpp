@@ -74,10 +74,10 @@ void TfrmMain::FirstTimeInForeground() {
   PlaySoundByName("Splash", settings_.SplashSound());
 }
 
-void TfrmMain::DealAndShow(bool otherGame) {
+void TfrmMain::DealAndShow(bool otherGame, int numberMode) {
   if (IsPaused()) SetPause(false);
   TakeTurn();
-  const TCurrentGame current = fnDealGame(session_, Metrics(), autoplaySwitch_, otherGame);
+  const TCurrentGame current = fnDealGame(session_, Metrics(), autoplaySwitch_, otherGame, numberMode);
   FollowCurrentGame(current);
   if (!current.started) return;
   scroller_->ScrollToTop();
@@ -300,6 +300,7 @@ void TfrmMain::UpdateCommands() {
   // Two-players mode begins with a new game.
   Action("mnuStartTwoPlayersMode")->setEnabled(states.newGame);
   Action("mnuQuitTwoPlayersMode")->setEnabled(fnTwoPlayersModeOn(state_));
+  Action("mnuSelect")->setEnabled(fnGameChosen(state_));
 }
 
 }  // namespace tablerun

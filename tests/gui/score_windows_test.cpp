@@ -31,6 +31,7 @@
 #include "records/ui/frm_statis_overall_change_data.h"
 #include "records/ui/frm_statis_overall_details.h"
 #include "records/ui/frm_statis_overall_internet1.h"
+#include "support/grid_cells.h"
 #include "support/modal_dialogs.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"
@@ -38,16 +39,8 @@
 namespace tablerun {
 namespace {
 
+using testing::fnRow;
 using testing::fnWhenOpen;
-
-QStringList fnRow(const QTableWidget& grid, int row) {
-  QStringList cells;
-  for (int column = 0; column < grid.columnCount(); ++column) {
-    const QTableWidgetItem* item = grid.item(row, column);
-    cells << (item ? item->text() : QString());
-  }
-  return cells;
-}
 
 QStringList fnColumn(const QTableWidget& grid, int column) {
   QStringList cells;
