@@ -1,6 +1,7 @@
 // The select-a-game-number dialog: a typed number, the log's pages, and the
 // main window dealing the chosen number.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
@@ -43,6 +44,7 @@ class SelectGameNumberTest : public QObject {
   void aTypedNumberIsPlayedAsThirteenDigitsAndOtherTextIsRefused() {
     testing::TWindowWorld world;
     TTablerunState& state = world.state;
+    state.config.Write(cfg::kGameNumber, "0000000001234");
     state.store->WriteString("Game_Numbers", "Game001", "0000000000777");
     state.store->WriteString("Game_Numbers", "Game002", "0000000000555");
     std::vector<TPlayed> played;
@@ -54,9 +56,14 @@ class SelectGameNumberTest : public QObject {
     auto* numbers = window.findChild<QComboBox*>("cboNumbers");
     QCOMPARE(numbers->count(), 2);
     QCOMPARE(numbers->itemText(1), QString("0000000000555"));
-    QCOMPARE(numbers->currentText().toStdString(), fnTrim(state.config.Read(cfg::kGameNumber)));
+    QCOMPARE(numbers->currentText(), QString("0000000001234"));
     QCOMPARE(numbers->lineEdit()->maxLength(), 13);
     QCOMPARE(window.findChild<QComboBox*>("cboGames")->currentText(), QString("FreeCell"));
+    // Typing at once replaces the current number.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClicks(QApplication::focusWidget(), "77");
+    QCOMPARE(numbers->currentText(), QString("77"));
 
     fnPlay(window, "12a");
     fnPlay(window, "1 2");

@@ -127,6 +127,9 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(TTablerunState& state, TPlayNumberedG
   connect(playButton, &QPushButton::clicked, this, &TfrmSelectGameNumber::btnPlayClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   resize(560, 420);
+  // A number typed at once replaces the current one.
+  cboNumbers_->setFocus();
+  cboNumbers_->lineEdit()->selectAll();
 }
 
 void TfrmSelectGameNumber::pgcSelectChange() {
