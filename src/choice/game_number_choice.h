@@ -24,6 +24,9 @@ TTypedNumber fnReadTypedNumber(std::string_view typed);
 // What the player is told; empty for the problems that only do nothing.
 std::string fnNumberProblemMessage(TNumberProblem problem);
 
+// The kind of the last random game, as the settings keep it (1 is from the favourites).
+inline constexpr int kRandomFromAllGames = 2;
+
 // A built-in game, each with the same chance; nothing for an empty catalogue.
 std::optional<int> fnRandomBuiltInGame(const TCatalogue& catalogue, std::mt19937_64& random);
 

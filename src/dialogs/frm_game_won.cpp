@@ -22,8 +22,8 @@ constexpr TButton kButtons[] = {
     {"tbNew_Large", "NEW", "New", TfrmGameWon::NewGame},
     {"tbOpen_Large", "OPEN", "Open", 0},
     {"tbRestart_Large", "RESTART", "Restart", TfrmGameWon::Restart},
-    {"tbRandom_Large", "MN_RANDOM", "Random game", 0},
-    {"tbSelect_Large", "MN_SELECT", "Select a game number", 0},
+    {"tbRandom_Large", "MN_RANDOM", "Random game", TfrmGameWon::RandomGame},
+    {"tbSelect_Large", "MN_SELECT", "Select a game number", TfrmGameWon::SelectNumber},
     {"tbStats_Large", "STAT", "Statistics", 0},
 };
 

@@ -10,7 +10,7 @@ class TImageLibrary;
 class TfrmGameWon final : public C_TAdvancedForm {
   Q_OBJECT
  public:
-  enum TChoice { Cancel = 0, NewGame, Restart };
+  enum TChoice { Cancel = 0, NewGame, Restart, RandomGame, SelectNumber };
 
   TfrmGameWon(const TImageLibrary& library, bool xpStyle, QWidget* parent = nullptr);
 };

@@ -2,6 +2,7 @@
 // drawn at random.
 #include "choice/game_number_choice.h"
 #include "choice/ui/frm_select_game_number.h"
+#include "model/main_game_entries.h"
 #include "view/frm_main.h"
 #include "view/table_area.h"
 
@@ -24,6 +25,7 @@ void TfrmMain::mnuSelectClick() {
 }
 
 void TfrmMain::mnuRandomAllClick() {
+  state_.mainGame.Set(entries::kRandomGameType, kRandomFromAllGames);
   if (const auto code = fnRandomBuiltInGame(state_.mainGame.Catalogue(), state_.random)) ChangeGame(*code);
 }
 

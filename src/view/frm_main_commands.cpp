@@ -272,6 +272,9 @@ void TfrmMain::ShowGameWonWindow() {
   switch (chosen) {
     case TfrmGameWon::NewGame: mnuNewClick(); break;
     case TfrmGameWon::Restart: mnuRestartGameClick(); break;
+    // The last kind of random game again; all games are the only kind while there are no favourites.
+    case TfrmGameWon::RandomGame: mnuRandomAllClick(); break;
+    case TfrmGameWon::SelectNumber: mnuSelectClick(); break;
     default: break;
   }
 }

@@ -12,6 +12,7 @@
 
 #include "choice/ui/frm_select_game_number.h"
 #include "config/text.h"
+#include "model/main_game_entries.h"
 #include "records/game_log_file.h"
 #include "records/records_of_state.h"
 #include "support/grid_cells.h"
@@ -159,7 +160,9 @@ class SelectGameNumberTest : public QObject {
     QCOMPARE(fnTrim(world.state.config.Read(cfg::kGameNumber)), std::string("0000000000042"));
     QCOMPARE(fnTrimRight(world.state.config.Read(cfg::kGameName)), std::string("Klondike"));
 
+    world.state.mainGame.Set(entries::kRandomGameType, 1);
     window.findChild<QAction*>("mnuRandomAll")->trigger();
+    QCOMPARE(world.state.mainGame.Get(entries::kRandomGameType), 2);  // the kind the game-won window repeats
     const std::string drawn = fnTrimRight(world.state.config.Read(cfg::kGameName));
     QVERIFY(world.state.mainGame.Catalogue().CodeOf(drawn, world.state.customGames) >= 0);
     QVERIFY(fnTrim(world.state.config.Read(cfg::kGameNumber)) != "0000000000042");
