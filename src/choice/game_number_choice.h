@@ -1,5 +1,4 @@
-// What the player may type as a game number, and the random game: the parts
-// of choosing a deal that decide, without a window.
+// Reading a game number the player typed, and drawing a random game.
 #pragma once
 
 #include <optional>

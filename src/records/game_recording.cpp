@@ -35,6 +35,7 @@ TRecordedGame fnRecord(TTablerunState& state, const TGameResult& result) {
   if (!result.eligible) return {};
 
   const int gameCode = static_cast<int>(fnParseInteger(config.Read(cfg::kGame)).value_or(-1));
+  const std::string scoreKind = config.Read(cfg::kScoreKind);
   const std::string scoreText = config.Read(cfg::kScore);
   const std::int64_t score = fnParseInteger(scoreText).value_or(0);
   fnAppendLogLine(folder, {.end = result.end,
@@ -43,7 +44,7 @@ TRecordedGame fnRecord(TTablerunState& state, const TGameResult& result) {
                            .gameName = config.Read(cfg::kGameName),
                            .player = player,
                            .won = result.won,
-                           .scoreKind = config.Read(cfg::kScoreKind),
+                           .scoreKind = scoreKind,
                            .score = scoreText,
                            .gameNumber = config.Read(cfg::kGameNumber)});
   fnAppendProgression(folder, player, gameCode, result);
@@ -53,7 +54,6 @@ TRecordedGame fnRecord(TTablerunState& state, const TGameResult& result) {
   if (builtIn && state.mainGame.Get(entries::kFreshNumber) == 1)
     fnCountInternetGame(folder, gameCode, player, result.won, state.random);
 
-  const std::string scoreKind = config.Read(cfg::kScoreKind);
   const int rank = fnEnterHiScoreResult(folder, THiScoreFile::HiScores, fnGameSection(gameCode), scoreKind,
                                         {.score = score,
                                          .seconds = result.elapsedSeconds,

@@ -3,26 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include "records/game_log.h"
+#include "support/logged_game.h"
 
 namespace tablerun {
 namespace {
 
-std::string Line(const char* game, const char* player, bool won, const char* number, int day, int hour = 12) {
-  return fnGameLogLine({.end = {2026, 1, day, hour, 0, 0},
-                        .elapsedSeconds = 60,
-                        .gameCode = 1,
-                        .gameName = game,
-                        .player = player,
-                        .won = won,
-                        .scoreKind = "01",
-                        .score = "10",
-                        .gameNumber = number});
+std::string Line(const char* game, const char* player, bool won, const std::string& number, int day) {
+  return fnGameLogLine(testing::LoggedGame(game, player, won, number, {2026, 1, day, 12, 0, 0}));
 }
 
 TEST(LoggedGames, PreviousGamesAreTheNewestHundred) {
   std::vector<std::string> log;
-  for (int i = 1; i <= 120; ++i) log.push_back(Line("FreeCell", "Ann", i % 2 == 0, std::to_string(i).c_str(), 1));
+  for (int i = 1; i <= 120; ++i) log.push_back(Line("FreeCell", "Ann", i % 2 == 0, std::to_string(i), 1));
   const std::vector<TLoggedGame> games = fnPreviousGames(log);
   ASSERT_EQ(games.size(), kPreviousGamesShown);
   EXPECT_EQ(games.front(), (TLoggedGame{"120", "FreeCell", "Ann", "20260101", "12:00:00", true}));

@@ -6,6 +6,7 @@
 #include "records/internet_counts.h"
 #include "records/statistics_operations.h"
 #include "records/statistics_records.h"
+#include "support/logged_game.h"
 #include "support/records_world.h"
 
 namespace tablerun {
@@ -142,16 +143,7 @@ TEST(StatisticsLog, TrimmingKeepsExactlyTheLastLines) {
   std::string log;
   for (int second = 0; second < 120; ++second) {
     const TDateTime end{2005, 3, 2, 14, second / 60, second % 60};
-    log += fnGameLogLine({.end = end,
-                          .elapsedSeconds = 90,
-                          .gameCode = 0,
-                          .gameName = "Klondike",
-                          .player = "Ann",
-                          .won = second % 2 == 0,
-                          .scoreKind = "01",
-                          .score = "0",
-                          .gameNumber = "1"}) +
-           "\r\n";
+    log += fnGameLogLine(testing::LoggedGame("Klondike", "Ann", second % 2 == 0, "1", end)) + "\r\n";
   }
   world.folder.Write("Stat_log.dat", log);
   TRecordsFolder files = world.Files();

@@ -16,6 +16,7 @@
 #include "records/game_log_file.h"
 #include "records/records_of_state.h"
 #include "support/grid_cells.h"
+#include "support/logged_game.h"
 #include "support/modal_dialogs.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"
@@ -87,15 +88,7 @@ class SelectGameNumberTest : public QObject {
     testing::TWindowWorld world;
     TRecordsFolder folder = fnRecordsFolder(world.state);
     const auto log = [&](const char* game, const char* player, bool won, const char* number, int day) {
-      QVERIFY(fnAppendLogLine(folder, {.end = {2026, 3, day, 12, 0, 0},
-                                       .elapsedSeconds = 60,
-                                       .gameCode = 1,
-                                       .gameName = game,
-                                       .player = player,
-                                       .won = won,
-                                       .scoreKind = "01",
-                                       .score = "10",
-                                       .gameNumber = number}));
+      QVERIFY(fnAppendLogLine(folder, testing::LoggedGame(game, player, won, number, {2026, 3, day, 12, 0, 0})));
     };
     log("FreeCell", "Bob", false, "0000000000005", 3);
     log("FreeCell", "Ann", false, "0000000000005", 4);
