@@ -7,8 +7,8 @@
 
 namespace tablerun::testing {
 
-inline TGameLogEntry LoggedGame(const std::string& game, const std::string& player, bool won,
-                                const std::string& number, const TDateTime& end) {
+inline TGameLogEntry LoggedGame(const std::string& game, const std::string& player, bool won, const std::string& number,
+                                const TDateTime& end) {
   return {.end = end,
           .elapsedSeconds = 60,
           .gameCode = 1,
