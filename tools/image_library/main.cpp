@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <map>
 
+#include "choice_pictures.h"
 #include "drawn_backs.h"
 #include "library_contents.h"
 #include "marks.h"
@@ -236,6 +237,9 @@ bool TLibraryWriter::Run() {
   const std::vector<TNamedPicture> icons = fnIconPictures(iconFolder_);
   if (icons.empty()) return false;
   for (const auto& [name, picture] : fnDrawnSmallPictures()) {
+    if (!Save(name, picture)) return false;
+  }
+  for (const auto& [name, picture] : fnChoicePictures()) {
     if (!Save(name, picture)) return false;
   }
   for (const auto& [name, picture] : icons) {
