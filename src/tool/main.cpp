@@ -3,6 +3,7 @@
 #include <string>
 
 #include "config/text.h"
+#include "tool/choice_command.h"
 #include "tool/config_dump.h"
 #include "tool/deal_command.h"
 #include "tool/deck_command.h"
@@ -27,7 +28,8 @@ constexpr const char* kUsage =
     "       tablerun-tool deal CODE NUMBER [GAMES.DAT]\n"
     "       tablerun-tool soak [--games all|CODE,...] [--deals N] [--moves M] [--seed S]\n"
     "       tablerun-tool play CODE NUMBER [GAMES.DAT] [--save FILE] < SCRIPT\n"
-    "       tablerun-tool records replay|dump DATAFOLDER [GAMES.DAT]\n";
+    "       tablerun-tool records replay|dump DATAFOLDER [GAMES.DAT]\n"
+    "       tablerun-tool choice tree [--mode N] [--player NAME] DATAFOLDER [GAMES.DAT]\n";
 
 int fnUsage() {
   std::fputs(kUsage, stderr);
@@ -63,5 +65,6 @@ int main(int argc, char** argv) {
   if (command == "soak") return tablerun::fnSoakCommand(argc - 1, argv + 1);
   if (command == "play") return tablerun::fnPlayCommand(argc - 1, argv + 1);
   if (command == "records") return tablerun::fnRecordsCommand(argc - 1, argv + 1);
+  if (command == "choice") return tablerun::fnChoiceCommand(argc - 1, argv + 1);
   return fnUsage();
 }

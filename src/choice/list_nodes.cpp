@@ -1,0 +1,48 @@
+#include "choice/list_nodes.h"
+
+namespace tablerun {
+namespace {
+
+TListNode fnGroupNode(const TGameGroup& group) {
+  return {group.code, group.caption, -1, {TListNode{kUnfilledCode, "", -1, {}}}};
+}
+
+void fnFill(TListNode& node, const TCatalogue& catalogue, const TCustomGames& custom) {
+  node.children = fnGroupChildren(node.code, catalogue, custom);
+  for (TListNode& child : node.children) {
+    if (fnIsUnfilled(child)) fnFill(child, catalogue, custom);
+  }
+}
+
+}  // namespace
+
+std::vector<TListNode> fnGameNodes(const std::vector<TListGame>& games) {
+  std::vector<TListNode> nodes;
+  nodes.reserve(games.size());
+  for (const TListGame& game : games) nodes.push_back({game.code, game.name, game.type, {}});
+  return nodes;
+}
+
+std::vector<TListNode> fnGroupChildren(int groupCode, const TCatalogue& catalogue, const TCustomGames& custom) {
+  if (fnHoldsGames(groupCode)) return fnGameNodes(fnGroupGames(groupCode, catalogue, custom));
+  std::vector<TListNode> children;
+  for (const TGameGroup* group : fnChildGroups(groupCode)) children.push_back(fnGroupNode(*group));
+  return children;
+}
+
+std::vector<TListNode> fnGroupsTree(const TCatalogue& catalogue, const TCustomGames& custom, bool filled) {
+  std::vector<TListNode> tree;
+  for (const TGameGroup& group : fnGameGroups()) {
+    if (group.parent != 0) continue;
+    tree.push_back(fnGroupNode(group));
+    if (filled) fnFill(tree.back(), catalogue, custom);
+  }
+  return tree;
+}
+
+bool fnIsUnfilled(const TListNode& group) {
+  return group.children.size() == 1 && group.children.front().code == kUnfilledCode &&
+         group.children.front().caption.empty();
+}
+
+}  // namespace tablerun

@@ -1,0 +1,32 @@
+// The nodes of each list of the open-a-game dialog, as the dialog first fills
+// them: what the window shows and what `tablerun-tool choice tree` prints.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "choice/game_tree.h"
+
+namespace tablerun {
+
+struct TListNode {
+  int code = 0;
+  std::string caption;
+  int type = -1;  // a game's type, for its icon; −1 for other nodes
+  std::vector<TListNode> children;
+};
+
+// A group's children: its groups, each holding one unfilled node, or its games.
+std::vector<TListNode> fnGroupChildren(int groupCode, const TCatalogue& catalogue, const TCustomGames& custom);
+
+// The tree of the groups list; groups are filled when `filled`, else each
+// holds one unfilled node.
+std::vector<TListNode> fnGroupsTree(const TCatalogue& catalogue, const TCustomGames& custom, bool filled);
+
+// The games as top-level nodes.
+std::vector<TListNode> fnGameNodes(const std::vector<TListGame>& games);
+
+// A group not filled yet: its only child is the unfilled node.
+bool fnIsUnfilled(const TListNode& group);
+
+}  // namespace tablerun
