@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "games_beside_program.h"
 #include "engine/state/silent_screen.h"
+#include "games_beside_program.h"
 #include "pictures/image_library.h"
 #include "view/game_preview.h"
 
@@ -53,8 +53,7 @@ int main(int argc, char** argv) {
     double total = 0;
     for (const double time : times) total += time;
     std::printf("%zu built-in games, %s: mean %.2f ms, median %.2f ms, slowest %.2f ms a preview (target < 15 ms)\n",
-                times.size(), round, total / static_cast<double>(times.size()), times[times.size() / 2],
-                times.back());
+                times.size(), round, total / static_cast<double>(times.size()), times[times.size() / 2], times.back());
   }
 
   constexpr int kRepeats = 50;

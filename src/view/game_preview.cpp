@@ -54,8 +54,8 @@ bool TGamePreview::Deal(int code) {
 
 TAppearance& TGamePreview::Appearance() {
   const TCardChoice choice = fnCardChoice(scratch_);
-  std::string key = std::string(1, choice.size) + '/' + std::to_string(choice.set) + '/' +
-                    std::to_string(choice.back) + '/' + std::to_string(choice.suitRule) + '/';
+  std::string key = std::string(1, choice.size) + '/' + std::to_string(choice.set) + '/' + std::to_string(choice.back) +
+                    '/' + std::to_string(choice.suitRule) + '/';
   for (const TConfigField field : {cfg::kCustomCardSet, cfg::kAddOnCardSet, cfg::kCustomDeck, cfg::kAddOnDeck})
     key += scratch_.config.IsYes(field) ? 'Y' : 'N';
   if (program_.store) {
@@ -65,8 +65,8 @@ TAppearance& TGamePreview::Appearance() {
   if (!appearance) {
     // A copy that is never written, so a card set that fails here is not forgotten by the program.
     if (program_.store) {
-      scratch_.store = std::make_unique<TIniFile>(scratch_.fs, screen_, program_.store->Path(),
-                                                  TIniFile::TAccess::InspectOnly);
+      scratch_.store =
+          std::make_unique<TIniFile>(scratch_.fs, screen_, program_.store->Path(), TIniFile::TAccess::InspectOnly);
     }
     appearance = std::make_unique<TAppearance>(scratch_, library_);
     appearance->LoadCardImages(false);
