@@ -16,7 +16,7 @@ constexpr int kSizeForcedForGame = 2;
 TChosenStart fnTakeChosenGame(TPlaySession& session, const TChosenGame& chosen) {
   TTablerunState& state = session.state;
   TChosenStart start;
-  start.gameChanged = fnZeroFill(chosen.code, 4) != state.config.Read(cfg::kGame);
+  start.gameChanged = chosen.code != fnCurrentGameCode(state.config);
   start.playerChanged = chosen.player != state.config.Read(cfg::kPlayer);
   const bool inProgress = state.runtime.Flag(TRuntimeFlag::GameInProgress);
   if (!start.gameChanged && !start.playerChanged && inProgress) return start;

@@ -1,5 +1,7 @@
 #include "config/config_record.h"
 
+#include "config/text.h"
+
 namespace tablerun {
 
 void TConfigRecord::Reset() {
@@ -52,6 +54,10 @@ std::string TConfigRecord::Read(TConfigField field) const {
 void fnResetSessionCounters(TConfigRecord& config) {
   config.Write(cfg::kSessionWon, "0000");
   config.Write(cfg::kSessionLost, "0000");
+}
+
+int fnCurrentGameCode(const TConfigRecord& config) {
+  return static_cast<int>(fnParseInteger(config.Read(cfg::kGame)).value_or(-1));
 }
 
 }  // namespace tablerun

@@ -33,4 +33,7 @@ class TConfigRecord {
 // "0000": the counters follow one game and one player.
 void fnResetSessionCounters(TConfigRecord& config);
 
+// The code of the current game (position 62), or −1 when none is chosen.
+int fnCurrentGameCode(const TConfigRecord& config);
+
 }  // namespace tablerun

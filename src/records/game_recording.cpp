@@ -34,7 +34,7 @@ TRecordedGame fnRecord(TTablerunState& state, const TGameResult& result) {
   folder.EnsureFiles(player);
   if (!result.eligible) return {};
 
-  const int gameCode = static_cast<int>(fnParseInteger(config.Read(cfg::kGame)).value_or(-1));
+  const int gameCode = fnCurrentGameCode(config);
   const std::string scoreKind = config.Read(cfg::kScoreKind);
   const std::string scoreText = config.Read(cfg::kScore);
   const std::int64_t score = fnParseInteger(scoreText).value_or(0);

@@ -15,9 +15,7 @@
 namespace tablerun {
 namespace {
 
-int fnCurrentGame(const TTablerunState& state) {
-  return static_cast<int>(fnParseInteger(state.config.Read(cfg::kGame)).value_or(-1));
-}
+int fnCurrentGame(const TTablerunState& state) { return fnCurrentGameCode(state.config); }
 
 std::string fnCurrentPlayer(const TTablerunState& state) { return state.config.Read(cfg::kPlayer); }
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "choice/chosen_game.h"
 #include "engine/deal/game_setup.h"
 #include "engine/session/play_commands.h"
 #include "engine/session/play_session.h"
@@ -123,14 +124,17 @@ class TfrmMain final : public QMainWindow {
 
   // Commands (frm_main_commands.cpp).
   void FillGamesMenu();
-  // False when the player stayed with the game in progress.
+  // Game `code` for the current player with a new number; false when the
+  // player stayed with the game in progress.
   bool ChangeGame(int code);
   TLayoutMetrics Metrics() const;
   // Deals the current game and shows the deal; otherGame reads its rules afresh.
   // numberMode 2 draws a new game number; otherwise position 153 is dealt.
   void DealAndShow(bool otherGame, int numberMode = 2);
-  // Choosing a deal (frm_main_choice.cpp). False when the player stayed with
-  // the game in progress or won it while leaving.
+  // Choosing a deal (frm_main_choice.cpp). Every list, menu and dialog that
+  // names a game starts it here; true when the game in progress was given up.
+  bool StartChosenGame(const TChosenGame& chosen);
+  // False when the player stayed with the game in progress or won it while leaving.
   bool PlayNumberedGame(int code, const std::string& number);
   // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
   void TakeTurn();

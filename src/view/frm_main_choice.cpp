@@ -3,19 +3,40 @@
 #include "choice/game_number_choice.h"
 #include "choice/ui/frm_select_game_number.h"
 #include "model/main_game_entries.h"
+#include "records/players.h"
 #include "view/frm_main.h"
 #include "view/table_area.h"
 
 namespace tablerun {
+namespace {
+
+// How a deal finds its game number.
+constexpr int kGameNumberSet = 0;
+constexpr int kNewGameNumber = 2;
+
+}  // namespace
+
+bool TfrmMain::StartChosenGame(const TChosenGame& chosen) {
+  table_->FinishFlights();
+  const TChosenStart start = fnTakeChosenGame(session_, chosen);
+  if (start.playerChanged && start.leftGame) UpdateTitle();
+  if (!start.deal) return start.leftGame;
+  DealAndShow(start.gameChanged, chosen.newNumber ? kNewGameNumber : kGameNumberSet);
+  fnRememberChosenGame(state_, chosen);
+  return true;
+}
+
+bool TfrmMain::ChangeGame(int code) {
+  const std::string name = state_.mainGame.Catalogue().NameOf(code, state_.customGames);
+  return StartChosenGame({code, name, fnCurrentPlayer(state_), true, true});
+}
 
 bool TfrmMain::PlayNumberedGame(int code, const std::string& number) {
   table_->FinishFlights();
   if (fnLeaveGame(session_) != TLeaving::Left) return false;
   state_.config.Write(cfg::kGameNumber, number);
-  fnChooseGame(state_, code);
-  // The typed number is dealt, not a newly drawn one.
-  DealAndShow(true, 0);
-  return true;
+  const std::string name = state_.mainGame.Catalogue().NameOf(code, state_.customGames);
+  return StartChosenGame({code, name, fnCurrentPlayer(state_), false, true});
 }
 
 void TfrmMain::mnuSelectClick() {

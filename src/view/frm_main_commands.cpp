@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "choice/recent_games.h"
 #include "dialogs/frm_game_won.h"
 #include "engine/appearance/table_painting.h"
 #include "engine/saved/saved_game.h"
@@ -80,6 +81,10 @@ void TfrmMain::DealAndShow(bool otherGame, int numberMode) {
   const TCurrentGame current = fnDealGame(session_, Metrics(), autoplaySwitch_, otherGame, numberMode);
   FollowCurrentGame(current);
   if (!current.started) return;
+  if (state_.store) {
+    fnRecordDealtGame(*state_.store, fnCurrentGameCode(state_.config));
+    fnRecordGameNumber(*state_.store, state_.config.Read(cfg::kGameNumber));
+  }
   scroller_->ScrollToTop();
   table_->DealTable(settings_.DealAnimation());
   fnDealShown(session_);
@@ -95,14 +100,6 @@ void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
   UpdateTitle();
   UpdateCommands();
   statusPanels_->Refresh();
-}
-
-bool TfrmMain::ChangeGame(int code) {
-  table_->FinishFlights();
-  if (fnLeaveGame(session_) == TLeaving::Stayed) return false;
-  fnChooseGame(state_, code);
-  DealAndShow(true);
-  return true;
 }
 
 void TfrmMain::mnuNewClick() {

@@ -10,7 +10,7 @@
 #include "records/game_recording.h"
 #include "records/player_names.h"
 #include "records/statistics_operations.h"
-#include "support/fake_clock.h"
+#include "support/game_in_progress.h"
 #include "support/game_state.h"
 #include "support/temp_folder.h"
 
@@ -157,22 +157,7 @@ TEST_F(Players, TheTwoPlayersSettingsReadTheirDefaults) {
   EXPECT_TRUE(fnReadTwoPlayersSettings(Store()).confirmNewGame);
 }
 
-struct SelectPlayer : Players {
-  testing::TFakeClock clock;
-  TPlaySession session{state, clock};
-  std::vector<std::string> recordedFor;
-
-  SelectPlayer() {
-    session.endOfGame.SetResultRecorder(
-        [this](const TGameResult&) { recordedFor.push_back(state.config.Read(cfg::kPlayer)); });
-    state.config.Write(cfg::kPlayer, "Ann");
-    state.config.Write(cfg::kConfirmQuitGame, "Y");
-    state.config.Write(cfg::kSessionWon, "0003");
-    ChooseGame(kFreeCell);
-    bool autoplay = false;
-    EXPECT_TRUE(fnDealGame(session, fnMaximisedWindowMetrics(1024, 768, 'B', 9), autoplay, true, 0).started);
-  }
-};
+struct SelectPlayer : ::testing::Test, testing::TGameInProgress {};
 
 TEST_F(SelectPlayer, RefusedTheGameGoesOnForTheSamePlayer) {
   screen.answers = {TMessageAnswer::Cancel};

@@ -15,6 +15,7 @@
 
 #include "choice/game_number_choice.h"
 #include "choice/logged_games.h"
+#include "choice/recent_games.h"
 #include "config/text.h"
 #include "records/game_log_file.h"
 #include "records/records_of_state.h"
@@ -24,7 +25,6 @@ namespace tablerun {
 namespace {
 
 constexpr int kNumberLength = 13;
-constexpr int kListedNumbers = 20;
 constexpr const char* kNoNumber = "Select a correct game number.";
 
 QString fnText(const std::string& text) { return QString::fromStdString(text); }
@@ -84,10 +84,8 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(TTablerunState& state, TPlayNumberedG
   cboNumbers_->setEditable(true);
   cboNumbers_->setInsertPolicy(QComboBox::NoInsert);
   cboNumbers_->lineEdit()->setMaxLength(kNumberLength);
-  for (int entry = 1; entry <= kListedNumbers && state.store; ++entry) {
-    const std::string number =
-        state.store->ReadString("Game_Numbers", QString("Game0%1").arg(entry, 2, 10, QChar('0')).toStdString(), "");
-    if (!number.empty()) cboNumbers_->addItem(fnText(number));
+  if (state.store) {
+    for (const std::string& number : fnReadGameNumbers(*state.store)) cboNumbers_->addItem(fnText(number));
   }
   cboNumbers_->setEditText(fnText(fnTrim(state.config.Read(cfg::kGameNumber))));
   selectLayout->addWidget(cboNumbers_, 0, 1);

@@ -17,9 +17,7 @@ constexpr int kAutoplayOneSwitch = 1;
 constexpr int kAutoplayPerGame = 2;
 constexpr int kAutoplayEveryGame = 3;
 
-int fnCurrentCode(const TTablerunState& state) {
-  return static_cast<int>(fnParseInteger(state.config.Read(cfg::kGame)).value_or(-1));
-}
+int fnCurrentCode(const TTablerunState& state) { return fnCurrentGameCode(state.config); }
 
 bool fnAutoplayAllowed(const TTablerunState& state) { return state.rules.Get(rule::kAutoplayAvailable) != 0; }
 

@@ -80,7 +80,7 @@ TfrmHiScore::TfrmHiScore(TPlaySession& session, const TImageLibrary& library, co
   }
 
   connect(lsbGames_, &QListWidget::currentRowChanged, this, &TfrmHiScore::lsbGamesClick);
-  const int gameCode = static_cast<int>(fnParseInteger(state_.config.Read(cfg::kGame)).value_or(-1));
+  const int gameCode = fnCurrentGameCode(state_.config);
   for (int row = 0; row < lsbGames_->count(); ++row) {
     if (lsbGames_->item(row)->data(Qt::UserRole).toInt() == gameCode) lsbGames_->setCurrentRow(row);
   }

@@ -133,7 +133,7 @@ void TfrmStatInternetSingleGame::rgShowClick() {
                     QString::fromStdString(row.lost)});
   }
   fnFillScoreGrid(*stgGames_, rows);
-  const int currentCode = static_cast<int>(fnParseInteger(state_.config.Read(cfg::kGame)).value_or(-1));
+  const int currentCode = fnCurrentGameCode(state_.config);
   int start = 0;
   for (std::size_t i = 0; i < shown_.size(); ++i) {
     if (shown_[i].gameCode == currentCode) start = static_cast<int>(i);
@@ -172,7 +172,7 @@ void TfrmStatInternetSingleGame::stgGamesSelectCell() {
 
 void TfrmStatInternetSingleGame::btnPlayClick() {
   const TSingleGameRow* row = Selected();
-  const int currentCode = static_cast<int>(fnParseInteger(state_.config.Read(cfg::kGame)).value_or(-1));
+  const int currentCode = fnCurrentGameCode(state_.config);
   if (row && row->gameCode != currentCode && !fnPlayGameAside(playGame_, row->gameCode, {this})) return;
   accept();
 }
