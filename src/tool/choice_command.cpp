@@ -8,6 +8,7 @@
 #include "choice/list_nodes.h"
 #include "config/text.h"
 #include "records/records_of_state.h"
+#include "tool/choice_search_command.h"
 #include "tool/console_screen.h"
 #include "tool/games_commands.h"
 
@@ -16,7 +17,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tablerun-tool choice tree [--mode 0-2] [--player NAME] DATAFOLDER [GAMES.DAT]\n"
-    "  modes: 0 all games, 1 groups (every group filled), 2 selected games\n";
+    "  modes: 0 all games, 1 groups (every group filled), 2 selected games\n"
+    "       tablerun-tool choice search TEXT [--kind 0-5] [--player NAME] [DATAFOLDER [GAMES.DAT]]\n";
 
 int fnUsage() {
   std::fputs(kUsage, stderr);
@@ -104,6 +106,7 @@ int fnChoiceCommand(int argc, char** argv) {
     const auto options = fnTreeOptions(argc, argv);
     return options ? fnTree(*options) : fnUsage();
   }
+  if (verb == "search") return fnChoiceSearchCommand(argc - 1, argv + 1);
   return fnUsage();
 }
 

@@ -29,7 +29,8 @@ constexpr const char* kUsage =
     "       tablerun-tool soak [--games all|CODE,...] [--deals N] [--moves M] [--seed S]\n"
     "       tablerun-tool play CODE NUMBER [GAMES.DAT] [--save FILE] < SCRIPT\n"
     "       tablerun-tool records replay|dump DATAFOLDER [GAMES.DAT]\n"
-    "       tablerun-tool choice tree [--mode N] [--player NAME] DATAFOLDER [GAMES.DAT]\n";
+    "       tablerun-tool choice tree [--mode N] [--player NAME] DATAFOLDER [GAMES.DAT]\n"
+    "       tablerun-tool choice search TEXT [--kind N] [--player NAME] [DATAFOLDER [GAMES.DAT]]\n";
 
 int fnUsage() {
   std::fputs(kUsage, stderr);
