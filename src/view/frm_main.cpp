@@ -99,6 +99,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuStatInternetSingleGame", &TfrmMain::mnuStatInternetSingleGameClick},
       {"mnuSelect", &TfrmMain::mnuSelectClick},
       {"mnuRandomAll", &TfrmMain::mnuRandomAllClick},
+      {"mnuOpen", &TfrmMain::mnuOpenClick},
   };
   for (const auto& [name, handler] : commands) ConnectCommand(name, handler);
   // Without the menu bar (full screen) the window answers the shortcuts itself.

@@ -29,6 +29,7 @@ class TAppearance;
 class TImageLibrary;
 class TQtScreen;
 class TSoundPlayer;
+class TfrmOpenGame;
 
 class TfrmMain final : public QMainWindow {
   Q_OBJECT
@@ -95,6 +96,7 @@ class TfrmMain final : public QMainWindow {
   void mnuStatInternetSingleGameClick();
   void mnuSelectClick();
   void mnuRandomAllClick();
+  void mnuOpenClick();
   void Timer1Timer();
   void FirstTimeInForeground();
   void ShowGameWonWindow();
@@ -136,6 +138,9 @@ class TfrmMain final : public QMainWindow {
   bool StartChosenGame(const TChosenGame& chosen);
   // False when the player stayed with the game in progress or won it while leaving.
   bool PlayNumberedGame(int code, const std::string& number);
+  // Opening a game (frm_main_open_game.cpp): the dialog lives as long as the window.
+  TfrmOpenGame& OpenGameDialog();
+  void RefreshOpenGameMarks(int code);
   // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
   void TakeTurn();
   // A current player's name from a file that cannot be used gives way to `fallback`.
@@ -183,6 +188,7 @@ class TfrmMain final : public QMainWindow {
   // The rank of a result that made the hi-scores while its window is due or open.
   int newHiScoreRank_ = -1;
   bool gameWonWaiting_ = false;
+  TfrmOpenGame* frmOpenGame_ = nullptr;
 };
 
 }  // namespace tablerun

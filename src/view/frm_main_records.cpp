@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "config/text.h"
 #include "records/game_recording.h"
 #include "records/hi_score_window.h"
 #include "records/ui/frm_hi_score.h"
@@ -22,6 +23,7 @@ TfrmHiScore::TPlaySound fnWindowSounds(TfrmMain& window) {
 
 void TfrmMain::GameRecorded(const TGameResult& result) {
   const TRecordedGame recorded = fnRecordFinishedGame(state_, result);
+  RefreshOpenGameMarks(static_cast<int>(fnParseInteger(state_.config.Read(cfg::kGame)).value_or(-1)));
   if (recorded.hiScoreRank < 0 || !fnNewHiScoreWindowWanted(state_)) return;
   newHiScoreRank_ = recorded.hiScoreRank;
   // The game is still ending here: the window waits for the event loop.

@@ -1,0 +1,42 @@
+// The main window's part in opening a game: the open-a-game dialog, kept for
+// the whole run, and its marks after each finished game.
+#include <memory>
+
+#include "choice/ui/frm_open_game.h"
+#include "records/players.h"
+#include "view/frm_main.h"
+#include "view/game_preview.h"
+#include "view/table_area.h"
+
+namespace tablerun {
+
+TfrmOpenGame& TfrmMain::OpenGameDialog() {
+  if (frmOpenGame_ == nullptr) {
+    TOpenGameHooks hooks;
+    auto preview = std::make_shared<TGamePreview>(state_, library_);
+    hooks.drawPreview = [preview](int code, QSize size) { return preview->Draw(code, size); };
+    hooks.showPlayers = [this] { mnuPlayersClick(); };
+    hooks.openSavedGame = [this] {
+      mnuLoadGameClick();
+      return state_.runtime.Flag(TRuntimeFlag::GameInProgress);
+    };
+    frmOpenGame_ = new TfrmOpenGame(state_, library_, std::move(hooks), this);
+  }
+  return *frmOpenGame_;
+}
+
+void TfrmMain::mnuOpenClick() {
+  table_->FinishFlights();
+  TfrmOpenGame& dialog = OpenGameDialog();
+  const std::string player = fnCurrentPlayer(state_);
+  const bool chosen = dialog.exec() == QDialog::Accepted;
+  // The player box changed the marks only.
+  state_.config.Write(cfg::kPlayer, player);
+  if (chosen) StartChosenGame({dialog.ChosenCode(), dialog.ChosenName(), dialog.ChosenPlayer(), true, false});
+}
+
+void TfrmMain::RefreshOpenGameMarks(int code) {
+  if (frmOpenGame_ != nullptr) frmOpenGame_->RefreshMarks(code);
+}
+
+}  // namespace tablerun
