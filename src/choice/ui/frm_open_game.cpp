@@ -106,6 +106,12 @@ TfrmOpenGame::TfrmOpenGame(TTablerunState& state, const TImageLibrary& library, 
 
   BuildPopup();
   UpdatePreview();
+  // Centred on the screen, a little higher on very small ones.
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2 + (area.height() < 500 ? 9 : 0)));
+  }
 }
 
 QWidget* TfrmOpenGame::BuildLists() {
@@ -188,13 +194,6 @@ std::string TfrmOpenGame::ChosenPlayer() const { return cboPlayers_->currentText
 
 void TfrmOpenGame::showEvent(QShowEvent* event) {
   C_TAdvancedForm::showEvent(event);
-  if (firstShowing_) {
-    // Centred on the screen, a little higher on very small ones.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      move(area.center() - rect().center() - QPoint(0, area.height() < 500 ? 9 : 0));
-    }
-  }
   chosenCode_ = -1;
   chosenName_.clear();
   // The marks of the current player, who may have changed since the last showing.
