@@ -23,6 +23,13 @@ std::vector<TListNode> fnGameNodes(const std::vector<TListGame>& games) {
   return nodes;
 }
 
+std::vector<TListNode> fnRecentNodes(const TIniFile& store, const TCatalogue& catalogue, const TCustomGames& custom) {
+  std::vector<TListNode> nodes;
+  for (const TRecentGame& game : fnRecentGames(fnReadLastPlayed(store), catalogue, custom))
+    nodes.push_back({game.code, game.name, game.type, {}});
+  return nodes;
+}
+
 std::vector<TListNode> fnGroupChildren(int groupCode, const TCatalogue& catalogue, const TCustomGames& custom) {
   if (fnHoldsGames(groupCode)) return fnGameNodes(fnGroupGames(groupCode, catalogue, custom));
   std::vector<TListNode> children;

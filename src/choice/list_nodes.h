@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "choice/game_tree.h"
+#include "choice/recent_games.h"
 
 namespace tablerun {
 
@@ -25,6 +26,8 @@ std::vector<TListNode> fnGroupsTree(const TCatalogue& catalogue, const TCustomGa
 
 // The games as top-level nodes.
 std::vector<TListNode> fnGameNodes(const std::vector<TListGame>& games);
+// The last played games of the store that still have a name, in name order.
+std::vector<TListNode> fnRecentNodes(const TIniFile& store, const TCatalogue& catalogue, const TCustomGames& custom);
 
 // A group not filled yet: its only child is the unfilled node.
 bool fnIsUnfilled(const TListNode& group);

@@ -164,6 +164,58 @@ class OpenGameTest : public QObject {
     QCOMPARE(fnIconPixels(klondike->icon(0)), fnIconPixels(fnGameTypeIcon(world.library, type, std::nullopt)));
   }
 
+  void favoritesKeepTheirFoldersAndAnEmptyListOffersTheOrganiser() {
+    TOpenGameWorld world;
+    int organised = 0;
+    TOpenGameHooks hooks;
+    hooks.organizeFavorites = [&] { ++organised; };
+    world.state.store->WriteInteger("Preference", "Game_TreeType", 3);
+    TfrmOpenGame empty(world.state, world.library, hooks);
+    empty.show();
+    QTreeWidget* none = fnList(empty, "trvFavorites");
+    QCOMPARE(none->topLevelItemCount(), 1);
+    QCOMPARE(fnCodeOf(*none->topLevelItem(0)), kAddFavoriteCode);
+    QCOMPARE(none->topLevelItem(0)->text(0), QString("(Double click to add a game)"));
+    emit none->itemDoubleClicked(none->topLevelItem(0), 0);
+    QCOMPARE(organised, 1);
+
+    for (const auto& [key, value] :
+         {std::pair{"Game0000", "01-011Cards"}, {"Game0001", "020001FreeCell"}, {"Game0002", "010007Yukon"}})
+      world.state.store->WriteString("Favorite Games", key, value);
+    world.state.store->WriteInteger("Preference", "Game_TreePos", 2);
+    TfrmOpenGame dialog(world.state, world.library, hooks);
+    dialog.show();
+    QTreeWidget* favorites = fnList(dialog, "trvFavorites");
+    QCOMPARE(favorites->topLevelItemCount(), 2);
+    QTreeWidgetItem* cards = favorites->topLevelItem(0);
+    QCOMPARE(cards->text(0), QString("Cards"));
+    QVERIFY(!fnIsGame(*cards));
+    QCOMPARE(cards->childCount(), 1);
+    QCOMPARE(fnCodeOf(*cards->child(0)), 1);
+    QCOMPARE(favorites->currentItem()->text(0), QString("Yukon"));
+  }
+
+  void recentGamesAreInNameOrderWithTheCurrentGameSelected() {
+    TOpenGameWorld world;
+    world.state.store->WriteString("Last Played Games", "Game001", "0007");
+    world.state.store->WriteString("Last Played Games", "Game002", "0001");
+    world.state.config.Write(cfg::kGame, "0007");
+    world.state.store->WriteInteger("Preference", "Game_TreeType", 4);
+    TfrmOpenGame dialog(world.state, world.library, {});
+    dialog.show();
+    QTreeWidget* recent = fnList(dialog, "trvRecents");
+    QCOMPARE(recent->topLevelItemCount(), 2);
+    QCOMPARE(recent->topLevelItem(0)->text(0), QString("FreeCell"));
+    QCOMPARE(recent->currentItem()->text(0), QString("Yukon"));
+    // Rebuilt at every switch, keeping the selection.
+    world.state.store->WriteString("Last Played Games", "Game003", "0000");
+    recent->setCurrentItem(recent->topLevelItem(0));
+    dialog.findChild<QToolButton*>("tbAllGames")->click();
+    dialog.findChild<QToolButton*>("tbRecents")->click();
+    QCOMPARE(recent->topLevelItemCount(), 3);
+    QCOMPARE(recent->currentItem()->text(0), QString("FreeCell"));
+  }
+
   void okWithoutAGameSaysSoAndWithOneRemembersIt() {
     TOpenGameWorld world;
     TfrmOpenGame dialog(world.state, world.library, {});

@@ -39,3 +39,7 @@ execute_process(COMMAND ${TOOL} choice tree --mode 7 ${folder} ${GAMES_FILE} ERR
 if(status EQUAL 0 OR NOT err MATCHES "usage")
   message(FATAL_ERROR "a list mode out of range was accepted (${status}): ${err}")
 endif()
+
+# The recent games: those dealt last, in name order.
+file(WRITE ${folder}/Cfg.dat "[Last Played Games]\r\nGame001=0007\r\nGame002=0001\r\nGame003=0999\r\n")
+expect_tree(4 "1 FreeCell [not won]\n7 Yukon [not played]\n")

@@ -6,7 +6,6 @@
 #include <QTreeWidget>
 
 #include "choice/favorites_file.h"
-#include "choice/recent_games.h"
 #include "choice/ui/frm_open_game.h"
 #include "choice/ui/game_icons.h"
 #include "choice/ui/open_game_items.h"
