@@ -107,6 +107,26 @@ class OpenGameTest : public QObject {
     QCOMPARE(quick->childCount(), static_cast<int>(expected.size()));
   }
 
+  void theGroupOfTheLastChosenGameIsOpenedOnTheFirstShowing() {
+    TOpenGameWorld world;
+    world.state.store->WriteInteger("Preference", "Game_TreeType", 1);
+    world.state.store->WriteInteger("Preference", "Game_TreeNum", -202050);
+    world.state.config.Write(cfg::kGame, "0003");
+    TfrmOpenGame dialog(world.state, world.library, {});
+    dialog.show();
+    QTreeWidget* groups = fnList(dialog, "trvGroups");
+    QCOMPARE(groups->currentItem()->text(0), QString("Spider"));
+    QCOMPARE(groups->currentItem()->parent()->text(0), QString("Spider type"));
+    QVERIFY(fnIsUnfilledGroup(*fnItemNamed(*groups, "FreeCell type")));
+
+    QTreeWidgetItem* howTo = fnItemNamed(*groups, "Customized games");
+    howTo->setExpanded(true);
+    emit groups->itemDoubleClicked(howTo->child(0), 0);
+    QCOMPARE(world.screen.messages.back().text,
+             std::string("To customize a game:\rselect the game you want to customize,\rthen choose the \"Customize "
+                         "rules\" option from the Tools menu (or press Ctrl+R)."));
+  }
+
   void selectingAGameShowsItsFeaturesAndNothingSelectedShowsNone() {
     TOpenGameWorld world;
     int drawn = -1;
