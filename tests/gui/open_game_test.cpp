@@ -137,7 +137,7 @@ class OpenGameTest : public QObject {
       picture.fill(Qt::blue);
       return picture;
     };
-    TfrmOpenGame dialog(world.state, world.library, std::move(hooks));
+    TfrmOpenGame dialog(world.state, world.library, hooks);
     dialog.show();
     QTreeWidget* all = fnList(dialog, "trvAllGames");
     all->setCurrentItem(fnItemNamed(*all, "Klondike"));
@@ -160,6 +160,16 @@ class OpenGameTest : public QObject {
     const QImage neutral = dialog.findChild<QLabel*>("imgPreview")->pixmap().toImage();
     QCOMPARE(QColor(neutral.pixel(5, 0)), QColor(0, 128, 0));
     QCOMPARE(QColor(neutral.pixel(5, neutral.height() - 1)), QColor(0, 0, 0));
+
+    // With the preview switched off the game is never dealt for its picture.
+    world.state.store->WriteString("Preference", "Open_Preview_Game", "N");
+    drawn = -1;
+    TfrmOpenGame plain(world.state, world.library, hooks);
+    plain.show();
+    QTreeWidget* list = fnList(plain, "trvAllGames");
+    list->setCurrentItem(fnItemNamed(*list, "Klondike"));
+    QCOMPARE(drawn, -1);
+    QCOMPARE(plain.findChild<QLabel*>("imgPreview")->pixmap().toImage(), neutral);
   }
 
   void aGameLostTwiceShowsTheNotWonMarkUntilItIsWon() {
