@@ -100,6 +100,7 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuSelect", &TfrmMain::mnuSelectClick},
       {"mnuRandomAll", &TfrmMain::mnuRandomAllClick},
       {"mnuOpen", &TfrmMain::mnuOpenClick},
+      {"mnuGamesFastSearch", &TfrmMain::mnuGamesFastSearchClick},
   };
   for (const auto& [name, handler] : commands) ConnectCommand(name, handler);
   // Without the menu bar (full screen) the window answers the shortcuts itself.

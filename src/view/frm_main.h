@@ -26,6 +26,7 @@ class C_TStatusPanels;
 class C_TTableArea;
 class C_TTableScroller;
 class TAppearance;
+class TfrmFastSearch;
 class TImageLibrary;
 class TQtScreen;
 class TSoundPlayer;
@@ -97,6 +98,7 @@ class TfrmMain final : public QMainWindow {
   void mnuSelectClick();
   void mnuRandomAllClick();
   void mnuOpenClick();
+  void mnuGamesFastSearchClick();
   void Timer1Timer();
   void FirstTimeInForeground();
   void ShowGameWonWindow();
@@ -141,6 +143,10 @@ class TfrmMain final : public QMainWindow {
   // Opening a game (frm_main_open_game.cpp): the dialog lives as long as the window.
   TfrmOpenGame& OpenGameDialog();
   void RefreshOpenGameMarks(int code);
+  // The fast-search window (frm_main_fast_search.cpp): the recent games
+  // follow a deal, the lost games and the marks a recorded game.
+  void FastSearchFollowsDeal();
+  void FastSearchFollowsRecord();
   // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
   void TakeTurn();
   // A current player's name from a file that cannot be used gives way to `fallback`.
@@ -181,7 +187,8 @@ class TfrmMain final : public QMainWindow {
   bool xpStyle_ = true;
   bool firstShow_ = true;
   bool terminating_ = false;
-  TQtScreen* screen_ = nullptr;  // outlives the window
+  TQtScreen* screen_ = nullptr;           // outlives the window
+  TfrmFastSearch* fastSearch_ = nullptr;  // made at its first showing, kept for the run
   // The bar's coming or going resizes the view while the layout follows it.
   bool fitting_ = false;
   bool startFullScreen_ = false;

@@ -82,7 +82,7 @@ void TfrmMain::DealAndShow(bool otherGame, int numberMode) {
   FollowCurrentGame(current);
   if (!current.started) return;
   if (state_.store) {
-    fnRecordDealtGame(*state_.store, fnCurrentGameCode(state_.config));
+    if (fnRecordDealtGame(*state_.store, fnCurrentGameCode(state_.config))) FastSearchFollowsDeal();
     fnRecordGameNumber(*state_.store, state_.config.Read(cfg::kGameNumber));
   }
   scroller_->ScrollToTop();

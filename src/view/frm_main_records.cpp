@@ -24,6 +24,7 @@ TfrmHiScore::TPlaySound fnWindowSounds(TfrmMain& window) {
 void TfrmMain::GameRecorded(const TGameResult& result) {
   const TRecordedGame recorded = fnRecordFinishedGame(state_, result);
   RefreshOpenGameMarks(static_cast<int>(fnParseInteger(state_.config.Read(cfg::kGame)).value_or(-1)));
+  FastSearchFollowsRecord();
   if (recorded.hiScoreRank < 0 || !fnNewHiScoreWindowWanted(state_)) return;
   newHiScoreRank_ = recorded.hiScoreRank;
   // The game is still ending here: the window waits for the event loop.
