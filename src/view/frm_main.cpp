@@ -80,7 +80,6 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuNew", &TfrmMain::mnuNewClick},
       {"mnuRestartGame", &TfrmMain::mnuRestartGameClick},
       {"mnuSave", &TfrmMain::mnuSaveClick},
-      {"mnuLoadGame", &TfrmMain::mnuLoadGameClick},
       {"mnuUndo", &TfrmMain::mnuUndoClick},
       {"mnuRedo", &TfrmMain::mnuRedoClick},
       {"mnuSnapshotPosition", &TfrmMain::mnuSnapshotPositionClick},
@@ -107,7 +106,6 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
   for (QAction* action : menuBar()->findChildren<QAction*>()) {
     if (!action->shortcut().isEmpty()) addAction(action);
   }
-  FillGamesMenu();
 
   xpStyle_ = settings_.XpToolbar();
   const QRect screen = QGuiApplication::primaryScreen()->geometry();

@@ -127,7 +127,6 @@ class TfrmMain final : public QMainWindow {
   void CloseWhenFree();
 
   // Commands (frm_main_commands.cpp).
-  void FillGamesMenu();
   // Game `code` for the current player with a new number; false when the
   // player stayed with the game in progress.
   bool ChangeGame(int code);
@@ -196,6 +195,8 @@ class TfrmMain final : public QMainWindow {
   int newHiScoreRank_ = -1;
   bool gameWonWaiting_ = false;
   TfrmOpenGame* frmOpenGame_ = nullptr;
+  // The current player while the open-a-game dialog shows, put back when it closes.
+  std::string openGamePlayer_;
 };
 
 }  // namespace tablerun

@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -35,20 +34,6 @@ constexpr const char* kOpenFilter = "Tablerun Game (*.gam *.GAM)";
 
 }  // namespace
 
-void TfrmMain::FillGamesMenu() {
-  auto* menu = findChild<QMenu*>("mnuGames");
-  const TCatalogue& catalogue = state_.mainGame.Catalogue();
-  std::vector<std::pair<std::string, int>> games;
-  for (const TCatalogueEntry& entry : catalogue.Entries()) {
-    if (!entry.name.empty()) games.emplace_back(entry.name, entry.code);
-  }
-  std::sort(games.begin(), games.end());
-  for (const auto& [name, code] : games) {
-    QAction* game = menu->addAction(QString::fromStdString(name), this, [this, code = code] { ChangeGame(code); });
-    game->setObjectName(QString("mnuGame%1").arg(code, 3, 10, QChar('0')));
-  }
-}
-
 TLayoutMetrics TfrmMain::Metrics() const {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   TLayoutMetrics metrics;
@@ -68,7 +53,7 @@ void TfrmMain::FirstTimeInForeground() {
   if (startFullScreen_) ToggleFullScreen();
   // A hand-edited current player that cannot be used plays no game.
   KeepUsablePlayer("Player 1");
-  // Until held games and the Open-a-game dialog exist, the stored game is dealt.
+  // Until games are held at exit, the stored game is dealt.
   if (fnGameChosen(state_)) DealAndShow(true);
   // The dealt table shows before the sound system wakes up.
   table_->repaint();

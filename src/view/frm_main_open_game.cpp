@@ -28,11 +28,17 @@ TfrmOpenGame& TfrmMain::OpenGameDialog() {
 void TfrmMain::mnuOpenClick() {
   table_->FinishFlights();
   TfrmOpenGame& dialog = OpenGameDialog();
-  const std::string player = fnCurrentPlayer(state_);
+  const std::string before = fnCurrentPlayer(state_);
+  openGamePlayer_ = before;
   const bool chosen = dialog.exec() == QDialog::Accepted;
   // The player box changed the marks only.
-  state_.config.Write(cfg::kPlayer, player);
-  if (chosen) StartChosenGame({dialog.ChosenCode(), dialog.ChosenName(), dialog.ChosenPlayer(), true, false});
+  state_.config.Write(cfg::kPlayer, openGamePlayer_);
+  if (chosen) {
+    StartChosenGame({dialog.ChosenCode(), dialog.ChosenName(), dialog.ChosenPlayer(), true, false});
+  } else if (openGamePlayer_ != before && !state_.runtime.Flag(TRuntimeFlag::GameInProgress)) {
+    // Another player was chosen and no game: the current game is dealt for the new player.
+    DealAndShow(false);
+  }
 }
 
 void TfrmMain::RefreshOpenGameMarks(int code) {

@@ -1,4 +1,5 @@
 // The main window's players commands: the players dialog and two-players mode.
+#include "choice/ui/frm_open_game.h"
 #include "records/players.h"
 #include "records/ui/frm_players.h"
 #include "records/ui/frm_two_players_mode.h"
@@ -14,12 +15,17 @@ void TfrmMain::mnuPlayersClick() {
   UpdateTitle();
   const auto changed = dialog.PlayerChanged();
   if (!changed) return;
+  // Chosen inside the open-a-game dialog, the player stays when that dialog closes.
+  openGamePlayer_ = fnCurrentPlayer(state_);
   table_->RedrawTable();
   UpdateCommands();
   statusPanels_->Refresh();
-  // Until the Open-a-game dialog exists, the new player gets a new deal of the
-  // current game; after a win the "Game won" window stands instead.
-  if (*changed == TLeaving::Left) DealAndShow(false);
+  // After a win the "Game won" window stands; an open-a-game dialog already
+  // showing starts the new player's game itself.
+  if (*changed != TLeaving::Left || (frmOpenGame_ != nullptr && frmOpenGame_->isVisible())) return;
+  mnuOpenClick();
+  // No game chosen: the current one is dealt for the new player.
+  if (!state_.runtime.Flag(TRuntimeFlag::GameInProgress)) DealAndShow(false);
 }
 
 void TfrmMain::TakeTurn() {

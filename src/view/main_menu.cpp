@@ -63,12 +63,6 @@ constexpr TMenuItem kMenuTree[] = {
     {TItem::EndMenu, "", "", ""},
     {TItem::Separator, "", "", ""},
     {TItem::Command, "mnuFullScreen", "Full Screen", "F11"},
-    // Until the Open-a-game dialog exists: the games of the catalogue follow mnuSepGames.
-    {TItem::Separator, "", "", ""},
-    {TItem::SubMenu, "mnuGames", "&Change game", ""},
-    {TItem::Command, "mnuLoadGame", "&Load a saved game...", ""},
-    {TItem::Separator, "mnuSepGames", "", ""},
-    {TItem::EndMenu, "", "", ""},
     {TItem::EndMenu, "", "", ""},
 
     {TItem::Menu, "mnuSeries", "S&eries", ""},

@@ -20,6 +20,7 @@
 #include "engine/session/play_commands.h"
 #include "engine/session/window_title.h"
 #include "model/pile_names.h"
+#include "support/open_game_driver.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"
 #include "view/pause_screen.h"
@@ -83,7 +84,7 @@ class MainCommandsTest : public QObject {
 
   void aTallTableScrollsWithTheBarAndTheWheel() {
     TShownWindow shown;
-    shown.Action("mnuGame000")->trigger();  // Klondike: its piles grow downwards
+    testing::fnOpenGameNamed(*shown.Action("mnuOpen"), "Klondike");  // its piles grow downwards
     shown.window.resize(1000, 300);
     auto* bar = shown.window.findChild<QScrollBar*>("scrBarMain");
     C_TTableArea* table = shown.window.TableArea();
@@ -120,9 +121,11 @@ class MainCommandsTest : public QObject {
 
   void spaceTurnsTheStockAndQuitLeavesTheTableBare() {
     TShownWindow shown;
-    shown.Action("mnuGame000")->trigger();  // Klondike
+    testing::fnOpenGameNamed(*shown.Action("mnuOpen"), "Klondike");
     const TTablerunState& state = shown.world.state;
     const std::size_t stock = state.table.Pile(kMazzo).size();
+    // The offscreen platform leaves the closed dialog active.
+    QApplication::setActiveWindow(&shown.window);
     QVERIFY(QTest::qWaitForWindowActive(&shown.window));
     QTest::keyClick(&shown.window, Qt::Key_Space);
     QVERIFY(state.table.Pile(kMazzo).size() < stock);
@@ -180,7 +183,7 @@ class MainCommandsTest : public QObject {
       const TPileInfo info = fnPileInfo(shown.world.state, rest.x(), rest.y(), {});
       return QString::fromStdString(info.panels[static_cast<std::size_t>(panel)]);
     };
-    shown.Action("mnuGame000")->trigger();  // Klondike
+    testing::fnOpenGameNamed(*shown.Action("mnuOpen"), "Klondike");
     for (int panel = 0; panel < kStatusPanelCount; ++panel) QCOMPARE(panels->PanelText(panel), expected(panel));
 
     const TPileGeometry klondike = fnPileGeometry(shown.world.state);
@@ -261,7 +264,7 @@ class MainCommandsTest : public QObject {
     shown.MoveOnce();
     QVERIFY(shown.Table() != saved);
 
-    shown.Action("mnuLoadGame")->trigger();
+    testing::fnOpenSavedGame(*shown.Action("mnuOpen"));
     QVERIFY(shown.Table() == saved);
     QCOMPARE(shown.world.session.clock.ElapsedSeconds(), 42);
     const QString documents = QString::fromStdString(shown.world.home.Path());
@@ -269,7 +272,7 @@ class MainCommandsTest : public QObject {
                                  "open " + QString::fromStdString(files.Path()) + " "}));
     // Cancelling the dialog changes nothing.
     answer.clear();
-    shown.Action("mnuLoadGame")->trigger();
+    testing::fnOpenSavedGame(*shown.Action("mnuOpen"));
     QVERIFY(shown.Table() == saved);
   }
 
@@ -336,7 +339,7 @@ class MainCommandsTest : public QObject {
     for (const char* panel : {"pnlScore", "pnlTempo"})
       QVERIFY2(!shown.window.findChild<QFrame*>(panel)->geometry().intersects(exitRect), panel);
 
-    shown.Action("mnuGame003")->trigger();  // Spider's ten columns are wider than the window
+    testing::fnOpenGameNamed(*shown.Action("mnuOpen"), "Spider");  // ten columns wider than the window
     const auto* scroller = shown.window.findChild<C_TTableScroller*>();
     const C_TTableArea* table = shown.window.TableArea();
     QVERIFY(scroller->WideBarShown());

@@ -19,6 +19,7 @@
 #include "records/ui/frm_players2.h"
 #include "records/ui/frm_two_players_mode.h"
 #include "support/modal_dialogs.h"
+#include "support/open_game_driver.h"
 #include "support/temp_folder.h"
 #include "support/window_world.h"
 #include "view/frm_main.h"
@@ -209,10 +210,12 @@ class PlayersDialogsTest : public QObject {
     QVERIFY(!dialog.isVisible());
   }
 
-  void choosingAnotherPlayerDealsANewGameForThem() {
+  void choosingAnotherPlayerOpensAGameForThem() {
     TShownWindow shown;
     shown.world.state.config.Write(cfg::kConfirmQuitGame, "Y");
     shown.world.screen.answers = {TMessageAnswer::Ok};
+    // The open-a-game dialog follows; cancelled, the current game is dealt for the new player.
+    fnWhenOpen<TfrmOpenGame>([](TfrmOpenGame& dialog) { dialog.reject(); });
     const QString number = shown.Number();
     fnWhenOpen<TfrmPlayers>([](TfrmPlayers& dialog) {
       fnSelectRow(dialog, "Player 2");
@@ -228,6 +231,15 @@ class PlayersDialogsTest : public QObject {
     QVERIFY(shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
     QVERIFY(shown.Number() != number);
     QVERIFY(shown.world.Store().find("UserDefault=Player 2") != std::string::npos);
+
+    shown.world.screen.answers = {TMessageAnswer::Ok};
+    fnWhenOpen<TfrmPlayers>([](TfrmPlayers& dialog) {
+      fnSelectRow(dialog, "Player 3");
+      dialog.findChild<QPushButton*>("btnSelect")->click();
+    });
+    testing::fnOpenGameNamed(*shown.Action("mnuPlayers"), "Klondike");
+    QVERIFY(shown.window.windowTitle().contains("[Klondike]  [Player 3]"));
+    QVERIFY(shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
   }
 
   void aSavedGamesPlayerThatCannotBeUsedLeavesTheGameToTheCurrentPlayer() {
@@ -240,7 +252,7 @@ class PlayersDialogsTest : public QObject {
     const auto player = saved.find("Player 1");
     QVERIFY(player != std::string::npos);
     files.Write("deal.gam", saved.replace(player, 8, "Bo|b    "));
-    shown.Action("mnuLoadGame")->trigger();
+    testing::fnOpenSavedGame(*shown.Action("mnuOpen"));
     QVERIFY(shown.world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
     QVERIFY(shown.Messages().value(0).startsWith("The player name \"Bo|b\" cannot be used."));
     QVERIFY(shown.window.windowTitle().contains("[Player 1]"));
