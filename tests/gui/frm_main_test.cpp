@@ -72,9 +72,9 @@ class FrmMainTest : public QObject {
     enabled.sort();
     // Before a game is dealt only what needs no game in progress; a number
     // can be chosen for the game already chosen.
-    QCOMPARE(enabled, (QStringList{"mnuAbout", "mnuEsci", "mnuFullScreen", "mnuGamesFastSearch", "mnuHiScores",
-                                   "mnuOpen", "mnuPlayers", "mnuRandomAll", "mnuSelect", "mnuStatInternetSingleGame",
-                                   "mnuStatisOverall"}));
+    QCOMPARE(enabled,
+             (QStringList{"mnuAbout", "mnuEsci", "mnuFullScreen", "mnuGamesFastSearch", "mnuHiScores", "mnuOpen",
+                          "mnuPlayers", "mnuRandomAll", "mnuSelect", "mnuStatInternetSingleGame", "mnuStatisOverall"}));
     auto* about = window.findChild<QAction*>("mnuAbout");
     QCOMPARE(about->text(), QString("A&bout Tablerun 2002..."));
     QCOMPARE(window.findChild<QAction*>("mnuNew")->shortcut(), QKeySequence("F2"));
