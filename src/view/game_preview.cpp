@@ -16,7 +16,7 @@ namespace {
 // Every preview shows this deal, so a game always looks the same in the lists.
 constexpr int kPreviewDeal = 1;
 constexpr QRgb kCloth = 0x008000;
-// Cloth kept right of and below the piles.
+// Cloth kept around the piles.
 constexpr int kMargin = 10;
 constexpr const char* kPreference = "Preference";
 // The names of a player's own card set or back, kept in the store rather than the record.
@@ -85,20 +85,22 @@ QImage TGamePreview::Draw(int code, QSize size) {
   TTablePainter painter(scratch_, Appearance(), library_);
   painter.SetBackground(cloth_, QColor(kCloth), table, 1.0);
   painter.DrawTable();
-  const QSize used(std::min(painter.RightmostDrawn() + kMargin, table.width()),
-                   std::min(painter.LowestDrawn() + kMargin, table.height()));
+  // The piles fill the picture: the cloth around them is left out.
+  QRect used = painter.DrawnArea().adjusted(-kMargin, -kMargin, kMargin, kMargin) & QRect(QPoint(0, 0), table);
+  if (used.isEmpty()) used = QRect(QPoint(0, 0), table);
   const qreal scale = std::min(qreal(size.width()) / used.width(), qreal(size.height()) / used.height());
-  const QImage small = painter.Table()
-                           .copy(QRect(QPoint(0, 0), used))
-                           .scaled(used * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage small =
+      painter.Table().copy(used).scaled(used.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   const int left = (size.width() - small.width()) / 2;
-  placement_ = QTransform::fromTranslate(left, 0).scale(scale, scale);
+  placement_ = QTransform::fromTranslate(left, 0).scale(scale, scale).translate(-used.left(), -used.top());
 
-  // The table's cloth scaled with it: its fade reaches black where the scaled table's does.
+  // The table's cloth scaled with it, so the fade runs on across the picture's edges.
   QImage picture(size, QImage::Format_RGB32);
   picture.fill(Qt::black);
   QPainter paint(&picture);
+  paint.translate(0, -used.top() * scale);
   fnPaintFade(paint, QColor(kCloth), size.width(), qRound(table.height() * scale));
+  paint.resetTransform();
   paint.drawImage(QPoint(left, 0), small);
   return picture;
 }

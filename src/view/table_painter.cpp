@@ -174,6 +174,12 @@ int TTablePainter::RightmostDrawn() const {
   return rightmost;
 }
 
+QRect TTablePainter::DrawnArea() const {
+  QRect area;
+  for (const auto& [key, drawn] : drawn_) area |= drawn.area;
+  return area;
+}
+
 void TTablePainter::Repaint(const QRect& area) {
   const TPileGeometry geometry = Geometry();
   QPainter painter(&table_);

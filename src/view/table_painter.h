@@ -70,6 +70,8 @@ class TTablePainter {
   int LowestDrawn() const;
   // The right edge of the rightmost pile drawn, in table pixels.
   int RightmostDrawn() const;
+  // What the piles drawn cover, in table pixels.
+  QRect DrawnArea() const;
   qreal Ratio() const { return table_.devicePixelRatio(); }
 
  private:
