@@ -1,6 +1,5 @@
 #include "choice/favorites_menu_items.h"
 
-
 namespace tablerun {
 
 std::vector<TFavoritesMenuItem> fnFavoritesMenuItems(const std::vector<TFavoriteEntry>& entries) {
@@ -20,6 +19,10 @@ std::vector<TFavoritesMenuItem> fnFavoritesMenuItems(const std::vector<TFavorite
     }
   }
   return items;
+}
+
+bool fnFavoritesShowMarks(const TIniFile& store) {
+  return store.ReadString("Preference", "Open_Show_Won_Lost", "N") == "Y";
 }
 
 }  // namespace tablerun

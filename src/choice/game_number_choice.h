@@ -23,7 +23,8 @@ TTypedNumber fnReadTypedNumber(std::string_view typed);
 // What the player is told; empty for the problems that only do nothing.
 std::string fnNumberProblemMessage(TNumberProblem problem);
 
-// The kind of the last random game, as the settings keep it (1 is from the favourites).
+// The kind of the last random game, as the settings keep it.
+inline constexpr int kRandomFromFavorites = 1;
 inline constexpr int kRandomFromAllGames = 2;
 
 // A built-in game, each with the same chance; nothing for an empty catalogue.

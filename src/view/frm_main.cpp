@@ -100,6 +100,9 @@ TfrmMain::TfrmMain(TTablerunState& state, TPlaySession& session, TAppearance& ap
       {"mnuRandomAll", &TfrmMain::mnuRandomAllClick},
       {"mnuOpen", &TfrmMain::mnuOpenClick},
       {"mnuGamesFastSearch", &TfrmMain::mnuGamesFastSearchClick},
+      {"mnuRandomFavorites", &TfrmMain::mnuRandomFavoritesClick},
+      {"mnuAddFavorites", &TfrmMain::mnuAddFavoritesClick},
+      {"mnuOrganizeFavorite", &TfrmMain::mnuOrganizeFavoriteClick},
   };
   for (const auto& [name, handler] : commands) ConnectCommand(name, handler);
   // Without the menu bar (full screen) the window answers the shortcuts itself.

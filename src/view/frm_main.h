@@ -99,6 +99,9 @@ class TfrmMain final : public QMainWindow {
   void mnuRandomAllClick();
   void mnuOpenClick();
   void mnuGamesFastSearchClick();
+  void mnuRandomFavoritesClick();
+  void mnuAddFavoritesClick();
+  void mnuOrganizeFavoriteClick();
   void Timer1Timer();
   void FirstTimeInForeground();
   void ShowGameWonWindow();
@@ -146,6 +149,10 @@ class TfrmMain final : public QMainWindow {
   // follow a deal, the lost games and the marks a recorded game.
   void FastSearchFollowsDeal();
   void FastSearchFollowsRecord();
+  // Favourites (frm_main_favorites.cpp). Favourites kept by earlier releases are converted first.
+  void FavoritesAtStart();
+  void RebuildFavoritesMenu();
+  void StartFavorite(const std::string& caption);
   // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
   void TakeTurn();
   // A current player's name from a file that cannot be used gives way to `fallback`.

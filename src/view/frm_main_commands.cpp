@@ -11,11 +11,13 @@
 
 #include <algorithm>
 
+#include "choice/game_number_choice.h"
 #include "choice/recent_games.h"
 #include "dialogs/frm_game_won.h"
 #include "engine/appearance/table_painting.h"
 #include "engine/saved/saved_game.h"
 #include "engine/session/command_states.h"
+#include "model/main_game_entries.h"
 #include "records/players.h"
 #include "view/appearance.h"
 #include "view/frm_main.h"
@@ -53,6 +55,7 @@ void TfrmMain::FirstTimeInForeground() {
   if (startFullScreen_) ToggleFullScreen();
   // A hand-edited current player that cannot be used plays no game.
   KeepUsablePlayer("Player 1");
+  FavoritesAtStart();
   // Until games are held at exit, the stored game is dealt.
   if (fnGameChosen(state_)) DealAndShow(true);
   // The dealt table shows before the sound system wakes up.
@@ -254,8 +257,14 @@ void TfrmMain::ShowGameWonWindow() {
   switch (chosen) {
     case TfrmGameWon::NewGame: mnuNewClick(); break;
     case TfrmGameWon::Restart: mnuRestartGameClick(); break;
-    // The last kind of random game again; all games are the only kind while there are no favourites.
-    case TfrmGameWon::RandomGame: mnuRandomAllClick(); break;
+    // The last kind of random game again.
+    case TfrmGameWon::RandomGame:
+      if (state_.mainGame.Get(entries::kRandomGameType) == kRandomFromFavorites) {
+        mnuRandomFavoritesClick();
+      } else {
+        mnuRandomAllClick();
+      }
+      break;
     case TfrmGameWon::SelectNumber: mnuSelectClick(); break;
     default: break;
   }

@@ -143,7 +143,7 @@ class SelectGameNumberTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_VERIFY(world.state.runtime.Flag(TRuntimeFlag::GameInProgress));
     QVERIFY(window.findChild<QAction*>("mnuSelect")->isEnabled());
-    QVERIFY(!window.findChild<QAction*>("mnuRandomFavorites")->isEnabled());
+    QVERIFY(window.findChild<QAction*>("mnuRandomFavorites")->isEnabled());
 
     fnWhenOpen<TfrmSelectGameNumber>([](TfrmSelectGameNumber& dialog) {
       dialog.findChild<QComboBox*>("cboGames")->setCurrentText("Klondike");
