@@ -295,6 +295,7 @@ void TfrmMain::UpdateCommands() {
   Action("mnuStartTwoPlayersMode")->setEnabled(states.newGame);
   Action("mnuQuitTwoPlayersMode")->setEnabled(fnTwoPlayersModeOn(state_));
   Action("mnuSelect")->setEnabled(fnGameChosen(state_));
+  Action("mnuAddFavorites")->setEnabled(fnGameChosen(state_));
 }
 
 }  // namespace tablerun

@@ -71,10 +71,11 @@ class FrmMainTest : public QObject {
     }
     enabled.sort();
     // Before a game is dealt only what needs no game in progress; a number
-    // can be chosen for the game already chosen.
+    // can be chosen for the game already chosen, and the game added to the favourites.
     QCOMPARE(enabled,
-             (QStringList{"mnuAbout", "mnuEsci", "mnuFullScreen", "mnuGamesFastSearch", "mnuHiScores", "mnuOpen",
-                          "mnuPlayers", "mnuRandomAll", "mnuSelect", "mnuStatInternetSingleGame", "mnuStatisOverall"}));
+             (QStringList{"mnuAbout", "mnuAddFavorites", "mnuEsci", "mnuFullScreen", "mnuGamesFastSearch",
+                          "mnuHiScores", "mnuOpen", "mnuOrganizeFavorite", "mnuPlayers", "mnuRandomAll",
+                          "mnuRandomFavorites", "mnuSelect", "mnuStatInternetSingleGame", "mnuStatisOverall"}));
     auto* about = window.findChild<QAction*>("mnuAbout");
     QCOMPARE(about->text(), QString("A&bout Tablerun 2002..."));
     QCOMPARE(window.findChild<QAction*>("mnuNew")->shortcut(), QKeySequence("F2"));
