@@ -21,8 +21,4 @@ std::vector<TFavoritesMenuItem> fnFavoritesMenuItems(const std::vector<TFavorite
   return items;
 }
 
-bool fnFavoritesShowMarks(const TIniFile& store) {
-  return store.ReadString("Preference", "Open_Show_Won_Lost", "N") == "Y";
-}
-
 }  // namespace tablerun

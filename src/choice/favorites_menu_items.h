@@ -20,7 +20,4 @@ struct TFavoritesMenuItem {
 // below the top goes into the folder before it, a top-level game ends that folder.
 std::vector<TFavoritesMenuItem> fnFavoritesMenuItems(const std::vector<TFavoriteEntry>& entries);
 
-// The games show the player's won and lost marks as the open-a-game dialog's lists do.
-bool fnFavoritesShowMarks(const TIniFile& store);
-
 }  // namespace tablerun

@@ -152,6 +152,9 @@ class TfrmMain final : public QMainWindow {
   // Favourites (frm_main_favorites.cpp). Favourites kept by earlier releases are converted first.
   void FavoritesAtStart();
   void RebuildFavoritesMenu();
+  // After either favourites dialog saved: the menu, the open-a-game dialog's list and the
+  // fast-search window showing the favourites follow.
+  void FavoritesChanged();
   void StartFavorite(const std::string& caption);
   // Players (frm_main_players.cpp). In two-players mode the next player takes the table.
   void TakeTurn();

@@ -9,8 +9,11 @@
 #include "choice/favorites_menu_items.h"
 #include "choice/game_number_choice.h"
 #include "choice/game_status.h"
+#include "choice/open_game_preferences.h"
+#include "choice/ui/frm_fast_search.h"
 #include "choice/ui/frm_favorite.h"
 #include "choice/ui/frm_favorite_add.h"
+#include "choice/ui/frm_open_game.h"
 #include "choice/ui/game_icons.h"
 #include "model/main_game_entries.h"
 #include "records/players.h"
@@ -30,7 +33,8 @@ void TfrmMain::RebuildFavoritesMenu() {
   if (!state_.store) return;
   const TCatalogue& catalogue = state_.mainGame.Catalogue();
   std::optional<TGameStatuses> statuses;
-  if (fnFavoritesShowMarks(*state_.store)) {
+  // The marks follow the open-a-game dialog's box, saved or not.
+  if (frmOpenGame_ != nullptr ? frmOpenGame_->ShowsWonLost() : fnReadOpenGamePreferences(*state_.store).showWonLost) {
     TRecordsFolder folder = fnRecordsFolder(state_);
     statuses.emplace(folder, fnCurrentPlayer(state_));
   }
@@ -53,14 +57,21 @@ void TfrmMain::StartFavorite(const std::string& caption) {
   StartChosenGame({code, caption, fnCurrentPlayer(state_), true, true});
 }
 
+void TfrmMain::FavoritesChanged() {
+  RebuildFavoritesMenu();
+  if (frmOpenGame_ != nullptr) frmOpenGame_->ReloadFavorites();
+  if (fastSearch_ != nullptr && fastSearch_->isVisible() && fastSearch_->Kind() == TFastSearchKind::Favorites)
+    fastSearch_->Rebuild();
+}
+
 void TfrmMain::mnuAddFavoritesClick() {
   TfrmFavoriteAdd window(state_, library_, this);
-  if (window.exec() == QDialog::Accepted) RebuildFavoritesMenu();
+  if (window.exec() == QDialog::Accepted) FavoritesChanged();
 }
 
 void TfrmMain::mnuOrganizeFavoriteClick() {
   TfrmFavorite window(state_, library_, this);
-  if (window.exec() == QDialog::Accepted) RebuildFavoritesMenu();
+  if (window.exec() == QDialog::Accepted) FavoritesChanged();
   update();
 }
 

@@ -16,6 +16,8 @@ TfrmOpenGame& TfrmMain::OpenGameDialog() {
     auto preview = std::make_shared<TGamePreview>(state_, library_);
     hooks.drawPreview = [preview](int code, QSize size) { return preview->Draw(code, size); };
     hooks.showPlayers = [this] { mnuPlayersClick(); };
+    hooks.organizeFavorites = [this] { mnuOrganizeFavoriteClick(); };
+    hooks.marksSwitched = [this] { RebuildFavoritesMenu(); };
     hooks.openSavedGame = [this] {
       mnuLoadGameClick();
       return state_.runtime.Flag(TRuntimeFlag::GameInProgress);

@@ -16,6 +16,7 @@
 #include "choice/ui/frm_favorite.h"
 #include "choice/ui/frm_favorite_add.h"
 #include "choice/ui/frm_favorite_add_folder.h"
+#include "choice/ui/game_icons.h"
 #include "config/text.h"
 #include "model/main_game_entries.h"
 #include "support/modal_dialogs.h"
@@ -210,6 +211,7 @@ class FavoritesTest : public QObject {
     fnOpenLibrary(world);
     const int klondike = fnCode(world, "Klondike"), spider = fnCode(world, "Spider");
     fnWriteFavorites(*world.state.store, {{1, -11, "Cards"}, {2, klondike, "Klondike"}, {1, spider, "Spider"}});
+    world.state.store->WriteString("Preference", "Open_Show_Won_Lost", "Y");
     TfrmMain window(world.state, world.session, world.appearance, world.library);
     window.resize(1000, 700);
     window.show();
@@ -218,7 +220,13 @@ class FavoritesTest : public QObject {
     auto* menu = window.findChild<QMenu*>("mnuListFavorites");
     QCOMPARE(fnMenuShape(*menu),
              (QStringList{"&Add to Favorites...", "&Organize Favorites...", "-", "Cards[Klondike]", "Spider"}));
-    QVERIFY(!menu->actions()[4]->icon().isNull());
+    // Marked as never played, as the open-a-game dialog's lists would show it.
+    const QImage marked =
+        fnGameTypeIcon(world.library, world.state.mainGame.Catalogue().TypeOf(spider), TGameStatus::NotPlayed)
+            .pixmap(16, 16)
+            .toImage();
+    QVERIFY(!marked.isNull());
+    QCOMPARE(menu->actions()[4]->icon().pixmap(16, 16).toImage(), marked);
 
     menu->actions()[3]->menu()->actions()[0]->trigger();
     QCOMPARE(fnTrimRight(world.state.config.Read(cfg::kGameName)), std::string("Klondike"));
