@@ -13,6 +13,7 @@
 
 #include "choice/favorites_file.h"
 #include "choice/ui/favorites_tree_view.h"
+#include "choice/ui/frm_fast_search.h"
 #include "choice/ui/frm_favorite.h"
 #include "choice/ui/frm_favorite_add.h"
 #include "choice/ui/frm_favorite_add_folder.h"
@@ -238,13 +239,21 @@ class FavoritesTest : public QObject {
     QCOMPARE(fnTrimRight(world.state.config.Read(cfg::kGameName)), std::string("Spider"));
     QCOMPARE(world.state.mainGame.Get(entries::kRandomGameType), 1);
 
-    // The organiser emptied: only the fixed items stay.
+    // The organiser emptied: only the fixed items stay, and the fast-search window showing the favourites follows.
+    window.findChild<QAction*>("mnuGamesFastSearch")->trigger();
+    auto* fastSearch = window.findChild<TfrmFastSearch*>("frmFastSearch");
+    QVERIFY(fastSearch && fastSearch->isVisible());
+    fastSearch->findChild<QAction*>("mnuFavoriteGames")->trigger();
+    auto* fastList = fastSearch->findChild<QTreeWidget*>("trvGames");
+    QCOMPARE(fastList->topLevelItemCount(), 2);
     fnWhenOpen<TfrmFavorite>([](TfrmFavorite& organiser) {
       organiser.findChild<QToolButton*>("btnRemoveAll")->click();
       organiser.findChild<QPushButton*>("btnOK")->click();
     });
     window.findChild<QAction*>("mnuOrganizeFavorite")->trigger();
     QCOMPARE(fnMenuShape(*menu), (QStringList{"&Add to Favorites...", "&Organize Favorites...", "-"}));
+    QCOMPARE(fastList->topLevelItemCount(), 0);
+    fastSearch->hide();
 
     // No favourites: asked; "No" leaves the game alone, "Yes" opens the organiser.
     const std::size_t asked = world.screen.messages.size();
