@@ -1,5 +1,7 @@
 #include "choice/list_nodes.h"
 
+#include "choice/favorites_tree.h"
+
 namespace tablerun {
 namespace {
 
@@ -20,6 +22,23 @@ std::vector<TListNode> fnGameNodes(const std::vector<TListGame>& games) {
   std::vector<TListNode> nodes;
   nodes.reserve(games.size());
   for (const TListGame& game : games) nodes.push_back({game.code, game.name, game.type, {}});
+  return nodes;
+}
+
+std::vector<TListNode> fnFavoriteNodes(const TIniFile& store, const TCatalogue& catalogue) {
+  const auto convert = [&catalogue](const auto& self, const TFavoriteNode& favorite) -> TListNode {
+    TListNode node{favorite.IsFolder() ? kStoredFolderCode : favorite.code,
+                   favorite.caption,
+                   favorite.IsFolder() ? -1 : catalogue.TypeOf(favorite.code),
+                   {}};
+    for (const TFavoriteNode& child : favorite.children) node.children.push_back(self(self, child));
+    return node;
+  };
+  std::vector<TListNode> nodes;
+  const TFavoritesTree tree(fnReadFavorites(store));
+  for (const TFavoriteNode& favorite : tree.Top())
+    nodes.push_back(convert(convert, favorite));
+  if (nodes.empty()) nodes.push_back({kAddFavoriteCode, "(Double click to add a game)", -1, {}});
   return nodes;
 }
 

@@ -26,6 +26,9 @@ std::vector<TListNode> fnGroupsTree(const TCatalogue& catalogue, const TCustomGa
 
 // The games as top-level nodes.
 std::vector<TListNode> fnGameNodes(const std::vector<TListGame>& games);
+// The favourites of the store: folders holding their games; the node that
+// offers to add one when there are none.
+std::vector<TListNode> fnFavoriteNodes(const TIniFile& store, const TCatalogue& catalogue);
 // The last played games of the store that still have a name, in name order.
 std::vector<TListNode> fnRecentNodes(const TIniFile& store, const TCatalogue& catalogue, const TCustomGames& custom);
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tablerun-tool choice tree [--mode 0-4] [--player NAME] DATAFOLDER [GAMES.DAT]\n"
-    "  modes: 0 all games, 1 groups (every group filled), 2 selected games, 4 recent games\n"
+    "  modes: 0 all games, 1 groups (every group filled), 2 selected games, 3 favourites, 4 recent games\n"
     "       tablerun-tool choice search TEXT [--kind 0-5] [--player NAME] [DATAFOLDER [GAMES.DAT]]\n";
 
 int fnUsage() {
@@ -57,7 +57,7 @@ std::optional<TTreeOptions> fnTreeOptions(int argc, char** argv) {
     const std::string argument = argv[i];
     if (argument == "--mode" && i + 1 < argc) {
       const auto mode = fnParseInteger(argv[++i]);
-      if (!mode || *mode < 0 || *mode > 4 || *mode == 3) return std::nullopt;
+      if (!mode || *mode < 0 || *mode > 4) return std::nullopt;
       options.mode = static_cast<TListMode>(*mode);
     } else if (argument == "--player" && i + 1 < argc) {
       options.player = argv[++i];
@@ -71,6 +71,12 @@ std::optional<TTreeOptions> fnTreeOptions(int argc, char** argv) {
   options.dataFolder = folders[0].ends_with('/') ? folders[0] : folders[0] + "/";
   if (folders.size() == 2) options.gamesFile = folders[1];
   return options;
+}
+
+// The preference store of the data folder, read and never written.
+TIniFile Store(TTablerunState& state, const TTreeOptions& options) {
+  return TIniFile(state.fs, state.screen, options.dataFolder + fnTrim(state.config.Read(cfg::kStoreName)),
+                  TIniFile::TAccess::InspectOnly);
 }
 
 int fnTree(const TTreeOptions& options) {
@@ -93,12 +99,10 @@ int fnTree(const TTreeOptions& options) {
   switch (options.mode) {
     case TListMode::Groups: fnPrint(fnGroupsTree(catalogue, state.customGames, true), 0, statuses); break;
     case TListMode::Selected: fnPrint(fnGameNodes(fnSelectedGames(catalogue)), 0, statuses); break;
-    case TListMode::Recents: {
-      const TIniFile store(fs, screen, options.dataFolder + fnTrim(state.config.Read(cfg::kStoreName)),
-                           TIniFile::TAccess::InspectOnly);
-      fnPrint(fnRecentNodes(store, catalogue, state.customGames), 0, statuses);
+    case TListMode::Favorites: fnPrint(fnFavoriteNodes(Store(state, options), catalogue), 0, statuses); break;
+    case TListMode::Recents:
+      fnPrint(fnRecentNodes(Store(state, options), catalogue, state.customGames), 0, statuses);
       break;
-    }
     default: fnPrint(fnGameNodes(fnCatalogueView(catalogue)), 0, statuses); break;
   }
   return 0;

@@ -43,3 +43,7 @@ endif()
 # The recent games: those dealt last, in name order.
 file(WRITE ${folder}/Cfg.dat "[Last Played Games]\r\nGame001=0007\r\nGame002=0001\r\nGame003=0999\r\n")
 expect_tree(4 "1 FreeCell [not won]\n7 Yukon [not played]\n")
+
+# The favourites: a folder holding its games, then the games of the top level.
+file(APPEND ${folder}/Cfg.dat "[Favorite Games]\r\nGame0000=01-011Cards\r\nGame0001=020001FreeCell\r\nGame0002=010007Yukon\r\n")
+expect_tree(3 "-11 Cards\n  1 FreeCell [not won]\n7 Yukon [not played]\n")

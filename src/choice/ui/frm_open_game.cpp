@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "choice/favorites_tree.h"
 #include "choice/ui/open_game_items.h"
 #include "model/main_game_entries.h"
 #include "records/players.h"
@@ -253,7 +254,7 @@ void TfrmOpenGame::ListDoubleClick(QTreeWidgetItem* item) {
   const int code = fnCodeOf(*item);
   if (fnIsGame(*item)) {
     btnOKClick();
-  } else if ((code == kAddFavoriteCode || code == kNewFavoriteFolderCode) && hooks_.organizeFavorites) {
+  } else if ((code == kAddFavoriteCode || code == kNewFolderCode) && hooks_.organizeFavorites) {
     hooks_.organizeFavorites();
   } else if (code == kHowToCustomizeCode || code == kCustomizedGamesCode) {
     state_.screen.ShowMessage(TMessageKind::Information, kHowToCustomize);

@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "choice/favorites_file.h"
+#include "choice/favorites_tree.h"
 #include "choice/ui/frm_open_game.h"
 #include "choice/ui/game_icons.h"
 #include "choice/ui/open_game_items.h"
@@ -128,23 +128,13 @@ void TfrmOpenGame::SelectInFreeCellGroup(QTreeWidget& groups) {
 
 void TfrmOpenGame::FillFavorites(QTreeWidget& tree) {
   tree.clear();
-  const std::vector<TFavoriteEntry> entries =
-      state_.store ? fnReadFavorites(*state_.store) : std::vector<TFavoriteEntry>{};
-  QTreeWidgetItem* top = nullptr;
+  if (!state_.store) return;
   bool folders = false;
-  for (const TFavoriteEntry& entry : entries) {
-    const bool folder = entry.code < 0;
-    const int type = folder ? -1 : state_.mainGame.Catalogue().TypeOf(entry.code);
-    QTreeWidgetItem* parent = entry.level == 1 ? nullptr : top;
-    QTreeWidgetItem* item = AddNode(tree, parent, {folder ? kFavoriteFolderCode : entry.code, entry.caption, type, {}});
-    if (folder) {
-      item->setIcon(0, fnFolderIcon(library_, TFolderPicture::Favorites));
-      folders = true;
-    }
-    if (entry.level == 1) top = item;
+  for (const TListNode& node : fnFavoriteNodes(*state_.store, state_.mainGame.Catalogue())) {
+    AddNode(tree, nullptr, node);
+    folders = folders || node.code == kStoredFolderCode;
   }
   tree.setRootIsDecorated(folders);
-  if (entries.empty()) AddNode(tree, nullptr, {kAddFavoriteCode, "(Double click to add a game)", -1, {}});
   fnSelect(tree, fnItemAtAbsoluteIndex(tree, preferences_.treePos));
 }
 
@@ -209,6 +199,8 @@ QTreeWidgetItem* TfrmOpenGame::AddNode(QTreeWidget& tree, QTreeWidgetItem* paren
   fnSetNode(*item, node.code, node.type);
   if (node.type >= 0) {
     ShowMark(*item);
+  } else if (node.code == kStoredFolderCode) {
+    item->setIcon(0, fnFolderIcon(library_, TFolderPicture::Favorites));
   } else if (node.code == kHowToCustomizeCode) {
     item->setIcon(0, fnGameTypeIcon(library_, kCustomGameType, std::nullopt));
   } else if (!node.caption.empty()) {

@@ -6,9 +6,6 @@
 
 namespace tablerun {
 
-inline constexpr int kNewFavoriteFolderCode = -10;
-inline constexpr int kFavoriteFolderCode = -11;
-
 int fnCodeOf(const QTreeWidgetItem& item);
 // −1 for a node that is not a game.
 int fnTypeOf(const QTreeWidgetItem& item);
