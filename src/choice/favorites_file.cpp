@@ -42,10 +42,11 @@ std::vector<TFavoriteEntry> fnReadFavorites(const TIniFile& store) {
 bool fnWriteFavorites(TIniFile& store, const std::vector<TFavoriteEntry>& entries) {
   TIniFile::TDeferredWrites once(store);
   bool written = store.EraseSection(kSection);
-  for (std::size_t index = 0; index < entries.size(); ++index) {
-    const TFavoriteEntry& entry = entries[index];
+  std::size_t index = 0;
+  for (const TFavoriteEntry& entry : entries) {
+    // A caption that is not one line cannot be stored; the keys stay consecutive without it.
     if (!fnIsOneLine(entry.caption)) continue;
-    written = store.WriteString(kSection, fnEntryKey(index), fnEntryText(entry)) && written;
+    written = store.WriteString(kSection, fnEntryKey(index++), fnEntryText(entry)) && written;
   }
   return written;
 }

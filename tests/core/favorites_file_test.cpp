@@ -32,6 +32,9 @@ TEST_F(FavoritesFileTest, EntriesComeBackAsWrittenAndAFolderInAFolderAsLevelTwo)
   std::vector<TFavoriteEntry> expected = entries;
   expected[2].level = 2;
   EXPECT_EQ(fnReadFavorites(TIniFile(fs, screen, folder / "Cfg.dat")), expected);
+  // A caption that cannot be stored leaves no gap that would cut the list.
+  ASSERT_TRUE(fnWriteFavorites(store, {{1, 5, "Klondike"}, {1, 6, "Two\nlines"}, {1, 7, "Yukon"}}));
+  EXPECT_EQ(fnReadFavorites(store).size(), 2u);
   // Fewer entries later leave none of the old behind.
   ASSERT_TRUE(fnWriteFavorites(store, {{1, 5, "Klondike"}}));
   EXPECT_EQ(fnReadFavorites(store).size(), 1u);
