@@ -101,7 +101,7 @@ TfrmFastSearch::TfrmFastSearch(TTablerunState& state, const TImageLibrary& libra
   if (setting(kStayOnTopKey, 0) != 0) mnuStayOnTop_->setChecked(true);
 }
 
-void TfrmFastSearch::BuildOptionsMenu(QWidget* button) {
+void TfrmFastSearch::BuildOptionsMenu(QPushButton* button) {
   auto* menu = new QMenu(button);
   menu->setObjectName("popOptions");
   QMenu* show = menu->addMenu("Show");
@@ -120,7 +120,7 @@ void TfrmFastSearch::BuildOptionsMenu(QWidget* button) {
   mnuStayOnTop_->setObjectName("mnuStayOnTop");
   mnuStayOnTop_->setCheckable(true);
   connect(mnuStayOnTop_, &QAction::toggled, this, &TfrmFastSearch::SetStayOnTop);
-  static_cast<QPushButton*>(button)->setMenu(menu);
+  button->setMenu(menu);
 }
 
 bool TfrmFastSearch::StaysOnTop() const { return mnuStayOnTop_->isChecked(); }

@@ -12,6 +12,7 @@
 class QAction;
 class QActionGroup;
 class QLineEdit;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -43,7 +44,7 @@ class TfrmFastSearch final : public C_TAdvancedForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildOptionsMenu(QWidget* button);
+  void BuildOptionsMenu(QPushButton* button);
   void ChooseKind(TFastSearchKind kind);
   void SetStayOnTop(bool on);
   bool StaysOnTop() const;
