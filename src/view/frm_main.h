@@ -149,6 +149,8 @@ class TfrmMain final : public QMainWindow {
   // follow a deal, the lost games and the marks a recorded game.
   void FastSearchFollowsDeal();
   void FastSearchFollowsRecord();
+  // The open-a-game dialog's "Show won and lost" box was switched.
+  void FastSearchFollowsMarks();
   // Favourites (frm_main_favorites.cpp). Favourites kept by earlier releases are converted first.
   void FavoritesAtStart();
   void RebuildFavoritesMenu();

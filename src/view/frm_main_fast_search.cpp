@@ -1,8 +1,9 @@
 // The main window's part in the fast search: the window comes and goes with
-// its command and follows the games dealt and recorded.
+// its command and follows the games dealt and recorded and the won and lost marks.
 #include <QToolBar>
 
 #include "choice/ui/frm_fast_search.h"
+#include "choice/ui/frm_open_game.h"
 #include "config/config_record.h"
 #include "view/frm_main.h"
 #include "view/table_area.h"
@@ -30,6 +31,10 @@ void TfrmMain::FastSearchFollowsDeal() {
 
 void TfrmMain::FastSearchFollowsRecord() {
   if (fastSearch_) fastSearch_->GameRecorded(fnCurrentGameCode(state_.config));
+}
+
+void TfrmMain::FastSearchFollowsMarks() {
+  if (fastSearch_ && frmOpenGame_) fastSearch_->SetMarks(frmOpenGame_->ShowsWonLost());
 }
 
 }  // namespace tablerun

@@ -17,7 +17,10 @@ TfrmOpenGame& TfrmMain::OpenGameDialog() {
     hooks.drawPreview = [preview](int code, QSize size) { return preview->Draw(code, size); };
     hooks.showPlayers = [this] { mnuPlayersClick(); };
     hooks.organizeFavorites = [this] { mnuOrganizeFavoriteClick(); };
-    hooks.marksSwitched = [this] { RebuildFavoritesMenu(); };
+    hooks.marksSwitched = [this] {
+      RebuildFavoritesMenu();
+      FastSearchFollowsMarks();
+    };
     hooks.openSavedGame = [this] {
       mnuLoadGameClick();
       return state_.runtime.Flag(TRuntimeFlag::GameInProgress);

@@ -188,6 +188,27 @@ class FastSearchTest : public QObject {
     QCOMPARE(list->topLevelItemCount(), games - 1);
   }
 
+  void theMarksFollowTheOpenAGameBoxAndItsStoredSetting() {
+    TWorld world;
+    world.Record(kFreeCell, true);
+    const auto picture = [](const TfrmFastSearch& window) {
+      return fnItem(*window.findChild<QTreeWidget*>("trvGames"), "FreeCell")->icon(0).pixmap(16).toImage();
+    };
+    TfrmFastSearch window(world.state, world.library, world.Start());
+    window.ShowAt(kHome);
+    const QImage plain = picture(window);
+    window.SetMarks(true);
+    const QImage won = picture(window);
+    QVERIFY(won != plain);
+    window.SetMarks(false);
+    QCOMPARE(picture(window), plain);
+
+    world.state.store->WriteString("Preference", "Open_Show_Won_Lost", "Y");
+    TfrmFastSearch marked(world.state, world.library, world.Start());
+    marked.ShowAt(kHome);
+    QCOMPARE(picture(marked), won);
+  }
+
   void theMainWindowsCommandShowsAndHidesItAndItsGameIsDealt() {
     TWorld world;
     world.appearance.StartUp();

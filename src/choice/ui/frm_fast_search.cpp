@@ -17,6 +17,7 @@
 #include <array>
 #include <utility>
 
+#include "choice/open_game_preferences.h"
 #include "choice/ui/game_icons.h"
 #include "model/main_game_entries.h"
 #include "records/players.h"
@@ -63,6 +64,7 @@ TfrmFastSearch::TfrmFastSearch(TTablerunState& state, const TImageLibrary& libra
   setWindowTitle("Games FastSearch");
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   kind_ = fnFastSearchKind(state_.mainGame.Get(entries::kFastSearchType));
+  marks_ = state_.store && fnReadOpenGamePreferences(*state_.store).showWonLost;
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
@@ -146,7 +148,6 @@ void TfrmFastSearch::ChooseKind(TFastSearchKind kind) {
 
 void TfrmFastSearch::Rebuild() {
   setWindowTitle(QString::fromStdString(fnFastSearchCaption(kind_)));
-  marks_ = state_.store && state_.store->ReadString("Preference", "Open_Show_Won_Lost", "N") == "Y";
   TFastSearchSources sources = fnFastSearchSources(state_, kind_);
   if (kind_ == TFastSearchKind::Lost) {
     statuses_ = sources.statuses;
@@ -158,6 +159,11 @@ void TfrmFastSearch::Rebuild() {
   // Root lines only where folders hold games.
   trvGames_->setRootIsDecorated(kind_ == TFastSearchKind::Favorites);
   ShowTyped();
+}
+
+void TfrmFastSearch::SetMarks(bool shown) {
+  marks_ = shown;
+  if (isVisible()) Rebuild();
 }
 
 QTreeWidgetItem* TfrmFastSearch::NewItem(const TFastSearchNode& node) const {

@@ -31,8 +31,10 @@ class TfrmFastSearch final : public C_TAdvancedForm {
   void ShowAt(QPoint home);
   // After a game ended: a game won leaves the lost games, and its mark follows.
   void GameRecorded(int code);
-  // The list read again: the favourites, the recent games or the marks changed.
+  // The list read again: the favourites or the recent games changed.
   void Rebuild();
+  // The won and lost marks shown or not, as the open-a-game dialog's box says.
+  void SetMarks(bool shown);
   TFastSearchKind Kind() const { return kind_; }
 
  signals:
