@@ -52,7 +52,7 @@ std::vector<TFastSearchNode> fnFavoriteGames(const TFastSearchSources& sources) 
   bool inFolder = false;
   for (const TFavoriteEntry& entry : sources.favorites) {
     if (entry.IsFolder()) {
-      nodes.push_back({.code = kFavoriteFolderCode, .name = entry.caption});
+      nodes.push_back({.code = kStoredFolderCode, .name = entry.caption});
       inFolder = true;
       continue;
     }

@@ -21,11 +21,8 @@ TFastSearchKind fnFastSearchKind(int stored);
 // "FastSearch [All games]" and its five siblings.
 std::string fnFastSearchCaption(TFastSearchKind kind);
 
-// The code every favourites folder carries in the lists.
-inline constexpr int kFavoriteFolderCode = -11;
-
 struct TFastSearchNode {
-  int code = -1;  // a game's code, or kFavoriteFolderCode
+  int code = -1;  // a game's code, or kStoredFolderCode
   std::string name;
   int type = -1;          // the game's type, kCustomGameType for a custom game; -1 for a folder
   bool inFolder = false;  // one of the games of the folder above it

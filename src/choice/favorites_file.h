@@ -22,6 +22,11 @@ struct TFavoriteEntry {
 
 inline constexpr std::size_t kFavoriteCaptionLength = 50;
 
+// Folders made in a dialog still open and those read from the store differ only
+// in code; the lists show every folder read with the stored code.
+inline constexpr int kNewFolderCode = -10;
+inline constexpr int kStoredFolderCode = -11;
+
 // In tree order, up to the first missing or empty entry; a damaged entry ends
 // the list there, so what comes before it is kept.
 std::vector<TFavoriteEntry> fnReadFavorites(const TIniFile& store);

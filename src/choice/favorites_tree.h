@@ -11,10 +11,6 @@
 
 namespace tablerun {
 
-// Folders made in the dialog open and those read from the store differ only in code.
-inline constexpr int kNewFolderCode = -10;
-inline constexpr int kStoredFolderCode = -11;
-
 // Nodes keep their id while they move, so a dialog can follow one.
 using TFavoriteId = int;
 inline constexpr TFavoriteId kNoFavorite = 0;

@@ -36,8 +36,7 @@ std::vector<TListNode> fnFavoriteNodes(const TIniFile& store, const TCatalogue& 
   };
   std::vector<TListNode> nodes;
   const TFavoritesTree tree(fnReadFavorites(store));
-  for (const TFavoriteNode& favorite : tree.Top())
-    nodes.push_back(convert(convert, favorite));
+  for (const TFavoriteNode& favorite : tree.Top()) nodes.push_back(convert(convert, favorite));
   if (nodes.empty()) nodes.push_back({kAddFavoriteCode, "(Double click to add a game)", -1, {}});
   return nodes;
 }

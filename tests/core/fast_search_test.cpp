@@ -87,7 +87,7 @@ TEST_F(FastSearchTest, FavouritesKeepTheirFoldersAndATopLevelGameClosesTheFolder
   const std::vector<TFastSearchNode> favorites = fnFastSearchList(TFastSearchKind::Favorites, sources);
   EXPECT_EQ(Names(favorites), (TNames{"Patience", "  Klondike", "  Easy cells", "Spider", "FreeCell", "Empty",
                                       "Spiderette", "Eight Off"}));
-  EXPECT_EQ(favorites[0], (TFastSearchNode{.code = kFavoriteFolderCode, .name = "Patience"}));
+  EXPECT_EQ(favorites[0], (TFastSearchNode{.code = kStoredFolderCode, .name = "Patience"}));
   EXPECT_EQ(favorites[2].type, kCustomGameType);
   EXPECT_EQ(favorites[3].type, 8);
 }
