@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "../games_beside_program.h"
 #include "engine/state/silent_screen.h"
-#include "games_beside_program.h"
 #include "pictures/image_library.h"
 #include "view/game_preview.h"
 
