@@ -142,6 +142,8 @@ class TfrmMain final : public QMainWindow {
   bool StartChosenGame(const TChosenGame& chosen);
   // False when the player stayed with the game in progress or won it while leaving.
   bool PlayNumberedGame(int code, const std::string& number);
+  // A game drawn at random of `kind`, remembered as the kind to repeat.
+  bool PlayRandomGame(int code, int kind);
   // Opening a game (frm_main_open_game.cpp): the dialog lives as long as the window.
   TfrmOpenGame& OpenGameDialog();
   void RefreshOpenGameMarks(int code);

@@ -45,9 +45,17 @@ void TfrmMain::mnuSelectClick() {
   window.exec();
 }
 
+bool TfrmMain::PlayRandomGame(int code, int kind) {
+  // Left first, so a game drawn again is dealt anew rather than kept going.
+  table_->FinishFlights();
+  if (fnLeaveGame(session_) != TLeaving::Left) return false;
+  state_.mainGame.Set(entries::kRandomGameType, static_cast<std::int16_t>(kind));
+  return ChangeGame(code);
+}
+
 void TfrmMain::mnuRandomAllClick() {
-  state_.mainGame.Set(entries::kRandomGameType, kRandomFromAllGames);
-  if (const auto code = fnRandomBuiltInGame(state_.mainGame.Catalogue(), state_.random)) ChangeGame(*code);
+  if (const auto code = fnRandomBuiltInGame(state_.mainGame.Catalogue(), state_.random))
+    PlayRandomGame(*code, kRandomFromAllGames);
 }
 
 }  // namespace tablerun

@@ -86,9 +86,7 @@ void TfrmMain::mnuRandomFavoritesClick() {
     }
     return;
   }
-  const std::string name = state_.mainGame.Catalogue().NameOf(*code, state_.customGames);
-  if (StartChosenGame({*code, name, fnCurrentPlayer(state_), true, true}))
-    state_.mainGame.Set(entries::kRandomGameType, kRandomFromFavorites);
+  PlayRandomGame(*code, kRandomFromFavorites);
 }
 
 }  // namespace tablerun
