@@ -69,16 +69,18 @@ void TfrmMain::DealAndShow(bool otherGame, int numberMode) {
   const TCurrentGame current = fnDealGame(session_, Metrics(), autoplaySwitch_, otherGame, numberMode);
   FollowCurrentGame(current);
   if (!current.started) return;
-  if (state_.store) {
-    if (fnRecordDealtGame(*state_.store, fnCurrentGameCode(state_.config))) FastSearchFollowsDeal();
-    fnRecordGameNumber(*state_.store, state_.config.Read(cfg::kGameNumber));
-  }
   scroller_->ScrollToTop();
   table_->DealTable(settings_.DealAnimation());
   fnDealShown(session_);
   table_->RedrawChangedPiles();
   FitScrollBar();
   UpdateCommands();
+  // Kept once the deal shows, both lists in one rewrite of the preference store.
+  if (state_.store) {
+    TIniFile::TDeferredWrites once(*state_.store);
+    if (fnRecordDealtGame(*state_.store, fnCurrentGameCode(state_.config))) FastSearchFollowsDeal();
+    fnRecordGameNumber(*state_.store, state_.config.Read(cfg::kGameNumber));
+  }
 }
 
 void TfrmMain::FollowCurrentGame(const TCurrentGame& current) {
